@@ -1,0 +1,22 @@
+#pragma once
+
+#include "formula/vmcode.h"
+
+#include <QString>
+
+class TCase;
+
+/// What the compiler gives back: the code emitted (up to the error, if any),
+/// the message (empty on success), the 1-based position just after the last
+/// token read, and that token's length in its internal form.
+struct TCompileResult
+{
+    TVMCode Code;
+    QString Message;
+    int Position = 1;
+    int TokenLength = 0;
+};
+
+/// Compiles a formula; variable references are looked up in the case's
+/// variables (an unknown name warns and compiles to a reference to nothing).
+TCompileResult CompileFormula(const QString& text, const TCase* aCase);

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "model/concept.h"
+#include "model/conceptlist.h"
+#include "model/category.h"
+#include "model/phase.h"
+#include "model/qualifier.h"
+#include "model/scale.h"
+#include "model/systemlevel.h"
+#include "model/variable.h"
+#include "actors/actor.h"
+#include "design/design.h"
+#include "policy/combination.h"
+#include "policy/policy.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+/// The document: owns every model item through its lists. Deletes run their
+/// cascades first, so that no reference to a freed item remains anywhere.
+class TCase : public TConcept
+{
+public:
+    explicit TCase(const QString& name = QString());
+    ~TCase() override;
+
+    QString Folder;          // ends in a path separator once set
+    bool Changed = false;
+
+    TConceptList<TCategory> Categories{this};
+    TConceptList<TPhase> Phases{this};
+    TConceptList<TSystemLevel> SystemLevels{this};
+    TConceptList<TQualifier> Qualifiers{this};
+    TConceptList<TActor> Actors{this};
+    TConceptList<TScale> Scales{this};
+    TConceptList<TVariable> Variables{this};
+    TConceptList<TDesign> Designs{this};
+    TConceptList<TPolicy> Policies{this};
+    std::vector<std::unique_ptr<TCombination>> Combinations;
+    TDesign* BaseCase = nullptr;
+    QStringList Contents;
+
+    static QStringList DefaultContents();
+
+    int AddCategory(const QString& name);
+    int AddPhase(const QString& name);
+    int AddSystemLevel(const QString& name);
+    int AddQualifier(const QString& name);
+    int AddActor(const QString& name);
+    int AddScale(const QString& name);
+    int AddVariable(const QString& name);
+    int AddDesign(const QString& name);
+    int AddPolicy(const QString& name);
+
+    void DeleteCategory(TCategory* category);
+    void DeletePhase(TPhase* phase);
+    void DeleteSystemLevel(TSystemLevel* level);
+    void DeleteQualifier(TQualifier* qualifier);
+    void DeleteActor(TActor* actor);
+    void DeleteScale(TScale* scale);
+    void DeleteVariable(TVariable* variable);
+    void DeleteDesign(TDesign* design);
+    void DeletePolicy(TPolicy* policy);
+    void DeleteCombination(TCombination* combination);
+
+    /// Renames the variable and rewrites "[old name]" in every formula.
+    void RenameVariable(TVariable* variable, const QString& newName);
+
+    // Walks over the whole hierarchy, levels in list order.
+    void ForEachDecisionArea(const std::function<void(TDecisionArea*)>& visit) const;
+    void ForEachOption(const std::function<void(TOption*)>& visit) const;
+    void ForEachEffect(const std::function<void(TEffect*)>& visit) const;
+
+    /// Called after structural changes so that open views can rebuild; the
+    /// program installs it, the core only calls it.
+    std::function<void()> OnHierarchyChanged;
+
+private:
+    template <class T, class... Args>
+    int AddTo(TConceptList<T>& list, const QString& name);
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/nameless.h"
+#include "formula/vmcode.h"
+
+#include <QString>
+
+class TOption;
+class TVariable;
+
+/// The effect of an option on a variable: a formula, compiled to Code.
+class TEffect : public TNameless
+{
+public:
+    TEffect(TOption* option, TVariable* variable);
+    ~TEffect() override;
+
+    TOption* Option;
+    TVariable* Variable;
+    QString Formula;
+    TVMCode Code;
+    bool NullWhenStatusQuo = false;
+
+    /// Sets Formula to the trimmed text and compiles it into Code. Returns the
+    /// compiler's message (empty on success). An empty text gives empty Code.
+    QString SetFormula(const QString& text);
+    /// True when Code reads the variable.
+    bool Reads(const TVariable* variable) const;
+
+    QString IconHTML() const;
+    QString Row() const;
+};

@@ -1,0 +1,9 @@
+#include "model/scale.h"
+
+#include "model/helpers.h"
+
+QStringList TScale::DescriptionRows() const
+{
+    return { QStringLiteral("  <tr><td><img src=\"img/scale.bmp\"></td><td>") + Name
+             + QStringLiteral("</td></tr>") + CommentRow(*this) };
+}
