@@ -2,6 +2,7 @@
 
 #include "model/concept.h"
 
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -108,6 +109,11 @@ public:
     class Iterator
     {
     public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = T*;
+        using difference_type = std::ptrdiff_t;
+        using pointer = T* const*;
+        using reference = T*;
         using Base = typename std::vector<std::unique_ptr<T>>::const_iterator;
         explicit Iterator(Base b) : It(b) {}
         T* operator*() const { return It->get(); }

@@ -24,6 +24,8 @@ public:
     /// Sets Formula to the trimmed text and compiles it into Code. Returns the
     /// compiler's message (empty on success). An empty text gives empty Code.
     QString SetFormula(const QString& text);
+    /// Compiles Formula again (after a variable it names came or went).
+    QString Recompile();
     /// True when Code reads the variable.
     bool Reads(const TVariable* variable) const;
 

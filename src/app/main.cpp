@@ -1,0 +1,16 @@
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    // The web engine's sandbox refuses to run as root.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ORVEL"));
+    TORVEL window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,232 @@
+#include "model/case.h"
+
+#include "model/decisionarea.h"
+#include "model/effect.h"
+#include "model/option.h"
+
+#include <algorithm>
+
+void MarkCaseChanged(TCase* aCase)
+{
+    if (aCase)
+        aCase->Changed = true;
+}
+
+TCase::TCase(const QString& name) : TConcept(name), Contents(DefaultContents()) {}
+
+TCase::~TCase()
+{
+    // Items that refer to others go first: designs and actors before the levels
+    // and variables they point at.
+    Contents.clear();
+    Combinations.clear();
+    BaseCase = nullptr;
+    Policies.Clear();
+    Actors.Clear();
+    Designs.Clear();
+    SystemLevels.Clear();
+    Variables.Clear();
+    Scales.Clear();
+    Qualifiers.Clear();
+    Categories.Clear();
+    Phases.Clear();
+}
+
+QStringList TCase::DefaultContents()
+{
+    return {
+        QStringLiteral("<font face=\"Arial\" size=3><b>Contents</b><font face=\"Arial\" size=2><hr>"),
+        QStringLiteral("<img src=\"img/case.bmp\" alt=\"Basic case data\"><a href=\"ORVEL case.htm\" target=main><b>Case</b></a><br>"),
+        QStringLiteral("<img src=\"img/propro.bmp\" alt=\"Problems and Promises\"><a href=\"ORVEL propro.htm\" target=main><b>P&amp;P</b></a><br>"),
+        QStringLiteral("<img src=\"img/policy.bmp\" alt=\"Design policies\"><a href=\"ORVEL policies.htm\" target=main><b>Policies</b></a><br>"),
+        QStringLiteral("<img src=\"img/actor.bmp\" alt=\"Actor positions\"><a href=\"ORVEL actors.htm\" target=main><b>Actors</b></a><hr>"),
+    };
+}
+
+template <class T, class... Args>
+int TCase::AddTo(TConceptList<T>& list, const QString& name)
+{
+    const QString clean = CleanTrimmedName(name);
+    const int found = list.IndexOfName(clean);
+    if (found >= 0)
+        return found;
+    return list.Insert(std::make_unique<T>(clean, this));   // marks the case changed
+}
+
+int TCase::AddCategory(const QString& name)
+{
+    const int before = Categories.Count();
+    const int index = AddTo(Categories, name);
+    if (Categories.Count() > before)
+        Categories.At(index)->Number = Categories.Count();
+    return index;
+}
+
+int TCase::AddPhase(const QString& name)
+{
+    const int before = Phases.Count();
+    const int index = AddTo(Phases, name);
+    if (Phases.Count() > before)
+        Phases.At(index)->Order = Phases.Count() - 1;
+    return index;
+}
+
+int TCase::AddSystemLevel(const QString& name) { return AddTo(SystemLevels, name); }
+int TCase::AddQualifier(const QString& name) { return AddTo(Qualifiers, name); }
+int TCase::AddActor(const QString& name) { return AddTo(Actors, name); }
+int TCase::AddScale(const QString& name) { return AddTo(Scales, name); }
+int TCase::AddVariable(const QString& name) { return AddTo(Variables, name); }
+int TCase::AddDesign(const QString& name) { return AddTo(Designs, name); }
+int TCase::AddPolicy(const QString& name) { return AddTo(Policies, name); }
+
+void TCase::ForEachDecisionArea(const std::function<void(TDecisionArea*)>& visit) const
+{
+    for (TSystemLevel* level : SystemLevels)
+        for (TDecisionArea* area : level->DecisionAreas)
+            visit(area);
+}
+
+void TCase::ForEachOption(const std::function<void(TOption*)>& visit) const
+{
+    ForEachDecisionArea([&](TDecisionArea* area) {
+        for (TOption* option : area->Options)
+            visit(option);
+    });
+}
+
+void TCase::ForEachEffect(const std::function<void(TEffect*)>& visit) const
+{
+    ForEachOption([&](TOption* option) {
+        for (const auto& effect : option->Effects)
+            visit(effect.get());
+    });
+}
+
+namespace {
+
+// Deletes, through their levels, the decision areas that `matches` selects.
+void DeleteAreasWhere(TCase& aCase, const std::function<bool(const TDecisionArea*)>& matches)
+{
+    for (TSystemLevel* level : aCase.SystemLevels) {
+        for (int i = level->DecisionAreas.Count() - 1; i >= 0; --i) {
+            TDecisionArea* area = level->DecisionAreas.At(i);
+            if (matches(area))
+                level->DeleteDecisionArea(area);
+        }
+    }
+}
+
+} // namespace
+
+void TCase::DeleteCategory(TCategory* category)
+{
+    DeleteAreasWhere(*this, [category](const TDecisionArea* a) { return a->Category == category; });
+    Categories.Remove(category);
+    Changed = true;
+}
+
+void TCase::DeletePhase(TPhase* phase)
+{
+    DeleteAreasWhere(*this, [phase](const TDecisionArea* a) { return a->Phase == phase; });
+    Phases.Remove(phase);
+    Changed = true;
+}
+
+void TCase::DeleteSystemLevel(TSystemLevel* level)
+{
+    for (int i = level->DecisionAreas.Count() - 1; i >= 0; --i)
+        level->DeleteDecisionArea(level->DecisionAreas.At(i));
+    // Sub-levels stay, moved to the top, so that none keeps a pointer to this one.
+    for (TSystemLevel* child : std::vector<TSystemLevel*>(level->Children))
+        child->PlaceUnder(nullptr);
+    level->Detach();
+    SystemLevels.Remove(level);
+    Changed = true;
+}
+
+void TCase::DeleteQualifier(TQualifier* qualifier)
+{
+    ForEachOption([qualifier](TOption* option) { option->RemoveQualifier(qualifier); });
+    for (TActor* actor : Actors)
+        EraseLinks<TActorQualifier>(actor->Qualifiers,
+                                    [qualifier](const TActorQualifier& l) { return l.Qualifier == qualifier; });
+    Qualifiers.Remove(qualifier);
+    Changed = true;
+}
+
+void TCase::DeleteActor(TActor* actor)
+{
+    for (TActor* other : Actors)
+        EraseLinks<TActorConnection>(other->Connections,
+                                     [actor](const TActorConnection& l) { return l.OtherActor == actor; });
+    Actors.Remove(actor);
+    Changed = true;
+}
+
+void TCase::DeleteScale(TScale* scale)
+{
+    for (int i = Variables.Count() - 1; i >= 0; --i)
+        if (Variables.At(i)->Scale == scale)
+            DeleteVariable(Variables.At(i));
+    Scales.Remove(scale);
+    Changed = true;
+}
+
+void TCase::DeleteVariable(TVariable* variable)
+{
+    ForEachOption([variable](TOption* option) {
+        for (int i = int(option->Effects.size()) - 1; i >= 0; --i)
+            if (option->Effects[size_t(i)]->Variable == variable)
+                option->DeleteEffect(option->Effects[size_t(i)].get());
+    });
+    for (TActor* actor : Actors)
+        EraseLinks<TActorGoal>(actor->Goals, [variable](const TActorGoal& l) { return l.Variable == variable; });
+    // Formulas that read the variable are compiled again without it, so that
+    // no instruction keeps pointing at it (each then warns about the name).
+    std::vector<TEffect*> readers;
+    ForEachEffect([&](TEffect* effect) {
+        if (effect->Reads(variable))
+            readers.push_back(effect);
+    });
+    const std::unique_ptr<TVariable> owned = Variables.Take(Variables.IndexOf(variable));
+    for (TEffect* effect : readers)
+        effect->Recompile();
+    Changed = true;
+}
+
+void TCase::DeleteDesign(TDesign* design)
+{
+    if (BaseCase == design)
+        BaseCase = nullptr;
+    Designs.Remove(design);
+    Changed = true;
+}
+
+void TCase::DeletePolicy(TPolicy* policy)
+{
+    Policies.Remove(policy);
+    Changed = true;
+}
+
+void TCase::DeleteCombination(TCombination* combination)
+{
+    std::erase_if(Combinations, [combination](const auto& c) { return c.get() == combination; });
+    Changed = true;
+}
+
+void TCase::RenameVariable(TVariable* variable, const QString& newName)
+{
+    const QString name = CleanTrimmedName(newName);
+    if (name.isEmpty())
+        return;
+    const QString oldName = variable->Name;
+    Variables.RenameConcept(variable, name);
+    if (variable->Name != name)
+        return;
+    const QString from = QLatin1Char('[') + oldName + QLatin1Char(']');
+    const QString to = QLatin1Char('[') + name + QLatin1Char(']');
+    ForEachEffect([&](TEffect* effect) { effect->Formula.replace(from, to, Qt::CaseInsensitive); });
+    Changed = true;
+    if (OnHierarchyChanged)
+        OnHierarchyChanged();
+}

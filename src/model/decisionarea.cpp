@@ -1,0 +1,125 @@
+#include "model/decisionarea.h"
+
+#include "model/case.h"
+
+#include <QCollator>
+#include <algorithm>
+
+TDecisionArea::TDecisionArea(const QString& name, TSystemLevel* level)
+    : TConcept(name), SystemLevel(level), Options(level->Case)
+{
+}
+
+TDecisionArea::~TDecisionArea() = default;
+
+TCase* TDecisionArea::Case() const { return SystemLevel->Case; }
+
+int TDecisionArea::AddOption(const QString& name)
+{
+    const QString clean = CleanTrimmedName(name);
+    const int found = Options.IndexOfName(clean);
+    if (found >= 0)
+        return found;
+    return Options.Insert(std::make_unique<TOption>(clean, this));
+}
+
+void TDecisionArea::DeleteOption(TOption* option)
+{
+    TCase* aCase = Case();
+    for (TPolicy* policy : aCase->Policies)
+        std::erase(policy->Options, option);
+    for (TActor* actor : aCase->Actors)
+        EraseLinks<TActorOption>(actor->Options, [option](const TActorOption& l) { return l.Option == option; });
+    for (int i = int(aCase->Combinations.size()) - 1; i >= 0; --i)
+        if (aCase->Combinations[size_t(i)]->Contains(option))
+            aCase->DeleteCombination(aCase->Combinations[size_t(i)].get());
+    Options.Remove(option);
+    MarkCaseChanged(aCase);
+}
+
+bool TDecisionArea::HasQualifier(const TQualifier* qualifier) const
+{
+    return std::any_of(Options.begin(), Options.end(),
+                       [qualifier](const TOption* o) { return o->HasQualifier(qualifier); });
+}
+
+std::vector<TOption*> TDecisionArea::PrecludingOptions() const
+{
+    std::vector<TOption*> result;
+    for (const TSystemLevel* level = SystemLevel; level; level = level->Parent)
+        for (TDecisionArea* area : level->DecisionAreas)
+            for (TOption* option : area->Options)
+                if (option->Precludes(this))
+                    result.push_back(option);
+    SortOptions(result);
+    return result;
+}
+
+QString TDecisionArea::Address() const
+{
+    return QStringLiteral("%1:%2").arg(SystemLevel->Index()).arg(SystemLevel->DecisionAreas.IndexOf(this));
+}
+
+QString TDecisionArea::IconHTML() const
+{
+    const int phase = Phase ? Case()->Phases.IndexOf(Phase) : -1;
+    return QStringLiteral("<img src=\"img/sl%1p%2.bmp\" alt=\"%3\">")
+        .arg(SystemLevel->Index()).arg(phase).arg(Address());
+}
+
+namespace {
+QString CategoryIcon(const TCategory* category) { return category ? category->IconHTML() : QString(); }
+} // namespace
+
+QStringList TDecisionArea::DescriptionRows() const
+{
+    QStringList rows;
+    rows << QStringLiteral("<tr class=da><td>") + IconHTML() + CategoryIcon(Category)
+                + QStringLiteral("</td><td>") + Name + QStringLiteral("</td></tr>") + CommentRow(*this);
+    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Options.Count());
+    for (const TOption* option : Options)
+        rows << option->DescriptionRows();
+    rows << QStringLiteral("</table></td></tr>");
+    return rows;
+}
+
+QString TDecisionArea::SummaryRow() const
+{
+    return QStringLiteral("<tr><td>") + IconHTML() + CategoryIcon(Category) + QStringLiteral("</td><td>")
+           + Name + QStringLiteral("</td></tr>");
+}
+
+namespace {
+
+int CompareLocaleAware(const QString& a, const QString& b)
+{
+    static const QCollator collator = [] {
+        QCollator c;
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator.compare(a, b);
+}
+
+template <class T>
+int CompareNumbers(T a, T b) { return a < b ? -1 : a > b ? 1 : 0; }
+
+} // namespace
+
+int CompareDecisionAreas(const TDecisionArea* a, const TDecisionArea* b)
+{
+    if (int c = CompareNumbers(a->SystemLevel->Depth, b->SystemLevel->Depth))
+        return c;
+    if (int c = CompareLocaleAware(a->SystemLevel->Name, b->SystemLevel->Name))
+        return c;
+    if (int c = CompareNumbers(a->Category ? a->Category->Number : 0, b->Category ? b->Category->Number : 0))
+        return c;
+    if (int c = CompareNumbers(a->Phase ? a->Phase->Order : 0, b->Phase ? b->Phase->Order : 0))
+        return c;
+    return CompareLocaleAware(a->Name, b->Name);
+}
+
+bool DecisionAreaLess(const TDecisionArea* a, const TDecisionArea* b)
+{
+    return CompareDecisionAreas(a, b) < 0;
+}

@@ -1,0 +1,71 @@
+#include "model/effect.h"
+
+#include "formula/compiler.h"
+#include "formula/vminstruction.h"
+#include "model/option.h"
+#include "model/scale.h"
+#include "model/variable.h"
+
+#include <algorithm>
+
+TEffect::TEffect(TOption* option, TVariable* variable) : Option(option), Variable(variable) {}
+
+TEffect::~TEffect() = default;
+
+namespace {
+bool IsBlank(QChar ch) { return ch.unicode() <= 32; }
+
+// Characters of code 32 or below count as blanks at both ends of a formula.
+QString TrimFormula(const QString& text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && IsBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && IsBlank(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+} // namespace
+
+QString TEffect::SetFormula(const QString& text)
+{
+    Formula = TrimFormula(text);
+    return Recompile();
+}
+
+QString TEffect::Recompile()
+{
+    if (Formula.isEmpty()) {
+        Code.clear();
+        return QString();
+    }
+    TCompileResult compiled = CompileFormula(Formula, Option ? Option->Case() : nullptr);
+    Code = std::move(compiled.Code);
+    return compiled.Message;
+}
+
+bool TEffect::Reads(const TVariable* variable) const
+{
+    return std::any_of(Code.begin(), Code.end(), [variable](const auto& instruction) {
+        const auto* push = dynamic_cast<const TVM_PUSHVAR*>(instruction.get());
+        return push && push->Variable == variable;
+    });
+}
+
+QString TEffect::IconHTML() const
+{
+    const bool averaging = Variable && Variable->IsAveraging();
+    if (NullWhenStatusQuo)
+        return averaging ? QStringLiteral("<img src=\"img/anwsq.bmp\" alt=\"averaging (null when status quo)\">")
+                         : QStringLiteral("<img src=\"img/cnwsq.bmp\" alt=\"cumulative (null when status quo)\">");
+    return averaging ? QStringLiteral("<img src=\"img/aeff.bmp\" alt=\"averaging\">")
+                     : QStringLiteral("<img src=\"img/ceff.bmp\" alt=\"cumulative\">");
+}
+
+QString TEffect::Row() const
+{
+    QString text = QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + Variable->NameWithScale();
+    if (!Formula.isEmpty())
+        text += QStringLiteral(" = ") + Formula;
+    return text + QStringLiteral("</td></tr>") + CommentRow(*this);
+}

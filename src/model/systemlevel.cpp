@@ -1,0 +1,89 @@
+#include "model/systemlevel.h"
+
+#include "model/case.h"
+#include "model/icons.h"
+
+#include <algorithm>
+
+TSystemLevel::TSystemLevel(const QString& name, TCase* owner)
+    : TConcept(name), Case(owner), Icon(DefaultRectangleIcon()), DecisionAreas(owner)
+{
+    UpdateDesignIcon();
+}
+
+TSystemLevel::~TSystemLevel() = default;
+
+void TSystemLevel::SetDepth(int depth)
+{
+    Depth = depth;
+    for (TSystemLevel* child : Children)
+        child->SetDepth(depth + 1);
+}
+
+void TSystemLevel::Detach()
+{
+    if (Parent)
+        std::erase(Parent->Children, this);
+    Parent = nullptr;
+}
+
+void TSystemLevel::PlaceUnder(TSystemLevel* parent)
+{
+    Detach();
+    Parent = parent;
+    if (parent)
+        parent->Children.push_back(this);
+    SetDepth(parent ? parent->Depth + 1 : 0);
+    MarkCaseChanged(Case);
+}
+
+void TSystemLevel::UpdateDesignIcon() { DesignIconImage = DesignIcon(Icon); }
+
+int TSystemLevel::AddDecisionArea(const QString& name)
+{
+    const QString clean = CleanTrimmedName(name);
+    const int found = DecisionAreas.IndexOfName(clean);
+    if (found >= 0)
+        return found;
+    return DecisionAreas.Insert(std::make_unique<TDecisionArea>(clean, this));
+}
+
+void TSystemLevel::DeleteDecisionArea(TDecisionArea* area)
+{
+    for (TActor* actor : Case->Actors)
+        EraseLinks<TActorDecision>(actor->Decisions,
+                                   [area](const TActorDecision& l) { return l.DecisionArea == area; });
+    // Any option may preclude the area: those of ancestor levels as well as its own.
+    Case->ForEachOption([area](TOption* option) { std::erase(option->PrecludedAreas, area); });
+    for (int i = area->Options.Count() - 1; i >= 0; --i)
+        area->DeleteOption(area->Options.At(i));
+    DecisionAreas.Remove(area);
+    MarkCaseChanged(Case);
+}
+
+bool TSystemLevel::IsWithin(const TSystemLevel* other) const
+{
+    for (const TSystemLevel* level = other; level; level = level->Parent)
+        if (level == this)
+            return true;
+    return false;
+}
+
+int TSystemLevel::Index() const { return Case->SystemLevels.IndexOf(this); }
+
+QString TSystemLevel::IconHTML() const
+{
+    return QStringLiteral("<img src=\"img/sl%1.bmp\" alt=\"%2\">").arg(Index()).arg(Name);
+}
+
+QStringList TSystemLevel::DescriptionRows() const
+{
+    QStringList rows;
+    rows << QStringLiteral("  <tr><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
+                + QStringLiteral("</td></tr>") + CommentRow(*this);
+    rows << QStringLiteral("  <tr><td>&nbsp;</td><td><table class=c%1>").arg(Children.size());
+    for (const TSystemLevel* child : Children)
+        rows << child->DescriptionRows();
+    rows << QStringLiteral("  </table></td></tr>");
+    return rows;
+}
