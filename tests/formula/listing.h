@@ -1,0 +1,25 @@
+#pragma once
+
+#include "formula/vmcode.h"
+#include "formula/vmresult.h"
+
+#include <QString>
+#include <ostream>
+
+class TCase;
+class TVMInstruction;
+
+/// The instruction's class without its "TVM_" prefix, with the operand of a
+/// push: "PUSHVAR a" ("PUSHVAR ?" for an unknown variable), "PUSHCON 2", "ADD".
+QString InstructionName(const TVMInstruction& instruction);
+/// The names of the whole code, separated by ", ".
+QString Listing(const TVMCode& code);
+/// Compiles the formula (which must compile) and runs it on a base context;
+/// the one entry left on the stack.
+TVMResult Evaluate(const QString& formula, const TCase* aCase = nullptr);
+
+/// Lets failing expectations show formula texts and listings readably.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
