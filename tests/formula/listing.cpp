@@ -55,6 +55,14 @@ QString Listing(const TVMCode& code)
     return names.join(QStringLiteral(", "));
 }
 
+QString Entries(const std::vector<TVMResult>& stack)
+{
+    QStringList entries;
+    for (const TVMResult& entry : stack)
+        entries << QString::number(entry.Error) + QLatin1Char(':') + QString::number(entry.Value);
+    return entries.join(QLatin1Char(' '));
+}
+
 TVMResult Evaluate(const QString& formula, const TCase* aCase)
 {
     const TCompileResult compiled = CompileFormula(formula, aCase);

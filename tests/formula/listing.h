@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <ostream>
+#include <vector>
 
 class TCase;
 class TVMInstruction;
@@ -14,6 +15,8 @@ class TVMInstruction;
 QString InstructionName(const TVMInstruction& instruction);
 /// The names of the whole code, separated by ", ".
 QString Listing(const TVMCode& code);
+/// The stack's entries bottom first, each as "error:value", separated by blanks.
+QString Entries(const std::vector<TVMResult>& stack);
 /// Compiles the formula (which must compile) and runs it on a base context;
 /// the one entry left on the stack.
 TVMResult Evaluate(const QString& formula, const TCase* aCase = nullptr);
