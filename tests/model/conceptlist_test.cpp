@@ -1,0 +1,111 @@
+#include "model/case.h"
+#include "model/messagerecorder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Names(const TConceptList<TScale>& list)
+{
+    QStringList names;
+    for (const TScale* s : list)
+        names << s->Name;
+    return names;
+}
+
+} // namespace
+
+TEST(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
+{
+    TCase c;
+    for (const char* name : { "beta", "Alpha", "_under", "gamma", "Zulu", "2nd" })
+        c.AddScale(QString::fromLatin1(name));
+    // Letters fold to upper case, so "_" (after "Z") sorts behind every letter.
+    EXPECT_EQ(Names(c.Scales), QStringList({ "2nd", "Alpha", "beta", "gamma", "Zulu", "_under" }));
+    EXPECT_EQ(c.Scales.IndexOfName("GAMMA"), 3);
+    EXPECT_EQ(c.Scales.IndexOfName("aaa"), -2);    // would go at 1
+    EXPECT_EQ(c.Scales.IndexOfName("zzzz"), -6);   // after Zulu, before _under
+    EXPECT_EQ(c.Scales.IndexOfName("~"), -7);
+}
+
+TEST(ConceptList, AddingAnExistingNameReturnsItWithoutChange)
+{
+    TCase c;
+    const int first = c.AddScale("abc");
+    c.Changed = false;
+    EXPECT_EQ(c.AddScale("ABC"), first);
+    EXPECT_EQ(c.Scales.Count(), 1);
+    EXPECT_FALSE(c.Changed);
+    EXPECT_EQ(c.Scales.At(0)->Name, "abc");
+}
+
+TEST(ConceptList, AddCleansAndTrimsNames)
+{
+    TCase c;
+    c.AddVariable("  Cost [EUR] ");
+    c.AddVariable("Cost [USD]");
+    ASSERT_EQ(c.Variables.Count(), 2);
+    EXPECT_EQ(c.Variables.At(0)->Name, "Cost EUR");
+    EXPECT_EQ(c.Variables.At(1)->Name, "Cost USD");
+    c.AddCategory("a=b:c@d\"e");
+    EXPECT_EQ(c.Categories.At(0)->Name, "abcde");
+}
+
+TEST(ConceptList, RenameRules)
+{
+    TMessageRecorder messages;
+    TCase c;
+    c.AddScale("Abc");
+    TScale* only = c.Scales.At(0);
+    // A list of one accepts any letter case change.
+    EXPECT_EQ(c.Scales.RenameConcept(only, "ABC"), 0);
+    EXPECT_EQ(only->Name, "ABC");
+
+    c.AddScale("m");
+    c.Changed = false;
+    EXPECT_LT(c.Scales.RenameConcept(only, "abc"), 0);
+    EXPECT_EQ(messages.Warnings(), QStringList({ "Names must be unique" }));
+    EXPECT_EQ(only->Name, "ABC");
+    EXPECT_FALSE(c.Changed);
+
+    messages.Clear();
+    EXPECT_LT(c.Scales.RenameConcept(only, " M "), 0);
+    EXPECT_EQ(messages.Warnings(), QStringList({ "Names must be unique" }));
+
+    // Same name exactly: nothing happens, the index is answered.
+    EXPECT_EQ(c.Scales.RenameConcept(only, "ABC "), 0);
+    EXPECT_FALSE(c.Changed);
+}
+
+TEST(ConceptList, RenameMovesTheItemToItsNewPlace)
+{
+    TCase c;
+    for (const char* name : { "a", "c", "e", "g" })
+        c.AddScale(QString::fromLatin1(name));
+    TScale* a = c.Scales.At(0);
+    c.Changed = false;
+    // Its old slot is removed first: "f" lands between e and g, at index 2.
+    EXPECT_EQ(c.Scales.RenameConcept(a, "f"), 2);
+    EXPECT_EQ(Names(c.Scales), QStringList({ "c", "e", "f", "g" }));
+    EXPECT_EQ(c.Scales.At(2), a);
+    EXPECT_TRUE(c.Changed);
+
+    TScale* g = c.Scales.At(3);
+    EXPECT_EQ(c.Scales.RenameConcept(g, "b"), 0);
+    EXPECT_EQ(Names(c.Scales), QStringList({ "b", "c", "e", "f" }));
+    EXPECT_EQ(c.Scales.IndexOf(g), 0);
+}
+
+TEST(ConceptList, RenameOfNestedListsMarksTheCase)
+{
+    TCase c;
+    TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel("City"));
+    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea("Heating"));
+    TOption* option = area->Options.At(area->AddOption("Gas"));
+    c.Changed = false;
+    area->Options.RenameConcept(option, "Heat pump");
+    EXPECT_TRUE(c.Changed);
+    c.Changed = false;
+    level->DecisionAreas.RenameConcept(area, "Heat");
+    EXPECT_TRUE(c.Changed);
+}
