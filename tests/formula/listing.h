@@ -4,7 +4,6 @@
 #include "formula/vmresult.h"
 
 #include <QString>
-#include <ostream>
 #include <vector>
 
 class TCase;
@@ -20,9 +19,3 @@ QString Entries(const std::vector<TVMResult>& stack);
 /// Compiles the formula (which must compile) and runs it on a base context;
 /// the one entry left on the stack.
 TVMResult Evaluate(const QString& formula, const TCase* aCase = nullptr);
-
-/// Lets failing expectations show formula texts and listings readably.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
