@@ -185,3 +185,25 @@ TEST(RenameVariable, EmptyOrTakenNamesChangeNothing)
     EXPECT_EQ(e->Formula, "[Cost]");
     EXPECT_EQ(messages.Warnings(), QStringList({ "Names must be unique" }));
 }
+
+TEST(CaseCascades, DeletingAVariableRecompilesTheFormulasThatReadIt)
+{
+    TMessageRecorder messages;
+    TModelFixture f;
+    TVariable* area = f.AddVariable("Area", AggregationCumulative);
+    TEffect* reader = TModelFixture::Effect(f.Gas, f.Cost, "[Area] * 2 + [area]");
+    TEffect* other = TModelFixture::Effect(f.Walls, f.Cost, "[Price] + 1");
+    TModelFixture::Effect(f.Bus, area, "5");
+    ASSERT_TRUE(reader->Reads(area));
+    ASSERT_TRUE(messages.Messages.isEmpty());
+
+    f.Case.DeleteVariable(area);
+
+    EXPECT_EQ(messages.Warnings(), QStringList({ "Unknown variable: \"Area\"", "Unknown variable: \"area\"" }));
+    EXPECT_TRUE(f.Bus->Effects.empty());
+    EXPECT_EQ(reader->Formula, "[Area] * 2 + [area]");
+    EXPECT_EQ(reader->Code.size(), 5u);
+    EXPECT_TRUE(other->Reads(f.Price));
+    // Both references now point at nothing rather than at the freed variable.
+    EXPECT_TRUE(reader->Reads(nullptr));
+}
