@@ -2,7 +2,6 @@
 
 #include "model/case.h"
 
-#include <QCollator>
 #include <algorithm>
 
 TDecisionArea::TDecisionArea(const QString& name, TSystemLevel* level)
@@ -90,16 +89,6 @@ QString TDecisionArea::SummaryRow() const
 }
 
 namespace {
-
-int CompareLocaleAware(const QString& a, const QString& b)
-{
-    static const QCollator collator = [] {
-        QCollator c;
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collator.compare(a, b);
-}
 
 template <class T>
 int CompareNumbers(T a, T b) { return a < b ? -1 : a > b ? 1 : 0; }

@@ -12,3 +12,9 @@ QString VMErrorText(int errorCode);              // -5..0
 
 bool IsInfluence(int value);
 bool IsPreferenceOrFeasibility(int value);
+bool IsChangeDirection(int value);               // -2, -1, +1, +2
+
+/// "<img src="img/face-2.bmp" alt="word">": the face of a preference or feasibility.
+QString FaceImage(int value, const QString& word);
+/// "<img src="img/wght3.bmp" alt="word">": the weight of an influence.
+QString WeightImage(int influence, const QString& word);

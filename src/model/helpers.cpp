@@ -2,6 +2,7 @@
 
 #include "model/nameless.h"
 
+#include <QCollator>
 #include <QLocale>
 #include <cmath>
 
@@ -138,6 +139,16 @@ QString CutToken(QString& text, const QString& delimiter)
     const QString before = text.left(at);
     text.remove(0, at + delimiter.size());
     return before;
+}
+
+int CompareLocaleAware(const QString& a, const QString& b)
+{
+    static const QCollator collator = [] {
+        QCollator c;
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator.compare(a, b);
 }
 
 QString ColumnLetters(int n)

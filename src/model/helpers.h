@@ -31,6 +31,9 @@ QString CleanTrimmedName(const QString& text);
 /// search ignores letter case) and leaves what follows it in `text`. Without the
 /// delimiter it returns the whole text and leaves `text` as it was.
 QString CutToken(QString& text, const QString& delimiter);
+/// Case-insensitive comparison in the user's locale, for the orders that people
+/// read (decision areas, variables in lists); concept lists use CompareNames.
+int CompareLocaleAware(const QString& a, const QString& b);
 /// "A".."Z", then "BA", "BB", ... (26 gives "BA").
 QString ColumnLetters(int n);
 
