@@ -46,6 +46,7 @@ void TOption::AddPreclusion(TDecisionArea* area)
     if (Precludes(area))
         return;
     PrecludedAreas.push_back(area);
+    ApplyPreclusionToDesigns(*this, *area);
     MarkCaseChanged(Case());
 }
 
@@ -54,6 +55,7 @@ void TOption::RemovePreclusion(TDecisionArea* area)
     if (!Precludes(area))
         return;
     std::erase(PrecludedAreas, area);
+    LiftPreclusionFromDesigns(*this, *area);
     MarkCaseChanged(Case());
 }
 
