@@ -1,5 +1,6 @@
 #include "model/case.h"
 
+#include "design/designcascades.h"
 #include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
@@ -134,6 +135,7 @@ void TCase::DeletePhase(TPhase* phase)
 
 void TCase::DeleteSystemLevel(TSystemLevel* level)
 {
+    DeleteDesignObjectsOfLevel(*this, *level);
     for (int i = level->DecisionAreas.Count() - 1; i >= 0; --i)
         level->DeleteDecisionArea(level->DecisionAreas.At(i));
     // Sub-levels stay, moved to the top, so that none keeps a pointer to this one.
