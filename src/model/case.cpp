@@ -190,6 +190,7 @@ void TCase::DeleteVariable(TVariable* variable)
         if (effect->Reads(variable))
             readers.push_back(effect);
     });
+    DropVariableFromDesigns(*this, *variable);
     const std::unique_ptr<TVariable> owned = Variables.Take(Variables.IndexOf(variable));
     for (TEffect* effect : readers)
         effect->Recompile();
