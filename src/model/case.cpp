@@ -201,7 +201,9 @@ void TCase::DeleteDesign(TDesign* design)
 {
     if (BaseCase == design)
         BaseCase = nullptr;
-    Designs.Remove(design);
+    for (int i = design->TopObjects.Count() - 1; i >= 0; --i)
+        design->DeleteDesignObject(design->TopObjects.At(i));
+    Designs.Remove(design);   // closes its editor
     Changed = true;
 }
 
