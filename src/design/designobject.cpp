@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace {
 
@@ -224,7 +225,7 @@ void TDesignObject::Unpreclude(const TOption* option, const TDecisionArea* area)
     RefreshPreclusionsOf(option, area);
 }
 
-bool TDesignObject::RederivePreclusions()
+std::vector<const TOption*> TDesignObject::RederivePreclusions()
 {
     PrecludedAreas = DerivePrecludedAreas(*this);
     std::vector<const TOption*> withEffect;
@@ -232,7 +233,9 @@ bool TDesignObject::RederivePreclusions()
         if (IsPrecluded(option->DecisionArea) < 0)
             withEffect.push_back(option);
     std::sort(withEffect.begin(), withEffect.end());
-    const bool changed = withEffect != OptionsWithEffect;
+    std::vector<const TOption*> changed;
+    std::set_symmetric_difference(withEffect.begin(), withEffect.end(), OptionsWithEffect.begin(),
+                                  OptionsWithEffect.end(), std::back_inserter(changed));
     OptionsWithEffect = std::move(withEffect);
     TEvaluation::Invalidate();
     return changed;
@@ -242,9 +245,26 @@ void TDesignObject::RecomputePreclusions() { RederivePreclusions(); }
 
 void TDesignObject::UpdatePreclusions()
 {
-    if (RederivePreclusions())
+    const std::vector<const TOption*> changed = RederivePreclusions();
+    if (!changed.empty())
         for (TDesignObject* child : Children)
-            child->UpdatePreclusions();
+            child->PropagatePreclusions(changed);
+}
+
+void TDesignObject::PropagatePreclusions(std::vector<const TOption*> changed)
+{
+    // Only options that rule out areas of this level change the records here,
+    // but any level further down may still depend on them.
+    const bool concerned = std::any_of(changed.begin(), changed.end(), [this](const TOption* option) {
+        return std::any_of(option->PrecludedAreas.begin(), option->PrecludedAreas.end(),
+                           [this](const TDecisionArea* area) { return area->SystemLevel == SystemLevel; });
+    });
+    if (concerned) {
+        const std::vector<const TOption*> own = RederivePreclusions();
+        changed.insert(changed.end(), own.begin(), own.end());
+    }
+    for (TDesignObject* child : Children)
+        child->PropagatePreclusions(changed);
 }
 
 // ---- Attributes ----

@@ -86,7 +86,7 @@ public:
     /// Derives this object's records from its ancestors' records and its own
     /// choices (the objects above must be up to date).
     void RecomputePreclusions();
-    /// RecomputePreclusions here, and below as far as what has effect changed.
+    /// RecomputePreclusions here, and below wherever what has effect above changed.
     void UpdatePreclusions();
 
     // Attributes.
@@ -114,8 +114,10 @@ public:
 private:
     void RefreshPreclusionsOf(const TOption* option, const TDecisionArea* area);
     bool ChainChooses(const TOption* option) const;
-    /// RecomputePreclusions; true when the options with effect changed.
-    bool RederivePreclusions();
+    /// RecomputePreclusions; returns the options whose effect came or went.
+    std::vector<const TOption*> RederivePreclusions();
+    /// The options in `changed`, chosen above, came into or lost effect.
+    void PropagatePreclusions(std::vector<const TOption*> changed);
     void MarkChanged() const;
 
     int CountWithinParent = 1;
