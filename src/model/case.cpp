@@ -1,5 +1,6 @@
 #include "model/case.h"
 
+#include "design/designcascades.h"
 #include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
@@ -134,6 +135,7 @@ void TCase::DeletePhase(TPhase* phase)
 
 void TCase::DeleteSystemLevel(TSystemLevel* level)
 {
+    DeleteDesignObjectsOfLevel(*this, *level);
     for (int i = level->DecisionAreas.Count() - 1; i >= 0; --i)
         level->DeleteDecisionArea(level->DecisionAreas.At(i));
     // Sub-levels stay, moved to the top, so that none keeps a pointer to this one.
@@ -188,6 +190,7 @@ void TCase::DeleteVariable(TVariable* variable)
         if (effect->Reads(variable))
             readers.push_back(effect);
     });
+    DropVariableFromDesigns(*this, *variable);
     const std::unique_ptr<TVariable> owned = Variables.Take(Variables.IndexOf(variable));
     for (TEffect* effect : readers)
         effect->Recompile();
@@ -198,7 +201,9 @@ void TCase::DeleteDesign(TDesign* design)
 {
     if (BaseCase == design)
         BaseCase = nullptr;
-    Designs.Remove(design);
+    for (int i = design->TopObjects.Count() - 1; i >= 0; --i)
+        design->DeleteDesignObject(design->TopObjects.At(i));
+    Designs.Remove(design);   // closes its editor
     Changed = true;
 }
 

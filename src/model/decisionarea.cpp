@@ -1,6 +1,7 @@
 #include "model/decisionarea.h"
 
 #include "model/case.h"
+#include "design/designcascades.h"
 
 #include <algorithm>
 
@@ -27,6 +28,7 @@ void TDecisionArea::DeleteOption(TOption* option)
     TCase* aCase = Case();
     for (TPolicy* policy : aCase->Policies)
         std::erase(policy->Options, option);
+    DropOptionFromDesigns(*option);
     for (TActor* actor : aCase->Actors)
         EraseLinks<TActorOption>(actor->Options, [option](const TActorOption& l) { return l.Option == option; });
     for (int i = int(aCase->Combinations.size()) - 1; i >= 0; --i)

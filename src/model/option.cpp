@@ -1,6 +1,7 @@
 #include "model/option.h"
 
 #include "model/case.h"
+#include "design/designcascades.h"
 #include "model/messages.h"
 
 #include <algorithm>
@@ -16,6 +17,7 @@ TEffect* TOption::AddEffect(std::unique_ptr<TEffect> effect)
 {
     effect->Option = this;
     Effects.push_back(std::move(effect));
+    ApplyEffectToDesigns(*Effects.back());
     MarkCaseChanged(Case());
     return Effects.back().get();
 }
@@ -25,6 +27,7 @@ std::unique_ptr<TEffect> TOption::TakeEffect(TEffect* effect)
     auto it = std::find_if(Effects.begin(), Effects.end(), [effect](const auto& e) { return e.get() == effect; });
     if (it == Effects.end())
         return nullptr;
+    RemoveEffectFromDesigns(*effect);
     std::unique_ptr<TEffect> owned = std::move(*it);
     Effects.erase(it);
     MarkCaseChanged(Case());
@@ -43,6 +46,7 @@ void TOption::AddPreclusion(TDecisionArea* area)
     if (Precludes(area))
         return;
     PrecludedAreas.push_back(area);
+    ApplyPreclusionToDesigns(*this, *area);
     MarkCaseChanged(Case());
 }
 
@@ -51,6 +55,7 @@ void TOption::RemovePreclusion(TDecisionArea* area)
     if (!Precludes(area))
         return;
     std::erase(PrecludedAreas, area);
+    LiftPreclusionFromDesigns(*this, *area);
     MarkCaseChanged(Case());
 }
 

@@ -1,6 +1,7 @@
 #include "model/systemlevel.h"
 
 #include "model/case.h"
+#include "design/designcascades.h"
 #include "model/icons.h"
 
 #include <algorithm>
@@ -57,6 +58,7 @@ void TSystemLevel::DeleteDecisionArea(TDecisionArea* area)
     Case->ForEachOption([area](TOption* option) { std::erase(option->PrecludedAreas, area); });
     for (int i = area->Options.Count() - 1; i >= 0; --i)
         area->DeleteOption(area->Options.At(i));
+    ForgetDecisionAreaInDesigns(*area);
     DecisionAreas.Remove(area);
     MarkCaseChanged(Case);
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+// What the case and its hierarchy tell every design when they change. The
+// model only dispatches; the designs' own logic lives here.
+
+class TCase;
+class TDecisionArea;
+class TEffect;
+class TOption;
+class TSystemLevel;
+class TVariable;
+
+/// The effect was just added to its option: objects where the option is
+/// chosen gain its attribute and calculation.
+void ApplyEffectToDesigns(TEffect& effect);
+/// The effect is about to leave its option: its calculations go.
+void RemoveEffectFromDesigns(const TEffect& effect);
+/// The option has just begun to preclude the area.
+void ApplyPreclusionToDesigns(TOption& option, TDecisionArea& area);
+/// The option has just stopped precluding the area.
+void LiftPreclusionFromDesigns(TOption& option, TDecisionArea& area);
+/// The option is about to be deleted: every design drops it.
+void DropOptionFromDesigns(TOption& option);
+/// The area, whose options are gone and which nothing precludes any more, is
+/// about to be deleted: its records go.
+void ForgetDecisionAreaInDesigns(TDecisionArea& area);
+/// The level is about to be deleted: its design objects go with their subtrees.
+void DeleteDesignObjectsOfLevel(TCase& aCase, const TSystemLevel& level);
+/// The variable is about to be deleted: its attributes and placeholders go.
+void DropVariableFromDesigns(TCase& aCase, const TVariable& variable);
