@@ -1,5 +1,6 @@
 #include "policy/policy.h"
 
+#include "design/designobject.h"
 #include "model/case.h"
 #include "model/decisionarea.h"
 #include "model/effect.h"
@@ -77,6 +78,38 @@ void AddOptionToPolicy(TPolicy& policy, TOption* option)
         std::erase(policy.Options, present);
     }
     policy.Options.push_back(option);
+    SortOptions(policy.Options);
+    MarkCaseChanged(policy.Case);
+}
+
+namespace {
+
+// Appends the object's options for areas the policy has no option for yet;
+// true when any was added.
+bool AddObjectOptions(TPolicy& policy, const TDesignObject* object, bool statusQuo, bool withSubsystems)
+{
+    bool added = false;
+    // Status quo options are taken whatever the design's own choices preclude.
+    for (TOption* option : statusQuo ? object->StatusQuoOptions : object->DesignOptions) {
+        if (!statusQuo && object->IsPrecluded(option->DecisionArea) >= 0)
+            continue;
+        if (OptionForArea(policy, option->DecisionArea))
+            continue;
+        policy.Options.push_back(option);
+        added = true;
+    }
+    if (withSubsystems)
+        for (const TDesignObject* child : object->Children)
+            added |= AddObjectOptions(policy, child, statusQuo, true);
+    return added;
+}
+
+} // namespace
+
+void AddDesignObjectOptions(TPolicy& policy, const TDesignObject* object, bool statusQuo, bool withSubsystems)
+{
+    if (!AddObjectOptions(policy, object, statusQuo, withSubsystems))
+        return;
     SortOptions(policy.Options);
     MarkCaseChanged(policy.Case);
 }

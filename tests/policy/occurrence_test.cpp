@@ -1,0 +1,95 @@
+#include "policy/combination.h"
+#include "policy/designfixture.h"
+#include "policy/occurrence.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<TCombination> Combination(TCase& c, std::vector<TOption*> options)
+{
+    auto combination = std::make_unique<TCombination>(&c);
+    combination->Options = std::move(options);
+    SortOptions(combination->Options);
+    return combination;
+}
+
+} // namespace
+
+TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
+{
+    TDesignFixture f;
+    const auto gasRoofsAndWalls = Combination(f.Case, { f.Gas, f.Solar, f.Walls });
+    f.Amsterdam->SelectDesignOption(f.Gas);
+    f.North->SelectDesignOption(f.Walls);
+    f.South->SelectDesignOption(f.Solar);
+    EXPECT_FALSE(OccursIn(*gasRoofsAndWalls, f.Amsterdam));
+    EXPECT_EQ(CountOccurrences(*gasRoofsAndWalls, f.Plan->TopObjects), 0);
+
+    f.North->SelectDesignOption(f.Solar);
+    TSelections where;
+    EXPECT_TRUE(OccursIn(*gasRoofsAndWalls, f.Amsterdam, &where));
+    EXPECT_EQ(where, TSelections({ { f.Amsterdam }, { f.North }, { f.North } }));
+    EXPECT_EQ(CountOccurrences(*gasRoofsAndWalls, f.Plan->TopObjects), 1);
+
+    // Without the city's option the pair occurs in North alone, counted for
+    // its three alike districts.
+    const auto roofsAndWalls = Combination(f.Case, { f.Solar, f.Walls });
+    EXPECT_TRUE(OccursIn(*roofsAndWalls, f.North));
+    EXPECT_FALSE(OccursIn(*roofsAndWalls, f.South));
+    EXPECT_EQ(CountOccurrences(*roofsAndWalls, f.Plan->TopObjects), 3);
+}
+
+TEST(OccursIn, ALevelAndItsSubLevel)
+{
+    TDesignFixture f;
+    const auto gasAndWalls = Combination(f.Case, { f.Walls, f.Gas });
+    f.Amsterdam->SelectDesignOption(f.Gas);
+    EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
+    f.South->SelectDesignOption(f.Walls);
+    TSelections where;
+    EXPECT_TRUE(OccursIn(*gasAndWalls, f.Amsterdam, &where));
+    EXPECT_EQ(where[0], std::vector<TDesignObject*>({ f.Amsterdam }));
+    EXPECT_EQ(where[1], std::vector<TDesignObject*>({ f.South }));
+    // From any district the search starts at the city above it.
+    EXPECT_TRUE(OccursIn(*gasAndWalls, f.North));
+    EXPECT_EQ(CountOccurrences(*gasAndWalls, f.Plan->TopObjects), 1);
+}
+
+TEST(OccursIn, PrecludedChoicesDoNotCount)
+{
+    TDesignFixture f;
+    const auto gasAndWalls = Combination(f.Case, { f.Gas, f.Walls });
+    f.Gas->AddPreclusion(f.Insulation);
+    f.Amsterdam->SelectDesignOption(f.Gas);
+    f.North->SelectDesignOption(f.Walls);
+    EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
+}
+
+TEST(OccursIn, ACombinationAboveTheObjectOrInAnotherTreeDoesNotOccur)
+{
+    TDesignFixture f;
+    const auto cityOnly = Combination(f.Case, { f.Gas, f.Bus });
+    f.Amsterdam->SelectDesignOption(f.Gas);
+    f.Amsterdam->SelectDesignOption(f.Bus);
+    EXPECT_TRUE(OccursIn(*cityOnly, f.Amsterdam));
+    EXPECT_FALSE(OccursIn(*cityOnly, f.North));   // deeper than every option
+    TDesignObject* village = f.Plan->AddDesignObject("Edam", nullptr, f.Village);
+    EXPECT_FALSE(OccursIn(*cityOnly, village));
+    EXPECT_FALSE(OccursIn(TCombination(&f.Case), f.Amsterdam));
+}
+
+TEST(CountOccurrences, WeighsEachOccurrenceWithTheCumulativeCount)
+{
+    TDesignFixture f;
+    f.Amsterdam->SetCount(2);
+    TDesignObject* east = f.Plan->AddDesignObject("East", f.Amsterdam, f.District);
+    for (TDesignObject* district : { f.North, f.South, east }) {
+        district->SelectDesignOption(f.Walls);
+        district->SelectDesignOption(f.Solar);
+    }
+    east->SelectDesignOption(f.GreenRoof);
+    const auto wallsAndSolar = Combination(f.Case, { f.Walls, f.Solar });
+    // (3 + 2) districts in each of 2 cities.
+    EXPECT_EQ(CountOccurrences(*wallsAndSolar, f.Plan->TopObjects), 10);
+}

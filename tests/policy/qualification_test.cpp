@@ -1,0 +1,102 @@
+#include "policy/designfixture.h"
+#include "policy/qualification.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Local(QString text) { return text.replace(QLatin1Char('.'), DecimalSeparator()); }
+
+// Green on Bus (Transport, City) and Walls (Insulation, District); Cheap on
+// no option at all.
+struct TQualificationFixture : TDesignFixture
+{
+    TQualifier* Cheap = Case.Qualifiers.At(Case.AddQualifier("Cheap"));
+
+    TQualificationFixture()
+    {
+        Bus->AddQualifier(Green);
+        Walls->AddQualifier(Green);
+    }
+
+    const TQualification& GreenOf(const TQualificationList& list) const { return *list.Find(Green); }
+};
+
+} // namespace
+
+TEST(BuildQualifications, CountsTheObjectAndWeighsTheChildrenByTheirCounts)
+{
+    TQualificationFixture f;
+    f.Amsterdam->SelectDesignOption(f.Bus);
+    f.North->SelectDesignOption(f.Walls);
+    const auto list = BuildQualifications(f.Amsterdam);
+    ASSERT_EQ(list->Count(), 2);
+    EXPECT_EQ(list->At(0)->Qualifier, f.Cheap);
+    const TQualification& green = f.GreenOf(*list);
+    EXPECT_EQ(green.RelevantCount, 1);
+    EXPECT_EQ(green.QualifiedCount, 1);
+    // North counts 3, South 2: relevant 1 + 3 + 2, qualified 1 + 3.
+    EXPECT_EQ(TotalRelevant(green), 6);
+    EXPECT_EQ(TotalQualified(green), 4);
+    EXPECT_EQ(QualificationText(green), "Green: 1/1 (100%)");
+    EXPECT_EQ(TotalQualificationText(green), "Green: 4/6 (67%)");
+    EXPECT_EQ(QualificationText(*list->At(0)), "Cheap: n/a");
+    EXPECT_EQ(TotalQualificationText(*list->At(0)), "Cheap: n/a");
+    ASSERT_EQ(green.SubQualifications().size(), 2u);
+    EXPECT_EQ(green.SubQualifications()[0]->DesignObject, f.North);
+    EXPECT_EQ(Local("Green: 0/1 (0%)"), QualificationText(f.GreenOf(*green.SubQualifications()[1])));
+}
+
+TEST(BuildQualifications, APrecludedAreaCountsNeitherAsRelevantNorAsQualified)
+{
+    TQualificationFixture f;
+    f.Gas->AddPreclusion(f.Transport);
+    f.Gas->AddPreclusion(f.Insulation);
+    f.Amsterdam->SelectDesignOption(f.Bus);
+    f.Amsterdam->SelectDesignOption(f.Gas);
+    f.North->SelectDesignOption(f.Walls);
+    const auto list = BuildQualifications(f.Amsterdam);
+    const TQualification& green = f.GreenOf(*list);
+    EXPECT_EQ(green.RelevantCount, 0);
+    EXPECT_EQ(green.QualifiedCount, 0);
+    EXPECT_EQ(TotalQualificationText(green), "Green: n/a");
+}
+
+TEST(BuildQualifications, EveryQualificationOfAnObjectSharesTheChildLists)
+{
+    // Twelve levels deep with five qualifiers: one copy of the children per
+    // qualification would need 5^12 lists.
+    TCase c;
+    std::vector<TQualifier*> qualifiers;
+    for (const char* name : { "a", "b", "c", "d", "e" })
+        qualifiers.push_back(c.Qualifiers.At(c.AddQualifier(name)));
+    TDesign* design = c.Designs.At(c.AddDesign("deep"));
+    TSystemLevel* parentLevel = nullptr;
+    TDesignObject* parent = nullptr;
+    TDesignObject* top = nullptr;
+    for (int depth = 0; depth < 12; ++depth) {
+        TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel(QStringLiteral("level %1").arg(depth)));
+        level->PlaceUnder(parentLevel);
+        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea("area"));
+        TOption* option = area->Options.At(area->AddOption("option"));
+        option->AddQualifier(qualifiers[size_t(depth % 5)]);
+        for (int i = 0; i < 2; ++i) {
+            TDesignObject* object = design->AddDesignObject(QStringLiteral("object %1").arg(i), parent, level);
+            object->SetCount(2);
+            object->SelectDesignOption(option);
+        }
+        parentLevel = level;
+        parent = parent ? parent->Children.At(0) : design->TopObjects.At(0);
+        if (!top)
+            top = parent;
+    }
+    const auto list = BuildQualifications(top);
+    for (int i = 0; i < list->Count(); ++i)
+        EXPECT_EQ(&list->At(i)->SubQualifications(), &list->At(0)->SubQualifications());
+    // Qualifier "a" is relevant at depths 0, 5 and 10. Below each object of
+    // the chain sit two objects counted 2, the first carrying the rest:
+    // T(d) = r(d) + 2 T(d+1) + 2 r(d+1), T(10) = 1, so T(5) = 65, T(0) = 2113.
+    const TQualification& a = *list->Find(qualifiers[0]);
+    EXPECT_EQ(TotalRelevant(a), 2113);
+    EXPECT_EQ(TotalQualified(a), 2113);
+}
