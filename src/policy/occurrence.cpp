@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 
 namespace {
 
@@ -21,7 +22,8 @@ const TDesignObject* AncestorAtLevel(const TDesignObject* object, const TSystemL
 // Keeps in `list` only the objects that are also in `other`.
 void KeepCommon(std::vector<TDesignObject*>& list, const std::vector<TDesignObject*>& other)
 {
-    std::erase_if(list, [&](TDesignObject* d) { return std::find(other.begin(), other.end(), d) == other.end(); });
+    const std::unordered_set<TDesignObject*> kept(other.begin(), other.end());
+    std::erase_if(list, [&](TDesignObject* d) { return !kept.contains(d); });
 }
 
 } // namespace

@@ -1,0 +1,101 @@
+// Qualifications and combination occurrences over a large design: both walk a
+// design's whole tree and must stay linear in its size.
+#include "design/design.h"
+#include "model/case.h"
+#include "policy/combination.h"
+#include "policy/occurrence.h"
+#include "policy/qualification.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Three levels (city, district, block), each with four decision areas of three
+// options; eight qualifiers spread over the options. `width` children per object.
+struct TLargeDesign
+{
+    TCase Case;
+    std::vector<TSystemLevel*> Levels;
+    TDesign* Design = nullptr;
+
+    explicit TLargeDesign(int width)
+    {
+        for (int q = 0; q < 8; ++q)
+            Case.AddQualifier(QStringLiteral("q%1").arg(q));
+        TSystemLevel* parent = nullptr;
+        for (const char* name : { "city", "district", "block" }) {
+            TSystemLevel* level = Case.SystemLevels.At(Case.AddSystemLevel(QLatin1String(name)));
+            level->PlaceUnder(parent);
+            for (int a = 0; a < 4; ++a) {
+                TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("area %1").arg(a)));
+                for (int o = 0; o < 3; ++o) {
+                    TOption* option = area->Options.At(area->AddOption(QStringLiteral("option %1").arg(o)));
+                    option->Number = o;
+                    option->AddQualifier(Case.Qualifiers.At((a * 3 + o) % 8));
+                }
+            }
+            Levels.push_back(level);
+            parent = level;
+        }
+        Design = Case.Designs.At(Case.AddDesign("large"));
+        Fill(nullptr, 0, width);
+    }
+
+    void Fill(TDesignObject* parent, int depth, int width)
+    {
+        if (depth == int(Levels.size()))
+            return;
+        const int count = depth == 0 ? 1 : width;
+        for (int i = 0; i < count; ++i) {
+            TDesignObject* object = Design->AddDesignObject(QStringLiteral("o%1").arg(i), parent, Levels[size_t(depth)]);
+            object->SetCount(1 + i % 3);
+            int a = 0;
+            for (TDecisionArea* area : Levels[size_t(depth)]->DecisionAreas)
+                object->SelectDesignOption(area->Options.At((i + a++) % 3));
+            Fill(object, depth + 1, width);
+        }
+    }
+
+    TOption* OptionAt(int level, int area, int option) const
+    {
+        return Levels[size_t(level)]->DecisionAreas.At(area)->Options.At(option);
+    }
+};
+
+void BuildAndTotalQualifications(benchmark::State& state)
+{
+    TLargeDesign large(int(state.range(0)));
+    TDesignObject* top = large.Design->TopObjects.At(0);
+    for (auto _ : state) {
+        const auto list = BuildQualifications(top);
+        int total = 0;
+        for (int i = 0; i < list->Count(); ++i)
+            total += TotalRelevant(*list->At(i)) + TotalQualified(*list->At(i));
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetComplexityN(state.range(0) * state.range(0));
+}
+BENCHMARK(BuildAndTotalQualifications)->RangeMultiplier(2)->Range(8, 64)->Complexity();
+
+void CountCombinationOccurrences(benchmark::State& state)
+{
+    TLargeDesign large(int(state.range(0)));
+    std::vector<std::unique_ptr<TCombination>> combinations;
+    for (int option = 0; option < 3; ++option) {
+        auto c = std::make_unique<TCombination>(&large.Case);
+        c->Options = { large.OptionAt(0, 0, 0), large.OptionAt(1, 0, option), large.OptionAt(2, 1, option),
+                       large.OptionAt(2, 2, (option + 1) % 3) };
+        SortOptions(c->Options);
+        combinations.push_back(std::move(c));
+    }
+    for (auto _ : state) {
+        int total = 0;
+        for (const auto& c : combinations)
+            total += CountOccurrences(*c, large.Design->TopObjects);
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetComplexityN(state.range(0) * state.range(0));
+}
+BENCHMARK(CountCombinationOccurrences)->RangeMultiplier(2)->Range(8, 64)->Complexity();
+
+} // namespace
