@@ -139,3 +139,11 @@ TEST(Enumerations, TextsAndSafeRanges)
     EXPECT_FALSE(IsUndefined(0));
     EXPECT_FALSE(IsUndefined(-1e-100));
 }
+
+TEST(FormatValue, UsesTheLocalesSeparator)
+{
+    // The suites run once in the C locale and once in German.
+    const bool german = qgetenv("ORVEL_TEST_LOCALE") == "de_DE";
+    EXPECT_EQ(FormatValue(2.5), german ? "2,5" : "2.5");
+    EXPECT_EQ(FormatValue(12345), german ? "1,23E+04" : "1.23E+04");
+}

@@ -1,0 +1,192 @@
+#include "modelfixture.h"
+
+#include "model/icons.h"
+#include "model/messagerecorder.h"
+
+#include <gtest/gtest.h>
+
+TEST(Hierarchy, PlacingSetsDepthsOfTheWholeSubtree)
+{
+    TModelFixture f;
+    EXPECT_EQ(f.City->Depth, 0);
+    EXPECT_EQ(f.District->Depth, 1);
+    TSystemLevel* building = f.Level("Building", f.District);
+    EXPECT_EQ(building->Depth, 2);
+    f.District->PlaceUnder(f.Village);
+    EXPECT_EQ(building->Depth, 2);
+    EXPECT_TRUE(f.City->Children.empty());
+    EXPECT_TRUE(f.Village->IsWithin(building));
+    EXPECT_FALSE(f.City->IsWithin(building));
+    EXPECT_FALSE(building->IsWithin(f.Village));
+    EXPECT_TRUE(building->IsWithin(building));
+}
+
+TEST(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
+{
+    TMessageRecorder messages;
+    TModelFixture f;
+    TSystemLevel* school = f.Level("School", f.City);
+    TDecisionArea* roof = TModelFixture::Area(school, "Roof", f.Energy, f.Now);
+    f.Case.Changed = false;
+
+    f.Walls->AddPreclusion(f.Heating);    // the parent level
+    f.Walls->AddPreclusion(roof);         // a sibling level
+    f.Gas->AddPreclusion(f.Heating);      // its own decision area
+    EXPECT_EQ(messages.Warnings(), QStringList(3, "Option can only preclude decisions within its own system"));
+    EXPECT_TRUE(f.Walls->PrecludedAreas.empty());
+    EXPECT_TRUE(f.Gas->PrecludedAreas.empty());
+    EXPECT_FALSE(f.Case.Changed);
+
+    f.Gas->AddPreclusion(f.Insulation);
+    f.Gas->AddPreclusion(f.Insulation);
+    f.Gas->AddPreclusion(f.Transport);
+    EXPECT_EQ(f.Gas->PrecludedAreas, std::vector<TDecisionArea*>({ f.Insulation, f.Transport }));
+    EXPECT_TRUE(f.Case.Changed);
+
+    f.Case.Changed = false;
+    f.Gas->RemovePreclusion(f.Heating);
+    EXPECT_FALSE(f.Case.Changed);
+    f.Gas->RemovePreclusion(f.Transport);
+    EXPECT_TRUE(f.Case.Changed);
+}
+
+TEST(Hierarchy, PrecludingOptionsComeFromOwnAndAncestorLevelsInOptionOrder)
+{
+    TModelFixture f;
+    TDecisionArea* windows = TModelFixture::Area(f.District, "Windows", f.Energy, f.Now);
+    TOption* triple = TModelFixture::Option(windows, "Triple", 1);
+    triple->AddPreclusion(f.Insulation);
+    f.HeatPump->AddPreclusion(f.Insulation);
+    f.Bus->AddPreclusion(f.Insulation);
+    f.Gas->AddPreclusion(f.Insulation);
+    // City areas first (depth), Heating (Energy, 1) before Transport (Mobility, 2);
+    // within Heating by option number.
+    EXPECT_EQ(f.Insulation->PrecludingOptions(), std::vector<TOption*>({ f.Gas, f.HeatPump, f.Bus, triple }));
+}
+
+TEST(Hierarchy, DeletingAnAreaLiftsEveryPreclusionOfIt)
+{
+    TModelFixture f;
+    f.Gas->AddPreclusion(f.Insulation);   // an ancestor level's option
+    TDecisionArea* windows = TModelFixture::Area(f.District, "Windows", f.Energy, f.Now);
+    TOption* triple = TModelFixture::Option(windows, "Triple", 1);
+    triple->AddPreclusion(f.Insulation);
+    f.District->DeleteDecisionArea(f.Insulation);
+    EXPECT_TRUE(f.Gas->PrecludedAreas.empty());
+    EXPECT_TRUE(triple->PrecludedAreas.empty());
+    EXPECT_EQ(f.District->DecisionAreas.Count(), 1);
+}
+
+TEST(Hierarchy, DecisionAreaOrder)
+{
+    TModelFixture f;
+    TSystemLevel* alpha = f.Level("alpha", nullptr);
+    TDecisionArea* a1 = TModelFixture::Area(alpha, "zz", f.Mobility, f.Now);
+    TDecisionArea* a2 = TModelFixture::Area(alpha, "yy", f.Energy, f.Later);
+    TDecisionArea* a3 = TModelFixture::Area(alpha, "xx", f.Energy, f.Now);
+    std::vector<TDecisionArea*> areas = { f.Insulation, a1, f.Transport, a2, f.Heating, a3 };
+    std::sort(areas.begin(), areas.end(), DecisionAreaLess);
+    // Depth, level name (alpha before City), category number, phase order, name.
+    EXPECT_EQ(areas, std::vector<TDecisionArea*>({ a3, a2, a1, f.Heating, f.Transport, f.Insulation }));
+}
+
+TEST(Rows, HierarchyDescriptionRows)
+{
+    TModelFixture f;   // phases sort as Later (0), Now (1)
+    f.Gas->AddQualifier(f.Green);
+    f.Gas->Comments = QStringList({ "cheap", "for now" });
+    TModelFixture::Effect(f.Gas, f.Cost, "[Price] * 2");
+    TEffect* quiet = TModelFixture::Effect(f.Gas, f.Price);
+    quiet->NullWhenStatusQuo = true;
+    const QStringList rows = f.Heating->DescriptionRows();
+    const QStringList expected = {
+        "<tr class=da><td><img src=\"img/sl0p1.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"1. Energy\">"
+        "</td><td>Heating</td></tr>",
+        "<tr><td>&nbsp;</td><td><table class=c2>",
+        "<tr><td align=right><img src=\"img/qual0.bmp\" alt=\"Green\"><img src=\"img/option.bmp\" alt=\"1\">"
+        "</td><td>Gas</td></tr><tr class=cmnt><td></td><td>cheap\r\nfor now</td></tr>",
+        "<tr><td>&nbsp;</td><td><table class=c2>",
+        "<tr><td><img src=\"img/ceff.bmp\" alt=\"cumulative\"></td><td>Cost [EUR] = [Price] * 2</td></tr>",
+        "<tr><td><img src=\"img/anwsq.bmp\" alt=\"averaging (null when status quo)\"></td><td>Price [EUR]</td></tr>",
+        "</table></td></tr>",
+        "<tr><td align=right><img src=\"img/option.bmp\" alt=\"2\"></td><td>Heat pump</td></tr>",
+        "<tr><td>&nbsp;</td><td><table class=c0>",
+        "</table></td></tr>",
+        "</table></td></tr>",
+    };
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(OptionRow(*f.Walls, 1),
+              "<tr><td><img src=\"img/smopt1.bmp\"><img src=\"img/sl1p0.bmp\" alt=\"1:0\">"
+              "<img src=\"img/cat0.bmp\" alt=\"1. Energy\"></td><td>Insulation = Walls</td></tr>");
+    EXPECT_EQ(f.Transport->SummaryRow(),
+              "<tr><td><img src=\"img/sl0p0.bmp\" alt=\"0:1\"><img src=\"img/cat1.bmp\" alt=\"2. Mobility\">"
+              "</td><td>Transport</td></tr>");
+    EXPECT_EQ(f.City->DescriptionRows(),
+              QStringList({ "  <tr><td><img src=\"img/sl0.bmp\" alt=\"City\"></td><td>City</td></tr>",
+                            "  <tr><td>&nbsp;</td><td><table class=c1>",
+                            "  <tr><td><img src=\"img/sl1.bmp\" alt=\"District\"></td><td>District</td></tr>",
+                            "  <tr><td>&nbsp;</td><td><table class=c0>", "  </table></td></tr>",
+                            "  </table></td></tr>" }));
+}
+
+TEST(Rows, CatalogueRows)
+{
+    TModelFixture f;
+    f.Cost->Value = 0;
+    EXPECT_EQ(f.Cost->DescriptionRows(),
+              QStringList({ "  <tr><td><img src=\"img/ceff.bmp\"></td><td>Cost [EUR] = 0</td></tr>" }));
+    EXPECT_EQ(f.Price->DescriptionRows(),
+              QStringList({ "  <tr><td><img src=\"img/aeff.bmp\"></td><td>Price [EUR]</td></tr>" }));
+    f.Price->AggregationMode = AggregationConstant;
+    f.Price->Value = 1234.5;
+    EXPECT_EQ(f.Price->DescriptionRows()[0],
+              "  <tr><td><img src=\"img/varc.bmp\"></td><td>Price [EUR] = 1234" + DecimalSeparator() + "5</td></tr>");
+    f.Euro->Comments << "money";
+    EXPECT_EQ(f.Euro->DescriptionRows(),
+              QStringList({ "  <tr><td><img src=\"img/scale.bmp\"></td><td>EUR</td></tr>"
+                            "<tr class=cmnt><td></td><td>money</td></tr>" }));
+    EXPECT_EQ(f.Green->DescriptionRows(),
+              QStringList({ "  <tr><td><img src=\"img/qual0.bmp\" alt=\"Green\"></td><td>Green</td></tr>" }));
+    f.Later->SetColorDerived(QColor(0xFF, 0, 0));
+    EXPECT_EQ(f.Later->IconHTML(), "<img src=\"img/phase0.bmp\" alt=\"1:FF0000\">");
+    EXPECT_EQ(f.Later->MiddleColor, QColor(0x7F, 0, 0));
+    EXPECT_EQ(f.Later->DarkColor, QColor(0x3F, 0, 0));
+}
+
+TEST(Icons, DefaultAndDerivedIcons)
+{
+    const QImage rect = DefaultRectangleIcon();
+    EXPECT_EQ(rect.size(), QSize(16, 16));
+    EXPECT_EQ(rect.pixelColor(1, 2), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(rect.pixelColor(13, 14), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(rect.pixelColor(14, 15), QColor(Qt::white));
+    EXPECT_EQ(rect.pixelColor(7, 8), QColor(Qt::white));
+
+    const QColor color(0x20, 0xC0, 0x40), middle(0x10, 0x60, 0x20), dark(0, 0, 0x10);
+    const QImage clock = PhaseClockIcon(color, middle, dark);
+    EXPECT_EQ(clock.pixelColor(7, 1), middle);        // an hour mark
+    EXPECT_EQ(clock.pixelColor(7, 5), dark);          // a hand
+    EXPECT_EQ(clock.pixelColor(4, 7), color);         // the face
+    EXPECT_EQ(clock.pixelColor(15, 15), QColor(Qt::white));
+
+    TCase c;
+    TPhase* phase = c.Phases.At(c.AddPhase("p"));
+    phase->SetColors(color, middle, dark);
+    QImage level = DefaultRectangleIcon();
+    level.setPixelColor(5, 5, Qt::black);
+    level.setPixelColor(6, 6, QColor(0xC0, 0xC0, 0xC0));
+    level.setPixelColor(7, 7, QColor(0x12, 0x34, 0x56));
+    const QImage inPhase = LevelInPhaseIcon(level, *phase);
+    EXPECT_EQ(inPhase.pixelColor(1, 2), middle);
+    EXPECT_EQ(inPhase.pixelColor(5, 5), dark);
+    EXPECT_EQ(inPhase.pixelColor(6, 6), color);
+    EXPECT_EQ(inPhase.pixelColor(7, 7), QColor(Qt::white));
+    const QImage variant = LevelInPhaseVariantIcon(level, *phase);
+    EXPECT_EQ(variant.pixelColor(0, 5), QColor(Qt::black));
+    EXPECT_EQ(variant.pixelColor(1, 6), QColor(Qt::white));
+
+    const QImage design = DesignIcon(rect);
+    EXPECT_EQ(design.pixelColor(1, 9), QColor(0, 0xFF, 0xFF));
+    EXPECT_EQ(design.pixelColor(3, 12), QColor(Qt::white));
+    EXPECT_EQ(DesignIcon(rect, true).pixelColor(1, 9), QColor(0xFF, 0, 0));
+}
