@@ -8,12 +8,15 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
 
 // Icons larger than this are no icons of ours; they are not even decoded.
 constexpr int LargestIcon = 256;
+
+QImage TwentyFourBit(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
 QByteArray BitmapBytes(const QImage& image)
 {
@@ -24,17 +27,53 @@ QByteArray BitmapBytes(const QImage& image)
     return bytes;
 }
 
-// Derived icons are written with a palette; 256 pixels never need more colours.
-QImage EightBit(const QImage& image) { return image.convertToFormat(QImage::Format_Indexed8); }
-QImage TwentyFourBit(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+template <class T>
+void Put(QByteArray& bytes, T value)
+{
+    for (size_t i = 0; i < sizeof(T); ++i)
+        bytes.append(char((quint64(value) >> (8 * i)) & 0xFF));
+}
+
+// Derived icons are written with 8 bits and a palette (an icon's 256 pixels never
+// need more colours). Qt would write few-coloured images with 4 bits, so the
+// bitmap is put together here.
+QByteArray EightBitBitmap(const QImage& icon)
+{
+    const QImage image = icon.convertToFormat(QImage::Format_Indexed8);
+    const int stride = (image.width() + 3) & ~3;
+    const quint32 pixelBytes = quint32(stride * image.height());
+    const quint32 offset = 14 + 40 + 256 * 4;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(offset + pixelBytes));
+    bytes.append("BM");
+    Put<quint32>(bytes, offset + pixelBytes);
+    Put<quint32>(bytes, 0);
+    Put<quint32>(bytes, offset);
+    for (const quint32 field : { 40u, quint32(image.width()), quint32(image.height()) })
+        Put<quint32>(bytes, field);
+    Put<quint16>(bytes, 1);
+    Put<quint16>(bytes, 8);
+    for (const quint32 field : { 0u, pixelBytes, 2835u, 2835u, 256u, 0u })
+        Put<quint32>(bytes, field);
+    const QList<QRgb> colors = image.colorTable();
+    for (int i = 0; i < 256; ++i) {
+        const QRgb rgb = i < colors.size() ? colors[i] : 0;
+        bytes.append(char(qBlue(rgb))).append(char(qGreen(rgb))).append(char(qRed(rgb))).append('\0');
+    }
+    for (int y = image.height() - 1; y >= 0; --y) {   // bottom-up
+        bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width());
+        bytes.append(stride - image.width(), '\0');
+    }
+    return bytes;
+}
 
 class TImageFolder
 {
 public:
     explicit TImageFolder(const QString& path) : Path(path) {}
-    void Write(const QString& name, const QImage& image) const
+    void Write(const QString& name, const QByteArray& bitmap) const
     {
-        WriteFileSafely(Path + name + QStringLiteral(".bmp"), BitmapBytes(image));
+        WriteFileSafely(Path + name + QStringLiteral(".bmp"), bitmap);
     }
     QString Path;
 };
@@ -43,12 +82,12 @@ void WriteLevelIcons(const TCase& aCase, const TImageFolder& img)
 {
     int i = 0;
     for (const TSystemLevel* level : aCase.SystemLevels) {
-        img.Write(QStringLiteral("sl%1").arg(i), TwentyFourBit(level->Icon));
-        img.Write(QStringLiteral("sld%1").arg(i), EightBit(level->DesignIconImage));
+        img.Write(QStringLiteral("sl%1").arg(i), BitmapBytes(TwentyFourBit(level->Icon)));
+        img.Write(QStringLiteral("sld%1").arg(i), EightBitBitmap(level->DesignIconImage));
         int j = 0;
         for (const TPhase* phase : aCase.Phases) {
-            img.Write(QStringLiteral("sl%1p%2").arg(i).arg(j), EightBit(LevelInPhaseIcon(level->Icon, *phase)));
-            img.Write(QStringLiteral("slv%1p%2").arg(i).arg(j), EightBit(LevelInPhaseVariantIcon(level->Icon, *phase)));
+            img.Write(QStringLiteral("sl%1p%2").arg(i).arg(j), EightBitBitmap(LevelInPhaseIcon(level->Icon, *phase)));
+            img.Write(QStringLiteral("slv%1p%2").arg(i).arg(j), EightBitBitmap(LevelInPhaseVariantIcon(level->Icon, *phase)));
             ++j;
         }
         ++i;
@@ -60,7 +99,7 @@ void WriteCatalogueIcons(const List& list, const QString& prefix, const TImageFo
 {
     int k = 0;
     for (const auto* item : list)
-        img.Write(prefix + QString::number(k++), TwentyFourBit(item->Icon));
+        img.Write(prefix + QString::number(k++), BitmapBytes(TwentyFourBit(item->Icon)));
 }
 
 } // namespace
@@ -96,13 +135,13 @@ QByteArray BuiltinIconFile(const QString& name)
 void WriteFolderImages(const TCase& aCase, const QString& folder)
 {
     QDir dir(folder);
-    if (!dir.exists(QStringLiteral("img")) && !dir.mkdir(QStringLiteral("img"))) {
+    if (!QFileInfo(dir, QStringLiteral("img")).isDir() && !dir.mkdir(QStringLiteral("img"))) {
         ShowError(QStringLiteral("Could not create folder for images"));
         return;
     }
     const TImageFolder img(dir.filePath(QStringLiteral("img/")));
     for (const QString& name : BuiltinIconNames())
-        WriteFileSafely(img.Path + name + QStringLiteral(".bmp"), BuiltinIconFile(name));
+        img.Write(name, BuiltinIconFile(name));
     WriteLevelIcons(aCase, img);
     WriteCatalogueIcons(aCase.Phases, QStringLiteral("phase"), img);
     WriteCatalogueIcons(aCase.Categories, QStringLiteral("cat"), img);
