@@ -250,7 +250,7 @@ TEST_F(CaseFolderReaderTest, BrokenPagesEndWithAClearMessage)
         int regionAreas;
     } cases[] = {
         { "<table class=c2>\r\n<tr><td align=right>", "<table class=cx>\r\n<tr><td align=right>", "\"x\" is not a valid integer value", 4, 0 },
-        { "Rate [EUR] = 1234.5", "Rate [EUR] = 12a", "\"12a\" is not a valid number", 4, 0 },
+        { "<td>Rate [EUR] = ", "<td>Rate [EUR] = 12a</td></tr>", "\"12a\" is not a valid number", 4, 0 },
         { "img/cat1.bmp\" alt=\"1. Water\"></td><td>Roads", "img/cat7.bmp\" alt=\"1. Water\"></td><td>Roads", "Category index 7 out of range", 4, 0 },
         { "img/sl0p1.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Layout</td></tr><tr", "img/sl0p9.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Layout</td></tr><tr", "Phase index 9 out of range", 4, 0 },
         { "alt=\"1:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Blocks</td></tr>\r\n</table>", "alt=\"1:5\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Blocks</td></tr>\r\n</table>", "Decision area index 5 out of range", 4, 1 },
