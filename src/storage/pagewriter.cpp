@@ -2,6 +2,10 @@
 
 #include "storage/storageerror.h"
 
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <zlib.h>
 
 namespace {
@@ -96,7 +100,18 @@ void TPageWriter::Fail()
 
 void WriteFileSafely(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    QFile old(path);
+    if (old.size() == bytes.size() && old.open(QIODevice::ReadOnly) && old.readAll() == bytes)
+        return;
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
         throw WriteError(path, file.errorString());
+    file.close();
+    // A temporary file is private to its owner; an icon is as readable as a page.
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup
+                        | QFile::ReadOther);
+    // rename() replaces the old file in one step, so no half-written icon is ever seen.
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        throw WriteError(path, QString::fromLocal8Bit(std::strerror(errno)));
+    file.setAutoRemove(false);
 }

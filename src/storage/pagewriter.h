@@ -35,5 +35,7 @@ private:
     std::unique_ptr<z_stream_s> Deflater;   // set for compressed pages
 };
 
-/// Writes a whole small file (an icon) through a temporary file as pages are.
+/// Writes a whole small file (an icon) through a temporary file as pages are,
+/// but without waiting for the disk: icons are drawn again at every save. A file
+/// that already holds exactly these bytes is left alone.
 void WriteFileSafely(const QString& path, const QByteArray& bytes);
