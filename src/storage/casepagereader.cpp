@@ -236,8 +236,7 @@ void TCasePageReader::ReadVariableRow(const QString& row)
     variable->AggregationMode = known ? mode : hasValue ? AggregationConstant : AggregationCumulative;
     if (!known)
         GuessedModes.insert(variable);
-    if (Buffer.NextOnLine(CommentMarker))
-        ReadComment(Buffer, *variable);
+    ReadComment(Buffer, *variable);
 }
 
 // Each level's areas follow its own subsection title, which names the level, so

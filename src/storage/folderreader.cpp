@@ -39,7 +39,8 @@ bool ReadCaseFolder(TCase& aCase, const QString& path)
     TBusyScope busy;
     try {
         ReadAllPages(reader);
-        if (reader.RebuildContents)
+        // A folder that could not be read is left as it was.
+        if (reader.RebuildContents && !reader.HadError)
             WriteContentsPage(reader.Folder, aCase.Contents, false);
     } catch (const TStorageError& error) {
         ShowError(error.Message);

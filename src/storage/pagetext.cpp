@@ -1,5 +1,6 @@
 #include "storage/pagetext.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -75,10 +76,16 @@ QString TPageDecoder::Decode(QByteArrayView bytes) const
     return Utf8 ? QString::fromUtf8(bytes) : FromWindows1252(bytes);
 }
 
+QStringList SplitLines(const QString& text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    return text.split(lineBreak);
+}
+
 QStringList PageLines(QByteArrayView page)
 {
     TPageDecoder decoder;
-    QStringList lines = decoder.Decode(decoder.Prepare(page)).split(QStringLiteral("\r\n"));
+    QStringList lines = SplitLines(decoder.Decode(decoder.Prepare(page)));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;

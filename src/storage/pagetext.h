@@ -21,5 +21,7 @@ private:
 bool IsValidUtf8(QByteArrayView bytes);
 QString FromWindows1252(QByteArrayView bytes);
 
-/// The page's text decoded as above, split into lines at CR LF.
+/// The text's lines, split at CR LF, CR or LF.
+QStringList SplitLines(const QString& text);
+/// The page's text decoded as above, split into lines at any line break.
 QStringList PageLines(QByteArrayView page);

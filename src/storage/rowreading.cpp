@@ -3,9 +3,9 @@
 #include "model/helpers.h"
 #include "model/nameless.h"
 #include "storage/filebuffer.h"
+#include "storage/pagetext.h"
 #include "storage/textcutter.h"
 
-#include <QRegularExpression>
 
 int ToInt(const QString& text)
 {
@@ -26,11 +26,10 @@ double ToValue(const QString& text)
 
 QStringList CommentLines(const QString& text)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return {};
-    QStringList lines = trimmed.split(lineBreak);
+    QStringList lines = SplitLines(trimmed);
     for (QString& line : lines)
         line = UnescapeCommentText(line);
     return lines;
