@@ -6,7 +6,6 @@
 #include "storage/pagetext.h"
 #include "storage/textcutter.h"
 
-
 int ToInt(const QString& text)
 {
     bool ok = false;
