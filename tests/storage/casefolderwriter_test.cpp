@@ -1,3 +1,4 @@
+#include "model/icons.h"
 #include "model/messagerecorder.h"
 #include "storage/folderimages.h"
 #include "storage/folderwriter.h"
@@ -100,6 +101,12 @@ TEST_F(CaseFolderWriterTest, WritesBuiltinIconsWithEightBitsAndCaseIconsAsTheyAr
     };
     for (const auto& icon : icons)
         EXPECT_EQ(BitsPerPixel(File(QStringLiteral("img/%1.bmp").arg(QLatin1String(icon.file)))), icon.bits) << icon.file;
+    // The 8-bit files hold exactly the drawn pixels.
+    const TSystemLevel* city = Case->SystemLevels.At(0);
+    const auto pixels = [](const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); };
+    EXPECT_EQ(pixels(QImage(File(QStringLiteral("img/sld0.bmp")))), pixels(city->DesignIconImage));
+    EXPECT_EQ(pixels(QImage(File(QStringLiteral("img/slv0p1.bmp")))),
+              pixels(LevelInPhaseVariantIcon(city->Icon, *Case->Phases.At(1))));
     EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("img/sl4.bmp"))));
     EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("img/phase2.bmp"))));
 }
