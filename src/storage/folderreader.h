@@ -8,7 +8,7 @@ class TFileBuffer;
 /// Fills a new, empty case from a case folder: the contents page, then each
 /// data page. Progress texts and the busy state go through the message sink.
 /// A fault stops the reading with one error message and keeps what was read.
-/// Answers false when an error was shown.
+/// Answers false when the reading stopped or a page was missing.
 bool ReadCaseFolder(TCase& aCase, const QString& path);
 
 /// What the readers of the data pages share.
