@@ -2,9 +2,12 @@
 
 #include "model/case.h"
 #include "model/messages.h"
+#include "storage/actorspagereader.h"
 #include "storage/casepagereader.h"
 #include "storage/contentspage.h"
 #include "storage/filebuffer.h"
+#include "storage/policiespagereader.h"
+#include "storage/propropagereader.h"
 #include "storage/storageerror.h"
 
 bool TFolderReader::OpenPage(TFileBuffer& buffer, const QString& fileName, const QString& status)
@@ -21,7 +24,10 @@ namespace {
 void ReadAllPages(TFolderReader& reader)
 {
     ReadCasePage(reader);
-    // The pages of combinations, actors, designs and policies follow, in that order.
+    ReadProblemsPromisesPage(reader);
+    ReadActorsPage(reader);
+    // The design pages come here, between the actors and the policies.
+    ReadPoliciesPage(reader);
 }
 
 } // namespace

@@ -2,10 +2,13 @@
 
 #include "model/case.h"
 #include "model/messages.h"
+#include "storage/actorspagewriter.h"
 #include "storage/casepagewriter.h"
 #include "storage/contentspage.h"
 #include "storage/folderimages.h"
 #include "storage/pagewriter.h"
+#include "storage/policiespagewriter.h"
+#include "storage/propropagewriter.h"
 #include "storage/storageerror.h"
 
 #include <QDir>
@@ -69,7 +72,10 @@ void WriteAllPages(const TFolderWriter& folder)
     WriteFramesetPage(folder);
     WriteInfoPage(folder);
     WriteCasePage(folder);
-    // The pages of combinations, actors, designs and policies follow, in that order.
+    WriteProblemsPromisesPage(folder);
+    WriteActorsPage(folder);
+    // The design pages come here, between the actors and the policies.
+    WritePoliciesPage(folder);
 }
 
 } // namespace

@@ -1,0 +1,64 @@
+#include "storage/propropagereader.h"
+
+#include "model/case.h"
+#include "model/decisionarea.h"
+#include "model/option.h"
+#include "policy/combination.h"
+#include "storage/filebuffer.h"
+#include "storage/folderreader.h"
+#include "storage/optionaddress.h"
+#include "storage/rangewarning.h"
+#include "storage/rowreading.h"
+
+namespace {
+
+int ReadCount(TFileBuffer& buffer)
+{
+    buffer.SkipPast(QStringLiteral("<table class=c"));
+    return ToInt(buffer.ReadUntil(QStringLiteral(">")));
+}
+
+QString Describe(const TCombination& combination)
+{
+    QStringList options;
+    for (const TOption* option : combination.Options)
+        options << option->DecisionArea->Name + QStringLiteral(" = ") + option->Name;
+    return QStringLiteral("Combination \"") + options.join(QStringLiteral(", ")) + QLatin1Char('"');
+}
+
+void ReadCombination(TFileBuffer& buffer, TCase& aCase)
+{
+    auto combination = std::make_unique<TCombination>(&aCase);
+    buffer.SkipPast(QStringLiteral("<img src=\"img/face"));
+    const int rating = ToInt(buffer.ReadUntil(QStringLiteral(".bmp")));
+    buffer.ReadUntil(RowEnd);
+    ReadComment(buffer, *combination);
+    const int count = ReadCount(buffer);
+    for (int i = 0; i < count; ++i) {
+        buffer.ReadUntil(QStringLiteral("alt=\""));
+        const TDecisionArea* area = ReadDecisionAreaAddress(buffer, aCase, QStringLiteral("\""));
+        buffer.ReadUntil(QStringLiteral(" = "));
+        combination->Options.push_back(OptionNamed(*area, buffer.ReadUntil(RowEnd)));
+    }
+    SortOptions(combination->Options);
+    buffer.SkipPast(QStringLiteral("</table></td></tr>"));
+    if (!CheckRange(rating, -3, 3, Describe(*combination), QStringLiteral("rating")))
+        return;
+    combination->Rating = qint16(rating);
+    aCase.Combinations.push_back(std::move(combination));
+    MarkCaseChanged(&aCase);
+}
+
+} // namespace
+
+void ReadProblemsPromisesPage(TFolderReader& folder)
+{
+    TFileBuffer buffer;
+    if (!folder.OpenPage(buffer, QStringLiteral("ORVEL propro.htm"), QStringLiteral(" [loading promises & problems...]")))
+        return;
+    const int count = ReadCount(buffer);
+    for (int i = 0; i < count; ++i)
+        ReadCombination(buffer, folder.Case);
+    SortCombinations(folder.Case.Combinations);
+    buffer.Close();
+}
