@@ -3,6 +3,7 @@
 #include "storage/folderimages.h"
 #include "storage/folderwriter.h"
 #include "support/testpaths.h"
+#include "expectpage.h"
 #include "samplecase.h"
 
 #include <QFileInfo>
@@ -12,26 +13,6 @@
 #include <zlib.h>
 
 namespace {
-
-// Expected pages are kept as plain lines; a line ending in "*" only fixes its start
-// (the generator comment carries the date and time), and "{.}" stands for the
-// locale's decimal separator.
-void ExpectPage(const QString& written, const QString& expectedFile)
-{
-    QString expected = QString::fromUtf8(ReadBytes(TestDataPath(QStringLiteral("casefolder/") + expectedFile)));
-    expected.replace(QStringLiteral("{.}"), DecimalSeparator());
-    QStringList want = expected.split(QLatin1Char('\n'));
-    if (want.last().isEmpty())
-        want.removeLast();
-    const QStringList got = ReadPageLines(written);
-    ASSERT_EQ(got.size(), want.size()) << expectedFile.toStdString();
-    for (qsizetype i = 0; i < want.size(); ++i) {
-        if (want[i].endsWith(QLatin1Char('*')))
-            EXPECT_TRUE(got[i].startsWith(want[i].chopped(1))) << "line " << i + 1 << ": " << got[i].toStdString();
-        else
-            EXPECT_EQ(got[i], want[i]) << expectedFile.toStdString() << " line " << i + 1;
-    }
-}
 
 int BitsPerPixel(const QString& path)
 {
