@@ -1,5 +1,6 @@
 #include "storage/folderwriter.h"
 #include "../storage/samplecase.h"
+#include "../storage/samplepositions.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -82,6 +83,22 @@ TEST_F(ResaveTest, ReportsMessagesAndExitStatus)
         EXPECT_EQ(RunCli(w.arguments).Status, w.status) << w.arguments.join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(RunCli({ QStringLiteral("resave"), Temp.filePath(QStringLiteral("none")), Out }).Errors,
               QStringLiteral("ORVEL ERROR: Could not open folder\n\"") + Temp.filePath(QStringLiteral("none")) + QStringLiteral("\"\n"));
+}
+
+TEST_F(ResaveTest, CarriesTheWholeCase)
+{
+    auto c = BuildSampleCase();
+    AddSamplePositions(*c);
+    ASSERT_TRUE(WriteCaseFolder(*c, In));
+    const TRun run = RunCli({ QStringLiteral("resave"), In, Out });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, QString());
+    for (const char* page : { "/ORVEL propro.htm", "/ORVEL actors.htm", "/ORVEL policies.htm" }) {
+        QByteArray expected = WithoutDate(ReadBytes(In + QLatin1String(page)));
+        for (const char* number : { "1234567,891", "12,5", "0,123456789" })
+            expected.replace(number, QByteArray(number).replace(',', '.'));
+        EXPECT_EQ(WithoutDate(ReadBytes(Out + QLatin1String(page))), expected) << page;
+    }
 }
 
 } // namespace
