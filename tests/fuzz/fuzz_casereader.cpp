@@ -1,6 +1,7 @@
 // Feeds the case folder reader with folders made from the fuzzer's bytes. The
 // input is split at NUL bytes into the files of a folder, in the order of
-// FolderFiles; a file the input does not reach is left out of the folder.
+// FolderFiles; a file the input does not reach, or whose part is empty, is left
+// out of the folder, so that the later pages are reached without the earlier.
 #include "model/case.h"
 #include "storage/folderreader.h"
 
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString folder = Folder->path() + QLatin1Char('/');
     for (qsizetype i = 0; i < qsizetype(std::size(FolderFiles)); ++i) {
         const QString path = folder + QLatin1String(FolderFiles[i]);
-        if (i >= parts.size()) {
+        if (i >= parts.size() || parts[i].isEmpty()) {
             QFile::remove(path);
             continue;
         }
