@@ -1,3 +1,5 @@
+#include "model/messages.h"
+#include "ui/desktopmessages.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -11,6 +13,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVEL"));
     TORVEL window;
-    window.show();
-    return app.exec();
+    TDesktopMessages messages(window);
+    SetMessageSink(&messages);
+    window.showMaximized();
+    const int result = app.exec();
+    SetMessageSink(nullptr);
+    return result;
 }
