@@ -1,6 +1,7 @@
 #include "model/messages.h"
 #include "ui/desktopmessages.h"
 #include "ui/mainwindow.h"
+#include "ui/uiicons.h"
 
 #include <QApplication>
 #include <unistd.h>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVEL"));
+    QApplication::setWindowIcon(ProgramIcon());
     TORVEL window;
     TDesktopMessages messages(window);
     SetMessageSink(&messages);

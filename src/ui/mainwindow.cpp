@@ -4,6 +4,7 @@
 #include "ui/casestore.h"
 #include "ui/desktopprompter.h"
 #include "ui/statuspanel.h"
+#include "ui/uiicons.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -17,6 +18,7 @@ TORVEL::TORVEL(const QString& settingsFile, QWidget* parent)
 {
     Mdi->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(Mdi);
+    setWindowIcon(ProgramIcon());   // child windows and dialogs show it too
     resize(1000, 700);
     CreateMenus();
     CreateStatusBar();

@@ -17,7 +17,6 @@ TNamedDialog::TNamedDialog(const QString& caption, QWidget* parent)
     Form->addRow(tr("&Name:"), NameBox);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(Form);
-    layout->addStretch();
     layout->addWidget(Buttons);
     connect(Buttons, &QDialogButtonBox::accepted, this, &TNamedDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &TNamedDialog::reject);

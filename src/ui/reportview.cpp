@@ -100,10 +100,11 @@ TReportView::TReportView(QWidget* parent) : QDialog(parent), Layout(new QVBoxLay
     HomeBtn = AddButton(bar, this, "HomeBtn", ThemeIcon("go-home", s, QStyle::SP_DirHomeIcon), tr("Home"),
                         tr("Return to first page"));
     bar->addSpacing(16);
-    PreviewBtn = AddButton(bar, this, "PreviewBtn", ThemeIcon("document-print-preview", s, QStyle::SP_FileDialogContentsView),
+    // The style has no printer pictures: without an icon theme these show their text only.
+    PreviewBtn = AddButton(bar, this, "PreviewBtn", QIcon::fromTheme(QStringLiteral("document-print-preview")),
                            tr("Preview"), tr("Print preview"));
-    PrintBtn = AddButton(bar, this, "PrintBtn", ThemeIcon("document-print", s, QStyle::SP_DialogSaveButton),
-                         tr("Print"), tr("Print current page"));
+    PrintBtn = AddButton(bar, this, "PrintBtn", QIcon::fromTheme(QStringLiteral("document-print")), tr("Print"),
+                         tr("Print current page"));
     bar->addSpacing(16);
     DeleteBtn = AddButton(bar, this, "DeleteBtn", ThemeIcon("edit-delete", s, QStyle::SP_TrashIcon),
                           tr("Delete report"), tr("Delete current report"));

@@ -26,3 +26,27 @@ QIcon EffectIcon(bool nullWhenStatusQuo)
     }
     return QIcon(pixmap);
 }
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 16.0, size / 16.0);
+        painter.setPen(QPen(QColor(0x30, 0x30, 0x30), 1));
+        painter.drawLine(QPointF(8, 6), QPointF(4, 10));
+        painter.drawLine(QPointF(8, 6), QPointF(12, 10));
+        painter.setBrush(QColor(0x20, 0x50, 0xA0));
+        painter.drawRect(QRectF(5, 1, 6, 5));
+        painter.setBrush(QColor(0x40, 0xA0, 0x40));
+        painter.drawRect(QRectF(1, 10, 6, 5));
+        painter.setBrush(QColor(0xE0, 0x90, 0x20));
+        painter.drawRect(QRectF(9, 10, 6, 5));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}

@@ -107,14 +107,17 @@ void TORVEL::ToggleView(TViewKind kind)
         action->setChecked(false);
         return;
     }
+    // A view that chose its size keeps it; the frame goes around it.
+    const QSize wanted = view->testAttribute(Qt::WA_Resized) ? view->size() : QSize();
     QMdiSubWindow* window = Mdi->addSubWindow(view);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowIcon(view->windowIcon());
     Views[size_t(kind)] = window;
     // Closed by any means, the view unchecks its item.
     connect(window, &QObject::destroyed, this, [action] { action->setChecked(false); });
     action->setChecked(true);
     window->show();
+    if (wanted.isValid())
+        window->resize(window->size() - view->size() + wanted);
 }
 
 void TORVEL::CloseViews()
@@ -129,7 +132,11 @@ void TORVEL::CloseViews()
 
 void TORVEL::ChangeFont()
 {
-    // Child windows take the main window's font unless they set their own.
-    if (const auto chosen = Prompter->ChooseFont(font()))
-        setFont(*chosen);
+    const auto chosen = Prompter->ChooseFont(font());
+    if (!chosen)
+        return;
+    setFont(*chosen);
+    // Views that took the main window's font explicitly get the new one too.
+    for (QMdiSubWindow* window : Mdi->subWindowList())
+        window->widget()->setFont(*chosen);
 }

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,6 +38,38 @@ QToolButton* ToggleButton(QWidget* parent, const char* name, const QIcon& icon, 
 
 bool IsBlank(QChar ch) { return ch.unicode() <= 32; }
 
+/// The list of variables to insert. A variable goes in only when chosen from
+/// the opened list: arrow keys on the closed list open it instead of
+/// inserting, and leaving the list clears its selection.
+class TVariableList : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            showPopup();
+            return;
+        default:
+            QComboBox::keyPressEvent(event);
+        }
+    }
+    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QComboBox::focusOutEvent(event);
+        setCurrentIndex(-1);
+    }
+};
+
 } // namespace
 
 TXEditor::TXEditor(QWidget* parent)
@@ -44,7 +77,7 @@ TXEditor::TXEditor(QWidget* parent)
       AlwaysBtn(ToggleButton(this, "AlwaysBtn", EffectIcon(false), tr("Effect always occurs"))),
       NullWhenStatusQuoBtn(ToggleButton(this, "NullWhenStatusQuoBtn", EffectIcon(true),
                                         tr("Effect does not occur when option is status quo"))),
-      VariableList(new QComboBox(this)), StatusLine(new QLabel(this))
+      VariableList(new TVariableList(this)), StatusLine(new QLabel(this))
 {
     setMinimumSize(382, 250);
     resize(480, 260);

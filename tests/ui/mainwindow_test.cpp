@@ -4,6 +4,7 @@
 #include "ui/statuspanel.h"
 #include "uitestsupport.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -353,6 +354,19 @@ TEST_F(MainWindowTest, ViewItemsToggleTheirWindows)
     EXPECT_EQ(Window.View(TViewKind::Phases), nullptr);
 }
 
+TEST_F(MainWindowTest, FontGoesToTheMainWindowAndEveryView)
+{
+    OpenChangedCase();
+    Window.ToggleView(TViewKind::Phases);
+    QWidget* view = Window.View(TViewKind::Phases);
+    view->setFont(Window.font());   // as views that take the main window's font do
+    QFont chosen(QStringLiteral("Serif"), 15);
+    Prompter->FontAnswer = chosen;
+    Window.ChangeFont();
+    EXPECT_EQ(Window.font().pointSize(), 15);
+    EXPECT_EQ(view->font().pointSize(), 15);
+}
+
 TEST_F(MainWindowTest, QuittingWithUnsavedChangesAsksFirst)
 {
     OpenChangedCase();
@@ -373,6 +387,10 @@ TEST_F(MainWindowTest, LastFolderIsKeptInTheSettingsFile)
     Window.show();
     ASSERT_TRUE(Window.close());
     EXPECT_EQ(ReadLastFolder(Settings.filePath(QStringLiteral("ORVEL.ini"))), QStringLiteral("/cases/harbour/"));
+    QFile file(Settings.filePath(QStringLiteral("ORVEL.ini")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).mid(0, 2),
+              QStringList({"[ORVEL]", "Folder=/cases/harbour/"}));
     TORVEL again(Settings.filePath(QStringLiteral("ORVEL.ini")));
     EXPECT_EQ(again.LastFolder(), QStringLiteral("/cases/harbour/"));
 }

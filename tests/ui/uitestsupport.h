@@ -15,6 +15,7 @@ public:
     std::optional<QString> NameAnswer;           // nothing: the name dialog is cancelled
     QString CaseFolderAnswer;
     std::deque<QString> SaveFolderAnswers;       // empty: the chooser is dismissed
+    std::optional<QFont> FontAnswer;
     QStringList Asked;
     int ReportRuns = 0;
 
@@ -47,7 +48,7 @@ public:
         return answer;
     }
     QString ChooseDatabase(const QString&) override { return QString(); }
-    std::optional<QFont> ChooseFont(const QFont&) override { return std::nullopt; }
+    std::optional<QFont> ChooseFont(const QFont&) override { return FontAnswer; }
     void ViewReports(TCase&) override { ++ReportRuns; }
 };
 

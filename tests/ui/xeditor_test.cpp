@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -171,6 +172,15 @@ TEST_F(XEditorTest, ChoosingAVariableReplacesTheSelectionThroughTheClipboard)
     Editor.FormulaBox->setTextCursor(cursor);
     Editor.InsertVariable(QStringLiteral("Households"));
     EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("2 * [Roof area] + 1[Households]"));
+}
+
+TEST_F(XEditorTest, ArrowKeysOnTheClosedListInsertNothing)
+{
+    Editor.Prepare(*Effect);
+    Editor.show();
+    QTest::keyClick(Editor.VariableList, Qt::Key_Down);
+    Editor.VariableList->hidePopup();
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Roof area]"));
 }
 
 TEST_F(XEditorTest, CheckingModeAcceptsAFormulaThatCompilesAtOnce)
