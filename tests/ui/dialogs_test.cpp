@@ -1,7 +1,6 @@
 #include "ui/adddadialog.h"
 #include "ui/addoptiondialog.h"
 #include "ui/beep.h"
-#include "ui/finddialog.h"
 #include "ui/nameedit.h"
 #include "ui/namedialog.h"
 #include "ui/phasecolordlg.h"
@@ -238,17 +237,6 @@ TEST_F(CaseDialogTest, VariableDialogRefusesANewVariableWithoutScale)
     dialog.VariableBox->setEditText(QStringLiteral("Cost"));
     EXPECT_FALSE(PressOk(dialog));
     EXPECT_EQ(empty.Variables.Count(), 0);
-}
-
-TEST(FindDialog, StartsWithTheDefaultBoxesAndKeepsItsState)
-{
-    TFindDialog dialog;
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Find text"));
-    EXPECT_TRUE(dialog.DABox->isChecked());
-    EXPECT_TRUE(dialog.DOBox->isChecked());
-    EXPECT_TRUE(dialog.VarBox->isChecked());
-    EXPECT_FALSE(dialog.XBox->isChecked());
-    EXPECT_EQ(dialog.XBox->text(), QStringLiteral("Expressions"));
 }
 
 TEST(PhaseColorDlg, ReturnsTheSwatchWithItsMiddleAndDarkColours)

@@ -283,15 +283,6 @@ TEST_F(MainWindowTest, APartlyReadCaseKeepsNoFolderSoSaveAsksWhereToWrite)
     EXPECT_EQ(Prompter->Asked.last(), QStringLiteral("save folder: /cases/harbour/"));
 }
 
-TEST_F(MainWindowTest, OpenCancelledAtTheSaveQuestionKeepsTheCase)
-{
-    OpenChangedCase();
-    TCase* old = Window.Case();
-    Prompter->CaseFolderAnswer = QStringLiteral("/cases/harbour");
-    Window.Open();
-    EXPECT_EQ(Window.Case(), old);
-}
-
 TEST_F(MainWindowTest, RenameMarksTheCaseChanged)
 {
     OpenChangedCase();

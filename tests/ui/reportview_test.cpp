@@ -183,8 +183,6 @@ TEST(ReportViewStart, TheWebEngineStartsOnlyWhenFirstOpened)
     TReportView view;
     EXPECT_EQ(view.Browser(), nullptr);
     EXPECT_FALSE(view.DeleteBtn->isEnabled());
-    EXPECT_EQ(view.DeleteBtn->toolTip(), QStringLiteral("Delete current report"));
-    EXPECT_EQ(view.HomeBtn->toolTip(), QStringLiteral("Return to first page"));
 }
 
 } // namespace
