@@ -88,10 +88,7 @@ void TORVEL::Export()
     const QString folder = Prompter->ChooseSaveFolder(OpenCase->Folder.isEmpty() ? Folder : OpenCase->Folder);
     if (folder.isEmpty())
         return;
-    // Compressed pages cannot be read back: they do not save the case's changes.
-    const bool changed = OpenCase->Changed;
     WriteCase(folder, true);
-    OpenCase->Changed = OpenCase->Changed || changed;
 }
 
 bool TORVEL::WriteCase(const QString& folder, bool exporting)

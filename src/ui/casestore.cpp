@@ -2,36 +2,31 @@
 
 #include "model/case.h"
 #include "model/messages.h"
-
-#include <QSaveFile>
+#include "storage/contentspage.h"
+#include "storage/folderreader.h"
+#include "storage/folderwriter.h"
+#include "storage/storageerror.h"
 
 namespace {
 
-// Stands in for the case folder storage until it is part of the build.
 class TFolderStore : public TCaseStore
 {
 public:
-    bool Write(TCase&, const QString& folder, bool) override
+    bool Write(TCase& aCase, const QString& folder, bool exporting) override
     {
-        ShowError(QStringLiteral("Could not create folder\r\"") + folder + QStringLiteral("\""));
-        return false;
+        return WriteCaseFolder(aCase, folder, exporting ? TSaveMode::Export : TSaveMode::Normal);
     }
 
-    bool Read(TCase&, const QString& folder) override
-    {
-        ShowError(QStringLiteral("Could not open file\r\"") + folder + QStringLiteral("ORVEL case.htm\""));
-        return false;
-    }
+    bool Read(TCase& aCase, const QString& folder) override { return ReadCaseFolder(aCase, folder); }
 
     bool WriteContents(const TCase& aCase) override
     {
-        QSaveFile file(aCase.Folder + QStringLiteral("items.htm"));
-        if (!file.open(QIODevice::WriteOnly))
+        try {
+            WriteContentsPage(aCase.Folder, aCase.Contents, false);
+            return true;
+        } catch (const TStorageError&) {
             return false;
-        file.write("\xEF\xBB\xBF");
-        for (const QString& line : aCase.Contents)
-            file.write(line.toUtf8() + "\r\n");
-        return file.commit();
+        }
     }
 };
 

@@ -13,8 +13,9 @@ class TCaseStore
 public:
     virtual ~TCaseStore() = default;
     /// Writes the whole case into the folder, creating it when missing; the data
-    /// pages compressed when exporting. True when every page was written; the
-    /// case's Folder then names the folder and its Changed flag is cleared.
+    /// pages compressed when exporting. True when every page was written. The
+    /// case's Folder then names the folder; a save (not an export, whose pages
+    /// cannot be read back) clears its Changed flag.
     virtual bool Write(TCase& aCase, const QString& folder, bool exporting) = 0;
     /// Reads the folder into the new, empty case. False when reading stopped
     /// with an error: the case then holds what was read up to there.

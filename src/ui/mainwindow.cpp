@@ -91,7 +91,6 @@ void TORVEL::UpdateMenus()
     for (int kind = 0; kind < ViewKindCount; ++kind)
         ViewActions[size_t(kind)]->setEnabled(open && Factories[size_t(kind)]);
     Import1->setEnabled(bool(Importer));
-    setWindowTitle(Caption(open ? OpenCase->Name : tr("no case")));
 }
 
 void TORVEL::SetStatusText(const QString& text)

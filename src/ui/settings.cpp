@@ -1,5 +1,7 @@
 #include "ui/settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -19,6 +21,7 @@ QString ReadLastFolder(const QString& settingsFile)
 
 void WriteLastFolder(const QString& settingsFile, const QString& folder)
 {
+    QDir().mkpath(QFileInfo(settingsFile).path());
     QSettings settings(settingsFile, QSettings::IniFormat);
     settings.setValue(FolderKey, folder);
 }

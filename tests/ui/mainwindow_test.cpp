@@ -236,18 +236,51 @@ TEST_F(MainWindowTest, SaveWritesToTheFolderOrAsksForOne)
 
 TEST_F(MainWindowTest, ExportThenSaveWritesNormalPagesToTheExportFolder)
 {
-    OpenChangedCase(QStringLiteral("/cases/city/"));
-    Prompter->SaveFolderAnswers = {QStringLiteral("/export/city")};
+    Window.SetCaseStore(TCaseStore::CaseFolders());
+    QTemporaryDir disk;
+    const QString saved = disk.filePath(QStringLiteral("saved"));
+    const QString exported = disk.filePath(QStringLiteral("exported"));
+    OpenChangedCase();
+    Prompter->SaveFolderAnswers = {saved, exported};
+    ASSERT_TRUE(Window.Save());
+    Window.Case()->AddScale(QStringLiteral("kWh"));
     Window.Export();
     EXPECT_FALSE(Window.Exporting());
-    EXPECT_TRUE(Window.Case()->Changed) << "compressed pages do not save the case";
-    Window.Save();
-    ASSERT_EQ(Store->Writes.size(), 2u);
-    EXPECT_EQ(Store->Writes[0].Folder, QStringLiteral("/export/city"));
-    EXPECT_TRUE(Store->Writes[0].Exporting);
-    EXPECT_EQ(Store->Writes[1].Folder, QStringLiteral("/export/city/"));
-    EXPECT_FALSE(Store->Writes[1].Exporting);
+    EXPECT_TRUE(QFile::exists(exported + QStringLiteral("/ORVEL case.cmc")));
+    EXPECT_FALSE(QFile::exists(exported + QStringLiteral("/ORVEL case.htm")));
+    EXPECT_EQ(Window.Case()->Folder, exported + QLatin1Char('/'));
+    EXPECT_TRUE(Window.Case()->Changed) << "compressed pages cannot be read back";
+
+    ASSERT_TRUE(Window.Save());
+    EXPECT_TRUE(QFile::exists(exported + QStringLiteral("/ORVEL case.htm")));
     EXPECT_FALSE(Window.Case()->Changed);
+    EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Errors().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MainWindowTest, AFolderThatFailsToReadKeepsTheCaseOpenWithoutFolder)
+{
+    Window.SetCaseStore(TCaseStore::CaseFolders());
+    QTemporaryDir disk;
+    OpenChangedCase();
+    Prompter->SaveFolderAnswers = {disk.filePath(QStringLiteral("city"))};
+    ASSERT_TRUE(Window.Save());
+    ASSERT_TRUE(Window.CloseCase());
+
+    Prompter->CaseFolderAnswer = disk.filePath(QStringLiteral("city"));
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_EQ(Window.Case()->Name, QStringLiteral("City"));
+    EXPECT_NE(Window.Case()->Scales.Find(QStringLiteral("EUR")), nullptr);
+    EXPECT_EQ(Window.Case()->Folder, disk.filePath(QStringLiteral("city/")));
+    Prompter->SaveAnswers = {TAnswer::No};
+    ASSERT_TRUE(Window.CloseCase());
+
+    QFile::remove(disk.filePath(QStringLiteral("city/ORVEL case.htm")));
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_FALSE(Messages.Errors().isEmpty());
+    EXPECT_TRUE(Window.Case()->Folder.isEmpty());
+    EXPECT_EQ(Window.LastFolder(), disk.filePath(QStringLiteral("city/")));
 }
 
 TEST_F(MainWindowTest, ExportDismissedWritesAndChangesNothing)
@@ -384,6 +417,11 @@ TEST_F(MainWindowTest, LastFolderIsKeptInTheSettingsFile)
               QStringList({"[ORVEL]", "Folder=/cases/harbour/"}));
     TORVEL again(Settings.filePath(QStringLiteral("ORVEL.ini")));
     EXPECT_EQ(again.LastFolder(), QStringLiteral("/cases/harbour/"));
+
+    // The user's configuration folder may not exist yet.
+    const QString fresh = Settings.filePath(QStringLiteral("config/ORVEL/ORVEL.ini"));
+    WriteLastFolder(fresh, QStringLiteral("/cases/x/"));
+    EXPECT_EQ(ReadLastFolder(fresh), QStringLiteral("/cases/x/"));
 }
 
 } // namespace

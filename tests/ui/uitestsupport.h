@@ -52,8 +52,8 @@ public:
     void ViewReports(TCase&) override { ++ReportRuns; }
 };
 
-/// Keeps a log of the writes instead of writing, as the case folder writer
-/// would leave the case: Folder set, Changed cleared, unless told to fail.
+/// Keeps a log of the writes instead of writing, and leaves the case as the
+/// case folder writer would: Folder set and, after a save, Changed cleared.
 class TLoggingStore : public TCaseStore
 {
 public:
@@ -72,7 +72,7 @@ public:
         if (FailWrites)
             return false;
         aCase.Folder = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-        aCase.Changed = false;
+        aCase.Changed = aCase.Changed && exporting;
         return true;
     }
     bool Read(TCase& aCase, const QString& folder) override
