@@ -137,39 +137,48 @@ TEST(Screenshots, ReportViewer)
 {
     if (ShotFolder().isEmpty())
         GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to make them";
+    TMessageRecorder quiet;
     QTemporaryDir dir;
-    TCase aCase(QStringLiteral("Rivertown"));
-    aCase.Folder = dir.path() + QLatin1Char('/');
-    aCase.Contents << QStringLiteral("<img src=\"img/report.bmp\"><a href=\"ORVEL report 1.htm\" target=main>Report #1</a><br>");
-    auto write = [&](const char* file, const QString& text) {
-        QFile out(aCase.Folder + QLatin1String(file));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(text.toUtf8());
-    };
-    write("index.htm", QStringLiteral("<html><frameset cols=\"125,*\"><frame name=\"contents\" target=\"main\" src=\"items.htm\">"
-                                      "<frameset cols=\"*\"><frame name=\"main\" src=\"ORVEL report 1.htm\"></frameset></frameset></html>"));
-    write("items.htm", aCase.Contents.join(QStringLiteral("\r\n")));
-    write("ORVEL report 1.htm",
-          QStringLiteral("<html><body><h1>ORVEL case report #1</h1><h2><b>Case name:</b> Rivertown</h2>"
-                         "<table border=1><tr><th>Actor</th><th>Design A</th><th>Design B</th></tr>"
-                         "<tr><td>Municipality</td><td>+2</td><td>-1</td></tr>"
-                         "<tr><td>Housing corporation</td><td>+1</td><td>+3</td></tr></table></body></html>"));
-    TLoggingStore store;
+    std::unique_ptr<TCase> aCase = SampleCase();
+    aCase->Contents << QStringLiteral("<img src=\"img/report.bmp\" alt=\"Report\"><a href=\"ORVEL report 1.htm\" "
+                                     "target=main>Report #1</a><br>");
+    std::unique_ptr<TCaseStore> store = TCaseStore::CaseFolders();
+    ASSERT_TRUE(store->Write(*aCase, dir.filePath(QStringLiteral("Rivertown")), false));
+    QFile report(aCase->Folder + QStringLiteral("ORVEL report 1.htm"));
+    ASSERT_TRUE(report.open(QIODevice::WriteOnly));
+    report.write("<html><body><h1>ORVEL case report #1</h1><h2><b>Case name:</b> Rivertown</h2>"
+                 "<table border=1><tr><th>Actor</th><th>Design A</th><th>Design B</th></tr>"
+                 "<tr><td>Municipality</td><td>+2</td><td>-1</td></tr>"
+                 "<tr><td>Housing corporation</td><td>+1</td><td>+3</td></tr></table></body></html>");
+    report.close();
     TReportView view;
     view.resize(1000, 650);
-    view.Open(aCase, store);
+    view.Open(*aCase, *store);
     view.show();
     QSignalSpy spy(&view, &TReportView::AddressChanged);
     QElapsedTimer clock;
     clock.start();
+    while (!view.Address().endsWith(QStringLiteral("ORVEL info.htm")) && clock.elapsed() < 20000)
+        spy.wait(1000);
+    view.Browser()->page()->runJavaScript(
+        QStringLiteral("window.frames['contents'].document.querySelector('a[href=\"ORVEL report 1.htm\"]').click()"));
     while (!view.DeleteBtn->isEnabled() && clock.elapsed() < 20000)
         spy.wait(1000);
-    QSignalSpy loaded(view.Browser(), &QWebEngineView::loadFinished);
-    loaded.wait(2000);
     QEventLoop paint;   // let the engine paint what it loaded
-    QTimer::singleShot(500, &paint, &QEventLoop::quit);
+    QTimer::singleShot(800, &paint, &QEventLoop::quit);
     paint.exec();
     Shoot(view, "report-viewer");
+
+    // The main window with that folder opened.
+    TORVEL window(QDir(ShotFolder()).filePath(QStringLiteral("ORVEL.ini")));
+    auto prompter = std::make_unique<TScriptedPrompter>();
+    prompter->CaseFolderAnswer = aCase->Folder;
+    window.SetPrompter(std::move(prompter));
+    window.resize(1000, 650);
+    window.show();
+    window.Open();
+    Shoot(window, "main-window-opened");
+    window.Case()->Changed = false;
 }
 
 } // namespace
