@@ -42,19 +42,6 @@ TEST(CompareCombinations, RatingThenOptionsThenTheLongerFirst)
     }
 }
 
-TEST(SortCombinations, ListsPromisesBeforeProblems)
-{
-    TModelFixture f;
-    TCombination* problem = AddCombination(f.Case, -2, { f.Gas, f.Walls });
-    TCombination* shorter = AddCombination(f.Case, 3, { f.Gas, f.Bus });
-    TCombination* longer = AddCombination(f.Case, 3, { f.Gas, f.Bus, f.Walls });
-    SortCombinations(f.Case.Combinations);
-    ASSERT_EQ(f.Case.Combinations.size(), 3u);
-    EXPECT_EQ(f.Case.Combinations[0].get(), longer);
-    EXPECT_EQ(f.Case.Combinations[1].get(), shorter);
-    EXPECT_EQ(f.Case.Combinations[2].get(), problem);
-}
-
 TEST(CombinationsOf, KeepsTheCaseOrder)
 {
     TModelFixture f;
@@ -63,28 +50,4 @@ TEST(CombinationsOf, KeepsTheCaseOrder)
     TCombination* third = AddCombination(f.Case, -1, { f.Bus, f.Walls });
     EXPECT_EQ(CombinationsOf(f.Walls), std::vector<TCombination*>({ first, third }));
     EXPECT_TRUE(CombinationsOf(f.Gas).size() == 1);
-}
-
-TEST(CombinationRows, RatingCommentAndOptions)
-{
-    TModelFixture f;
-    TCombination* c = AddCombination(f.Case, -2, { f.Gas, f.Walls });
-    c->Comments << "too costly";
-    const QStringList rows = CombinationRows(*c);
-    EXPECT_EQ(rows, QStringList({
-        "<tr><td><img src=\"img/face-2.bmp\" alt=\"problematic\"></td><td>[problematic combination]</td></tr>"
-        "<tr class=cmnt><td></td><td>too costly</td></tr>",
-        "<tr><td>&nbsp;</td><td><table class=c2>",
-        OptionRow(*f.Gas, 0),
-        OptionRow(*f.Walls, 0),
-        "</table></td></tr>",
-    }));
-}
-
-TEST(CombinationRows, ARatingOutOfRangeReadsNoTextPastTheTable)
-{
-    TModelFixture f;
-    TCombination* c = AddCombination(f.Case, 9, { f.Gas, f.Walls });
-    EXPECT_EQ(CombinationRows(*c).first(),
-              "<tr><td><img src=\"img/face9.bmp\" alt=\"\"></td><td>[ combination]</td></tr>");
 }

@@ -151,19 +151,3 @@ TEST(Policy, AffectedVariablesCombinationsAndQualifierCounts)
     EXPECT_EQ(PolicyCombinations(*f.Policy), inPolicy);
     EXPECT_EQ(QualifierCounts(*f.Policy), std::vector<int>({ 1, 2 }));   // Cheap, Green
 }
-
-TEST(Policy, DescriptionRows)
-{
-    TPolicyFixture f;
-    f.Policy->Options = { f.Gas, f.Walls };
-    f.Policy->Comments << "  first line" << "second line  ";
-    EXPECT_EQ(f.Policy->DescriptionRows(), QStringList({
-        "<tr><td><img src=\"img/policy.bmp\" alt=\"Policy\"></td><td>Green deal</td></tr>"
-        "<tr class=cmnt><td></td><td>first line\r\nsecond line</td></tr>",
-        "<tr><td>&nbsp;</td><td><table class=c2>",
-        "  <tr><td colspan=2><i>Selected options for this policy:</i></td></tr>",
-        OptionRow(*f.Gas, 0),
-        OptionRow(*f.Walls, 0),
-        "</table></td></tr>",
-    }));
-}

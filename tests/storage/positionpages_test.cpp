@@ -49,14 +49,6 @@ TEST_F(PositionPagesTest, AnEmptyCaseWritesEachPageWithCountZero)
     }
 }
 
-TEST_F(PositionPagesTest, AGoalWithoutADirectionIsReportedAndStillWritten)
-{
-    Case->Actors.Find(QStringLiteral("Mayor"))->Goals.front()->Direction = 0;
-    ASSERT_TRUE(WriteCaseFolder(*Case, Folder()));
-    EXPECT_EQ(Messages.Errors(), QStringList({ QStringLiteral("Undefined change direction: 0") }));
-    EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("ORVEL policies.htm"))));
-}
-
 TEST_F(PositionPagesTest, ExportCompressesThePagesLikeTheOthers)
 {
     ASSERT_TRUE(WriteCaseFolder(*Case, Folder(), TSaveMode::Export));

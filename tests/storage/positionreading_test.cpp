@@ -6,7 +6,6 @@
 #include "samplepositions.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -288,33 +287,4 @@ TEST_F(PositionReadingTest, AMissingPageIsReportedAndTheOthersAreRead)
     EXPECT_TRUE(c->Combinations.empty());
     EXPECT_EQ(c->Actors.Count(), 3);
     EXPECT_EQ(c->Policies.Count(), 3);
-}
-
-// Random bytes and randomly damaged pages never crash or hang the reader, and
-// what it reads can be written again.
-TEST_F(PositionReadingTest, SurvivesRandomDamage)
-{
-    auto original = BuildRichCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
-    QRandomGenerator random(20261206);
-    for (const char* name : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL policies.htm" }) {
-        const QString path = Folder + QLatin1String(name);
-        const QByteArray page = ReadBytes(path);
-        for (int round = 0; round < 150; ++round) {
-            QByteArray damaged = page;
-            for (int i = 0; i < 1 + round % 7; ++i) {
-                const qsizetype at = random.bounded(damaged.size());
-                if (random.bounded(2))
-                    damaged.remove(at, random.bounded(40));
-                else
-                    damaged[at] = char(random.bounded(256));
-            }
-            WriteBytes(path, damaged);
-            Messages.Clear();
-            const auto c = Read();
-            EXPECT_EQ(Messages.BusyDepth, 0);
-            EXPECT_TRUE(WriteCaseFolder(*c, Temp.filePath(QStringLiteral("again"))));
-        }
-        WriteBytes(path, page);
-    }
 }
