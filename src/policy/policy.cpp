@@ -135,12 +135,14 @@ std::vector<TVariable*> AffectedVariables(const TPolicy& policy)
 
 std::vector<TCombination*> PolicyCombinations(const TPolicy& policy)
 {
+    const auto inPolicy = [&policy](const TOption* o) {
+        return std::find(policy.Options.begin(), policy.Options.end(), o) != policy.Options.end();
+    };
     std::vector<TCombination*> result;
     for (const auto& combination : policy.Case->Combinations) {
-        const auto inPolicy = [&](const TOption* o) {
-            return std::find(policy.Options.begin(), policy.Options.end(), o) != policy.Options.end();
-        };
-        if (std::all_of(combination->Options.begin(), combination->Options.end(), inPolicy))
+        const std::vector<TOption*>& options = combination->Options;
+        // A combination without options (only a damaged page makes one) is in no policy.
+        if (!options.empty() && std::all_of(options.begin(), options.end(), inPolicy))
             result.push_back(combination.get());
     }
     SortCombinations(result);
