@@ -1,11 +1,23 @@
 // Qualifications and combination occurrences over a large design: both walk a
-// design's whole tree and must stay linear in its size.
+// design's whole tree and must stay linear in its size. Then the pages of
+// problems and promises, actors and policies of a large case, written and read.
+#include "casegenerator.h"
 #include "design/design.h"
 #include "model/case.h"
 #include "policy/combination.h"
 #include "policy/occurrence.h"
 #include "policy/qualification.h"
+#include "storage/actorspagereader.h"
+#include "storage/actorspagewriter.h"
+#include "storage/folderreader.h"
+#include "storage/folderwriter.h"
+#include "storage/policiespagereader.h"
+#include "storage/policiespagewriter.h"
+#include "storage/propropagereader.h"
+#include "storage/propropagewriter.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -64,6 +76,7 @@ struct TLargeDesign
 
 void BuildAndTotalQualifications(benchmark::State& state)
 {
+    EnsureApplication();
     TLargeDesign large(int(state.range(0)));
     TDesignObject* top = large.Design->TopObjects.At(0);
     for (auto _ : state) {
@@ -79,6 +92,7 @@ BENCHMARK(BuildAndTotalQualifications)->RangeMultiplier(2)->Range(8, 64)->Comple
 
 void CountCombinationOccurrences(benchmark::State& state)
 {
+    EnsureApplication();
     TLargeDesign large(int(state.range(0)));
     std::vector<std::unique_ptr<TCombination>> combinations;
     for (int option = 0; option < 3; ++option) {
@@ -97,5 +111,73 @@ void CountCombinationOccurrences(benchmark::State& state)
     state.SetComplexityN(state.range(0) * state.range(0));
 }
 BENCHMARK(CountCombinationOccurrences)->RangeMultiplier(2)->Range(8, 64)->Complexity();
+
+// The large case of the storage benchmarks with 500 actors, 5000 combinations
+// and 500 policies; `factor` scales all of it.
+TCaseSize PositionsSize(int factor)
+{
+    TCaseSize size;
+    size.Actors = 500;
+    size.Combinations = 5000;
+    size.Policies = 500;
+    return size.Scaled(factor);
+}
+
+qint64 PositionPageBytes(const QString& folder)
+{
+    qint64 bytes = 0;
+    for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL policies.htm" })
+        bytes += QFileInfo(folder + QLatin1String(page)).size();
+    return bytes;
+}
+
+void WritePositionPages(benchmark::State& state)
+{
+    EnsureApplication();
+    const auto aCase = GenerateCase(PositionsSize(int(state.range(0))));
+    QTemporaryDir temp;
+    const TFolderWriter folder(*aCase, temp.path() + QLatin1Char('/'), TSaveMode::Normal);
+    for (auto _ : state) {
+        WriteProblemsPromisesPage(folder);
+        WriteActorsPage(folder);
+        WritePoliciesPage(folder);
+    }
+    state.SetBytesProcessed(state.iterations() * PositionPageBytes(folder.Folder));
+}
+BENCHMARK(WritePositionPages)->Arg(1)->Arg(4)->ArgName("size")->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void ReadPositionPages(benchmark::State& state)
+{
+    EnsureApplication();
+    const TCaseSize size = PositionsSize(int(state.range(0)));
+    QTemporaryDir temp;
+    const QString path = temp.path() + QLatin1Char('/');
+    {
+        const auto written = GenerateCase(size);
+        const TFolderWriter folder(*written, path, TSaveMode::Normal);
+        WriteProblemsPromisesPage(folder);
+        WriteActorsPage(folder);
+        WritePoliciesPage(folder);
+    }
+    // The same hierarchy without the positions, which each round reads anew.
+    TCaseSize bare = size;
+    bare.Actors = bare.Combinations = bare.Policies = 0;
+    const auto aCase = GenerateCase(bare);
+    for (auto _ : state) {
+        state.PauseTiming();
+        aCase->Combinations.clear();
+        aCase->Policies.Clear();
+        aCase->Actors.Clear();
+        state.ResumeTiming();
+        TFolderReader folder(*aCase, path);
+        ReadProblemsPromisesPage(folder);
+        ReadActorsPage(folder);
+        ReadPoliciesPage(folder);
+        if (folder.HadError || aCase->Actors.IsEmpty())
+            state.SkipWithError("the pages could not be read");
+    }
+    state.SetBytesProcessed(state.iterations() * PositionPageBytes(path));
+}
+BENCHMARK(ReadPositionPages)->Arg(1)->Arg(4)->ArgName("size")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

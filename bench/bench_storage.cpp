@@ -7,24 +7,11 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <map>
 
 namespace {
-
-// Levels draw their icons with QPainter, which wants a GUI application.
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "orvel_bench";
-    static char* argv[] = { name, nullptr };
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 qint64 PageBytes(const QString& folder)
 {

@@ -4,7 +4,10 @@
 #include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
+#include "policy/combination.h"
 
+#include <QGuiApplication>
+#include <algorithm>
 #include <vector>
 
 TCaseSize TCaseSize::Scaled(int factor) const
@@ -15,6 +18,8 @@ TCaseSize TCaseSize::Scaled(int factor) const
     size.Variables *= factor;
     size.Designs *= factor;
     size.Actors *= factor;
+    size.Combinations *= factor;
+    size.Policies *= factor;
     return size;
 }
 
@@ -32,6 +37,9 @@ std::unique_ptr<TCase> TCaseGenerator::Generate()
     AddHierarchy();
     AddDecisionAreas();
     AddPreclusions();
+    AddActors();
+    AddCombinations();
+    AddPolicies();
     Result->Changed = false;
     return std::move(Result);
 }
@@ -139,4 +147,90 @@ void TCaseGenerator::AddPreclusions()
     });
 }
 
+// A random option of the case; the case must have some.
+TOption* TCaseGenerator::AnyOption()
+{
+    TSystemLevel* level = Result->SystemLevels.At(Pick(Result->SystemLevels.Count()));
+    while (level->DecisionAreas.IsEmpty())
+        level = Result->SystemLevels.At(Pick(Result->SystemLevels.Count()));
+    TDecisionArea* area = level->DecisionAreas.At(Pick(level->DecisionAreas.Count()));
+    return area->Options.At(Pick(area->Options.Count()));
+}
+
+void TCaseGenerator::AddActors()
+{
+    if (!HasOptions())
+        return;
+    TCase& c = *Result;
+    for (int i = 0; i < Sizes.Actors; ++i)
+        c.AddActor(QStringLiteral("Actor %1").arg(i));
+    for (int i = 0; i < c.Actors.Count(); ++i) {
+        TActor* actor = c.Actors.At(i);
+        MaybeComment(*actor, i);
+        const auto preference = [this] { return Pick(6) < 3 ? Pick(3) - 3 : Pick(3) + 1; };
+        for (int k = 0; k < 3; ++k) {
+            MaybeComment(*actor->AddConnection(c.Actors.At(Pick(c.Actors.Count())), Pick(4) + 1), k + i);
+            actor->AddDecision(AnyOption()->DecisionArea, Pick(4) + 1);
+        }
+        for (int k = 0; k < 4; ++k) {
+            const int direction = Pick(4) - 2;
+            actor->AddGoal(c.Variables.At(Pick(c.Variables.Count())), direction >= 0 ? direction + 1 : direction,
+                           std::uniform_real_distribution<double>(0, 1e3)(Engine), preference());
+        }
+        for (int k = 0; k < 6; ++k)
+            MaybeComment(*actor->AddOptionFeeling(AnyOption(), preference()), k + i);
+        for (int k = 0; k < 2 && c.Qualifiers.Count() > 0; ++k)
+            actor->AddQualifierFeeling(c.Qualifiers.At(Pick(c.Qualifiers.Count())), preference());
+    }
+}
+
+void TCaseGenerator::AddCombinations()
+{
+    if (!HasOptions())
+        return;
+    TCase& c = *Result;
+    for (int i = 0; i < Sizes.Combinations; ++i) {
+        auto combination = std::make_unique<TCombination>(&c);
+        combination->Rating = qint16(Pick(6) < 3 ? Pick(3) - 3 : Pick(3) + 1);
+        for (int k = 2 + Pick(3); k > 0; --k) {
+            TOption* option = AnyOption();
+            const auto sameArea = [option](const TOption* o) { return o->DecisionArea == option->DecisionArea; };
+            if (std::none_of(combination->Options.begin(), combination->Options.end(), sameArea))
+                combination->Options.push_back(option);
+        }
+        SortOptions(combination->Options);
+        MaybeComment(*combination, i);
+        c.Combinations.push_back(std::move(combination));
+    }
+}
+
+void TCaseGenerator::AddPolicies()
+{
+    if (!HasOptions())
+        return;
+    TCase& c = *Result;
+    for (int i = 0; i < Sizes.Policies; ++i) {
+        TPolicy* policy = c.Policies.At(c.AddPolicy(QStringLiteral("Policy %1").arg(i)));
+        MaybeComment(*policy, i);
+        for (int k = 0; k < 10; ++k) {
+            TOption* option = AnyOption();
+            const auto sameArea = [option](const TOption* o) { return o->DecisionArea == option->DecisionArea; };
+            if (std::none_of(policy->Options.begin(), policy->Options.end(), sameArea))
+                policy->Options.push_back(option);
+        }
+        SortOptions(policy->Options);
+    }
+}
+
 std::unique_ptr<TCase> GenerateCase(const TCaseSize& size) { return TCaseGenerator(size).Generate(); }
+
+void EnsureApplication()
+{
+    static int argc = 1;
+    static char name[] = "orvel_bench";
+    static char* argv[] = { name, nullptr };
+    if (!QCoreApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QGuiApplication app(argc, argv);
+    }
+}
