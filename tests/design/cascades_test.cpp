@@ -45,7 +45,8 @@ struct TCascadeFixture : TDesignFixture
                 for (const auto& attribute : object->Attributes)
                     Compute(*attribute);
             });
-            DesignValue(*design, *Cost);
+            for (const TVariable* variable : Case.Variables)
+                DesignValue(*design, *variable);
         }
     }
 };
