@@ -1,0 +1,97 @@
+#include "storage/folderwriter.h"
+
+#include "model/case.h"
+#include "model/messages.h"
+#include "storage/casepagewriter.h"
+#include "storage/contentspage.h"
+#include "storage/folderimages.h"
+#include "storage/pagewriter.h"
+#include "storage/storageerror.h"
+
+#include <QDir>
+
+std::unique_ptr<TPageWriter> TFolderWriter::BeginDataPage(const QString& baseName, TPageKind kind, int number) const
+{
+    const bool compressed = Mode == TSaveMode::Export;
+    auto page = std::make_unique<TPageWriter>(
+        Folder + baseName + (compressed ? QStringLiteral(".cmc") : QStringLiteral(".htm")), compressed);
+    page->Lines(PageHead(kind, number, Case.Name));
+    return page;
+}
+
+void TFolderWriter::EndDataPage(TPageWriter& page)
+{
+    page.Lines(PageClosingLines());
+    page.Commit();
+}
+
+namespace {
+
+void WriteFramesetPage(const TFolderWriter& folder)
+{
+    TPageWriter page(folder.Folder + QStringLiteral("index.htm"), false);
+    page.Lines(PageHead(TPageKind::Frameset, 0, folder.Case.Name));
+    page.Lines({
+        QStringLiteral("<frameset cols=\"125,*\">"),
+        QStringLiteral(" <frame name=\"contents\" target=\"main\" src=\"items.htm\" scrolling=\"auto\">"),
+        QStringLiteral(" <frameset cols=\"*\">"),
+        QStringLiteral("  <frame name=\"main\" src=\"ORVEL info.htm\" scrolling=\"auto\">"),
+        QStringLiteral(" </frameset>"),
+        QStringLiteral(" <noframes>"),
+        QStringLiteral("  <body>"),
+        QStringLiteral("   <p>This page uses frames, but your browser doesn't support them.</p>"),
+        QStringLiteral("  </body>"),
+        QStringLiteral(" </noframes>"),
+        QStringLiteral("</frameset>"),
+        QStringLiteral("</html>"),
+    });
+    page.Commit();
+}
+
+void WriteInfoPage(const TFolderWriter& folder)
+{
+    TPageWriter page(folder.Folder + QStringLiteral("ORVEL info.htm"), false);
+    page.Lines(PageHead(TPageKind::Info, 0, folder.Case.Name));
+    page.Lines({
+        QStringLiteral("<h1>ORVEL Case report browser</h1>"),
+        QStringLiteral("<p>You can navigate the documents in this ORVEL case folder by clicking on the links in the left pane.<br>"),
+        QStringLiteral("For complex designs, pages may take some time to load, so please be patient.</p>"),
+        QStringLiteral("</body>"),
+        QStringLiteral("</html>"),
+    });
+    page.Commit();
+}
+
+void WriteAllPages(const TFolderWriter& folder)
+{
+    WriteContentsPage(folder.Folder, folder.Case.Contents, folder.Mode == TSaveMode::Export);
+    WriteFolderImages(folder.Case, folder.Folder);
+    WriteFramesetPage(folder);
+    WriteInfoPage(folder);
+    WriteCasePage(folder);
+    // The pages of combinations, actors, designs and policies follow, in that order.
+}
+
+} // namespace
+
+bool WriteCaseFolder(TCase& aCase, const QString& path, TSaveMode mode)
+{
+    QString folder = path;
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        folder.chop(1);
+    if (folder.isEmpty() || (!QDir(folder).exists() && !QDir().mkdir(folder))) {
+        ShowError(QStringLiteral("Could not create folder\r\"") + folder + QStringLiteral("\""));
+        return false;
+    }
+    aCase.Folder = folder + QLatin1Char('/');
+    TBusyScope busy;
+    try {
+        WriteAllPages(TFolderWriter(aCase, aCase.Folder, mode));
+    } catch (const TStorageError& error) {
+        ShowError(error.Message);
+        return false;
+    }
+    if (mode == TSaveMode::Normal)
+        aCase.Changed = false;
+    return true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "storage/pagehead.h"
+
+#include <QString>
+#include <memory>
+
+class TCase;
+class TPageWriter;
+
+enum class TSaveMode { Normal, Export };
+
+/// Writes the whole case into `path` (created when missing, one level):
+/// items.htm, img/, index.htm, "ORVEL info.htm" and the data pages, which an
+/// export writes compressed as ".cmc" files. Each file replaces the old one only
+/// when complete. A save clears the case's Changed flag; an export, which
+/// writes copies, does not. Answers false after showing the error.
+bool WriteCaseFolder(TCase& aCase, const QString& path, TSaveMode mode = TSaveMode::Normal);
+
+/// What the writers of the data pages share.
+class TFolderWriter
+{
+public:
+    TFolderWriter(TCase& aCase, const QString& folder, TSaveMode mode)
+        : Case(aCase), Folder(folder), Mode(mode) {}
+
+    TCase& Case;
+    const QString Folder;   // ends in "/"
+    const TSaveMode Mode;
+
+    /// Starts the data page `baseName` (".htm", or ".cmc" in an export) with its head.
+    std::unique_ptr<TPageWriter> BeginDataPage(const QString& baseName, TPageKind kind, int number = 0) const;
+    /// Writes the closing lines and puts the page in place.
+    static void EndDataPage(TPageWriter& page);
+};

@@ -1,0 +1,97 @@
+#include "model/messagerecorder.h"
+#include "storage/filebuffer.h"
+#include "storage/storageerror.h"
+#include "samplecase.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FileBufferTest : ::testing::Test
+{
+    TMessageRecorder Messages;
+    QTemporaryDir Temp;
+    TFileBuffer Buffer;
+
+    void Open(const QByteArray& bytes)
+    {
+        const QString path = Temp.filePath(QStringLiteral("page.htm"));
+        WriteBytes(path, bytes);
+        ASSERT_TRUE(Buffer.Open(path));
+    }
+    QString Missing(const QString& marker)
+    {
+        try {
+            Buffer.ReadUntil(marker);
+        } catch (const TStorageError& error) {
+            return error.Message;
+        }
+        return QString();
+    }
+};
+
+TEST_F(FileBufferTest, LinesEndAtCrAndDropOnlyAFollowingLf)
+{
+    Open("\xEF\xBB\xBF" "one\r\ntwo\rthree\r\n\r\nlast");
+    const QStringList expected = { "one", "two", "three", "", "last" };
+    for (const QString& line : expected) {
+        EXPECT_FALSE(Buffer.AtEnd());
+        EXPECT_EQ(Buffer.ReadLine(), line);
+    }
+    EXPECT_TRUE(Buffer.AtEnd());
+    EXPECT_EQ(Buffer.ReadLine(), QString());
+}
+
+TEST_F(FileBufferTest, SearchesIgnoreLetterCaseAndSpanLines)
+{
+    Open("<TR><Td>Name\r\nmore</TD>\r\nrest <b>x</B> and <I>y</i>\r\n");
+    Buffer.SkipPast(QStringLiteral("<td>"));
+    EXPECT_EQ(Buffer.ReadUntil(QStringLiteral("</td>")), QStringLiteral("Name\rmore"));
+    EXPECT_TRUE(Buffer.FindFirstOf(QStringLiteral("<b>"), QStringLiteral("<i>")));
+    EXPECT_FALSE(Buffer.FindFirstOf(QStringLiteral("<i>"), QStringLiteral("<b>")));
+    EXPECT_FALSE(Buffer.FindFirstOf(QStringLiteral("<u>"), QStringLiteral("<s>")));
+    EXPECT_EQ(Buffer.ReadUntil(QStringLiteral("</b>")), QStringLiteral("\rrest <b>x"));
+    EXPECT_TRUE(Buffer.NextOnLine(QStringLiteral("and")));
+    EXPECT_FALSE(Buffer.NextOnLine(QStringLiteral("<i>")));
+}
+
+TEST_F(FileBufferTest, AMissingMarkerStopsWithTheEofMessage)
+{
+    Open("a<td>b\r\nc");
+    EXPECT_EQ(Missing(QStringLiteral("</table>")), QStringLiteral("EOF while looking for \"</table>\""));
+    EXPECT_TRUE(Buffer.Failed());
+    // SkipPast looks line by line: a marker split over two lines is not found.
+    Open("<ta\r\nble>");
+    EXPECT_THROW(Buffer.SkipPast(QStringLiteral("<table>")), TStorageError);
+}
+
+TEST_F(FileBufferTest, AMissingFileIsReported)
+{
+    const QString path = Temp.filePath(QStringLiteral("none.htm"));
+    EXPECT_FALSE(Buffer.Open(path));
+    EXPECT_TRUE(Buffer.Failed());
+    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not open file\r\"") + path + QStringLiteral("\"") });
+}
+
+TEST_F(FileBufferTest, PagesThatAreNoUtf8AreReadAsWindows1252)
+{
+    Open("caf\xe9 \x80 \x93x\x94\r\n");
+    EXPECT_EQ(Buffer.ReadLine(), QString::fromUtf8("caf\u00e9 \u20ac \u201cx\u201d"));
+    Open("caf\xc3\xa9\r\n");
+    EXPECT_EQ(Buffer.ReadLine(), QString::fromUtf8("caf\u00e9"));
+}
+
+// A marker found after many appended lines: the buffer does not search the
+// same text again, and consumed text is dropped.
+TEST_F(FileBufferTest, LongSectionsAreReadWhole)
+{
+    QByteArray page;
+    for (int i = 0; i < 20000; ++i)
+        page += "<tr><td>row " + QByteArray::number(i) + "</td></tr>\r\n";
+    Open(page + "</table>");
+    for (int i = 0; i < 20000; i += 2)
+        Buffer.ReadUntil(QStringLiteral("</td></tr>"));
+    EXPECT_TRUE(Buffer.ReadUntil(QStringLiteral("</table>")).endsWith(QStringLiteral("row 19999</td></tr>\r")));
+}
+
+} // namespace
