@@ -4,6 +4,7 @@
 #include "model/messages.h"
 #include "storage/casepagereader.h"
 #include "storage/contentspage.h"
+#include "storage/designpagereader.h"
 #include "storage/filebuffer.h"
 #include "storage/storageerror.h"
 
@@ -21,7 +22,8 @@ namespace {
 void ReadAllPages(TFolderReader& reader)
 {
     ReadCasePage(reader);
-    // The pages of combinations, actors, designs and policies follow, in that order.
+    // The pages of combinations and actors come here, the policies after the designs.
+    ReadDesignPages(reader);
 }
 
 } // namespace

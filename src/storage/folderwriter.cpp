@@ -4,6 +4,7 @@
 #include "model/messages.h"
 #include "storage/casepagewriter.h"
 #include "storage/contentspage.h"
+#include "storage/designpagewriter.h"
 #include "storage/folderimages.h"
 #include "storage/pagewriter.h"
 #include "storage/storageerror.h"
@@ -69,7 +70,8 @@ void WriteAllPages(const TFolderWriter& folder)
     WriteFramesetPage(folder);
     WriteInfoPage(folder);
     WriteCasePage(folder);
-    // The pages of combinations, actors, designs and policies follow, in that order.
+    // The pages of combinations and actors come here, the policies after the designs.
+    WriteDesignPages(folder);
 }
 
 } // namespace
