@@ -1,5 +1,6 @@
 #include "designgenerator.h"
 
+#include "casegenerator.h"
 #include "design/design.h"
 #include "model/case.h"
 #include "model/decisionarea.h"
@@ -26,18 +27,27 @@ int TDesignSize::ObjectCount() const
 
 namespace {
 
+// Builds on the large-case generator's catalogues and variables ("Variable 0",
+// ...: constant, cumulative, averaging in turn, half the constant ones with a
+// value) and adds a chain of levels, their options and one design.
 class TDesignGenerator
 {
 public:
-    explicit TDesignGenerator(const TDesignSize& size)
-        : Size(size), Random(size.Seed), Case(std::make_unique<TCase>(QStringLiteral("Generated case")))
+    explicit TDesignGenerator(const TDesignSize& size) : Size(size), Random(size.Seed)
     {
+        TCaseSize base;
+        base.Levels = 0;
+        base.DecisionAreas = 0;
+        base.PrecludeEvery = 0;
+        base.Variables = size.Variables;
+        base.Seed = size.Seed;
+        Case = GenerateCase(base);
+        for (int i = 0; i < size.Variables; ++i)
+            Variables.push_back(Case->Variables.Find(QStringLiteral("Variable %1").arg(i)));
     }
 
     std::unique_ptr<TCase> Generate()
     {
-        AddCatalogues();
-        AddVariables();
         AddLevels();
         AddPreclusions();
         TDesign* design = Case->Designs.At(Case->AddDesign(QStringLiteral("Generated design")));
@@ -49,24 +59,6 @@ public:
 
 private:
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(Random); }
-
-    void AddCatalogues()
-    {
-        Case->AddCategory(QStringLiteral("General"));
-        Case->AddPhase(QStringLiteral("Now"));
-        Case->AddScale(QStringLiteral("unit"));
-    }
-
-    void AddVariables()
-    {
-        for (int i = 0; i < Size.Variables; ++i) {
-            TVariable* v = Case->Variables.At(Case->AddVariable(Name(i)));
-            v->Scale = Case->Scales.First();
-            v->AggregationMode = i % 2 ? AggregationAveraging : AggregationCumulative;
-        }
-    }
-
-    static QString Name(int variable) { return QStringLiteral("V%1").arg(variable, 3, 10, QLatin1Char('0')); }
 
     void AddLevels()
     {
@@ -84,14 +76,14 @@ private:
     void AddArea(TSystemLevel* level, const QString& name)
     {
         TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(name));
-        area->Category = Case->Categories.First();
-        area->Phase = Case->Phases.First();
+        area->Category = Case->Categories.At(Pick(Case->Categories.Count()));
+        area->Phase = Case->Phases.At(Pick(Case->Phases.Count()));
         for (int k = 0; k < Size.OptionsPerArea; ++k) {
             TOption* option = area->Options.At(area->AddOption(QStringLiteral("Option %1").arg(k)));
             option->Number = k + 1;
             for (int e = 0; e < Size.EffectsPerOption; ++e) {
                 const int variable = Pick(Size.Variables);
-                auto effect = std::make_unique<TEffect>(option, Case->Variables.At(variable));
+                auto effect = std::make_unique<TEffect>(option, Variables[size_t(variable)]);
                 effect->SetFormula(Formula(variable));
                 effect->NullWhenStatusQuo = e == 1;
                 option->AddEffect(std::move(effect));
@@ -99,11 +91,13 @@ private:
         }
     }
 
+    // The computed variables (every third, all cumulative) read variables made before them.
     QString Formula(int variable)
     {
-        if (variable % Size.FormulaEvery != 0 || variable == 0)
+        if (variable % Size.FormulaEvery != 1 || variable < Size.FormulaEvery)
             return QString::number(Pick(90) + 10) + QStringLiteral(".5");
-        return QStringLiteral("[%1] * 0.5 + [%2] / 4").arg(Name(Pick(variable)), Name(Pick(variable)));
+        return QStringLiteral("[%1] * 0.5 + [%2] / 4")
+            .arg(Variables[size_t(Pick(variable))]->Name, Variables[size_t(Pick(variable))]->Name);
     }
 
     void AddPreclusions()
@@ -133,6 +127,7 @@ private:
     TDesignSize Size;
     std::mt19937 Random;
     std::unique_ptr<TCase> Case;
+    std::vector<TVariable*> Variables;   // by number
     std::vector<TSystemLevel*> Levels;
 };
 

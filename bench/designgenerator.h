@@ -23,9 +23,10 @@ struct TDesignSize
     int ObjectCount() const;
 };
 
-/// A case with a chain of five system levels and one design, "Generated design",
-/// in which every object has an option chosen in every decision area of its
-/// level (and some status quo choices). Formulas of the computed variables read
-/// one or two variables made before them, so they never read in circles but
-/// do read values from further up and down the tree.
+/// The catalogues and variables of the large-case generator, a chain of five
+/// system levels and one design, "Generated design", in which every object has
+/// an option chosen in every decision area of its level (and some status quo
+/// choices). Formulas of the computed variables read two variables made before
+/// them, so they never read in circles but do read values from further up and
+/// down the tree.
 std::unique_ptr<TCase> GenerateDesignCase(const TDesignSize& size = TDesignSize());
