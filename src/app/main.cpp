@@ -1,4 +1,7 @@
+#include "model/messages.h"
+#include "ui/desktopmessages.h"
 #include "ui/mainwindow.h"
+#include "ui/uiicons.h"
 
 #include <QApplication>
 #include <unistd.h>
@@ -10,7 +13,12 @@ int main(int argc, char** argv)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVEL"));
+    QApplication::setWindowIcon(ProgramIcon());
     TORVEL window;
-    window.show();
-    return app.exec();
+    TDesktopMessages messages(window);
+    SetMessageSink(&messages);
+    window.showMaximized();
+    const int result = app.exec();
+    SetMessageSink(nullptr);
+    return result;
 }

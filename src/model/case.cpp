@@ -44,20 +44,10 @@ QStringList TCase::DefaultContents()
     };
 }
 
-template <class T, class... Args>
-int TCase::AddTo(TConceptList<T>& list, const QString& name)
-{
-    const QString clean = CleanTrimmedName(name);
-    const int found = list.IndexOfName(clean);
-    if (found >= 0)
-        return found;
-    return list.Insert(std::make_unique<T>(clean, this));   // marks the case changed
-}
-
 int TCase::AddCategory(const QString& name)
 {
     const int before = Categories.Count();
-    const int index = AddTo(Categories, name);
+    const int index = Categories.Add(name, this);
     if (Categories.Count() > before)
         Categories.At(index)->Number = Categories.Count();
     return index;
@@ -66,19 +56,19 @@ int TCase::AddCategory(const QString& name)
 int TCase::AddPhase(const QString& name)
 {
     const int before = Phases.Count();
-    const int index = AddTo(Phases, name);
+    const int index = Phases.Add(name, this);
     if (Phases.Count() > before)
         Phases.At(index)->Order = Phases.Count() - 1;
     return index;
 }
 
-int TCase::AddSystemLevel(const QString& name) { return AddTo(SystemLevels, name); }
-int TCase::AddQualifier(const QString& name) { return AddTo(Qualifiers, name); }
-int TCase::AddActor(const QString& name) { return AddTo(Actors, name); }
-int TCase::AddScale(const QString& name) { return AddTo(Scales, name); }
-int TCase::AddVariable(const QString& name) { return AddTo(Variables, name); }
-int TCase::AddDesign(const QString& name) { return AddTo(Designs, name); }
-int TCase::AddPolicy(const QString& name) { return AddTo(Policies, name); }
+int TCase::AddSystemLevel(const QString& name) { return SystemLevels.Add(name, this); }
+int TCase::AddQualifier(const QString& name) { return Qualifiers.Add(name, this); }
+int TCase::AddActor(const QString& name) { return Actors.Add(name, this); }
+int TCase::AddScale(const QString& name) { return Scales.Add(name, this); }
+int TCase::AddVariable(const QString& name) { return Variables.Add(name, this); }
+int TCase::AddDesign(const QString& name) { return Designs.Add(name, this); }
+int TCase::AddPolicy(const QString& name) { return Policies.Add(name, this); }
 
 void TCase::ForEachDecisionArea(const std::function<void(TDecisionArea*)>& visit) const
 {

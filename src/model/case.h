@@ -77,8 +77,4 @@ public:
     /// Called after structural changes so that open views can rebuild; the
     /// program installs it, the core only calls it.
     std::function<void()> OnHierarchyChanged;
-
-private:
-    template <class T, class... Args>
-    int AddTo(TConceptList<T>& list, const QString& name);
 };

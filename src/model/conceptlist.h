@@ -12,6 +12,9 @@ class TCase;
 /// case, every other character by its code.
 int CompareNames(const QString& a, const QString& b);
 
+QString CleanTrimmedName(const QString& name);
+void MarkCaseChanged(TCase* aCase);
+
 /// Shows the warning and answers the negative result of a refused rename.
 int RefuseDuplicateName();
 
@@ -76,6 +79,19 @@ public:
         return at;
     }
 
+    /// The add operation of every list: the name is cleaned and trimmed; an
+    /// existing name answers its index and changes nothing, else a new item
+    /// T(name, args...) goes to its sorted place.
+    template <class... Args>
+    int Add(const QString& name, Args&&... args)
+    {
+        const QString clean = CleanTrimmedName(name);
+        const int found = IndexOfName(clean);
+        if (found >= 0)
+            return found;
+        return Insert(std::make_unique<T>(clean, std::forward<Args>(args)...));
+    }
+
     /// Takes an item out without freeing it.
     std::unique_ptr<T> Take(int index)
     {
@@ -133,8 +149,6 @@ private:
     TCase* Owner;
 };
 
-QString CleanTrimmedName(const QString& name);
-void MarkCaseChanged(TCase* aCase);
 
 template <class T>
 void TConceptList<T>::MarkChanged()

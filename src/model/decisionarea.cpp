@@ -15,14 +15,7 @@ TDecisionArea::~TDecisionArea() = default;
 
 TCase* TDecisionArea::Case() const { return SystemLevel->Case; }
 
-int TDecisionArea::AddOption(const QString& name)
-{
-    const QString clean = CleanTrimmedName(name);
-    const int found = Options.IndexOfName(clean);
-    if (found >= 0)
-        return found;
-    return Options.Insert(std::make_unique<TOption>(clean, this));
-}
+int TDecisionArea::AddOption(const QString& name) { return Options.Add(name, this); }
 
 void TDecisionArea::DeleteOption(TOption* option)
 {

@@ -40,14 +40,7 @@ void TSystemLevel::PlaceUnder(TSystemLevel* parent)
 
 void TSystemLevel::UpdateDesignIcon() { DesignIconImage = DesignIcon(Icon); }
 
-int TSystemLevel::AddDecisionArea(const QString& name)
-{
-    const QString clean = CleanTrimmedName(name);
-    const int found = DecisionAreas.IndexOfName(clean);
-    if (found >= 0)
-        return found;
-    return DecisionAreas.Insert(std::make_unique<TDecisionArea>(clean, this));
-}
+int TSystemLevel::AddDecisionArea(const QString& name) { return DecisionAreas.Add(name, this); }
 
 void TSystemLevel::DeleteDecisionArea(TDecisionArea* area)
 {

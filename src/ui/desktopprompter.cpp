@@ -1,0 +1,96 @@
+#include "ui/desktopprompter.h"
+
+#include "ui/mainwindow.h"
+#include "ui/namedialog.h"
+#include "ui/reportview.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace {
+
+// A folder chooser in which the typed name may also be a folder still to be
+// made: the case writer creates it.
+class TSaveFolderDialog : public QFileDialog
+{
+public:
+    TSaveFolderDialog(QWidget* parent, const QString& start) : QFileDialog(parent, tr("Save case in folder"), start)
+    {
+        setAcceptMode(AcceptSave);
+        setFileMode(Directory);
+        setOption(ShowDirsOnly);
+        setOption(DontUseNativeDialog);
+        setLabelText(Accept, tr("Save"));
+    }
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        const QFileInfo typed(files.value(0));
+        if (!files.isEmpty() && !typed.exists() && typed.dir().exists()) {
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
+TPrompter::TAnswer TDesktopPrompter::AskSaveChanges()
+{
+    switch (QMessageBox::question(&Window, QStringLiteral("ORVEL"), QStringLiteral("Save changes made to case?"),
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return TAnswer::Yes;
+    case QMessageBox::No:
+        return TAnswer::No;
+    default:
+        return TAnswer::Cancel;
+    }
+}
+
+std::optional<QString> TDesktopPrompter::AskName(const QString& initial)
+{
+    TNameDialog* dialog = Window.Dialogs().NameDialog;
+    if (!dialog->Run(initial))
+        return std::nullopt;
+    return dialog->Name();
+}
+
+QString TDesktopPrompter::ChooseCaseFolder(const QString& start)
+{
+    return QFileDialog::getExistingDirectory(&Window, QStringLiteral("Select a folder that contains a ORVEL case.html file"),
+                                             start);
+}
+
+QString TDesktopPrompter::ChooseSaveFolder(const QString& start)
+{
+    TSaveFolderDialog dialog(&Window, start);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString TDesktopPrompter::ChooseDatabase(const QString& start)
+{
+    QFileDialog dialog(&Window, QStringLiteral("Select database"), start,
+                       QStringLiteral("Microsoft Access databases (*.mdb)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("mdb"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QFont> TDesktopPrompter::ChooseFont(const QFont& current)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, current, &Window);
+    return ok ? std::optional<QFont>(font) : std::nullopt;
+}
+
+void TDesktopPrompter::ViewReports(TCase& aCase) { Window.Dialogs().ReportView->Run(aCase, Window.Store()); }

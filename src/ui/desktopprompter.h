@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/prompter.h"
+
+class TORVEL;
+
+/// Asks the user with message boxes, the name dialog and file dialogs.
+class TDesktopPrompter : public TPrompter
+{
+public:
+    explicit TDesktopPrompter(TORVEL& window) : Window(window) {}
+
+    TAnswer AskSaveChanges() override;
+    std::optional<QString> AskName(const QString& initial) override;
+    QString ChooseCaseFolder(const QString& start) override;
+    QString ChooseSaveFolder(const QString& start) override;
+    QString ChooseDatabase(const QString& start) override;
+    std::optional<QFont> ChooseFont(const QFont& current) override;
+    void ViewReports(TCase& aCase) override;
+
+private:
+    TORVEL& Window;
+};

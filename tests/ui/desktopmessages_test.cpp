@@ -1,0 +1,89 @@
+#include "ui/desktopmessages.h"
+
+#include "model/case.h"
+#include "model/decisionarea.h"
+#include "model/option.h"
+#include "ui/mainwindow.h"
+#include "ui/statuspanel.h"
+#include "ui/xeditor.h"
+#include "uitestsupport.h"
+
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DesktopMessagesTest : public ::testing::Test
+{
+protected:
+    DesktopMessagesTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini"))), Sink(Window)
+    {
+        SetMessageSink(&Sink);
+    }
+    ~DesktopMessagesTest() override { SetMessageSink(nullptr); }
+
+    QTemporaryDir Settings;
+    TORVEL Window;
+    TDesktopMessages Sink;
+};
+
+TEST_F(DesktopMessagesTest, BoxesBreakLinesWhereTheCoreSaysCarriageReturn)
+{
+    EXPECT_EQ(TDesktopMessages::BoxText(QStringLiteral("Could not open file\r\"x\"")), QStringLiteral("Could not open file\n\"x\""));
+    EXPECT_EQ(TDesktopMessages::BoxText(QStringLiteral("a\r\nb")), QStringLiteral("a\nb"));
+}
+
+TEST_F(DesktopMessagesTest, StatusTextFollowsTheCaseNameInTheStatusBar)
+{
+    auto prompter = std::make_unique<TScriptedPrompter>();
+    prompter->NameAnswer = QStringLiteral("City");
+    Window.SetPrompter(std::move(prompter));
+    Window.New();
+    ShowStatus(QStringLiteral(" [loading basic case data...]"));
+    EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("City [loading basic case data...]"));
+    ShowStatus(QString());
+    EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("City"));
+}
+
+TEST_F(DesktopMessagesTest, BusyScopesNestAndRestoreTheCursor)
+{
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    {
+        TBusyScope outer;
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        TBusyScope inner;
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)
+{
+    TCase aCase(QStringLiteral("Test"));
+    aCase.AddScale(QStringLiteral("kWh"));
+    TVariable* use = aCase.Variables.At(aCase.AddVariable(QStringLiteral("Use")));
+    use->Scale = aCase.Scales.First();
+    TSystemLevel* level = aCase.SystemLevels.At(aCase.AddSystemLevel(QStringLiteral("Building")));
+    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Roof")));
+    TOption* option = area->Options.At(area->AddOption(QStringLiteral("Green roof")));
+    TEffect effect(option, use);
+    effect.Formula = QStringLiteral("2 +");
+    TXEditor* editor = Window.Dialogs().XEditor;
+    QString shown;
+    QTimer::singleShot(0, editor, [&] {
+        QTimer::singleShot(0, editor, [&] {
+            shown = editor->windowTitle() + QLatin1Char('|') + editor->findChild<QPlainTextEdit*>()->toPlainText();
+            editor->FormulaBox->setPlainText(QStringLiteral("2 + 3"));
+            editor->accept();
+        });
+    });
+    RepairFormula(effect);
+    EXPECT_EQ(shown, QStringLiteral("Expression for [Use]|2 +"));
+    EXPECT_EQ(effect.Formula, QStringLiteral("2 + 3"));
+    EXPECT_FALSE(effect.Code.empty());
+}
+
+} // namespace

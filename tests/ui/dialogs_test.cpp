@@ -1,0 +1,310 @@
+#include "ui/adddadialog.h"
+#include "ui/addoptiondialog.h"
+#include "ui/beep.h"
+#include "ui/nameedit.h"
+#include "ui/namedialog.h"
+#include "ui/phasecolordlg.h"
+#include "ui/variabledialog.h"
+
+#include "model/case.h"
+#include "model/decisionarea.h"
+#include "model/messagerecorder.h"
+#include "model/option.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs OK on a dialog that was never shown; tells whether it closed with OK.
+template <class Dialog>
+bool PressOk(Dialog& dialog)
+{
+    dialog.setResult(-1);
+    dialog.accept();
+    return dialog.result() == QDialog::Accepted;
+}
+
+TEST(NameDialog, RefusesFieldDelimitersWithABeep)
+{
+    TNameDialog dialog;
+    dialog.Prepare();
+    const int beeps = BeepCount();
+    QTest::keyClicks(dialog.NameBox, QStringLiteral("a=b"));
+    EXPECT_EQ(dialog.Name(), QStringLiteral("ab"));
+    EXPECT_EQ(BeepCount() - beeps, 1);
+    QTest::keyClicks(dialog.NameBox, QStringLiteral("[]\":@c"));
+    EXPECT_EQ(dialog.Name(), QStringLiteral("abc"));
+    EXPECT_EQ(BeepCount() - beeps, 6);
+    // Pasted text with a delimiter is refused as a whole.
+    dialog.NameBox->insert(QStringLiteral("x=y"));
+    EXPECT_EQ(dialog.Name(), QStringLiteral("abc"));
+}
+
+TEST(NameDialog, RefusesBlankNamesAndTrimsOthers)
+{
+    TNameDialog dialog;
+    dialog.Prepare(QStringLiteral("   "));
+    const int beeps = BeepCount();
+    EXPECT_FALSE(PressOk(dialog));
+    EXPECT_EQ(BeepCount() - beeps, 1);
+    dialog.Prepare(QStringLiteral("  North district "));
+    EXPECT_TRUE(PressOk(dialog));
+    EXPECT_EQ(dialog.Name(), QStringLiteral("North district"));
+    EXPECT_EQ(dialog.NameBox->text(), QStringLiteral("North district"));
+    dialog.Prepare();
+    EXPECT_TRUE(dialog.Name().isEmpty()) << "the initial text serves one showing only";
+}
+
+TEST(NameDialog, EnterActsAsOkAndEscapeAsCancel)
+{
+    TNameDialog dialog;
+    dialog.show();
+    dialog.Prepare(QStringLiteral("x"));
+    QTest::keyClick(dialog.NameBox, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+    dialog.show();
+    dialog.Prepare(QStringLiteral("x"));
+    QTest::keyClick(dialog.NameBox, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+/// A case with phases, categories, qualifiers, scales and variables.
+class CaseDialogTest : public ::testing::Test
+{
+protected:
+    CaseDialogTest()
+    {
+        for (const char* name : {"Early", "Late"})
+            Case.AddPhase(QLatin1String(name));
+        for (const char* name : {"Energy", "Housing", "Transport"})
+            Case.AddCategory(QLatin1String(name));
+        for (const char* name : {"innovative", "cheap"})
+            Case.AddQualifier(QLatin1String(name));
+        Case.AddScale(QStringLiteral("EUR"));
+        Case.AddScale(QStringLiteral("kWh"));
+        Case.AddScale(QStringLiteral("t CO2"));
+        Energy = Case.Variables.At(Case.AddVariable(QStringLiteral("Energy use")));
+        Energy->Scale = Case.Scales.Find(QStringLiteral("kWh"));
+        Energy->AggregationMode = AggregationCumulative;
+        TVariable* rate = Case.Variables.At(Case.AddVariable(QStringLiteral("Interest rate")));
+        rate->Scale = Case.Scales.Find(QStringLiteral("EUR"));
+        rate->Value = 0.04;
+        Level = Case.SystemLevels.At(Case.AddSystemLevel(QStringLiteral("City")));
+        Level->PlaceUnder(nullptr);
+    }
+
+    TMessageRecorder Messages;
+    TCase Case{QStringLiteral("Test")};
+    TVariable* Energy;
+    TSystemLevel* Level;
+};
+
+TEST_F(CaseDialogTest, DecisionAreaDialogPresetsAndChoices)
+{
+    TAddDADialog dialog;
+    dialog.PhaseIndex = 1;
+    dialog.CategoryIndex = -1;
+    dialog.Prepare(Case);
+    EXPECT_EQ(dialog.PhaseBox->count(), 2);
+    EXPECT_EQ(dialog.CategoryBox->itemText(2), QStringLiteral("Transport"));
+    EXPECT_EQ(dialog.PhaseBox->currentIndex(), 1);
+    EXPECT_EQ(dialog.CategoryBox->currentIndex(), -1);
+    QTest::keyClicks(dialog.NameBox, QStringLiteral("Heating"));
+    const int beeps = BeepCount();
+    EXPECT_FALSE(PressOk(dialog)) << "no category chosen";
+    EXPECT_EQ(BeepCount() - beeps, 1);
+    dialog.CategoryBox->setCurrentIndex(2);
+    EXPECT_TRUE(PressOk(dialog));
+    EXPECT_EQ(dialog.CategoryIndex, 2);
+    EXPECT_EQ(dialog.PhaseIndex, 1);
+
+    // The next new area starts from the choices kept; an area to modify shows its own.
+    dialog.Prepare(Case);
+    EXPECT_TRUE(dialog.Name().isEmpty());
+    EXPECT_EQ(dialog.CategoryBox->currentIndex(), 2);
+    TDecisionArea* area = Level->DecisionAreas.At(Level->AddDecisionArea(QStringLiteral("Roofs")));
+    area->Phase = Case.Phases.At(0);
+    area->Category = Case.Categories.At(1);
+    dialog.Prepare(Case, area);
+    EXPECT_EQ(dialog.Name(), QStringLiteral("Roofs"));
+    EXPECT_EQ(dialog.PhaseBox->currentIndex(), 0);
+    EXPECT_EQ(dialog.CategoryBox->currentIndex(), 1);
+}
+
+TEST_F(CaseDialogTest, OptionDialogTogglesQualifiers)
+{
+    TDecisionArea* area = Level->DecisionAreas.At(Level->AddDecisionArea(QStringLiteral("Roofs")));
+    TOption* option = area->Options.At(area->AddOption(QStringLiteral("Solar panels")));
+    TQualifier* cheap = Case.Qualifiers.Find(QStringLiteral("cheap"));
+    TQualifier* innovative = Case.Qualifiers.Find(QStringLiteral("innovative"));
+    option->AddQualifier(innovative);
+
+    TAddOptionDialog dialog;
+    dialog.Prepare(Case, option);
+    EXPECT_EQ(dialog.Name(), QStringLiteral("Solar panels"));
+    EXPECT_EQ(dialog.Qualifiers(), std::vector<TQualifier*>({innovative}));
+    EXPECT_FALSE(dialog.QualifiersChanged());
+    dialog.ToggleQualifier(QStringLiteral("cheap"));
+    dialog.ToggleQualifier(QStringLiteral("innovative"));
+    EXPECT_EQ(dialog.Qualifiers(), std::vector<TQualifier*>({cheap}));
+    EXPECT_TRUE(dialog.QualifiersChanged());
+    dialog.ToggleQualifier(QStringLiteral("gone"));
+    EXPECT_EQ(Messages.Errors(), QStringList({"Qualifier \"gone\" not found"}));
+    EXPECT_EQ(option->Qualifiers, std::vector<TQualifier*>({innovative})) << "the dialog only reports";
+
+    dialog.Prepare(Case);
+    EXPECT_TRUE(dialog.Name().isEmpty());
+    EXPECT_TRUE(dialog.Qualifiers().empty());
+    EXPECT_FALSE(dialog.QualifiersChanged());
+    EXPECT_FALSE(PressOk(dialog));
+    EXPECT_EQ(dialog.QualifierBtn->toolTip(), QStringLiteral("Check qualifiers that apply to this option"));
+}
+
+TEST_F(CaseDialogTest, QualifierStripDrawsIconsSeventeenPixelsApart)
+{
+    TQualifier* cheap = Case.Qualifiers.Find(QStringLiteral("cheap"));
+    TQualifier* innovative = Case.Qualifiers.Find(QStringLiteral("innovative"));
+    cheap->Icon.fill(Qt::red);
+    innovative->Icon.fill(Qt::blue);
+    const QImage strip = TAddOptionDialog::StripImage({cheap, innovative});
+    EXPECT_EQ(strip.size(), QSize(80, 19));
+    EXPECT_EQ(strip.pixelColor(0, 1), QColor(Qt::white));
+    EXPECT_EQ(strip.pixelColor(0, 2), QColor(Qt::red));
+    EXPECT_EQ(strip.pixelColor(15, 17), QColor(Qt::red));
+    EXPECT_EQ(strip.pixelColor(16, 2), QColor(Qt::white));
+    EXPECT_EQ(strip.pixelColor(17, 2), QColor(Qt::blue));
+    EXPECT_EQ(strip.pixelColor(40, 10), QColor(Qt::white));
+}
+
+TEST_F(CaseDialogTest, VariableDialogLocksTheScaleOfExistingVariables)
+{
+    TVariableDialog dialog;
+    dialog.Prepare(Case);
+    EXPECT_EQ(dialog.VariableBox->count(), 1) << "constants with a value are not offered";
+    EXPECT_EQ(dialog.VariableBox->itemText(0), QStringLiteral("Energy use"));
+    EXPECT_TRUE(dialog.VariableBox->currentText().isEmpty());
+    EXPECT_EQ(dialog.ScaleBox->currentText(), QStringLiteral("EUR"));
+    EXPECT_TRUE(dialog.ScaleBox->isEnabled());
+
+    dialog.VariableBox->setCurrentIndex(0);
+    EXPECT_EQ(dialog.ScaleBox->currentText(), QStringLiteral("kWh"));
+    EXPECT_FALSE(dialog.ScaleBox->isEnabled());
+    EXPECT_TRUE(PressOk(dialog));
+    EXPECT_EQ(dialog.Variable(), Energy);
+
+    // A name that exists in other letter case is that variable: its scale stays.
+    dialog.Prepare(Case);
+    dialog.VariableBox->setEditText(QStringLiteral("energy USE"));
+    EXPECT_FALSE(dialog.ScaleBox->isEnabled());
+    EXPECT_TRUE(PressOk(dialog));
+    EXPECT_EQ(dialog.Variable(), Energy);
+    EXPECT_EQ(Energy->Scale->Name, QStringLiteral("kWh"));
+}
+
+TEST_F(CaseDialogTest, VariableDialogAddsANewVariableOnTheChosenScale)
+{
+    TVariableDialog dialog;
+    dialog.Prepare(Case);
+    const int beeps = BeepCount();
+    dialog.VariableBox->setEditText(QStringLiteral("   "));
+    EXPECT_FALSE(PressOk(dialog));
+    EXPECT_EQ(BeepCount() - beeps, 1);
+    EXPECT_EQ(Case.Variables.Count(), 2);
+
+    dialog.VariableBox->setEditText(QStringLiteral("  CO2 emission "));
+    EXPECT_TRUE(dialog.ScaleBox->isEnabled());
+    dialog.ScaleBox->setCurrentIndex(2);
+    Case.Changed = false;
+    EXPECT_TRUE(PressOk(dialog));
+    ASSERT_NE(dialog.Variable(), nullptr);
+    EXPECT_EQ(dialog.Variable()->Name, QStringLiteral("CO2 emission"));
+    EXPECT_EQ(dialog.Variable()->Scale->Name, QStringLiteral("t CO2"));
+    EXPECT_EQ(dialog.VariableBox->currentText(), QStringLiteral("CO2 emission"));
+    EXPECT_TRUE(Case.Changed);
+}
+
+TEST_F(CaseDialogTest, VariableDialogRefusesANewVariableWithoutScale)
+{
+    TCase empty;
+    TVariableDialog dialog;
+    dialog.Prepare(empty);
+    dialog.VariableBox->setEditText(QStringLiteral("Cost"));
+    EXPECT_FALSE(PressOk(dialog));
+    EXPECT_EQ(empty.Variables.Count(), 0);
+}
+
+TEST(PhaseColorDlg, ReturnsTheSwatchWithItsMiddleAndDarkColours)
+{
+    struct TCaseRow
+    {
+        int Column, Row;
+        QRgb Color, Middle, Dark;
+    };
+    const TCaseRow rows[] = {
+        {2, 0, 0xFFB080, 0xFF8040, 0xFF0000},
+        {0, 0, 0xFF0000, 0x7F0000, 0x3F0000},
+        {1, 1, 0xD8D860, 0xC0C000, 0x606000},
+        {3, 2, 0xD0FFA0, 0xA8FFA8, 0x60FF60},
+        {4, 0, 0xFFB0F0, 0xFF80FF, 0xFF00FF},
+        {5, 1, 0xC8C8FF, 0xA080FF, 0x7030F0},
+        {6, 2, 0x6090FF, 0x0040FF, 0x00207F},
+        {7, 0, 0xD000E8, 0x680074, 0x34003A},
+    };
+    for (const TCaseRow& r : rows) {
+        const TPhaseColors colors = TPhaseColorDlg::ColorsAt(r.Column, r.Row);
+        EXPECT_EQ(colors.Color, QColor(r.Color)) << r.Column << "," << r.Row;
+        EXPECT_EQ(colors.Middle, QColor(r.Middle)) << r.Column << "," << r.Row;
+        EXPECT_EQ(colors.Dark, QColor(r.Dark)) << r.Column << "," << r.Row;
+    }
+}
+
+TEST(PhaseColorDlg, ArrowKeysStayInsideTheGridAndEnterAccepts)
+{
+    TPhaseColorDlg dialog;
+    EXPECT_EQ(dialog.Color(), QColor(Qt::black)) << "black until a swatch is chosen";
+    EXPECT_EQ(dialog.DarkColor(), QColor(Qt::black));
+    dialog.show();
+    QWidget* grid = dialog.findChild<QWidget*>(QStringLiteral("Palette"));
+    ASSERT_NE(grid, nullptr);
+    auto press = [grid](Qt::Key key, int times) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(grid, key);
+    };
+    press(Qt::Key_Left, 1);
+    EXPECT_EQ(dialog.Selected(), QPoint(0, 0));
+    press(Qt::Key_Up, 2);
+    press(Qt::Key_Left, 3);
+    EXPECT_EQ(dialog.Selected(), QPoint(0, 0));
+    press(Qt::Key_Right, 12);
+    press(Qt::Key_Down, 5);
+    EXPECT_EQ(dialog.Selected(), QPoint(7, 2));
+    EXPECT_EQ(dialog.Color(), QColor(0x0040FF));
+    press(Qt::Key_Left, 2);
+    EXPECT_EQ(dialog.Selected(), QPoint(5, 2));
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.MiddleColor(), QColor(0x6090FF));
+}
+
+TEST(PhaseColorDlg, ClickingASwatchSelectsIt)
+{
+    TPhaseColorDlg dialog;
+    dialog.show();
+    QWidget* grid = dialog.findChild<QWidget*>(QStringLiteral("Palette"));
+    ASSERT_NE(grid, nullptr);
+    // Swatches are 26 pixels with 4 between them, after a margin of 4.
+    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(4 + 2 * 30 + 10, 4 + 30 + 10));
+    EXPECT_EQ(dialog.Selected(), QPoint(2, 1));
+    EXPECT_EQ(dialog.Color(), QColor(0xF0F030));
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(dialog.Color(), QColor(0xF0F030)) << "the choice is kept";
+}
+
+} // namespace

@@ -1,0 +1,427 @@
+#include "ui/mainwindow.h"
+
+#include "model/messagerecorder.h"
+#include "ui/statuspanel.h"
+#include "uitestsupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using TAnswer = TPrompter::TAnswer;
+
+QWidget* MakeTestView(TORVEL&, TCase& aCase) { return new QLabel(aCase.Name); }
+
+/// A main window whose questions and writes the test controls.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    MainWindowTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    {
+        auto prompter = std::make_unique<TScriptedPrompter>();
+        Prompter = prompter.get();
+        Window.SetPrompter(std::move(prompter));
+        auto store = std::make_unique<TLoggingStore>();
+        Store = store.get();
+        Window.SetCaseStore(std::move(store));
+        Window.SetViewFactory(TViewKind::Phases, &MakeTestView);
+        Window.SetViewFactory(TViewKind::Scales, &MakeTestView);
+    }
+
+    // A case with unsaved changes, optionally with a folder.
+    void OpenChangedCase(const QString& folder = QString())
+    {
+        Prompter->NameAnswer = QStringLiteral("City");
+        Window.New();
+        Window.Case()->Folder = folder;
+        Window.Case()->AddScale(QStringLiteral("EUR"));
+    }
+
+    int OpenViews() const { return int(Window.findChild<QMdiArea*>()->subWindowList().size()); }
+
+    TMessageRecorder Messages;
+    QTemporaryDir Settings;
+    TORVEL Window;
+    TScriptedPrompter* Prompter;
+    TLoggingStore* Store;
+};
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndAccessKeys)
+{
+    const std::pair<const char*, const char*> items[] = {
+        {"New1", "&New"},
+        {"Open1", "&Open"},
+        {"Import1", "&Import"},
+        {"Rename1", "&Rename"},
+        {"Save1", "&Save"},
+        {"SaveAs1", "Save &As"},
+        {"Export1", "&Export"},
+        {"Close1", "&Close"},
+        {"Systemhierarchy1", "&System hierarchy"},
+        {"Variables1", "&Variables"},
+        {"ProblemsPromises1", "&Preclusions, problems && promises"},
+        {"Actorsrelationsobjectives1", "&Actors, relations && objectives"},
+        {"Policies1", "P&olicies"},
+        {"Designvariants1", "&Designs"},
+        {"Reports1", "&Reports"},
+        {"Phases1", "P&hases"},
+        {"Categories1", "&Categories"},
+        {"Qualifiers1", "&Qualifiers"},
+        {"Scales1", "Sca&les"},
+        {"Actorappreciation1", "&Actor appreciation"},
+        {"Objectives", "&Objectives"},
+        {"SpecificOptions", "&Specific options"},
+        {"Qualifications", "&Qualifications"},
+        {"Font1", "Change &Font"},
+    };
+    for (const auto& [name, caption] : items) {
+        const QAction* action = Window.findChild<QAction*>(QLatin1String(name));
+        ASSERT_TRUE(action) << name;
+        EXPECT_EQ(action->text(), QLatin1String(caption)) << name;
+    }
+    QStringList menus;
+    for (const QAction* menu : Window.menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"&Case", "View", "&Options"}));
+    EXPECT_EQ(Window.New1->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(Window.Open1->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(Window.Save1->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(Window.Close1->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
+    EXPECT_TRUE(Window.Objectives());
+    EXPECT_FALSE(Window.SpecificOptions());
+    EXPECT_FALSE(Window.Qualifications());
+}
+
+TEST_F(MainWindowTest, UpdateMenusFollowsTheOpenCase)
+{
+    auto enabled = [this] {
+        return std::vector<bool>{Window.Rename1->isEnabled(), Window.Save1->isEnabled(), Window.SaveAs1->isEnabled(),
+                                 Window.Export1->isEnabled(), Window.Close1->isEnabled(),
+                                 Window.ViewMenu->menuAction()->isEnabled(), Window.Reports1->isEnabled(),
+                                 Window.ViewAction(TViewKind::Phases)->isEnabled()};
+    };
+    EXPECT_EQ(enabled(), std::vector<bool>(8, false));
+    EXPECT_TRUE(Window.New1->isEnabled());
+    EXPECT_FALSE(Window.Import1->isEnabled()) << "no importer yet";
+
+    OpenChangedCase();
+    EXPECT_EQ(enabled(), std::vector<bool>(8, true));
+    EXPECT_FALSE(Window.ViewAction(TViewKind::Designs)->isEnabled()) << "a window that does not exist yet";
+    EXPECT_EQ(Window.windowTitle(), QStringLiteral("ORVEL 3.0  --  City"));
+
+    Prompter->SaveAnswers = {TAnswer::No};
+    EXPECT_TRUE(Window.CloseCase());
+    EXPECT_EQ(enabled(), std::vector<bool>(8, false));
+
+    Window.SetImporter([](const QString&) { return std::make_unique<TCase>(QStringLiteral("Imported")); });
+    EXPECT_TRUE(Window.Import1->isEnabled());
+}
+
+TEST_F(MainWindowTest, CloseOfAChangedCaseAnsweredCancelKeepsCaseAndWindows)
+{
+    OpenChangedCase();
+    TCase* before = Window.Case();
+    Window.ToggleView(TViewKind::Phases);
+    Prompter->SaveAnswers = {TAnswer::Cancel};
+    EXPECT_FALSE(Window.CloseCase());
+    EXPECT_EQ(Window.Case(), before);
+    EXPECT_EQ(OpenViews(), 1);
+    EXPECT_TRUE(Window.ViewAction(TViewKind::Phases)->isChecked());
+    EXPECT_EQ(Prompter->Asked.count(QStringLiteral("Save changes made to case?")), 1);
+}
+
+TEST_F(MainWindowTest, CloseAnsweredNoClosesEveryWindowAndTheCase)
+{
+    OpenChangedCase();
+    Window.ToggleView(TViewKind::Phases);
+    Window.ToggleView(TViewKind::Scales);
+    Prompter->SaveAnswers = {TAnswer::No};
+    EXPECT_TRUE(Window.CloseCase());
+    EXPECT_EQ(Window.Case(), nullptr);
+    EXPECT_EQ(OpenViews(), 0);
+    EXPECT_FALSE(Window.ViewAction(TViewKind::Phases)->isChecked());
+    EXPECT_TRUE(Store->Writes.empty());
+}
+
+TEST_F(MainWindowTest, CloseOfAnUnchangedCaseAsksNothing)
+{
+    OpenChangedCase();
+    Window.Case()->Changed = false;
+    EXPECT_TRUE(Window.CloseCase());
+    EXPECT_TRUE(Prompter->Asked.filter(QStringLiteral("Save changes")).isEmpty());
+}
+
+TEST_F(MainWindowTest, CaseStaysOpenUnlessTheSaveAtCloseSucceeded)
+{
+    // Without a folder, Yes runs Save As; a dismissed chooser saves nothing.
+    OpenChangedCase();
+    Prompter->SaveAnswers = {TAnswer::Yes};
+    EXPECT_FALSE(Window.CloseCase());
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_TRUE(Store->Writes.empty());
+
+    // A failing write keeps the case too.
+    Window.Case()->Folder = QStringLiteral("/cases/city/");
+    Store->FailWrites = true;
+    Prompter->SaveAnswers = {TAnswer::Yes};
+    EXPECT_FALSE(Window.CloseCase());
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_TRUE(Window.Case()->Changed);
+
+    Store->FailWrites = false;
+    Prompter->SaveAnswers = {TAnswer::Yes};
+    EXPECT_TRUE(Window.CloseCase());
+    EXPECT_EQ(Window.Case(), nullptr);
+    EXPECT_EQ(Store->Writes.back().Folder, QStringLiteral("/cases/city/"));
+}
+
+TEST_F(MainWindowTest, NewCancelledAtTheSaveQuestionKeepsTheOldCase)
+{
+    OpenChangedCase();
+    TCase* old = Window.Case();
+    Prompter->Asked.clear();
+    Prompter->NameAnswer = QStringLiteral("Other");
+    Prompter->SaveAnswers = {TAnswer::Cancel};
+    Window.New();
+    EXPECT_EQ(Window.Case(), old);
+    EXPECT_EQ(Window.Case()->Name, QStringLiteral("City"));
+    EXPECT_EQ(Prompter->Asked, QStringList({"Save changes made to case?"})) << "no name asked after Cancel";
+}
+
+TEST_F(MainWindowTest, NewMakesAnEmptyUnchangedCase)
+{
+    Prompter->NameAnswer = std::nullopt;
+    Window.New();
+    EXPECT_EQ(Window.Case(), nullptr);
+    Prompter->NameAnswer = QStringLiteral("  Harbour  ");
+    Window.New();
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_EQ(Window.Case()->Name, QStringLiteral("Harbour"));
+    EXPECT_FALSE(Window.Case()->Changed);
+    EXPECT_TRUE(Window.Case()->Folder.isEmpty());
+}
+
+TEST_F(MainWindowTest, SaveAsDismissedWritesToTheCurrentFolder)
+{
+    OpenChangedCase(QStringLiteral("/cases/city/"));
+    EXPECT_TRUE(Window.SaveAs());
+    ASSERT_EQ(Store->Writes.size(), 1u);
+    EXPECT_EQ(Store->Writes[0].Folder, QStringLiteral("/cases/city/"));
+    EXPECT_FALSE(Store->Writes[0].Exporting);
+    EXPECT_EQ(Prompter->Asked.last(), QStringLiteral("save folder: /cases/city/"));
+
+    // A case without a folder is not written when the chooser is dismissed.
+    Window.Case()->Folder.clear();
+    EXPECT_FALSE(Window.SaveAs());
+    EXPECT_EQ(Store->Writes.size(), 1u);
+}
+
+TEST_F(MainWindowTest, SaveWritesToTheFolderOrAsksForOne)
+{
+    OpenChangedCase();
+    Prompter->SaveFolderAnswers = {QStringLiteral("/cases/new")};
+    EXPECT_TRUE(Window.Save());
+    EXPECT_EQ(Window.Case()->Folder, QStringLiteral("/cases/new/"));
+    EXPECT_EQ(Window.LastFolder(), QStringLiteral("/cases/new/"));
+    EXPECT_TRUE(Window.Save());
+    ASSERT_EQ(Store->Writes.size(), 2u);
+    EXPECT_EQ(Store->Writes[1].Folder, QStringLiteral("/cases/new/"));
+    EXPECT_EQ(Prompter->Asked.filter(QStringLiteral("save folder")).size(), 1);
+}
+
+TEST_F(MainWindowTest, ExportThenSaveWritesNormalPagesToTheExportFolder)
+{
+    Window.SetCaseStore(TCaseStore::CaseFolders());
+    QTemporaryDir disk;
+    const QString saved = disk.filePath(QStringLiteral("saved"));
+    const QString exported = disk.filePath(QStringLiteral("exported"));
+    OpenChangedCase();
+    Prompter->SaveFolderAnswers = {saved, exported};
+    ASSERT_TRUE(Window.Save());
+    Window.Case()->AddScale(QStringLiteral("kWh"));
+    Window.Export();
+    EXPECT_FALSE(Window.Exporting());
+    EXPECT_TRUE(QFile::exists(exported + QStringLiteral("/ORVEL case.cmc")));
+    EXPECT_FALSE(QFile::exists(exported + QStringLiteral("/ORVEL case.htm")));
+    EXPECT_EQ(Window.Case()->Folder, exported + QLatin1Char('/'));
+    EXPECT_TRUE(Window.Case()->Changed) << "compressed pages cannot be read back";
+
+    ASSERT_TRUE(Window.Save());
+    EXPECT_TRUE(QFile::exists(exported + QStringLiteral("/ORVEL case.htm")));
+    EXPECT_FALSE(Window.Case()->Changed);
+    EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Errors().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MainWindowTest, AFolderThatFailsToReadKeepsTheCaseOpenWithoutFolder)
+{
+    Window.SetCaseStore(TCaseStore::CaseFolders());
+    QTemporaryDir disk;
+    OpenChangedCase();
+    Prompter->SaveFolderAnswers = {disk.filePath(QStringLiteral("city"))};
+    ASSERT_TRUE(Window.Save());
+    ASSERT_TRUE(Window.CloseCase());
+
+    Prompter->CaseFolderAnswer = disk.filePath(QStringLiteral("city"));
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_EQ(Window.Case()->Name, QStringLiteral("City"));
+    EXPECT_NE(Window.Case()->Scales.Find(QStringLiteral("EUR")), nullptr);
+    EXPECT_EQ(Window.Case()->Folder, disk.filePath(QStringLiteral("city/")));
+    Prompter->SaveAnswers = {TAnswer::No};
+    ASSERT_TRUE(Window.CloseCase());
+
+    QFile::remove(disk.filePath(QStringLiteral("city/ORVEL case.htm")));
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_FALSE(Messages.Errors().isEmpty());
+    EXPECT_TRUE(Window.Case()->Folder.isEmpty());
+    EXPECT_EQ(Window.LastFolder(), disk.filePath(QStringLiteral("city/")));
+}
+
+TEST_F(MainWindowTest, ExportDismissedWritesAndChangesNothing)
+{
+    OpenChangedCase(QStringLiteral("/cases/city/"));
+    Window.Export();
+    EXPECT_TRUE(Store->Writes.empty());
+    EXPECT_TRUE(Window.Case()->Changed);
+    EXPECT_EQ(Window.Case()->Folder, QStringLiteral("/cases/city/"));
+}
+
+TEST_F(MainWindowTest, OpenReadsTheChosenFolder)
+{
+    Prompter->CaseFolderAnswer = QStringLiteral("/cases/harbour");
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_EQ(Window.Case()->Name, QStringLiteral("Read case"));
+    EXPECT_EQ(Window.Case()->Folder, QStringLiteral("/cases/harbour/"));
+    EXPECT_EQ(Window.LastFolder(), QStringLiteral("/cases/harbour/"));
+    EXPECT_EQ(Window.FolderPanel().Text(), QStringLiteral("/cases/harbour"));
+    EXPECT_TRUE(Window.Save1->isEnabled());
+}
+
+TEST_F(MainWindowTest, APartlyReadCaseKeepsNoFolderSoSaveAsksWhereToWrite)
+{
+    Store->ReadComplete = false;
+    Prompter->CaseFolderAnswer = QStringLiteral("/cases/harbour");
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_TRUE(Window.Case()->Folder.isEmpty());
+    EXPECT_FALSE(Window.Save()) << "the chooser was dismissed";
+    EXPECT_TRUE(Store->Writes.empty()) << "the intact folder is never overwritten";
+    EXPECT_EQ(Prompter->Asked.last(), QStringLiteral("save folder: /cases/harbour/"));
+}
+
+TEST_F(MainWindowTest, RenameMarksTheCaseChanged)
+{
+    OpenChangedCase();
+    Window.Case()->Changed = false;
+    Prompter->NameAnswer = std::nullopt;
+    Window.Rename();
+    EXPECT_FALSE(Window.Case()->Changed);
+    Prompter->NameAnswer = QStringLiteral("City");
+    Window.Rename();
+    EXPECT_FALSE(Window.Case()->Changed) << "the same name";
+    Prompter->NameAnswer = QStringLiteral(" Metropolis ");
+    Window.Rename();
+    EXPECT_EQ(Window.Case()->Name, QStringLiteral("Metropolis"));
+    EXPECT_TRUE(Window.Case()->Changed);
+    EXPECT_EQ(Prompter->Asked.last(), QStringLiteral("name: City"));
+    EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("Metropolis"));
+}
+
+TEST_F(MainWindowTest, ReportsNeedASavedCase)
+{
+    OpenChangedCase();
+    Window.Reports();
+    EXPECT_EQ(Messages.Infos(), QStringList({"Case must be saved to folder first"}));
+    EXPECT_EQ(Prompter->ReportRuns, 0);
+    Window.Case()->Folder = QStringLiteral("/cases/city/");
+    Window.Reports();
+    EXPECT_EQ(Prompter->ReportRuns, 1);
+}
+
+TEST_F(MainWindowTest, StatusBarShowsCaseNameStatusAndFolder)
+{
+    Window.SetStatusText(QStringLiteral(" [loading...]"));
+    EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral(" [loading...]"));
+    EXPECT_EQ(Window.CasePanel().Label(), QStringLiteral("Case:"));
+    EXPECT_EQ(Window.FolderPanel().Label(), QStringLiteral("Folder:"));
+    OpenChangedCase(QStringLiteral("/cases/city/"));
+    Window.RepaintStatus();
+    EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("City [loading...]"));
+    EXPECT_EQ(Window.FolderPanel().Text(), QStringLiteral("/cases/city"));
+    EXPECT_GT(Window.CasePanel().TextOffset(), 0);
+    Window.show();
+    EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("City")) << "showing clears the status text";
+}
+
+TEST_F(MainWindowTest, ViewItemsToggleTheirWindows)
+{
+    OpenChangedCase();
+    QAction* item = Window.ViewAction(TViewKind::Phases);
+    item->trigger();
+    ASSERT_NE(Window.View(TViewKind::Phases), nullptr);
+    EXPECT_TRUE(item->isChecked());
+    item->trigger();
+    EXPECT_EQ(Window.View(TViewKind::Phases), nullptr);
+    EXPECT_FALSE(item->isChecked());
+
+    // Closed by other means, the window unchecks its item.
+    item->trigger();
+    delete Window.View(TViewKind::Phases)->parentWidget();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(Window.View(TViewKind::Phases), nullptr);
+}
+
+TEST_F(MainWindowTest, FontGoesToTheMainWindowAndEveryView)
+{
+    OpenChangedCase();
+    Window.ToggleView(TViewKind::Phases);
+    QWidget* view = Window.View(TViewKind::Phases);
+    view->setFont(Window.font());   // as views that take the main window's font do
+    QFont chosen(QStringLiteral("Serif"), 15);
+    Prompter->FontAnswer = chosen;
+    Window.ChangeFont();
+    EXPECT_EQ(Window.font().pointSize(), 15);
+    EXPECT_EQ(view->font().pointSize(), 15);
+}
+
+TEST_F(MainWindowTest, QuittingWithUnsavedChangesAsksFirst)
+{
+    OpenChangedCase();
+    Window.show();
+    Prompter->SaveAnswers = {TAnswer::Cancel};
+    EXPECT_FALSE(Window.close());
+    EXPECT_NE(Window.Case(), nullptr);
+    Prompter->SaveAnswers = {TAnswer::No};
+    EXPECT_TRUE(Window.close());
+    EXPECT_EQ(Window.Case(), nullptr);
+}
+
+TEST_F(MainWindowTest, LastFolderIsKeptInTheSettingsFile)
+{
+    Prompter->CaseFolderAnswer = QStringLiteral("/cases/harbour");
+    Window.Open();
+    Prompter->SaveAnswers = {TAnswer::No};
+    Window.show();
+    ASSERT_TRUE(Window.close());
+    EXPECT_EQ(ReadLastFolder(Settings.filePath(QStringLiteral("ORVEL.ini"))), QStringLiteral("/cases/harbour/"));
+    QFile file(Settings.filePath(QStringLiteral("ORVEL.ini")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')).mid(0, 2),
+              QStringList({"[ORVEL]", "Folder=/cases/harbour/"}));
+    TORVEL again(Settings.filePath(QStringLiteral("ORVEL.ini")));
+    EXPECT_EQ(again.LastFolder(), QStringLiteral("/cases/harbour/"));
+
+    // The user's configuration folder may not exist yet.
+    const QString fresh = Settings.filePath(QStringLiteral("config/ORVEL/ORVEL.ini"));
+    WriteLastFolder(fresh, QStringLiteral("/cases/x/"));
+    EXPECT_EQ(ReadLastFolder(fresh), QStringLiteral("/cases/x/"));
+}
+
+} // namespace

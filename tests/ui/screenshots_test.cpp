@@ -1,0 +1,184 @@
+// Pictures of the windows for a person to look at: run with ORVEL_SCREENSHOTS
+// set to a folder (outside the repository) and the PNGs land there.
+#include "model/case.h"
+#include "model/decisionarea.h"
+#include "model/messagerecorder.h"
+#include "model/option.h"
+#include "ui/adddadialog.h"
+#include "ui/addoptiondialog.h"
+#include "ui/finddialog.h"
+#include "ui/mainwindow.h"
+#include "ui/namedialog.h"
+#include "ui/phasecolordlg.h"
+#include "ui/reportview.h"
+#include "ui/variabledialog.h"
+#include "ui/xeditor.h"
+#include "uitestsupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QEventLoop>
+#include <QTimer>
+#include <QToolButton>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString ShotFolder() { return qEnvironmentVariable("ORVEL_SCREENSHOTS"); }
+
+void Shoot(QWidget& widget, const char* name)
+{
+    widget.show();
+    QApplication::processEvents();
+    const QString path = ShotFolder() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    EXPECT_TRUE(widget.grab().save(path)) << name;
+}
+
+/// A small case with enough in it to fill every dialog.
+std::unique_ptr<TCase> SampleCase()
+{
+    auto aCase = std::make_unique<TCase>(QStringLiteral("Energy transition of Rivertown"));
+    for (const char* name : {"Planning", "Construction", "Operation"})
+        aCase->AddPhase(QLatin1String(name));
+    for (int i = 0; i < aCase->Phases.Count(); ++i)
+        aCase->Phases.At(i)->SetColors(TPhaseColorDlg::ColorsAt(i * 2, 0).Color, TPhaseColorDlg::ColorsAt(i * 2, 0).Middle,
+                                       TPhaseColorDlg::ColorsAt(i * 2, 0).Dark);
+    for (const char* name : {"Heat supply", "Insulation", "Mobility"})
+        aCase->AddCategory(QLatin1String(name));
+    for (const char* name : {"innovative", "subsidised"})
+        aCase->AddQualifier(QLatin1String(name));
+    aCase->AddScale(QStringLiteral("MWh/year"));
+    aCase->AddScale(QStringLiteral("kEUR"));
+    for (const char* name : {"Heat demand", "Investment", "Roof area", "Households"}) {
+        TVariable* variable = aCase->Variables.At(aCase->AddVariable(QLatin1String(name)));
+        variable->Scale = aCase->Scales.First();
+        variable->AggregationMode = AggregationCumulative;
+    }
+    TSystemLevel* level = aCase->SystemLevels.At(aCase->AddSystemLevel(QStringLiteral("Building")));
+    level->PlaceUnder(nullptr);
+    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Roof")));
+    area->Phase = aCase->Phases.At(0);
+    area->Category = aCase->Categories.At(1);
+    TOption* option = area->Options.At(area->AddOption(QStringLiteral("Solar collectors")));
+    option->AddQualifier(aCase->Qualifiers.At(0));
+    option->AddQualifier(aCase->Qualifiers.At(1));
+    option->AddEffect(std::make_unique<TEffect>(option, aCase->Variables.Find(QStringLiteral("Heat demand"))));
+    return aCase;
+}
+
+TEST(Screenshots, DialogsAndWindows)
+{
+    if (ShotFolder().isEmpty())
+        GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to make them";
+    TMessageRecorder quiet;
+    std::unique_ptr<TCase> aCase = SampleCase();
+    TOption* option = aCase->SystemLevels.At(0)->DecisionAreas.At(0)->Options.At(0);
+
+    TNameDialog name;
+    name.Prepare(QStringLiteral("North district"));
+    Shoot(name, "name");
+
+    TAddDADialog area;
+    area.Prepare(*aCase, aCase->SystemLevels.At(0)->DecisionAreas.At(0));
+    Shoot(area, "decision-area");
+
+    TAddOptionDialog optionDialog;
+    optionDialog.Prepare(*aCase, option);
+    Shoot(optionDialog, "option");
+
+    TVariableDialog variable;
+    variable.Prepare(*aCase);
+    variable.VariableBox->setCurrentIndex(0);
+    Shoot(variable, "variable");
+
+    TFindDialog find;
+    find.SearchString->setText(QStringLiteral("solar"));
+    Shoot(find, "find");
+
+    TPhaseColorDlg colour;
+    colour.Select(QPoint(2, 1));
+    Shoot(colour, "phase-colour");
+
+    TXEditor editor;
+    editor.Prepare(*option->Effects.front());
+    editor.FormulaBox->setPlainText(QStringLiteral("0.6 * [Roof area] * (1 + foo"));
+    editor.show();
+    editor.accept();
+    Shoot(editor, "formula-editor");
+
+    TORVEL window(QDir(ShotFolder()).filePath(QStringLiteral("ORVEL.ini")));
+    auto prompter = std::make_unique<TScriptedPrompter>();
+    prompter->NameAnswer = aCase->Name;
+    window.SetPrompter(std::move(prompter));
+    window.SetViewFactory(TViewKind::Phases, [](TORVEL&, TCase& c) -> QWidget* {
+        auto* label = new QLabel(QStringLiteral("Phases of ") + c.Name);
+        label->setWindowTitle(QStringLiteral("Phases"));
+        label->resize(180, 250);
+        return label;
+    });
+    window.New();
+    window.Case()->Folder = QStringLiteral("/home/analyst/cases/Rivertown/");
+    window.ToggleView(TViewKind::Phases);
+    window.resize(1000, 650);
+    Shoot(window, "main-window");
+    window.Case()->Changed = false;
+}
+
+TEST(Screenshots, ReportViewer)
+{
+    if (ShotFolder().isEmpty())
+        GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to make them";
+    TMessageRecorder quiet;
+    QTemporaryDir dir;
+    std::unique_ptr<TCase> aCase = SampleCase();
+    aCase->Contents << QStringLiteral("<img src=\"img/report.bmp\" alt=\"Report\"><a href=\"ORVEL report 1.htm\" "
+                                     "target=main>Report #1</a><br>");
+    std::unique_ptr<TCaseStore> store = TCaseStore::CaseFolders();
+    ASSERT_TRUE(store->Write(*aCase, dir.filePath(QStringLiteral("Rivertown")), false));
+    QFile report(aCase->Folder + QStringLiteral("ORVEL report 1.htm"));
+    ASSERT_TRUE(report.open(QIODevice::WriteOnly));
+    report.write("<html><body><h1>ORVEL case report #1</h1><h2><b>Case name:</b> Rivertown</h2>"
+                 "<table border=1><tr><th>Actor</th><th>Design A</th><th>Design B</th></tr>"
+                 "<tr><td>Municipality</td><td>+2</td><td>-1</td></tr>"
+                 "<tr><td>Housing corporation</td><td>+1</td><td>+3</td></tr></table></body></html>");
+    report.close();
+    TReportView view;
+    view.resize(1000, 650);
+    view.Open(*aCase, *store);
+    view.show();
+    QSignalSpy spy(&view, &TReportView::AddressChanged);
+    QElapsedTimer clock;
+    clock.start();
+    while (!view.Address().endsWith(QStringLiteral("ORVEL info.htm")) && clock.elapsed() < 20000)
+        spy.wait(1000);
+    view.Browser()->page()->runJavaScript(
+        QStringLiteral("window.frames['contents'].document.querySelector('a[href=\"ORVEL report 1.htm\"]').click()"));
+    while (!view.DeleteBtn->isEnabled() && clock.elapsed() < 20000)
+        spy.wait(1000);
+    QEventLoop paint;   // let the engine paint what it loaded
+    QTimer::singleShot(800, &paint, &QEventLoop::quit);
+    paint.exec();
+    Shoot(view, "report-viewer");
+
+    // The main window with that folder opened.
+    TORVEL window(QDir(ShotFolder()).filePath(QStringLiteral("ORVEL.ini")));
+    auto prompter = std::make_unique<TScriptedPrompter>();
+    prompter->CaseFolderAnswer = aCase->Folder;
+    window.SetPrompter(std::move(prompter));
+    window.resize(1000, 650);
+    window.show();
+    window.Open();
+    Shoot(window, "main-window-opened");
+    window.Case()->Changed = false;
+}
+
+} // namespace

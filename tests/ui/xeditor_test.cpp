@@ -1,0 +1,204 @@
+#include "ui/xeditor.h"
+
+#include "model/case.h"
+#include "model/decisionarea.h"
+#include "model/messagerecorder.h"
+#include "model/option.h"
+#include "ui/beep.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+/// An effect of the option "Solar panels" on "Energy use", in a case with two
+/// more variables.
+class XEditorTest : public ::testing::Test
+{
+protected:
+    XEditorTest()
+    {
+        Case.AddScale(QStringLiteral("kWh"));
+        for (const char* name : {"Energy use", "Roof area", "Households"}) {
+            TVariable* variable = Case.Variables.At(Case.AddVariable(QLatin1String(name)));
+            variable->Scale = Case.Scales.First();
+        }
+        TSystemLevel* level = Case.SystemLevels.At(Case.AddSystemLevel(QStringLiteral("Building")));
+        level->PlaceUnder(nullptr);
+        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Roof")));
+        TOption* option = area->Options.At(area->AddOption(QStringLiteral("Solar panels")));
+        Effect = option->AddEffect(std::make_unique<TEffect>(option, Case.Variables.Find(QStringLiteral("Energy use"))));
+        Effect->SetFormula(QStringLiteral("-2 * [Roof area]"));
+        Effect->NullWhenStatusQuo = true;
+        Case.Changed = false;
+    }
+
+    bool PressOk()
+    {
+        Editor.setResult(-1);
+        Editor.accept();
+        return Editor.result() == QDialog::Accepted;
+    }
+    QString Selected() const { return Editor.FormulaBox->textCursor().selectedText(); }
+
+    TMessageRecorder Messages;
+    TCase Case{QStringLiteral("Test")};
+    TEffect* Effect;
+    TXEditor Editor;
+};
+
+TEST_F(XEditorTest, ShowsTheEffectAndTheOtherVariables)
+{
+    Editor.Prepare(*Effect);
+    EXPECT_EQ(Editor.windowTitle(), QStringLiteral("Expression for [Energy use]"));
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Roof area]"));
+    EXPECT_TRUE(Editor.NullWhenStatusQuoBtn->isChecked());
+    EXPECT_FALSE(Editor.AlwaysBtn->isChecked());
+    EXPECT_EQ(Editor.VariableList->count(), 2);
+    EXPECT_EQ(Editor.VariableList->itemText(0), QStringLiteral("Households"));
+    EXPECT_EQ(Editor.VariableList->currentIndex(), -1);
+    EXPECT_FALSE(Editor.FormulaBox->document()->isUndoAvailable());
+}
+
+TEST_F(XEditorTest, EmptyingTheFormulaClearsItAndSetsAlwaysOccurs)
+{
+    Editor.Prepare(*Effect);
+    Editor.FormulaBox->setPlainText(QStringLiteral(" \t\n "));
+    EXPECT_TRUE(Editor.NullWhenStatusQuoBtn->isChecked());
+    EXPECT_TRUE(PressOk());
+    EXPECT_TRUE(Effect->Formula.isEmpty());
+    EXPECT_TRUE(Effect->Code.empty());
+    EXPECT_FALSE(Effect->NullWhenStatusQuo);
+    EXPECT_TRUE(Case.Changed);
+}
+
+TEST_F(XEditorTest, AValidFormulaIsStoredCompiledWithTheFlag)
+{
+    Editor.Prepare(*Effect);
+    Editor.FormulaBox->setPlainText(QStringLiteral("  3 * [Households]\n"));
+    Editor.AlwaysBtn->setChecked(true);
+    EXPECT_TRUE(PressOk());
+    EXPECT_EQ(Effect->Formula, QStringLiteral("3 * [Households]"));
+    EXPECT_FALSE(Effect->Code.empty());
+    EXPECT_FALSE(Effect->NullWhenStatusQuo);
+    EXPECT_TRUE(Editor.StatusLine->text().isEmpty());
+    EXPECT_TRUE(Case.Changed);
+}
+
+TEST_F(XEditorTest, CancelLeavesTheEffectAsItWas)
+{
+    Editor.Prepare(*Effect);
+    Editor.FormulaBox->setPlainText(QStringLiteral("42"));
+    Editor.setResult(-1);
+    Editor.reject();
+    EXPECT_EQ(Editor.result(), QDialog::Rejected);
+    EXPECT_EQ(Effect->Formula, QStringLiteral("-2 * [Roof area]"));
+    EXPECT_FALSE(Case.Changed);
+}
+
+TEST_F(XEditorTest, AnInvalidFormulaSelectsTheFaultyTokenAndBlocksClosing)
+{
+    Editor.Prepare(*Effect);
+    Editor.FormulaBox->setPlainText(QStringLiteral("1 + foo"));
+    const int beeps = BeepCount();
+    EXPECT_FALSE(PressOk());
+    EXPECT_EQ(Editor.StatusLine->text(), QStringLiteral("ERROR: Invalid symbol"));
+    EXPECT_EQ(Editor.FormulaBox->textCursor().selectionStart(), 6);
+    EXPECT_EQ(Selected(), QStringLiteral("o"));
+    EXPECT_EQ(BeepCount() - beeps, 1);
+    EXPECT_EQ(Effect->Formula, QStringLiteral("-2 * [Roof area]"));
+
+    // Neither Cancel nor closing the window leaves while the message shows.
+    Editor.show();
+    Editor.reject();
+    EXPECT_TRUE(Editor.isVisible());
+    EXPECT_FALSE(Editor.close());
+    EXPECT_TRUE(Editor.isVisible());
+
+    Editor.FormulaBox->setPlainText(QStringLiteral("1 + 2"));
+    EXPECT_TRUE(PressOk());
+    EXPECT_FALSE(Editor.isVisible());
+    EXPECT_EQ(Effect->Formula, QStringLiteral("1 + 2"));
+}
+
+TEST_F(XEditorTest, TheSelectionCountsTheBlanksBeforeTheFormula)
+{
+    Editor.Prepare(*Effect);
+    Editor.FormulaBox->setPlainText(QStringLiteral("\n  1 + foo"));
+    EXPECT_FALSE(PressOk());
+    EXPECT_EQ(Editor.FormulaBox->textCursor().selectionStart(), 9);
+    EXPECT_EQ(Selected(), QStringLiteral("o"));
+}
+
+TEST_F(XEditorTest, AnUnknownVariableWarnsButDoesNotBlock)
+{
+    Editor.Prepare(*Effect);
+    Editor.FormulaBox->setPlainText(QStringLiteral("[Nowhere] + 1"));
+    EXPECT_TRUE(PressOk());
+    EXPECT_EQ(Messages.Warnings(), QStringList({"Unknown variable: \"Nowhere\""}));
+    EXPECT_EQ(Effect->Formula, QStringLiteral("[Nowhere] + 1"));
+}
+
+TEST_F(XEditorTest, ChoosingAVariableReplacesTheSelectionThroughTheClipboard)
+{
+    Editor.Prepare(*Effect);
+    Editor.FormulaBox->setPlainText(QStringLiteral("2 * x + 1"));
+    QTextCursor cursor = Editor.FormulaBox->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(5, QTextCursor::KeepAnchor);
+    Editor.FormulaBox->setTextCursor(cursor);
+    Editor.VariableList->setCurrentIndex(1);
+    emit Editor.VariableList->activated(1);
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("2 * [Roof area] + 1"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("[Roof area]"));
+    EXPECT_EQ(Editor.VariableList->currentIndex(), -1);
+
+    // Without a selection the name goes in at the caret.
+    cursor.movePosition(QTextCursor::End);
+    Editor.FormulaBox->setTextCursor(cursor);
+    Editor.InsertVariable(QStringLiteral("Households"));
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("2 * [Roof area] + 1[Households]"));
+}
+
+TEST_F(XEditorTest, ArrowKeysOnTheClosedListInsertNothing)
+{
+    Editor.Prepare(*Effect);
+    Editor.show();
+    QTest::keyClick(Editor.VariableList, Qt::Key_Down);
+    Editor.VariableList->hidePopup();
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Roof area]"));
+}
+
+TEST_F(XEditorTest, CheckingModeAcceptsAFormulaThatCompilesAtOnce)
+{
+    Effect->Formula = QStringLiteral("[Households] / 2");
+    EXPECT_TRUE(Editor.Run(*Effect, true));
+    EXPECT_FALSE(Editor.CheckOnShow);
+    EXPECT_FALSE(Effect->Code.empty());
+}
+
+TEST_F(XEditorTest, CheckingModeKeepsAFaultyFormulaUntilItIsRepaired)
+{
+    Effect->Formula = QStringLiteral("[Households] / ");
+    QTimer::singleShot(0, &Editor, [this] {
+        // Runs once the check has shown its message.
+        QTimer::singleShot(0, &Editor, [this] {
+            EXPECT_FALSE(Editor.StatusLine->text().isEmpty());
+            Editor.reject();
+            EXPECT_TRUE(Editor.isVisible());
+            Editor.FormulaBox->setPlainText(QStringLiteral("[Households] / 4"));
+            Editor.accept();
+        });
+    });
+    EXPECT_TRUE(Editor.Run(*Effect, true));
+    EXPECT_EQ(Effect->Formula, QStringLiteral("[Households] / 4"));
+}
+
+} // namespace
