@@ -62,9 +62,10 @@ TEST(DesignCascades, DeletingAnOptionDropsItFromEveryObjectWithItsPreclusions)
     for (TDesign* design : { f.Design, f.Other }) {
         design->ForEachObject([&](TDesignObject* object) {
             EXPECT_TRUE(object->PrecludedAreas.empty());
-            if (object->SystemLevel == f.City)
+            if (object->SystemLevel == f.City) {
                 EXPECT_TRUE(object->DesignOptions.empty() && object->StatusQuoOptions.empty()
                             && object->FindAttribute(f.Cost)->Calculations.empty());
+            }
         });
         EXPECT_EQ(DesignValue(*design, *f.Cost), 40);
     }
