@@ -1,4 +1,5 @@
 #include "cli/clicommand.h"
+#include "cli/evaluatecommand.h"
 #include "cli/resavecommand.h"
 
 #include <QCommandLineParser>
@@ -11,6 +12,7 @@ namespace {
 // Every command of the program, in the order --help lists them.
 const TCliCommand* const Commands[] = {
     &ResaveCommand,
+    &EvaluateCommand,
 };
 
 QString Usage(const TCliCommand& command)

@@ -16,15 +16,13 @@ TDesign::~TDesign()
 TDesignObject* TDesign::AddDesignObject(const QString& name, TDesignObject* parent, TSystemLevel* level)
 {
     TConceptList<TDesignObject>& list = parent ? parent->Children : TopObjects;
-    const QString clean = CleanTrimmedName(name);
-    if (TDesignObject* existing = list.Find(clean))
-        return existing;
-    const int at = list.Insert(std::make_unique<TDesignObject>(clean, this, parent));
-    TDesignObject* object = list.At(at);
+    const int before = list.Count();
+    TDesignObject* object = list.At(list.Add(name, this, parent));   // a new one marks the case changed
+    if (list.Count() == before)
+        return object;
     if (level)
         object->SetSystemLevel(level);
     TEvaluation::Invalidate();
-    MarkCaseChanged(Case);
     return object;
 }
 

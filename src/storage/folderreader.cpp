@@ -5,6 +5,7 @@
 #include "storage/actorspagereader.h"
 #include "storage/casepagereader.h"
 #include "storage/contentspage.h"
+#include "storage/designpagereader.h"
 #include "storage/filebuffer.h"
 #include "storage/policiespagereader.h"
 #include "storage/propropagereader.h"
@@ -26,7 +27,7 @@ void ReadAllPages(TFolderReader& reader)
     ReadCasePage(reader);
     ReadProblemsPromisesPage(reader);
     ReadActorsPage(reader);
-    // The design pages come here, between the actors and the policies.
+    ReadDesignPages(reader);
     ReadPoliciesPage(reader);
 }
 

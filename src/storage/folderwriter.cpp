@@ -5,6 +5,7 @@
 #include "storage/actorspagewriter.h"
 #include "storage/casepagewriter.h"
 #include "storage/contentspage.h"
+#include "storage/designpagewriter.h"
 #include "storage/folderimages.h"
 #include "storage/pagewriter.h"
 #include "storage/policiespagewriter.h"
@@ -74,7 +75,7 @@ void WriteAllPages(const TFolderWriter& folder)
     WriteCasePage(folder);
     WriteProblemsPromisesPage(folder);
     WriteActorsPage(folder);
-    // The design pages come here, between the actors and the policies.
+    WriteDesignPages(folder);
     WritePoliciesPage(folder);
 }
 

@@ -9,29 +9,17 @@
 
 #include <memory>
 
-/// A case with the levels City > District > Block, one category, phase and
-/// scale, and one design; helpers add the rest.
+/// A case with the levels City > District > Block and one design, "Plan";
+/// helpers add the rest.
 struct TDesignFixture
 {
     TCase Case;
-    TCategory* Category;
-    TPhase* Phase;
-    TScale* Scale;
-    TSystemLevel* City;
-    TSystemLevel* District;
-    TSystemLevel* Block;
-    TDesign* Design;
-
-    TDesignFixture()
-    {
-        Category = Case.Categories.At(Case.AddCategory("General"));
-        Phase = Case.Phases.At(Case.AddPhase("Now"));
-        Scale = Case.Scales.At(Case.AddScale("unit"));
-        City = Level("City", nullptr);
-        District = Level("District", City);
-        Block = Level("Block", District);
-        Design = Case.Designs.At(Case.AddDesign("Plan"));
-    }
+    TCategory* Category = Case.Categories.At(Case.AddCategory("General"));
+    TPhase* Phase = Case.Phases.At(Case.AddPhase("Now"));
+    TSystemLevel* City = Level("City", nullptr);
+    TSystemLevel* District = Level("District", City);
+    TSystemLevel* Block = Level("Block", District);
+    TDesign* Design = Case.Designs.At(Case.AddDesign("Plan"));
 
     TSystemLevel* Level(const QString& name, TSystemLevel* parent)
     {
@@ -43,7 +31,6 @@ struct TDesignFixture
     TVariable* Variable(const QString& name, quint8 mode = AggregationCumulative)
     {
         TVariable* v = Case.Variables.At(Case.AddVariable(name));
-        v->Scale = Scale;
         v->AggregationMode = mode;
         return v;
     }
@@ -63,7 +50,7 @@ struct TDesignFixture
         return option;
     }
 
-    /// An option in its own area of the level with one effect.
+    /// An option in an area of its own, of the same name, with one effect.
     TOption* OptionWithEffect(TSystemLevel* level, const QString& name, TVariable* variable, const QString& formula)
     {
         TOption* option = Option(Area(level, name), name);
@@ -94,13 +81,11 @@ struct TDesignFixture
         return attribute ? ResultText(Compute(*attribute)) : QStringLiteral("none");
     }
 
-    static TVMResult Result(TDesignObject* object, const TVariable* variable)
+    static double Value(TDesignObject* object, const TVariable* variable)
     {
-        TAttribute* attribute = object->FindAttribute(variable);
-        return attribute ? Compute(*attribute) : TVMResult{ 99, 0 };
+        return Compute(*object->FindAttribute(variable)).Value;
     }
 
-    /// The areas ruled out at the object, by name, in record order.
     static QStringList Precluded(const TDesignObject* object)
     {
         QStringList names;

@@ -1,0 +1,127 @@
+#include "storage/designpagereader.h"
+
+#include "design/design.h"
+#include "model/case.h"
+#include "model/decisionarea.h"
+#include "model/messages.h"
+#include "model/option.h"
+#include "storage/designpagewriter.h"
+#include "storage/filebuffer.h"
+#include "storage/folderreader.h"
+#include "storage/rowreading.h"
+
+#include <QFile>
+#include <vector>
+
+namespace {
+
+// Deeper nesting than this is no design anyone builds: the page is broken.
+constexpr int DeepestObject = 1000;
+
+const QString TableStart = QStringLiteral("<table class=c");
+
+class TDesignPageReader
+{
+public:
+    explicit TDesignPageReader(TFolderReader& folder) : Folder(folder), Case(folder.Case) {}
+    void Read(int number);
+
+private:
+    int ReadCount()
+    {
+        Buffer.SkipPast(TableStart);
+        return ToInt(Buffer.ReadUntil(QStringLiteral(">")));
+    }
+    void ReadOutline(TDesign& design, TDesignObject* parent, int depth);
+    void ReadDetails(TDesignObject& object);
+    TOption* ReadOptionRow();
+
+    TFolderReader& Folder;
+    TCase& Case;
+    TFileBuffer Buffer;
+    // The objects in the order the page lists them, each before its children,
+    // which is also the order of their details.
+    std::vector<TDesignObject*> PageOrder;
+};
+
+void TDesignPageReader::Read(int number)
+{
+    if (!Folder.OpenPage(Buffer, DesignPageBaseName(number) + QStringLiteral(".htm"),
+                         QStringLiteral(" [loading design #%1...]").arg(number)))
+        return;
+    Buffer.SkipPast(QStringLiteral("<img src=\"img/design.bmp\" alt=\"design\"></td><td>"));
+    TDesign* design = Case.Designs.At(Case.AddDesign(Buffer.ReadUntil(RowEnd)));
+    ReadComment(Buffer, *design);
+    ReadOutline(*design, nullptr, 0);
+    for (TDesignObject* object : PageOrder)
+        ReadDetails(*object);
+    Buffer.Close();
+}
+
+void TDesignPageReader::ReadOutline(TDesign& design, TDesignObject* parent, int depth)
+{
+    if (depth > DeepestObject)
+        throw TStorageError{ QStringLiteral("Design objects nested too deeply") };
+    const int count = ReadCount();
+    for (int i = 0; i < count; ++i) {
+        Buffer.SkipPast(QStringLiteral("<img src=\"img/sld"));
+        TSystemLevel* level = ItemAt(Case.SystemLevels, ToInt(Buffer.ReadUntil(QStringLiteral(".bmp"))),
+                                     QStringLiteral("System level"));
+        Buffer.SkipPast(QStringLiteral("<td>["));
+        const int multiplicity = ToInt(Buffer.ReadUntil(QStringLiteral("x] ")));
+        TDesignObject* object = design.AddDesignObject(Buffer.ReadUntil(RowEnd), parent, level);
+        object->SetCount(multiplicity);
+        ReadComment(Buffer, *object);
+        PageOrder.push_back(object);
+        ReadOutline(design, object, depth + 1);
+    }
+}
+
+void TDesignPageReader::ReadDetails(TDesignObject& object)
+{
+    object.RecomputePreclusions();
+    Buffer.SkipPast(QStringLiteral("<i>(subsystem of"));
+    for (int list = 0; list < 3; ++list) {
+        const int count = ReadCount();
+        Buffer.SkipPast(QStringLiteral("</i></td></tr>"));
+        for (int i = 0; i < count; ++i) {
+            if (list == 2) {   // specific values: never written with rows
+                Buffer.SkipPast(RowEnd);
+            } else if (TOption* option = ReadOptionRow()) {
+                if (list == 0)
+                    object.SelectStatusQuoOption(option);
+                else
+                    object.SelectDesignOption(option);
+            }
+        }
+    }
+}
+
+TOption* TDesignPageReader::ReadOptionRow()
+{
+    Buffer.SkipPast(QStringLiteral(".bmp\" alt=\""));
+    const TSystemLevel* level = ItemAt(Case.SystemLevels, ToInt(Buffer.ReadUntil(QStringLiteral(":"))),
+                                       QStringLiteral("System level"));
+    const TDecisionArea* area = ItemAt(level->DecisionAreas, ToInt(Buffer.ReadUntil(QStringLiteral("\">"))),
+                                       QStringLiteral("Decision area"));
+    Buffer.SkipPast(QStringLiteral(" = "));
+    const QString name = Buffer.ReadUntil(RowEnd);
+    TOption* option = area->Options.Find(CleanTrimmedName(name));
+    if (!option)
+        ShowError(QStringLiteral("Undefined decision option \"") + name + QStringLiteral("\""));
+    return option;
+}
+
+} // namespace
+
+void ReadDesignPages(TFolderReader& folder)
+{
+    for (int number = 0; QFile::exists(folder.Folder + DesignPageBaseName(number) + QStringLiteral(".htm")); ++number) {
+        TDesignPageReader(folder).Read(number);
+        if (folder.RebuildContents)
+            folder.Case.Contents << QStringLiteral("<img src=\"img/design.bmp\" alt=\"Design\"><a href=\"ORVEL design %1.htm\" "
+                                                   "target=main><b>Design #%1</b></a><br>").arg(number);
+    }
+    if (folder.RebuildContents && !folder.Case.Designs.IsEmpty())
+        folder.Case.Contents << QStringLiteral("<hr>");
+}

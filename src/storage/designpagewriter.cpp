@@ -1,0 +1,45 @@
+#include "storage/designpagewriter.h"
+
+#include "design/design.h"
+#include "model/case.h"
+#include "storage/folderwriter.h"
+#include "storage/pagewriter.h"
+#include "storage/storageerror.h"
+
+#include <QDir>
+#include <QFile>
+
+QString DesignPageBaseName(int number) { return QStringLiteral("ORVEL design %1").arg(number); }
+
+namespace {
+
+// The pages about to be written replace their old versions when complete;
+// every other page of the kind goes.
+void DeleteStalePages(const TFolderWriter& folder, const QString& extension)
+{
+    QStringList current;
+    for (int n = 0; n < folder.Case.Designs.Count(); ++n)
+        current << DesignPageBaseName(n) + extension;
+    const QStringList pages = QDir(folder.Folder).entryList({ QStringLiteral("ORVEL design *") + extension }, QDir::Files);
+    for (const QString& name : pages) {
+        if (!current.contains(name) && !QFile::remove(folder.Folder + name))
+            throw TStorageError{ QStringLiteral("Could not delete file\r\"") + folder.Folder + name + QStringLiteral("\"") };
+    }
+}
+
+} // namespace
+
+void WriteDesignPages(const TFolderWriter& folder)
+{
+    DeleteStalePages(folder, folder.Mode == TSaveMode::Export ? QStringLiteral(".cmc") : QStringLiteral(".htm"));
+    int number = 0;
+    for (TDesign* design : folder.Case.Designs) {
+        const auto page = folder.BeginDataPage(DesignPageBaseName(number), TPageKind::Design, number);
+        ++number;
+        page->Line(QStringLiteral("<table>"));
+        page->Lines(design->DescriptionRows());
+        for (TDesignObject* top : design->TopObjects)
+            page->Lines(top->DesignBlock());
+        TFolderWriter::EndDataPage(*page);
+    }
+}

@@ -1,0 +1,104 @@
+#include "design/design.h"
+#include "model/case.h"
+#include "model/decisionarea.h"
+#include "model/effect.h"
+#include "model/option.h"
+#include "storage/folderwriter.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TOutput
+{
+    int Status = -1;
+    QString Out;
+    QString Errors;
+};
+
+TOutput Evaluate(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(ORVEL_CLI_PATH), QStringList{ QStringLiteral("evaluate") } + arguments);
+    process.waitForFinished(60000);
+    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+             QString::fromUtf8(process.readAllStandardError()) };
+}
+
+// Design "Alpha": Town (x2, cost 10) > North (x3, cost 4, price 2.5), South
+// (price 1/0); design "Beta" is empty.
+void WriteCase(const QString& folder)
+{
+    TCase c(QStringLiteral("Evaluated"));
+    TSystemLevel* city = c.SystemLevels.At(c.AddSystemLevel("City"));
+    TSystemLevel* district = c.SystemLevels.At(c.AddSystemLevel("District"));
+    city->PlaceUnder(nullptr);
+    district->PlaceUnder(city);
+    TScale* euro = c.Scales.At(c.AddScale("EUR"));
+    TVariable* cost = c.Variables.At(c.AddVariable("Cost"));
+    cost->AggregationMode = AggregationCumulative;
+    cost->Scale = euro;
+    TVariable* price = c.Variables.At(c.AddVariable("Price"));
+    price->AggregationMode = AggregationAveraging;
+    price->Scale = euro;
+    auto option = [&](TSystemLevel* level, const char* name, TVariable* variable, const char* formula) {
+        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(name));
+        TOption* o = area->Options.At(area->AddOption(name));
+        o->AddEffect(std::make_unique<TEffect>(o, variable))->SetFormula(formula);
+        return o;
+    };
+    TDesign* alpha = c.Designs.At(c.AddDesign("Alpha"));
+    c.AddDesign("Beta");
+    TDesignObject* town = alpha->AddDesignObject("Town", nullptr, city);
+    town->SetCount(2);
+    town->SelectDesignOption(option(city, "Budget", cost, "10"));
+    TDesignObject* north = alpha->AddDesignObject("North", town, district);
+    north->SetCount(3);
+    north->SelectDesignOption(option(district, "Paving", cost, "4"));
+    north->SelectDesignOption(option(district, "Rent", price, "2.5"));
+    alpha->AddDesignObject("South", town, district)->SelectDesignOption(option(district, "Broken", price, "1/0"));
+    ASSERT_TRUE(WriteCaseFolder(c, folder));
+}
+
+TEST(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
+{
+    QTemporaryDir temp;
+    WriteCase(temp.path());
+    const QString values = QStringLiteral("Alpha\tCost\t44\nAlpha\tPrice\tundefined\n");
+    const QString empty = QStringLiteral("Beta\tCost\t0\nBeta\tPrice\t0\n");
+    TOutput run = Evaluate({ temp.path() });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, QString());
+    EXPECT_EQ(run.Out, values + empty);
+
+    run = Evaluate({ temp.path(), QStringLiteral("--objects") });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, values
+                           + QStringLiteral("Alpha\tTown\tCost\t22\n"
+                                            "Alpha\tTown\tPrice\t#DIV0!\n"
+                                            "Alpha\tTown/North\tCost\t4\n"
+                                            "Alpha\tTown/North\tPrice\t2.5\n"
+                                            "Alpha\tTown/South\tPrice\t#DIV0!\n")
+                           + empty);
+}
+
+TEST(EvaluateCommand, ReportsBrokenInputAndWrongCommandLines)
+{
+    QTemporaryDir temp;
+    WriteCase(temp.path());
+    QFile::remove(temp.filePath(QStringLiteral("ORVEL case.htm")));
+    TOutput run = Evaluate({ temp.path() });
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, QString());
+    EXPECT_TRUE(run.Errors.startsWith(QStringLiteral("ORVEL ERROR: Could not open file\n"))) << run.Errors.toStdString();
+
+    EXPECT_EQ(Evaluate({ temp.filePath(QStringLiteral("none")) }).Status, 2);
+    EXPECT_EQ(Evaluate({}).Status, 2);
+    EXPECT_EQ(Evaluate({ temp.path(), QStringLiteral("--bogus") }).Status, 2);
+    EXPECT_EQ(Evaluate({ QStringLiteral("--help") }).Status, 0);
+}
+
+} // namespace
