@@ -94,7 +94,8 @@ TEST_F(PositionReadingTest, AWholeCaseWrittenReadAndWrittenAgainGivesTheSamePage
     const QString again = Temp.filePath(QStringLiteral("again"));
     ASSERT_TRUE(WriteCaseFolder(*read, again));
     const auto first = Pages(Folder);
-    EXPECT_TRUE(first.contains(QStringLiteral("ORVEL policies.htm")));
+    for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL design 0.htm", "ORVEL policies.htm" })
+        EXPECT_TRUE(first.contains(QLatin1String(page))) << page;
     EXPECT_EQ(Pages(again), first);
 }
 
