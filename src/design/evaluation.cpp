@@ -202,6 +202,9 @@ TVMResult ReadDuringCompute(TAttribute& source, TAttribute& reader)
 
 double DesignValue(const TDesign& design, const TVariable& variable)
 {
+    // A constant holds everywhere, as formulas read it; no design object has to carry it.
+    if (variable.HasValue())
+        return variable.Value;
     const TEvaluation pass;
     double sum = 0;
     qint64 count = 0;

@@ -40,8 +40,8 @@ const TVMResult& Compute(TAttribute& attribute);
 /// reads gives "#CONFLICT!" (and so, in the end, does every attribute on it).
 TVMResult ReadDuringCompute(TAttribute& source, TAttribute& reader);
 
-/// The value of the variable for the whole design, or UndefinedValue when a
-/// top object's value is in error.
+/// The value of the variable for the whole design: a constant's value, else
+/// what the top objects give, or UndefinedValue when a top object's value is in error.
 double DesignValue(const TDesign& design, const TVariable& variable);
 
 /// The error text, or the value formatted for the user.

@@ -19,6 +19,18 @@ TEST(Evaluation, CumulativeValuesAddUpWeightedByCount)
     EXPECT_EQ(f.Value(town, cost), 10);
 }
 
+TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
+{
+    TDesignFixture f;
+    TVariable* rate = f.Variable("Rate", AggregationConstant);
+    rate->Value = 2.5;
+    EXPECT_EQ(DesignValue(*f.Design, *rate), 2.5);   // no object at all
+    f.Object("Town", nullptr, f.City, 2)->SelectDesignOption(f.OptionWithEffect(f.City, "Levy", rate, "7"));
+    EXPECT_EQ(DesignValue(*f.Design, *rate), 2.5);
+    rate->Value = UndefinedValue;
+    EXPECT_EQ(DesignValue(*f.Design, *rate), 7);   // without its value, the top objects' average
+}
+
 TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
 {
     TDesignFixture f;
