@@ -119,8 +119,7 @@ void ReadDesignPages(TFolderReader& folder)
     for (int number = 0; QFile::exists(folder.Folder + DesignPageBaseName(number) + QStringLiteral(".htm")); ++number) {
         TDesignPageReader(folder).Read(number);
         if (folder.RebuildContents)
-            folder.Case.Contents << QStringLiteral("<img src=\"img/design.bmp\" alt=\"Design\"><a href=\"ORVEL design %1.htm\" "
-                                                   "target=main><b>Design #%1</b></a><br>").arg(number);
+            folder.Case.Contents << DesignContentsLine(number);
     }
     if (folder.RebuildContents && !folder.Case.Designs.IsEmpty())
         folder.Case.Contents << QStringLiteral("<hr>");

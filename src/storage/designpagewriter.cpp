@@ -11,6 +11,12 @@
 
 QString DesignPageBaseName(int number) { return QStringLiteral("ORVEL design %1").arg(number); }
 
+QString DesignContentsLine(int number)
+{
+    return QStringLiteral("<img src=\"img/design.bmp\" alt=\"Design\"><a href=\"ORVEL design %1.htm\" "
+                          "target=main><b>Design #%1</b></a><br>").arg(number);
+}
+
 namespace {
 
 // The pages about to be written replace their old versions when complete;

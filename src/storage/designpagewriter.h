@@ -13,3 +13,5 @@ void WriteDesignPages(const TFolderWriter& folder);
 
 /// "ORVEL design " + number: a design page's name without its extension.
 QString DesignPageBaseName(int number);
+/// The contents page's link to a design page.
+QString DesignContentsLine(int number);
