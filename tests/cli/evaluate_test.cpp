@@ -1,3 +1,4 @@
+#include "clirun.h"
 #include "design/design.h"
 #include "model/case.h"
 #include "model/decisionarea.h"
@@ -6,26 +7,14 @@
 #include "storage/folderwriter.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct TOutput
+TCliRun Evaluate(const QStringList& arguments)
 {
-    int Status = -1;
-    QString Out;
-    QString Errors;
-};
-
-TOutput Evaluate(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(ORVEL_CLI_PATH), QStringList{ QStringLiteral("evaluate") } + arguments);
-    process.waitForFinished(60000);
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-             QString::fromUtf8(process.readAllStandardError()) };
+    return RunCli(QStringList{ QStringLiteral("evaluate") } + arguments);
 }
 
 // Design "Alpha": Town (x2, cost 10) > North (x3, cost 4, price 2.5), South
@@ -69,7 +58,7 @@ TEST(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
     WriteCase(temp.path());
     const QString values = QStringLiteral("Alpha\tCost\t44\nAlpha\tPrice\tundefined\n");
     const QString empty = QStringLiteral("Beta\tCost\t0\nBeta\tPrice\t0\n");
-    TOutput run = Evaluate({ temp.path() });
+    TCliRun run = Evaluate({ temp.path() });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
     EXPECT_EQ(run.Out, values + empty);
@@ -90,7 +79,7 @@ TEST(EvaluateCommand, ReportsBrokenInputAndWrongCommandLines)
     QTemporaryDir temp;
     WriteCase(temp.path());
     QFile::remove(temp.filePath(QStringLiteral("ORVEL case.htm")));
-    TOutput run = Evaluate({ temp.path() });
+    TCliRun run = Evaluate({ temp.path() });
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Out, QString());
     EXPECT_TRUE(run.Errors.startsWith(QStringLiteral("ORVEL ERROR: Could not open file\n"))) << run.Errors.toStdString();

@@ -1,25 +1,11 @@
+#include "clirun.h"
 #include "storage/folderwriter.h"
 #include "../storage/samplecase.h"
 #include "../storage/samplepositions.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct TRun
-{
-    int Status = -1;
-    QString Errors;
-};
-
-TRun RunCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(ORVEL_CLI_PATH), arguments);
-    process.waitForFinished(60000);
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardError()) };
-}
 
 struct ResaveTest : ::testing::Test
 {
@@ -35,7 +21,7 @@ struct ResaveTest : ::testing::Test
 
 TEST_F(ResaveTest, WritesTheSamePagesWithPointsForDecimals)
 {
-    const TRun run = RunCli({ QStringLiteral("resave"), In, Out });
+    const TCliRun run = RunCli({ QStringLiteral("resave"), In, Out });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
     // The folder was written in this test's locale; the program writes "." always.
@@ -55,7 +41,7 @@ TEST_F(ResaveTest, ReportsMessagesAndExitStatus)
 {
     QByteArray page = ReadBytes(In + QStringLiteral("/ORVEL case.htm"));
     WriteBytes(In + QStringLiteral("/ORVEL case.htm"), page.replace("<td>Rate [EUR]", "<td>Rate [USD]"));
-    TRun run = RunCli({ QStringLiteral("resave"), In, Out });
+    TCliRun run = RunCli({ QStringLiteral("resave"), In, Out });
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Unknown scale \"USD\"\n"));
     EXPECT_FALSE(QFile::exists(Out));
@@ -84,7 +70,7 @@ TEST_F(ResaveTest, CarriesTheWholeCase)
     auto c = BuildSampleCase();
     AddSamplePositions(*c);
     ASSERT_TRUE(WriteCaseFolder(*c, In));
-    const TRun run = RunCli({ QStringLiteral("resave"), In, Out });
+    const TCliRun run = RunCli({ QStringLiteral("resave"), In, Out });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
     for (const char* page : { "/ORVEL propro.htm", "/ORVEL actors.htm", "/ORVEL policies.htm" }) {
