@@ -67,35 +67,35 @@ TSystemLevel* TExampleBuilder::AddLevel(const char* name, TSystemLevel* parent, 
     return level;
 }
 
-void TExampleBuilder::AddArea(const TAreaSpec& spec)
+void TExampleBuilder::AddArea(const TAreaRow& row)
 {
-    TSystemLevel* level = Level(spec.Level);
-    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QString::fromUtf8(spec.Name)));
-    area->Category = Category(spec.Category);
-    area->Phase = Phase(spec.Phase);
-    area->Comments = CommentLines(spec.Comment);
+    TSystemLevel* level = Level(row.Level);
+    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QString::fromUtf8(row.Name)));
+    area->Category = Category(row.Category);
+    area->Phase = Phase(row.Phase);
+    area->Comments = CommentLines(row.Comment);
     int number = 0;
-    for (const TOptionSpec& option : spec.Options)
+    for (const TOptionRow& option : row.Options)
         AddOption(*area, option, ++number);
 }
 
-void TExampleBuilder::AddOption(TDecisionArea& area, const TOptionSpec& spec, int number)
+void TExampleBuilder::AddOption(TDecisionArea& area, const TOptionRow& row, int number)
 {
-    TOption* option = area.Options.At(area.AddOption(QString::fromUtf8(spec.Name)));
+    TOption* option = area.Options.At(area.AddOption(QString::fromUtf8(row.Name)));
     option->Number = number;
-    option->Comments = CommentLines(spec.Comment);
-    for (const char* qualifier : spec.Qualifiers)
+    option->Comments = CommentLines(row.Comment);
+    for (const char* qualifier : row.Qualifiers)
         option->AddQualifier(Qualifier(qualifier));
-    for (const TEffectSpec& effectSpec : spec.Effects) {
-        auto effect = std::make_unique<TEffect>(option, Variable(effectSpec.Variable));
+    for (const TEffectRow& effectRow : row.Effects) {
+        auto effect = std::make_unique<TEffect>(option, Variable(effectRow.Variable));
         // Compiled before it is added, so that designs see the finished code.
-        const QString message = effect->SetFormula(QString::fromUtf8(effectSpec.Formula));
+        const QString message = effect->SetFormula(QString::fromUtf8(effectRow.Formula));
         if (!message.isEmpty())
             throw TExampleError(QStringLiteral("%1 = %2: \"%3\": %4")
                                     .arg(area.Name, option->Name, effect->Formula, message)
                                     .toStdString());
-        effect->NullWhenStatusQuo = effectSpec.NullWhenStatusQuo;
-        effect->Comments = CommentLines(effectSpec.Comment);
+        effect->NullWhenStatusQuo = effectRow.NullWhenStatusQuo;
+        effect->Comments = CommentLines(effectRow.Comment);
         option->AddEffect(std::move(effect));
     }
 }

@@ -19,7 +19,7 @@ struct TExampleError : std::runtime_error
 };
 
 /// One effect of an option: the variable's name and the formula as typed.
-struct TEffectSpec
+struct TEffectRow
 {
     const char* Variable;
     const char* Formula;
@@ -28,23 +28,23 @@ struct TEffectSpec
 };
 
 /// One option with its qualifiers and effects; options are numbered in table order.
-struct TOptionSpec
+struct TOptionRow
 {
     const char* Name;
     std::vector<const char*> Qualifiers;
-    std::vector<TEffectSpec> Effects;
+    std::vector<TEffectRow> Effects;
     const char* Comment = nullptr;
 };
 
 /// One decision area of a level with its options.
-struct TAreaSpec
+struct TAreaRow
 {
     const char* Level;
     const char* Name;
     const char* Category;
     const char* Phase;
     const char* Comment;
-    std::vector<TOptionSpec> Options;
+    std::vector<TOptionRow> Options;
 };
 
 /// Builds a case through the model's own operations, the same ones that editing
@@ -74,10 +74,10 @@ public:
 
     TVariable* AddVariable(const char* name, const char* scale, quint8 mode, double value, const char* comment);
     TSystemLevel* AddLevel(const char* name, TSystemLevel* parent, const char* comment);
-    void AddArea(const TAreaSpec& spec);
+    void AddArea(const TAreaRow& row);
 
 private:
-    void AddOption(TDecisionArea& area, const TOptionSpec& spec, int number);
+    void AddOption(TDecisionArea& area, const TOptionRow& row, int number);
 
     std::unique_ptr<TCase> Built;
 };

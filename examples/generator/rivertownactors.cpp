@@ -7,7 +7,7 @@
 
 namespace {
 
-struct TGoalSpec
+struct TGoalRow
 {
     const char* Variable;
     int Direction;   // -2 down by X%, -1 at most X, +1 at least X, +2 up by X%
@@ -16,7 +16,7 @@ struct TGoalSpec
     const char* Comment = nullptr;
 };
 
-struct TFeelingSpec
+struct TFeelingRow
 {
     const char* Area;
     const char* Option;
@@ -24,17 +24,17 @@ struct TFeelingSpec
     const char* Comment = nullptr;
 };
 
-struct TActorSpec
+struct TActorRow
 {
     const char* Name;
     const char* Comment;
     std::vector<std::pair<const char*, int>> Decisions;    // decision area, influence 1..4
-    std::vector<TGoalSpec> Goals;
-    std::vector<TFeelingSpec> Options;
+    std::vector<TGoalRow> Goals;
+    std::vector<TFeelingRow> Options;
     std::vector<std::pair<const char*, int>> Qualifiers;   // qualifier, preference -3..+3
 };
 
-const TActorSpec Actors[] = {
+const TActorRow Actors[] = {
     { "City council",
       "Elected to make Rivertown climate neutral, within a budget the voters accept.\n"
       "Its positions are the ones an actor can hold: influence on other actors and on decisions,\n"
@@ -83,18 +83,18 @@ const TActorSpec Actors[] = {
       { { "Innovative", 2 } } },
 };
 
-void AddPositions(TExampleBuilder& builder, TActor& actor, const TActorSpec& spec)
+void AddPositions(TExampleBuilder& builder, TActor& actor, const TActorRow& row)
 {
-    actor.Comments = CommentLines(spec.Comment);
-    for (const auto& [area, influence] : spec.Decisions)
+    actor.Comments = CommentLines(row.Comment);
+    for (const auto& [area, influence] : row.Decisions)
         actor.AddDecision(builder.Area(area), influence);
-    for (const TGoalSpec& goal : spec.Goals)
+    for (const TGoalRow& goal : row.Goals)
         actor.AddGoal(builder.Variable(goal.Variable), goal.Direction, goal.Value, goal.Preference)->Comments =
             CommentLines(goal.Comment);
-    for (const TFeelingSpec& feeling : spec.Options)
+    for (const TFeelingRow& feeling : row.Options)
         actor.AddOptionFeeling(builder.Option(feeling.Area, feeling.Option), feeling.Preference)->Comments =
             CommentLines(feeling.Comment);
-    for (const auto& [qualifier, preference] : spec.Qualifiers)
+    for (const auto& [qualifier, preference] : row.Qualifiers)
         actor.AddQualifierFeeling(builder.Qualifier(qualifier), preference);
 }
 
@@ -125,22 +125,22 @@ void AddRelations(TExampleBuilder& builder)
 void AddRivertownActors(TExampleBuilder& builder)
 {
     TCase& c = builder.Case();
-    for (const TActorSpec& spec : Actors)
-        c.AddActor(QString::fromUtf8(spec.Name));
-    for (const TActorSpec& spec : Actors)
-        AddPositions(builder, *builder.Actor(spec.Name), spec);
+    for (const TActorRow& row : Actors)
+        c.AddActor(QString::fromUtf8(row.Name));
+    for (const TActorRow& row : Actors)
+        AddPositions(builder, *builder.Actor(row.Name), row);
     AddRelations(builder);
 }
 
 void AddRivertownCombinations(TExampleBuilder& builder)
 {
-    struct TCombinationSpec
+    struct TCombinationRow
     {
         int Rating;
         std::vector<std::pair<const char*, const char*>> Options;
         const char* Comment;
     };
-    const TCombinationSpec combinations[] = {
+    const TCombinationRow combinations[] = {
         { 3,
           { { "Insulation", "Deep retrofit" }, { "Heating system", "Air heat pump" },
             { "Rooftop solar", "Solar panels with battery" } },
@@ -156,13 +156,13 @@ void AddRivertownCombinations(TExampleBuilder& builder)
           "A problem: an air heat pump cannot keep a poorly insulated building warm on cold days." },
     };
     TCase& c = builder.Case();
-    for (const TCombinationSpec& spec : combinations) {
+    for (const TCombinationRow& row : combinations) {
         auto combination = std::make_unique<TCombination>(&c);
-        combination->Rating = qint16(spec.Rating);
-        for (const auto& [area, option] : spec.Options)
+        combination->Rating = qint16(row.Rating);
+        for (const auto& [area, option] : row.Options)
             combination->Options.push_back(builder.Option(area, option));
         SortOptions(combination->Options);
-        combination->Comments = CommentLines(spec.Comment);
+        combination->Comments = CommentLines(row.Comment);
         c.Combinations.push_back(std::move(combination));
     }
     SortCombinations(c.Combinations);
@@ -170,13 +170,13 @@ void AddRivertownCombinations(TExampleBuilder& builder)
 
 void AddRivertownPolicies(TExampleBuilder& builder)
 {
-    struct TPolicySpec
+    struct TPolicyRow
     {
         const char* Name;
         const char* Comment;
         std::vector<std::pair<const char*, const char*>> Options;
     };
-    const TPolicySpec policies[] = {
+    const TPolicyRow policies[] = {
         { "All-electric homes",
           "A package for every home: insulate deeply, heat with a heat pump, make power on the roof.\n"
           "The design editor applies a policy to a design object, and if you like to everything below it.",
@@ -190,11 +190,11 @@ void AddRivertownPolicies(TExampleBuilder& builder)
             { "Insulation", "Insulated glazing" } } },
     };
     TCase& c = builder.Case();
-    for (const TPolicySpec& spec : policies) {
-        TPolicy* policy = c.Policies.At(c.AddPolicy(QString::fromUtf8(spec.Name)));
-        policy->Comments = CommentLines(spec.Comment);
+    for (const TPolicyRow& row : policies) {
+        TPolicy* policy = c.Policies.At(c.AddPolicy(QString::fromUtf8(row.Name)));
+        policy->Comments = CommentLines(row.Comment);
         // As dropped in the policy window, one by one, with its checks.
-        for (const auto& [area, option] : spec.Options)
+        for (const auto& [area, option] : row.Options)
             AddOptionToPolicy(*policy, builder.Option(area, option));
     }
 }

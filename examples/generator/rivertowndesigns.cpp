@@ -11,14 +11,14 @@ using TChoices = std::vector<std::pair<const char*, const char*>>;   // decision
 
 /// A design object of the reference design: what is there today is both its
 /// status quo and its design choice.
-struct TObjectSpec
+struct TObjectRow
 {
     const char* Name;
     const char* Level;
     int Count;
     TChoices Today;
     const char* Comment;
-    std::vector<TObjectSpec> Children = {};
+    std::vector<TObjectRow> Children = {};
 };
 
 const TChoices DistrictToday = {
@@ -46,7 +46,7 @@ TChoices With(TChoices choices, const TChoices& replacements)
     return choices;
 }
 
-const TObjectSpec Rivertown{
+const TObjectRow Rivertown{
     "Rivertown", "City", 1,
     { { "Electricity mix", "Grid as today" },
       { "Energy grants", "No grants" },
@@ -81,16 +81,16 @@ const TObjectSpec Rivertown{
     },
 };
 
-void AddToday(TExampleBuilder& builder, TDesign& design, const TObjectSpec& spec, TDesignObject* parent)
+void AddToday(TExampleBuilder& builder, TDesign& design, const TObjectRow& row, TDesignObject* parent)
 {
-    TDesignObject* object = design.AddDesignObject(QString::fromUtf8(spec.Name), parent, builder.Level(spec.Level));
-    object->SetCount(spec.Count);
-    object->Comments = CommentLines(spec.Comment);
-    for (const auto& [area, option] : spec.Today) {
+    TDesignObject* object = design.AddDesignObject(QString::fromUtf8(row.Name), parent, builder.Level(row.Level));
+    object->SetCount(row.Count);
+    object->Comments = CommentLines(row.Comment);
+    for (const auto& [area, option] : row.Today) {
         object->SelectStatusQuoOption(builder.Option(area, option));
         object->SelectDesignOption(builder.Option(area, option));
     }
-    for (const TObjectSpec& child : spec.Children)
+    for (const TObjectRow& child : row.Children)
         AddToday(builder, design, child, object);
 }
 

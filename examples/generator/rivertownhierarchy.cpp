@@ -27,7 +27,7 @@ void AddLevels(TExampleBuilder& builder)
 // Investment costs are null when status quo: keeping what is there costs nothing.
 constexpr bool Once = true;
 
-const TAreaSpec CityAreas[] = {
+const TAreaRow CityAreas[] = {
     { "City", "Electricity mix", "Electricity", "Long term",
       "Where the town's electricity comes from. The choice sets the grid emission factor, which every\n"
       "formula about electricity reads: heat pumps, trams, appliances and solar panels.",
@@ -85,7 +85,7 @@ const TAreaSpec CityAreas[] = {
       } },
 };
 
-const TAreaSpec DistrictAreas[] = {
+const TAreaRow DistrictAreas[] = {
     { "District", "Collective heat supply", "Heat supply", "Renovation wave",
       "Whether the district gets a heat network. A network takes over heating from the buildings:\n"
       "its options preclude the decision on the heating system of every building in the district.",
@@ -159,7 +159,7 @@ const TAreaSpec DistrictAreas[] = {
       } },
 };
 
-const TAreaSpec BuildingAreas[] = {
+const TAreaRow BuildingAreas[] = {
     { "Building", "Building type", "Land use", "Quick wins",
       "What kind of building this is: a description rather than a decision. The status quo and every\n"
       "design choose the same option, and the other decisions of the building read its floor area.",
@@ -281,11 +281,11 @@ void AddPreclusions(TExampleBuilder& builder)
 void AddRivertownHierarchy(TExampleBuilder& builder)
 {
     AddLevels(builder);
-    for (const TAreaSpec& area : CityAreas)
+    for (const TAreaRow& area : CityAreas)
         builder.AddArea(area);
-    for (const TAreaSpec& area : DistrictAreas)
+    for (const TAreaRow& area : DistrictAreas)
         builder.AddArea(area);
-    for (const TAreaSpec& area : BuildingAreas)
+    for (const TAreaRow& area : BuildingAreas)
         builder.AddArea(area);
     AddPreclusions(builder);
 }
