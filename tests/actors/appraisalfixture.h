@@ -19,6 +19,15 @@ struct TAppraisalFixture : TDesignFixture
         North->SelectDesignOption(Walls);
     }
 
+    /// An effect with its formula from the start, so that designs where the
+    /// option is already chosen take it into account.
+    static void Effect(TOption* option, TVariable* variable, const QString& formula)
+    {
+        auto effect = std::make_unique<TEffect>(option, variable);
+        effect->SetFormula(formula);
+        option->AddEffect(std::move(effect));
+    }
+
     /// A further design with only the city, choosing `option` (if any) there.
     TDesign* CityDesign(const QString& name, TOption* option)
     {
