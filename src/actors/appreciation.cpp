@@ -1,7 +1,7 @@
 #include "actors/appreciation.h"
 
 #include "actors/actor.h"
-#include "actors/designqualifications.h"
+#include "actors/designsurvey.h"
 #include "design/design.h"
 #include "design/evaluation.h"
 #include "model/case.h"
@@ -113,15 +113,15 @@ bool GoalAttained(const TActorGoal& goal, double value, std::optional<double> ba
 }
 
 TActorAppreciation::TActorAppreciation(TActor* actor, TDesign* design, const TAppreciationSettings& settings,
-                                       std::shared_ptr<const TDesignQualifications> qualifications)
+                                       std::shared_ptr<TDesignSurvey> survey)
     : Actor(actor), Design(design), Settings(settings), GoalAppreciation(std::make_unique<TGoalAppreciation>()),
       OptionAppreciation(std::make_unique<TOptionAppreciation>()),
       QualifierAppreciation(std::make_unique<TQualifierAppreciation>())
 {
-    Compute(std::move(qualifications));
+    Compute(std::move(survey));
 }
 
-void TActorAppreciation::Compute(std::shared_ptr<const TDesignQualifications> qualifications)
+void TActorAppreciation::Compute(std::shared_ptr<TDesignSurvey> survey)
 {
     ClearTallies();
     GoalAppreciation->ClearTallies();
@@ -130,16 +130,18 @@ void TActorAppreciation::Compute(std::shared_ptr<const TDesignQualifications> qu
     GoalAppreciation->Items.clear();
     OptionAppreciation->Items.clear();
     QualifierAppreciation->Items.clear();
-    QualifierAppreciation->Qualifications.reset();
+    QualifierAppreciation->Survey.reset();
+    if (!survey || survey->Design != Design)
+        survey = std::make_shared<TDesignSurvey>(Design);
 
     // One pass: goals of several actors on one variable read its value once.
     const TEvaluation pass;
     if (Settings.Objectives)
         ComputeGoals();
     if (Settings.SpecificOptions)
-        ComputeOptions();
+        ComputeOptions(*survey);
     if (Settings.Qualifications)
-        ComputeQualifications(std::move(qualifications));
+        ComputeQualifications(survey);
     AddPartial(*GoalAppreciation);
     AddPartial(*OptionAppreciation);
     AddPartial(*QualifierAppreciation);
@@ -165,36 +167,26 @@ void TActorAppreciation::ComputeGoals()
 
 // An option weighs as often as its decision area occurs in the design; it is
 // attained as often as it is chosen there with effect.
-void TActorAppreciation::ComputeOptions()
+void TActorAppreciation::ComputeOptions(TDesignSurvey& survey)
 {
     for (const auto& feeling : Actor->Options) {
-        qint64 occurrences = 0, chosen = 0;
-        for (TDesignObject* top : Design->TopObjects) {
-            const int count = top->OccurrenceCount(feeling->Option);
-            occurrences += count;
-            if (count <= 0)
-                continue;
-            for (TDesignObject* object : top->FindSelections(feeling->Option)) {
-                OptionAppreciation->Items.push_back(
-                    std::make_unique<TRelevantOption>(feeling->Option, object, feeling->Preference));
-                chosen += object->CumulativeCount();
-            }
-        }
-        OptionAppreciation->CountItem(occurrences, feeling->Preference);
-        if (chosen > 0)
-            OptionAppreciation->AttainItem(chosen, feeling->Preference);
+        const TDesignSurvey::TOccurrence& occurrence = survey.Occurrence(feeling->Option);
+        for (TDesignObject* object : occurrence.Selections)
+            OptionAppreciation->Items.push_back(
+                std::make_unique<TRelevantOption>(feeling->Option, object, feeling->Preference));
+        OptionAppreciation->CountItem(occurrence.Count, feeling->Preference);
+        if (occurrence.Chosen > 0)
+            OptionAppreciation->AttainItem(occurrence.Chosen, feeling->Preference);
     }
 }
 
 // A qualifier weighs as often as decisions could take an option that carries
 // it; it is attained as often as they did.
-void TActorAppreciation::ComputeQualifications(std::shared_ptr<const TDesignQualifications> qualifications)
+void TActorAppreciation::ComputeQualifications(const std::shared_ptr<TDesignSurvey>& survey)
 {
     if (Actor->Qualifiers.empty())
         return;
-    if (!qualifications || qualifications->Design != Design)
-        qualifications = std::make_shared<const TDesignQualifications>(Design);
-    for (const TDesignQualifications::TTotal& total : qualifications->Totals) {
+    for (const TDesignSurvey::TQualificationTotal& total : survey->Qualifications()) {
         if (total.Relevant <= 0)
             continue;
         for (const auto& feeling : Actor->Qualifiers) {
@@ -207,7 +199,7 @@ void TActorAppreciation::ComputeQualifications(std::shared_ptr<const TDesignQual
             }
         }
     }
-    QualifierAppreciation->Qualifications = std::move(qualifications);
+    QualifierAppreciation->Survey = survey;
 }
 
 // Each partial appreciation that has positive items adds its attained share in
@@ -248,7 +240,7 @@ QString TActorAppreciation::AppreciationText() const
 
 std::unique_ptr<TActorAppreciation> CreateActorAppreciation(TActor* actor, TDesign* design,
                                                             const TAppreciationSettings& settings,
-                                                            std::shared_ptr<const TDesignQualifications> qualifications)
+                                                            std::shared_ptr<TDesignSurvey> survey)
 {
-    return std::make_unique<TActorAppreciation>(actor, design, settings, std::move(qualifications));
+    return std::make_unique<TActorAppreciation>(actor, design, settings, std::move(survey));
 }

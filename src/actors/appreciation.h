@@ -13,7 +13,7 @@ class TActor;
 class TActorGoal;
 class TDesign;
 class TDesignObject;
-class TDesignQualifications;
+class TDesignSurvey;
 class TOption;
 class TQualification;
 
@@ -92,13 +92,13 @@ public:
 };
 
 /// The qualifications that brought an attained weight, once per matching
-/// feeling. They live in Qualifications, which this appreciation keeps for as
-/// long as it exists (shared with other actors' appreciations of the design).
+/// feeling. They live in Survey, which this appreciation keeps for as long as
+/// it exists (shared with other actors' appreciations of the design).
 class TQualifierAppreciation : public TAppreciation
 {
 public:
     std::vector<TQualification*> Items;
-    std::shared_ptr<const TDesignQualifications> Qualifications;
+    std::shared_ptr<TDesignSurvey> Survey;
 };
 
 /// How far one design meets one actor's wishes: the three partial
@@ -108,9 +108,9 @@ public:
 class TActorAppreciation : public TAppreciation
 {
 public:
-    /// Computed at once; `qualifications` as for Compute.
+    /// Computed at once; `survey` as for Compute.
     TActorAppreciation(TActor* actor, TDesign* design, const TAppreciationSettings& settings,
-                       std::shared_ptr<const TDesignQualifications> qualifications = nullptr);
+                       std::shared_ptr<TDesignSurvey> survey = nullptr);
 
     TActor* Actor;
     TDesign* Design;
@@ -119,24 +119,24 @@ public:
     const std::unique_ptr<TOptionAppreciation> OptionAppreciation;
     const std::unique_ptr<TQualifierAppreciation> QualifierAppreciation;
 
-    /// Recomputes everything from the current model and Settings. The design's
-    /// qualifications are built afresh unless the caller passes them, built
-    /// from the current model.
-    void Compute(std::shared_ptr<const TDesignQualifications> qualifications = nullptr);
+    /// Recomputes everything from the current model and Settings. The facts
+    /// about the design come from a new survey unless the caller passes one
+    /// that describes the design as it is now.
+    void Compute(std::shared_ptr<TDesignSurvey> survey = nullptr);
     /// "75% positive, 50% negative", or "(not calculated)" when no part is switched on.
     QString AppreciationText() const override;
 
 private:
     void ComputeGoals();
-    void ComputeOptions();
-    void ComputeQualifications(std::shared_ptr<const TDesignQualifications> qualifications);
+    void ComputeOptions(TDesignSurvey& survey);
+    void ComputeQualifications(const std::shared_ptr<TDesignSurvey>& survey);
     void AddPartial(const TAppreciation& partial);
 };
 
 /// A new appreciation, already computed; the caller owns it.
-std::unique_ptr<TActorAppreciation> CreateActorAppreciation(
-    TActor* actor, TDesign* design, const TAppreciationSettings& settings,
-    std::shared_ptr<const TDesignQualifications> qualifications = nullptr);
+std::unique_ptr<TActorAppreciation> CreateActorAppreciation(TActor* actor, TDesign* design,
+                                                            const TAppreciationSettings& settings,
+                                                            std::shared_ptr<TDesignSurvey> survey = nullptr);
 
 /// Whether `value`, a design's value of the goal's variable, attains the goal.
 /// `base` is the base design's value, or nullopt when the case has no base

@@ -3,7 +3,7 @@
 #include "actors/actor.h"
 #include "actors/appreciation.h"
 #include "actors/appreciationbar.h"
-#include "actors/designqualifications.h"
+#include "actors/designsurvey.h"
 #include "design/design.h"
 #include "design/evaluation.h"
 #include "model/case.h"
@@ -234,26 +234,16 @@ private:
         return markers.isEmpty() ? QStringLiteral("&nbsp;") : markers;
     }
 
-    // Every actor's appreciation of one design reads the same qualifications.
-    std::shared_ptr<const TDesignQualifications> Qualifications(TDesign* design) const
-    {
-        if (!Settings.Qualifications)
-            return nullptr;
-        for (const TActor* actor : Case.Actors)
-            if (!actor->Qualifiers.empty())
-                return std::make_shared<const TDesignQualifications>(design);
-        return nullptr;
-    }
-
     void WriteAppreciations()
     {
         Lines << QStringLiteral("<br><br>") << QStringLiteral("<table>");
         for (TDesign* design : Designs) {
             Lines << QStringLiteral(" <tr><th align=left>Actor</th><td><b>Appreciation of <img src=\"img/design.bmp\">")
                          + design->Name + QStringLiteral("</b>") + BaseMark(design) + QStringLiteral("</td></tr>");
-            const auto qualifications = Qualifications(design);
+            // Every actor's appreciation of the design reads the same facts.
+            const auto survey = std::make_shared<TDesignSurvey>(design);
             for (TActor* actor : Case.Actors)
-                WriteAppreciation(*CreateActorAppreciation(actor, design, Settings, qualifications));
+                WriteAppreciation(*CreateActorAppreciation(actor, design, Settings, survey));
             Lines << QStringLiteral("  <tr></tr>");
         }
         Lines << QStringLiteral("</table>");

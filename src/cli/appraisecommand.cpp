@@ -1,7 +1,7 @@
 #include "cli/appraisecommand.h"
 
 #include "actors/appreciation.h"
-#include "actors/designqualifications.h"
+#include "actors/designsurvey.h"
 #include "cli/appreciationflags.h"
 #include "cli/climessagesink.h"
 #include "design/design.h"
@@ -18,10 +18,9 @@ void PrintAppreciations(TCase& aCase, const TAppreciationSettings& settings)
     const TEvaluation pass;
     const auto part = [](bool on, const TAppreciation& a) { return on ? a.AppreciationText() : QString(); };
     for (TDesign* design : aCase.Designs) {
-        const auto qualifications =
-            settings.Qualifications ? std::make_shared<const TDesignQualifications>(design) : nullptr;
+        const auto survey = std::make_shared<TDesignSurvey>(design);
         for (TActor* actor : aCase.Actors) {
-            const auto a = CreateActorAppreciation(actor, design, settings, qualifications);
+            const auto a = CreateActorAppreciation(actor, design, settings, survey);
             const QStringList fields{ design->Name,
                                       actor->Name,
                                       a->AppreciationText(),

@@ -1,6 +1,6 @@
 #include "actors/appraisalfixture.h"
 #include "actors/appreciationbar.h"
-#include "actors/designqualifications.h"
+#include "actors/designsurvey.h"
 #include "policy/qualification.h"
 
 #include <gtest/gtest.h>
@@ -153,7 +153,7 @@ TEST(Appreciation, QualifierFeelingsCountDecisionsOverTheDesign)
     TActor* council = f.Case.Actors.At(f.Case.AddActor("Council"));
     council->AddQualifierFeeling(f.Green, 3);
 
-    const auto shared = std::make_shared<const TDesignQualifications>(f.Plan);
+    const auto shared = std::make_shared<TDesignSurvey>(f.Plan);
     const auto a = CreateActorAppreciation(f.Mayor, f.Plan, Qualifiers, shared);
     EXPECT_EQ(a->QualifierAppreciation->AppreciationText(), "6/10 positive, 6/10 negative");
     ASSERT_EQ(a->QualifierAppreciation->Items.size(), 2u);
