@@ -1,9 +1,4 @@
-#include "actors/actor.h"
-#include "design/design.h"
-#include "model/case.h"
-#include "model/decisionarea.h"
-#include "model/effect.h"
-#include "model/option.h"
+#include "actors/appraisalfixture.h"
 #include "storage/contentspage.h"
 #include "storage/folderwriter.h"
 
@@ -30,54 +25,21 @@ TOutput RunCli(const QString& command, const QStringList& arguments)
              QString::fromUtf8(process.readAllStandardError()) };
 }
 
-// "Plan": Town (Gas, cost 10, green) > North (x3, Walls, cost 3), South (x2,
-// Foam): cost 19. "Alt": Town (Heat pump, cost 40). Mayor wants a cost of at
-// most 20 (+2) and fears a rise of 50% (-1), likes Walls (+1) and green (+3);
-// Council has no positions.
+// "Plan" costs 19 (Gas, green, at the city; Walls in North, 3 alike, not in
+// South, 2 alike); "Alt" costs 40. Mayor wants a cost of at most 20 (+2) and
+// fears a rise of 50% (-1), likes Walls (+1) and green (+3); Council has no
+// positions.
 void WriteCase(const QString& folder)
 {
-    TCase c(QStringLiteral("Appraised"));
-    TSystemLevel* city = c.SystemLevels.At(c.AddSystemLevel("City"));
-    TSystemLevel* district = c.SystemLevels.At(c.AddSystemLevel("District"));
-    city->PlaceUnder(nullptr);
-    district->PlaceUnder(city);
-    TVariable* cost = c.Variables.At(c.AddVariable("Cost"));
-    cost->AggregationMode = AggregationCumulative;
-    cost->Scale = c.Scales.At(c.AddScale("EUR"));
-    TQualifier* green = c.Qualifiers.At(c.AddQualifier("Green"));
-    auto option = [&](TDecisionArea* area, const char* name, int number, const char* formula) {
-        TOption* o = area->Options.At(area->AddOption(name));
-        o->Number = number;
-        if (formula)
-            o->AddEffect(std::make_unique<TEffect>(o, cost))->SetFormula(formula);
-        return o;
-    };
-    TDecisionArea* heating = city->DecisionAreas.At(city->AddDecisionArea("Heating"));
-    TDecisionArea* insulation = district->DecisionAreas.At(district->AddDecisionArea("Insulation"));
-    TOption* gas = option(heating, "Gas", 1, "10");
-    TOption* pump = option(heating, "Heat pump", 2, "40");
-    TOption* walls = option(insulation, "Walls", 1, "3");
-    TOption* foam = option(insulation, "Foam", 2, nullptr);
-    gas->AddQualifier(green);
-
-    TDesign* plan = c.Designs.At(c.AddDesign("Plan"));
-    TDesignObject* town = plan->AddDesignObject("Town", nullptr, city);
-    town->SelectDesignOption(gas);
-    TDesignObject* north = plan->AddDesignObject("North", town, district);
-    north->SetCount(3);
-    north->SelectDesignOption(walls);
-    TDesignObject* south = plan->AddDesignObject("South", town, district);
-    south->SetCount(2);
-    south->SelectDesignOption(foam);
-    c.Designs.At(c.AddDesign("Alt"))->AddDesignObject("Town", nullptr, city)->SelectDesignOption(pump);
-
-    TActor* mayor = c.Actors.At(c.AddActor("Mayor"));
-    mayor->AddGoal(cost, -1, 20, 2);
-    mayor->AddGoal(cost, 2, 50, -1);
-    mayor->AddOptionFeeling(walls, 1);
-    mayor->AddQualifierFeeling(green, 3);
-    c.AddActor("Council");
-    ASSERT_TRUE(WriteCaseFolder(c, folder));
+    TAppraisalFixture f;
+    f.CityDesign("Alt", f.HeatPump);
+    f.Gas->AddQualifier(f.Green);
+    f.Mayor->AddGoal(f.Cost, -1, 20, 2);
+    f.Mayor->AddGoal(f.Cost, 2, 50, -1);
+    f.Mayor->AddOptionFeeling(f.Walls, 1);
+    f.Mayor->AddQualifierFeeling(f.Green, 3);
+    f.Case.AddActor("Council");
+    ASSERT_TRUE(WriteCaseFolder(f.Case, folder));
 }
 
 } // namespace
