@@ -8,6 +8,7 @@
 #include "model/helpers.h"
 #include "policy/qualification.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -45,6 +46,7 @@ double RelativeChange(double value, double base)
 
 } // namespace
 
+// The default rounding mode rounds ties to even.
 qint64 RoundToEven(double x) { return qint64(std::nearbyint(x)); }
 
 void TLevelWeights::Add(int level, qint64 weight)
@@ -134,7 +136,8 @@ void TActorAppreciation::Compute(std::shared_ptr<TDesignSurvey> survey)
     if (!survey || survey->Design != Design)
         survey = std::make_shared<TDesignSurvey>(Design);
 
-    // One pass: goals of several actors on one variable read its value once.
+    // One pass: a value that several goals read is computed once. Callers that
+    // appraise many actors open a pass around them all.
     const TEvaluation pass;
     if (Settings.Objectives)
         ComputeGoals();

@@ -19,6 +19,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 
