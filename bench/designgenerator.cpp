@@ -6,7 +6,10 @@
 #include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
+#include "policy/combination.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <random>
 
 TDesignSize TDesignSize::Scaled(int factor) const
@@ -50,9 +53,12 @@ public:
     {
         AddLevels();
         AddPreclusions();
-        TDesign* design = Case->Designs.At(Case->AddDesign(QStringLiteral("Generated design")));
-        for (int i = 0; i < Size.TopObjects; ++i)
-            AddObject(*design, nullptr, 0, i);
+        for (int d = 0; d < Size.Designs; ++d) {
+            const QString name = QStringLiteral("Generated design") + (d > 0 ? QStringLiteral(" %1").arg(d + 1) : QString());
+            TDesign* design = Case->Designs.At(Case->AddDesign(name));
+            for (int i = 0; i < Size.TopObjects; ++i)
+                AddObject(*design, nullptr, 0, i);
+        }
         Case->Changed = false;
         return std::move(Case);
     }
@@ -134,3 +140,47 @@ private:
 } // namespace
 
 std::unique_ptr<TCase> GenerateDesignCase(const TDesignSize& size) { return TDesignGenerator(size).Generate(); }
+
+void AddAppraisalPositions(TCase& aCase, const TAppraisalSize& size)
+{
+    std::mt19937 random(size.Seed);
+    const auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
+    const auto preference = [&] { return pick(2) == 0 ? -1 - pick(3) : 1 + pick(3); };
+    std::vector<TVariable*> computed;
+    for (TVariable* variable : aCase.Variables)
+        if (variable->AggregationMode != AggregationConstant && !variable->HasValue())
+            computed.push_back(variable);
+    std::vector<TOption*> options;
+    aCase.ForEachOption([&](TOption* option) {
+        option->AddQualifier(aCase.Qualifiers.At(pick(aCase.Qualifiers.Count())));
+        options.push_back(option);
+    });
+
+    for (int i = 0; i < size.Actors; ++i) {
+        TActor* actor = aCase.Actors.At(aCase.AddActor(QStringLiteral("Actor %1").arg(i)));
+        for (int k = 0; k < size.Goals; ++k) {
+            const int direction = pick(4) - 2;
+            actor->AddGoal(computed[size_t(pick(int(computed.size())))], direction >= 0 ? direction + 1 : direction,
+                           std::abs(direction) == 2 ? pick(50) : pick(10000), preference());
+        }
+        for (int k = 0; k < size.OptionFeelings; ++k)
+            actor->AddOptionFeeling(options[size_t(pick(int(options.size())))], preference());
+        for (int k = 0; k < size.QualifierFeelings; ++k)
+            actor->AddQualifierFeeling(aCase.Qualifiers.At(pick(aCase.Qualifiers.Count())), preference());
+    }
+
+    for (int i = 0; i < size.Combinations; ++i) {
+        auto combination = std::make_unique<TCombination>(&aCase);
+        combination->Rating = qint16(preference());
+        for (int k = 2 + pick(2); k > 0; --k) {
+            TOption* option = options[size_t(pick(int(options.size())))];
+            if (std::none_of(combination->Options.begin(), combination->Options.end(),
+                             [&](const TOption* o) { return o->DecisionArea == option->DecisionArea; }))
+                combination->Options.push_back(option);
+        }
+        SortOptions(combination->Options);
+        aCase.Combinations.push_back(std::move(combination));
+    }
+    aCase.BaseCase = aCase.Designs.First();
+    aCase.Changed = false;
+}

@@ -1,5 +1,7 @@
+#include "cli/appraisecommand.h"
 #include "cli/clicommand.h"
 #include "cli/evaluatecommand.h"
+#include "cli/reportcommand.h"
 #include "cli/resavecommand.h"
 
 #include <QCommandLineParser>
@@ -13,6 +15,8 @@ namespace {
 const TCliCommand* const Commands[] = {
     &ResaveCommand,
     &EvaluateCommand,
+    &AppraiseCommand,
+    &ReportCommand,
 };
 
 QString Usage(const TCliCommand& command)

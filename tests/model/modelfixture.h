@@ -85,8 +85,10 @@ struct TModelFixture
 
     static TEffect* Effect(TOption* option, TVariable* variable, const QString& formula = QString())
     {
-        TEffect* effect = option->AddEffect(std::make_unique<TEffect>(option, variable));
+        // The formula is set before the effect joins its option, so that designs
+        // where the option is chosen already take it into account.
+        auto effect = std::make_unique<TEffect>(option, variable);
         effect->SetFormula(formula);
-        return effect;
+        return option->AddEffect(std::move(effect));
     }
 };

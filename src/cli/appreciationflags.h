@@ -1,0 +1,42 @@
+#pragma once
+
+#include "actors/appreciation.h"
+
+#include <QCommandLineOption>
+#include <QStringList>
+
+class QCommandLineParser;
+class TCase;
+class TCliMessageSink;
+class TDesign;
+
+/// The flags that appraise and report share: which partial appreciations count
+/// (--objectives, --options, --qualifications; none given: objectives only, as
+/// the desktop program starts) and the base design (--base DESIGN), which a
+/// case folder does not store.
+class TAppreciationFlags
+{
+public:
+    explicit TAppreciationFlags(QCommandLineParser& parser);
+
+    TAppreciationSettings Settings() const;
+    /// Sets the case's base design when one is named. False after the error
+    /// when the case has no design of that name.
+    bool ApplyBase(TCase& aCase) const;
+
+private:
+    QCommandLineParser& Parser;
+    const QCommandLineOption Objectives;
+    const QCommandLineOption SpecificOptions;
+    const QCommandLineOption Qualifications;
+    const QCommandLineOption Base;
+};
+
+/// The case's design of that name; nullptr after the error "There is no design
+/// \"NAME\" in the case".
+TDesign* FindDesignByName(TCase& aCase, const QString& name);
+
+/// Reads the case folder for a command. Answers 0 when it was read without an
+/// error message, else the exit status to end with (2: no folder to read, 1:
+/// the folder had faults). `sink` is the installed sink that counts errors.
+int ReadCaseForCommand(TCase& aCase, const QString& folder, const TCliMessageSink& sink);

@@ -1,0 +1,210 @@
+#include "actors/appraisalfixture.h"
+#include "actors/appreciationbar.h"
+#include "actors/designsurvey.h"
+#include "policy/qualification.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const TAppreciationSettings Objectives{ true, false, false };
+const TAppreciationSettings Options{ false, true, false };
+const TAppreciationSettings Qualifiers{ false, false, true };
+const TAppreciationSettings Nothing{ false, false, false };
+
+const QString EmptyBar = QStringLiteral(
+    "<table width=180 border=0 cellpadding=0><tr><td width=150 bgcolor=#EEEEEE>&nbsp;</td></tr>"
+    "<tr><td width=150 bgcolor=#EEEEEE>&nbsp;</td></tr></table>");
+
+// Weight per level -3..+3, and the four sums.
+QString Tallies(const TAppreciation& a)
+{
+    QStringList parts;
+    for (int level = -3; level <= 3; ++level)
+        parts << QStringLiteral("%1/%2").arg(a.Attained[level]).arg(a.Total[level]);
+    return parts.join(QLatin1Char(' ')) + QStringLiteral(" | +%1/%2 -%3/%4")
+                                              .arg(a.PositiveAttained)
+                                              .arg(a.PositiveTotal)
+                                              .arg(a.NegativeAttained)
+                                              .arg(a.NegativeTotal);
+}
+
+} // namespace
+
+TEST(Appreciation, GoalsAttainedOnBothSidesGiveFullPercentages)
+{
+    TAppraisalFixture f;   // Plan costs 10 + 3 x 3 = 19
+    TActorGoal* wanted = f.Mayor->AddGoal(f.Cost, 1, 5, 2);
+    TActorGoal* feared = f.Mayor->AddGoal(f.Cost, -1, 20, -1);
+    const auto a = f.Appraise(Objectives);
+    EXPECT_EQ(a->GoalAppreciation->AppreciationText(), "2/2 positive, 1/1 negative");
+    EXPECT_EQ(a->AppreciationText(), "100% positive, 100% negative");
+    EXPECT_EQ(a->GoalAppreciation->Items, std::vector<TActorGoal*>({ wanted, feared }));
+    EXPECT_EQ(Tallies(*a), "0/0 0/0 100/100 0/0 0/0 100/100 0/0 | +100/100 -100/100");
+}
+
+TEST(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
+{
+    TAppraisalFixture f;
+    f.Mayor->AddGoal(f.Cost, 1, 5, 2);
+    f.Mayor->AddOptionFeeling(f.Walls, 3);
+    f.Mayor->AddQualifierFeeling(f.Green, 1);
+    const auto a = f.Appraise(Nothing);
+    EXPECT_EQ(a->AppreciationText(), "(not calculated)");
+    for (const TAppreciation* part : { static_cast<const TAppreciation*>(a.get()),
+                                       static_cast<const TAppreciation*>(a->GoalAppreciation.get()),
+                                       static_cast<const TAppreciation*>(a->OptionAppreciation.get()),
+                                       static_cast<const TAppreciation*>(a->QualifierAppreciation.get()) }) {
+        EXPECT_EQ(Tallies(*part), "0/0 0/0 0/0 0/0 0/0 0/0 0/0 | +0/0 -0/0");
+        EXPECT_EQ(BarHTML(*part), EmptyBar);
+    }
+    EXPECT_EQ(a->GoalAppreciation->AppreciationText(), "");
+}
+
+// Relative goals against the base design, the base value's special cases,
+// and the faults mended: an undefined value attains nothing, and a change
+// from a negative base keeps its sign.
+TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
+{
+    struct TCase
+    {
+        const char* Base;     // design name, or nullptr for no base design
+        const char* Design;
+        int Direction;
+        double Value;
+        bool Attained;
+    };
+    const TCase cases[] = {
+        { nullptr, "Plan", 2, 0, false },       // no base design: counted, never attained
+        { nullptr, "Plan", -1, 20, true },      // absolute goals need none
+        { "Cheap", "Plan", 2, 80, true },       // 10 -> 19: +90%
+        { "Cheap", "Plan", 2, 100, false },
+        { "Dear", "Plan", -2, 50, true },       // 40 -> 19: -52.5%
+        { "Dear", "Plan", -2, 60, false },
+        { "Zero", "Plan", 2, 1e6, true },       // from 0 any rise is large enough
+        { "Zero", "Plan", -2, 0, false },
+        { "Zero", "Zero", 2, 0, true },         // 0 -> 0 is no change
+        { "Debt", "Deeper", -2, 50, true },     // -10 -> -20: a fall of 100%
+        { "Debt", "Deeper", 2, 50, false },
+        { "Broken", "Plan", 2, 0, false },      // an undefined base attains nothing
+        { "Plan", "Broken", -1, 5, false },     // neither does an undefined value
+        { "Plan", "Broken", 1, -5, false },
+    };
+    TAppraisalFixture f;
+    TOption* ferry = f.Option(f.Transport, "Ferry", 2);
+    f.Effect(f.Bus, f.Cost, "-10");
+    f.Effect(ferry, f.Cost, "1/0");
+    f.CityDesign("Cheap", f.Gas);
+    f.CityDesign("Dear", f.HeatPump);
+    f.CityDesign("Zero", nullptr);
+    f.CityDesign("Debt", f.Bus);
+    f.CityDesign("Deeper", f.Bus)->TopObjects.First()->SetCount(2);
+    f.CityDesign("Broken", ferry);
+    for (const TCase& c : cases) {
+        f.Case.BaseCase = c.Base ? f.Case.Designs.Find(c.Base) : nullptr;
+        f.Mayor->Goals.clear();
+        f.Mayor->AddGoal(f.Cost, c.Direction, c.Value, 1);
+        const auto a = f.Appraise(Objectives, f.Case.Designs.Find(c.Design));
+        EXPECT_EQ(a->GoalAppreciation->AppreciationText(), c.Attained ? "1/1 positive" : "0/1 positive")
+            << (c.Base ? c.Base : "no base") << " " << c.Design << " " << c.Direction << " " << c.Value;
+    }
+}
+
+TEST(Appreciation, OptionFeelingsAreWeighedByCumulativeCount)
+{
+    TAppraisalFixture f;   // Walls chosen in North (3 alike), not in South (2 alike)
+    f.Mayor->AddOptionFeeling(f.Walls, -2);
+    f.Mayor->AddOptionFeeling(f.Gas, 1);
+    f.Mayor->AddOptionFeeling(f.Option(f.Area(f.Village, "Wells", f.Energy, f.Now), "Deep", 1), 2);   // another tree
+    f.Mayor->AddOptionFeeling(f.HeatPump, 3);
+    const auto a = f.Appraise(Options);
+    EXPECT_EQ(Tallies(*a->OptionAppreciation), "0/0 6/10 0/0 0/0 1/1 0/0 0/3 | +1/4 -6/10");
+    EXPECT_EQ(a->OptionAppreciation->AppreciationText(), "1/4 positive, 6/10 negative");
+    ASSERT_EQ(a->OptionAppreciation->Items.size(), 2u);
+    const TRelevantOption& walls = *a->OptionAppreciation->Items[0];
+    EXPECT_EQ(walls.Option, f.Walls);
+    EXPECT_EQ(walls.DesignObject, f.North);
+    EXPECT_EQ(walls.Preference, -2);
+    EXPECT_EQ(a->OptionAppreciation->Items[1]->DesignObject, f.Amsterdam);
+    EXPECT_EQ(a->AppreciationText(), "25% positive, 60% negative");
+}
+
+TEST(Appreciation, PartialsWithoutPositiveItemsDoNotDiluteTheAverage)
+{
+    TAppraisalFixture f;
+    f.Mayor->AddGoal(f.Cost, 1, 5, 1);      // attained
+    f.Mayor->AddGoal(f.Cost, 1, 500, 1);    // not
+    f.Mayor->AddOptionFeeling(f.Walls, -2);
+    const auto a = f.Appraise({ true, true, false });
+    EXPECT_EQ(a->AppreciationText(), "50% positive, 60% negative");
+    EXPECT_EQ(Tallies(*a), "0/0 60/100 0/0 0/0 50/100 0/0 0/0 | +50/100 -60/100");
+}
+
+TEST(Appreciation, QualifierFeelingsCountDecisionsOverTheDesign)
+{
+    TAppraisalFixture f;
+    f.Walls->AddQualifier(f.Green);
+    f.Solar->AddQualifier(f.Green);
+    f.North->SelectDesignOption(f.Solar);        // North (x3): 2 of 2 green
+    f.South->SelectDesignOption(f.Foam);         // South (x2): 0 of 2 green
+    f.South->SelectDesignOption(f.GreenRoof);
+    f.Mayor->AddQualifierFeeling(f.Green, 1);
+    f.Mayor->AddQualifierFeeling(f.Green, -1);
+    TActor* council = f.Case.Actors.At(f.Case.AddActor("Council"));
+    council->AddQualifierFeeling(f.Green, 3);
+
+    const auto shared = std::make_shared<TDesignSurvey>(f.Plan);
+    const auto a = CreateActorAppreciation(f.Mayor, f.Plan, Qualifiers, shared);
+    EXPECT_EQ(a->QualifierAppreciation->AppreciationText(), "6/10 positive, 6/10 negative");
+    ASSERT_EQ(a->QualifierAppreciation->Items.size(), 2u);
+    EXPECT_EQ(a->QualifierAppreciation->Items[0], a->QualifierAppreciation->Items[1]);
+    EXPECT_EQ(a->QualifierAppreciation->Items[0]->DesignObject, f.Amsterdam);
+    EXPECT_EQ(a->QualifierAppreciation->Items[0]->Qualifier, f.Green);
+    EXPECT_EQ(CreateActorAppreciation(council, f.Plan, Qualifiers, shared)->QualifierAppreciation->AppreciationText(),
+              "18/30 positive");
+    // Built afresh, the figures are the same.
+    EXPECT_EQ(Tallies(*f.Appraise(Qualifiers)->QualifierAppreciation), Tallies(*a->QualifierAppreciation));
+}
+
+TEST(Appreciation, PreferenceZeroItemsAreListedButWeighNothing)
+{
+    TAppraisalFixture f;
+    f.Walls->AddQualifier(f.Green);
+    f.Mayor->AddGoal(f.Cost, 1, 5, 0);
+    f.Mayor->AddOptionFeeling(f.Walls, 0);
+    f.Mayor->AddQualifierFeeling(f.Green, 0);
+    const auto a = f.Appraise({ true, true, true });
+    EXPECT_EQ(a->GoalAppreciation->Items.size(), 1u);
+    EXPECT_EQ(a->OptionAppreciation->Items.size(), 1u);
+    EXPECT_EQ(a->QualifierAppreciation->Items.size(), 1u);
+    EXPECT_EQ(Tallies(*a), "0/0 0/0 0/0 0/0 0/0 0/0 0/0 | +0/0 -0/0");
+    EXPECT_EQ(a->AppreciationText(), "");
+}
+
+TEST(Appreciation, SharesRoundToWholePercentTiesToEven)
+{
+    const struct { int attained; int percent; } cases[] = { { 1, 12 }, { 3, 38 }, { 5, 62 }, { 7, 88 } };
+    for (const auto& c : cases) {
+        TAppraisalFixture f;
+        for (int i = 0; i < 8; ++i)
+            f.Mayor->AddGoal(f.Cost, 1, i < c.attained ? 0 : 1000, 1);
+        const auto a = f.Appraise(Objectives);
+        EXPECT_EQ(a->PositiveAttained, c.percent) << c.attained << "/8";
+        EXPECT_EQ(a->Attained[1], c.percent) << c.attained << "/8";
+    }
+}
+
+TEST(Appreciation, ComputeStartsAfreshFromTheCurrentModel)
+{
+    TAppraisalFixture f;
+    f.Mayor->AddOptionFeeling(f.HeatPump, 1);
+    f.Mayor->AddGoal(f.Cost, 1, 30, 1);
+    const auto a = f.Appraise({ true, true, false });
+    EXPECT_EQ(a->AppreciationText(), "0% positive");
+    f.Amsterdam->SelectDesignOption(f.HeatPump);   // 40 + 9
+    a->Compute();
+    EXPECT_EQ(a->AppreciationText(), "100% positive");
+    EXPECT_EQ(a->OptionAppreciation->Items.size(), 1u);
+    EXPECT_EQ(a->GoalAppreciation->Items.size(), 1u);
+    EXPECT_EQ(a->PositiveTotal, 200);
+}

@@ -1,0 +1,305 @@
+#include "actors/appraisalfixture.h"
+#include "actors/impactreport.h"
+#include "model/messagerecorder.h"
+#include "policy/combination.h"
+#include "storage/contentspage.h"
+#include "storage/folderreader.h"
+#include "storage/folderwriter.h"
+#include "storage/pagehead.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const TAppreciationSettings Objectives{ true, false, false };
+const TAppreciationSettings Nothing{ false, false, false };
+
+// Plan (Cost 19, Price 4) is the base design; Alt costs 40, Lean 10, neither
+// has a price. Alderman (A) wants Cost at most 20 and 10% below the base;
+// Mayor (B) fears a Price of 3 or more. Noise interests nobody.
+struct TReportFixture : TAppraisalFixture
+{
+    QTemporaryDir Temp;
+    TActor* Alderman = Case.Actors.At(Case.AddActor("Alderman"));
+    TDesign* Alt = CityDesign("Alt", HeatPump);
+    TDesign* Lean = CityDesign("Lean", Gas);
+
+    TReportFixture()
+    {
+        Case.Name = "Harbour";
+        Effect(Walls, Price, "4");
+        AddVariable("Noise", AggregationCumulative);
+        Alderman->AddGoal(Cost, -1, 20, 2);
+        Alderman->AddGoal(Cost, -2, 10, 1);
+        Mayor->AddGoal(Price, 1, 3, -1);
+        auto combination = std::make_unique<TCombination>(&Case);
+        combination->Rating = 2;
+        combination->Options = { Gas, Walls };
+        Case.Combinations.push_back(std::move(combination));
+        Case.BaseCase = Plan;
+        EXPECT_TRUE(WriteCaseFolder(Case, Temp.path()));
+    }
+
+    QString Report(const TAppreciationSettings& settings = Objectives, bool withProblems = true)
+    {
+        return WriteImpactReport(Case, { Alt, Plan, Lean }, settings, withProblems);
+    }
+};
+
+QString ReadPage(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    return QString::fromUtf8(bytes.mid(3));
+}
+
+// The page's lines after its head; lines with line breaks of their own come apart.
+QStringList Body(const QString& page, int number, const QString& caseName)
+{
+    QStringList lines = page.split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines.takeLast(), QString());
+    const QStringList head = PageHead(TPageKind::Report, number, caseName);
+    for (int i = 0; i < head.size(); ++i) {
+        if (!head[i].startsWith(QLatin1String("<!-- Generated"))) {
+            EXPECT_EQ(lines.value(i), head[i]);
+        }
+    }
+    return lines.mid(head.size());
+}
+
+QString Bar(const QString& upper, const QString& lower)
+{
+    const QString table = QStringLiteral("<table width=180 border=0 cellpadding=0><tr>");
+    return table + upper + QStringLiteral("</tr></table>") + table + lower + QStringLiteral("</tr></table>");
+}
+
+QString Grey(int width, int colspan)
+{
+    return QStringLiteral("<td width=%1 colspan=%2 bgcolor=#EEEEEE>&nbsp;</td>").arg(width).arg(colspan);
+}
+
+QString Cell(int width, const char* colour)
+{
+    return QStringLiteral("<td width=%1 bgcolor=#%2>&nbsp;</td>").arg(width).arg(QLatin1String(colour));
+}
+
+QStringList Appreciation(const char* actor, const QString& bar, const char* text, const QString& goalBar,
+                         const char* goalText)
+{
+    return { QStringLiteral("  <tr valign=top><td><img src=\"img/actor.bmp\">%1</td>").arg(QLatin1String(actor)),
+             QStringLiteral("    <td><table><tr><td colspan=2>") + bar + QStringLiteral("</td><td>%1</td></tr>").arg(QLatin1String(text)),
+             QStringLiteral("      <tr><td>objectives:</td><td>") + goalBar
+                 + QStringLiteral("</td><td>%1</td></tr>").arg(QLatin1String(goalText)),
+             "    </table></td>",
+             "  </tr>" };
+}
+
+} // namespace
+
+TEST(ImpactReport, EverySectionAsWritten)
+{
+    TReportFixture f;
+    const QString path = f.Report();
+    EXPECT_EQ(path, f.Case.Folder + "ORVEL report 1.htm");
+    const QString lower20 = "Alderman: 20 or less is very desirable";
+    const QString down10 = "Alderman: decrease with 10% is desirable";
+    const QString price3 = "Mayor: 3 or more is undesirable";
+    const QString baseMark = " <small>(<b>base design</b>)</small>";
+    const QString empty = Bar(Grey(150, 1), Grey(150, 1));
+    const QString twoThirds = Bar(Cell(100, "40FF40") + Grey(50, 1), Grey(150, 2));
+    const QString full = Bar(Cell(50, "A0FF80") + Cell(100, "40FF40"), Grey(150, 2));
+    const QString feared = Bar(Grey(150, 1), Cell(150, "FFC000"));
+    QStringList expected = {
+        // Actors and designs.
+        "<table>",
+        " <tr><th colspan=2>Actors in this case:</th></tr>",
+        " <tr><td><img src=\"img/actor.bmp\" alt=\"Actor A\"><b>A</b></td><td>Alderman</td></tr>",
+        " <tr><td><img src=\"img/actor.bmp\" alt=\"Actor B\"><b>B</b></td><td>Mayor</td></tr>",
+        "</table><br>",
+        "<table>",
+        " <tr><th colspan=2>Designs assessed in this report:</th></tr>",
+        " <tr><td><img src=\"img/design.bmp\" alt=\"Design\"></td><td><b>D1</b> Alt</td></tr>",
+        " <tr><td><img src=\"img/design.bmp\" alt=\"Design\"></td><td><b>D2</b> Plan <i>(base design)</i></td></tr>",
+        " <tr><td><img src=\"img/design.bmp\" alt=\"Design\"></td><td><b>D3</b> Lean</td></tr>",
+        "</table><br>",
+        // Variables of interest: one actor letter for two goals, both goals
+        // attained in Lean, no relative goal in the base design's own column.
+        "<table border=1>",
+        " <tr><th colspan=11>Impact of designs on variables of interest to actors:</th></tr>",
+        " <tr><th>Variable</th><th>Actors</th>",
+        "  <td colspan=3><img src=\"img/design.bmp\" alt=\"Design\"><b>D1</b> </td>",
+        "  <td colspan=3><img src=\"img/design.bmp\" alt=\"Design\"><b>D2</b> " + baseMark + "</td>",
+        "  <td colspan=3><img src=\"img/design.bmp\" alt=\"Design\"><b>D3</b> </td>",
+        " </tr>",
+        " <tr><td><img src=\"img/var.bmp\">Cost [EUR]</td><td><a title=\"" + lower20 + "\">A</a></td>",
+        "  <td align=right>40</td><td align=right><font color=#200080><b>+111%</b></font></td><td>&nbsp;</td>",
+        "  <td align=right><b>19</b></td><td><small>&nbsp;</td><td>A<img src=\"img/face2.bmp\" alt=\"" + lower20 + "\"></td>",
+        "  <td align=right>10</td><td align=right><font color=#800020><b>&ndash;47%</b></font></td><td>A<img "
+        "src=\"img/face2.bmp\" alt=\"" + lower20 + "\">A<img src=\"img/face1.bmp\" alt=\"" + down10 + "\"></td>",
+        " <tr><td><img src=\"img/var.bmp\">Price [EUR]</td><td><a title=\"" + price3 + "\">B</a></td>",
+        "  <td align=right>0</td><td align=right><font color=#800020><b>&ndash;100%</b></font></td><td>&nbsp;</td>",
+        "  <td align=right><b>4</b></td><td><small>&nbsp;</td><td>B<img src=\"img/face-1.bmp\" alt=\"" + price3 + "\"></td>",
+        "  <td align=right>0</td><td align=right><font color=#800020><b>&ndash;100%</b></font></td><td>&nbsp;</td>",
+        "</table>",
+        // Appreciations.
+        "<br><br>",
+        "<table>",
+        " <tr><th align=left>Actor</th><td><b>Appreciation of <img src=\"img/design.bmp\">Alt</b></td></tr>",
+    };
+    expected << Appreciation("Alderman", empty, "0% positive", empty, "0/3 positive")
+             << Appreciation("Mayor", empty, "0% negative", empty, "0/1 negative") << "  <tr></tr>"
+             << " <tr><th align=left>Actor</th><td><b>Appreciation of <img src=\"img/design.bmp\">Plan</b>" + baseMark
+                    + "</td></tr>"
+             << Appreciation("Alderman", twoThirds, "67% positive", twoThirds, "2/3 positive")
+             << Appreciation("Mayor", feared, "100% negative", feared, "1/1 negative") << "  <tr></tr>"
+             << " <tr><th align=left>Actor</th><td><b>Appreciation of <img src=\"img/design.bmp\">Lean</b></td></tr>"
+             << Appreciation("Alderman", full, "100% positive", full, "3/3 positive")
+             << Appreciation("Mayor", empty, "0% negative", empty, "0/1 negative") << "  <tr></tr>"
+             << "</table>";
+    // Problems and promises: Gas with Walls only in Plan.
+    expected << "<br><br>"
+             << "<table>"
+             << " <tr><td align=left colspan=2><b>Promises and problems in <img src=\"img/design.bmp\">Alt</b></td></tr>"
+             << " <tr><td align=left colspan=2><b>Promises and problems in <img src=\"img/design.bmp\">Plan</b>" + baseMark
+                    + "</td></tr>"
+             << " <tr><td>1x</td><td><table><tr><td><img src=\"img/face2.bmp\" alt=\"favorable\"></td><td>[favorable "
+                "combination]</td></tr>"
+             << "<tr><td>&nbsp;</td><td><table class=c2>" << OptionRow(*f.Gas, 0) << OptionRow(*f.Walls, 0)
+             << "</table></td></tr></table></td></tr>"
+             << " <tr><td align=left colspan=2><b>Promises and problems in <img src=\"img/design.bmp\">Lean</b></td></tr>"
+             << "</table>"
+             << "</body>"
+             << "</html>";
+    const QStringList body = Body(ReadPage(path), 1, "Harbour");
+    for (int i = 0; i < std::max(body.size(), expected.size()); ++i)
+        EXPECT_EQ(body.value(i), expected.value(i)) << "line " << i;
+}
+
+TEST(ImpactReport, WithoutAppreciationNoMarkersAndNoAppreciations)
+{
+    TReportFixture f;
+    const QStringList body = Body(ReadPage(f.Report(Nothing, false)), 1, "Harbour");
+    ASSERT_EQ(body.size(), 29);
+    EXPECT_EQ(body[21], "  <td align=right>10</td><td align=right><font color=#800020><b>&ndash;47%</b></font></td><td>&nbsp;</td>");
+    EXPECT_EQ(body[20], "  <td align=right><b>19</b></td><td><small>&nbsp;</td><td>&nbsp;</td>");
+    EXPECT_EQ(body.mid(26), QStringList({ "</table>", "</body>", "</html>" }));
+}
+
+// The change against the base design: none without a base design or a
+// usable base value, none for a design in error, and a fall from a negative
+// base value is a fall.
+TEST(ImpactReport, ChangeCells)
+{
+    TReportFixture f;
+    TOption* ferry = f.Option(f.Transport, "Ferry", 2);
+    f.Effect(f.Bus, f.Cost, "-10");
+    f.Effect(ferry, f.Cost, "1/0");
+    TDesign* debt = f.CityDesign("Debt", f.Bus);
+    TDesign* deeper = f.CityDesign("Deeper", f.Bus);
+    deeper->TopObjects.First()->SetCount(2);
+    TDesign* broken = f.CityDesign("Broken", ferry);
+    TDesign* zero = f.CityDesign("Zero", nullptr);
+    const struct { TDesign* base; TDesign* design; const char* line; } cases[] = {
+        { debt, deeper, "  <td align=right>-20</td><td align=right><font color=#800020><b>&ndash;100%</b></font></td><td>A<img "
+                        "src=\"img/face2.bmp\" alt=\"Alderman: 20 or less is very desirable\">A<img src=\"img/face1.bmp\" "
+                        "alt=\"Alderman: decrease with 10% is desirable\"></td>" },
+        { debt, f.Lean, "  <td align=right>10</td><td align=right><font color=#200080><b>+200%</b></font></td><td>A<img "
+                        "src=\"img/face2.bmp\" alt=\"Alderman: 20 or less is very desirable\"></td>" },
+        { f.Plan, broken, "  <td align=right>0</td><td align=right>&nbsp;</td><td>&nbsp;</td>" },
+        { zero, f.Lean, "  <td align=right>10</td><td align=right>&nbsp;</td><td>A<img src=\"img/face2.bmp\" "
+                        "alt=\"Alderman: 20 or less is very desirable\"></td>" },
+        { nullptr, f.Lean, "  <td align=right>10</td><td align=right>&nbsp;</td><td>A<img src=\"img/face2.bmp\" "
+                           "alt=\"Alderman: 20 or less is very desirable\"></td>" },
+        { f.Lean, f.Lean, "  <td align=right><b>10</b></td><td><small>&nbsp;</td><td>A<img src=\"img/face2.bmp\" "
+                          "alt=\"Alderman: 20 or less is very desirable\"></td>" },
+    };
+    int number = 0;
+    for (const auto& c : cases) {
+        f.Case.BaseCase = c.base;
+        const QString path = WriteImpactReport(f.Case, { c.design }, Objectives, false);
+        const QStringList body = Body(ReadPage(path), ++number, "Harbour");
+        EXPECT_EQ(body.value(15), QString::fromUtf8(c.line)) << c.design->Name.toStdString();
+    }
+}
+
+TEST(ImpactReport, NumbersFollowTheContentsAcrossAReopen)
+{
+    TReportFixture f;
+    f.Case.Changed = false;
+    ASSERT_EQ(f.Report(), f.Case.Folder + "ORVEL report 1.htm");
+    const QString line = "<img src=\"img/report.bmp\"><a href=\"ORVEL report 1.htm\" target=main><b>Report #1</b></a><br>";
+    EXPECT_EQ(f.Case.Contents.last(), line);
+    EXPECT_FALSE(f.Case.Changed);   // the contents page on disk already names the report
+    QStringList onDisk;
+    ASSERT_TRUE(LoadContentsPage(f.Case.Folder, onDisk));
+    EXPECT_EQ(onDisk, f.Case.Contents);
+
+    TMessageRecorder messages;
+    TCase reopened;
+    ASSERT_TRUE(ReadCaseFolder(reopened, f.Case.Folder));
+    TDesign* plan = reopened.Designs.Find("Plan");
+    EXPECT_EQ(WriteImpactReport(reopened, { plan }, Objectives, true), f.Case.Folder + "ORVEL report 2.htm");
+    EXPECT_EQ(reopened.Contents.mid(onDisk.size()),
+              QStringList({ "<img src=\"img/report.bmp\"><a href=\"ORVEL report 2.htm\" target=main><b>Report #2</b></a><br>" }));
+    EXPECT_EQ(messages.Errors(), QStringList());
+}
+
+TEST(ImpactReport, NextNumberNeverOverwritesAReport)
+{
+    const QString link = "<img src=\"img/report.bmp\"><a href=\"ORVEL report %1.htm\" target=main><b>Report #%1</b></a><br>";
+    const struct { QStringList contents; QStringList files; int next; } cases[] = {
+        { TCase::DefaultContents(), {}, 1 },
+        { { "Contents", link.arg(1), link.arg(2) }, {}, 3 },
+        { { "Contents", link.arg(1), link.arg(4), "<hr>" }, {}, 5 },     // last line not a report's
+        { { "Contents", link.arg(7), link.arg(3) }, {}, 8 },
+        { { "<A HREF=\"orvel REPORT 12.HTM\">twelve</A>" }, {}, 13 },
+        { { link.arg("x"), link.arg("99999999999"), link.arg(-4) }, {}, 1 },  // no report numbers
+        { { link.arg(1) }, { "ORVEL report 2.htm", "ORVEL report 3.htm" }, 4 },
+        { {}, { "ORVEL report 1.htm" }, 2 },
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir temp;
+        for (const QString& name : c.files) {
+            QFile file(temp.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        EXPECT_EQ(NextReportNumber(c.contents, temp.path() + "/"), c.next) << c.contents.join(" ").toStdString();
+    }
+}
+
+TEST(ImpactReport, NothingChangesWhenNothingCanBeWritten)
+{
+    TReportFixture f;
+    TMessageRecorder messages;
+    const QStringList contents = f.Case.Contents;
+    const QString folder = f.Case.Folder;
+
+    f.Case.Folder.clear();
+    EXPECT_EQ(f.Report(), QString());
+    EXPECT_EQ(WriteImpactReport(f.Case, {}, Objectives, true), QString());
+    f.Case.Folder = folder;
+    EXPECT_EQ(WriteImpactReport(f.Case, {}, Objectives, true), QString());
+    EXPECT_EQ(messages.Infos(), QStringList({ "Case must be saved to folder first", "Case must be saved to folder first",
+                                              "Select the designs to compare in the report first" }));
+
+    f.Case.Folder = folder + "gone/";
+    EXPECT_EQ(f.Report(), QString());
+    ASSERT_EQ(messages.Errors().size(), 1);
+    EXPECT_TRUE(messages.Errors()[0].startsWith("Could not write file\r\"" + folder + "gone/ORVEL report 1.htm\""));
+
+    // The contents page cannot be replaced: the report goes again.
+    f.Case.Folder = folder;
+    ASSERT_TRUE(QFile::remove(folder + "items.htm"));
+    ASSERT_TRUE(QDir(folder).mkdir("items.htm"));
+    EXPECT_EQ(f.Report(), QString());
+    EXPECT_EQ(messages.Errors().size(), 2);
+    EXPECT_FALSE(QFile::exists(folder + "ORVEL report 1.htm"));
+    EXPECT_EQ(f.Case.Contents, contents);
+    EXPECT_EQ(messages.BusyDepth, 0);
+}
