@@ -1,28 +1,17 @@
 #include "actors/appraisalfixture.h"
+#include "clirun.h"
 #include "storage/contentspage.h"
 #include "storage/folderwriter.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct TOutput
+TCliRun RunCli(const QString& command, const QStringList& arguments)
 {
-    int Status = -1;
-    QString Out;
-    QString Errors;
-};
-
-TOutput RunCli(const QString& command, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(ORVEL_CLI_PATH), QStringList{ command } + arguments);
-    process.waitForFinished(60000);
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-             QString::fromUtf8(process.readAllStandardError()) };
+    return ::RunCli(QStringList{ command } + arguments);
 }
 
 // "Plan" costs 19 (Gas, green, at the city; Walls in North, 3 alike, not in
@@ -48,7 +37,7 @@ TEST(AppraiseCommand, OneLinePerDesignAndActor)
 {
     QTemporaryDir temp;
     WriteCase(temp.path());
-    TOutput run = RunCli("appraise", { temp.path() });
+    TCliRun run = RunCli("appraise", { temp.path() });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
     EXPECT_EQ(run.Out, "Alt\tCouncil\t\t\t\t\n"
@@ -71,7 +60,7 @@ TEST(ReportCommand, WritesNumberedReportsIntoTheFolder)
 {
     QTemporaryDir temp;
     WriteCase(temp.path());
-    TOutput run = RunCli("report", { temp.path(), "--design", "Plan", "--design", "Alt", "--base", "Alt", "--options" });
+    TCliRun run = RunCli("report", { temp.path(), "--design", "Plan", "--design", "Alt", "--base", "Alt", "--options" });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
     EXPECT_EQ(run.Out, "ORVEL report 1.htm\n");
@@ -94,7 +83,7 @@ TEST(AppreciationCommands, WrongDesignsAndCommandLines)
 {
     QTemporaryDir temp;
     WriteCase(temp.path());
-    TOutput run = RunCli("report", { temp.path(), "--design", "Plan", "--design", "Nope" });
+    TCliRun run = RunCli("report", { temp.path(), "--design", "Plan", "--design", "Nope" });
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Errors, "ORVEL ERROR: There is no design \"Nope\" in the case\n");
     EXPECT_FALSE(QFile::exists(temp.filePath("ORVEL report 1.htm")));
