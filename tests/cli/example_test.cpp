@@ -32,4 +32,14 @@ TEST(ExampleCase, EvaluatesToNumbersOnly)
     }
 }
 
+TEST(ExampleCase, AppraisesEveryDesignByEveryActorWithoutAWord)
+{
+    const TCliRun run = RunCli({ QStringLiteral("appraise"), Example, QStringLiteral("--base"),
+                                 QStringLiteral("Business as usual"), QStringLiteral("--objectives"),
+                                 QStringLiteral("--options"), QStringLiteral("--qualifications") });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, QString());
+    EXPECT_EQ(run.Out.count(QLatin1Char('\n')), 3 * 4);
+}
+
 } // namespace
