@@ -71,7 +71,7 @@ const TObjectRow Rivertown{
           } },
         { "Garden suburb", "District", 2, DistrictToday,
           "Count 2: the garden suburbs east and west of the centre are alike, so one design object\n"
-          "stands for both; each of their houses counts twice in the town's totals.",
+          "stands for both, and the town counts its values twice.",
           {
               { "Detached house", "Building", 150, Building("Detached house", "Insulated glazing", "Solar panels"),
                 "Many detached houses have solar panels already." },
