@@ -1,6 +1,9 @@
 // Pictures of the windows for a person to look at: run with ORVEL_SCREENSHOTS
 // set to a folder (outside the repository) and the PNGs land there.
+#include "actors/appreciation.h"
+#include "actors/impactreport.h"
 #include "model/case.h"
+#include "storage/folderreader.h"
 #include "model/decisionarea.h"
 #include "model/messagerecorder.h"
 #include "model/option.h"
@@ -138,19 +141,17 @@ TEST(Screenshots, ReportViewer)
     if (ShotFolder().isEmpty())
         GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to make them";
     TMessageRecorder quiet;
+    // The shipped example case, saved to a scratch folder, with a real report on its designs.
     QTemporaryDir dir;
-    std::unique_ptr<TCase> aCase = SampleCase();
-    aCase->Contents << QStringLiteral("<img src=\"img/report.bmp\" alt=\"Report\"><a href=\"ORVEL report 1.htm\" "
-                                     "target=main>Report #1</a><br>");
+    auto aCase = std::make_unique<TCase>();
+    ASSERT_TRUE(ReadCaseFolder(*aCase, QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown")));
     std::unique_ptr<TCaseStore> store = TCaseStore::CaseFolders();
     ASSERT_TRUE(store->Write(*aCase, dir.filePath(QStringLiteral("Rivertown")), false));
-    QFile report(aCase->Folder + QStringLiteral("ORVEL report 1.htm"));
-    ASSERT_TRUE(report.open(QIODevice::WriteOnly));
-    report.write("<html><body><h1>ORVEL case report #1</h1><h2><b>Case name:</b> Rivertown</h2>"
-                 "<table border=1><tr><th>Actor</th><th>Design A</th><th>Design B</th></tr>"
-                 "<tr><td>Municipality</td><td>+2</td><td>-1</td></tr>"
-                 "<tr><td>Housing corporation</td><td>+1</td><td>+3</td></tr></table></body></html>");
-    report.close();
+    std::vector<TDesign*> designs(aCase->Designs.begin(), aCase->Designs.end());
+    aCase->BaseCase = designs.front();
+    TAppreciationSettings settings;
+    settings.SpecificOptions = settings.Qualifications = true;
+    ASSERT_FALSE(WriteImpactReport(*aCase, designs, settings, true).isEmpty());
     TReportView view;
     view.resize(1000, 650);
     view.Open(*aCase, *store);
@@ -161,7 +162,7 @@ TEST(Screenshots, ReportViewer)
     while (!view.Address().endsWith(QStringLiteral("ORVEL info.htm")) && clock.elapsed() < 20000)
         spy.wait(1000);
     view.Browser()->page()->runJavaScript(
-        QStringLiteral("window.frames['contents'].document.querySelector('a[href=\"ORVEL report 1.htm\"]').click()"));
+        QStringLiteral("window.frames['contents'].document.querySelector('a[href^=\"ORVEL report\"]').click()"));
     while (!view.DeleteBtn->isEnabled() && clock.elapsed() < 20000)
         spy.wait(1000);
     QEventLoop paint;   // let the engine paint what it loaded
