@@ -37,17 +37,10 @@ int RunAppraise(const QStringList& arguments)
 {
     QCommandLineParser parser;
     const TAppreciationFlags flags(parser);
-    const QCommandLineOption helpOption({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
-    parser.addOption(helpOption);
-    if (!parser.parse(arguments))
-        return WrongCommandLine(AppraiseCommand, parser.errorText());
-    if (parser.isSet(helpOption)) {
-        WrongCommandLine(AppraiseCommand, QString());
-        return 0;
-    }
+    const QString missing = QStringLiteral("appraise needs FOLDER.");
+    if (const int status = ParseCommandLine(parser, AppraiseCommand, arguments, 1, missing); status >= 0)
+        return status;
     const QStringList folders = parser.positionalArguments();
-    if (folders.size() != 1)
-        return WrongCommandLine(AppraiseCommand, QStringLiteral("appraise needs FOLDER."));
 
     TCliMessageSink sink;
     TCase aCase;

@@ -1,14 +1,11 @@
 #include "cli/appreciationflags.h"
 
 #include "cli/clicommand.h"
-#include "cli/climessagesink.h"
 #include "design/design.h"
 #include "model/case.h"
 #include "model/messages.h"
-#include "storage/folderreader.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 TAppreciationFlags::TAppreciationFlags(QCommandLineParser& parser)
     : Parser(parser), Objectives(QStringLiteral("objectives"), QStringLiteral("Weigh the actors' objectives.")),
@@ -45,15 +42,4 @@ TDesign* FindDesignByName(TCase& aCase, const QString& name)
     if (!design)
         ShowError(QStringLiteral("There is no design \"") + name + QStringLiteral("\" in the case"));
     return design;
-}
-
-int ReadCaseForCommand(TCase& aCase, const QString& folder, const TCliMessageSink& sink)
-{
-    const QFileInfo input(folder);
-    if (!input.isDir() || !input.isReadable()) {
-        ShowError(QStringLiteral("Could not open folder\r\"") + folder + QStringLiteral("\""));
-        return ExitWrongCommandLine;
-    }
-    // Answers from a case read only in part would look right but are not.
-    return ReadCaseFolder(aCase, input.absoluteFilePath() + QLatin1Char('/')) && sink.ErrorCount == 0 ? 0 : 1;
 }

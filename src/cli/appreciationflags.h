@@ -35,8 +35,3 @@ private:
 /// The case's design of that name; nullptr after the error "There is no design
 /// \"NAME\" in the case".
 TDesign* FindDesignByName(TCase& aCase, const QString& name);
-
-/// Reads the case folder for a command. Answers 0 when it was read without an
-/// error message, else the exit status to end with (2: no folder to read, 1:
-/// the folder had faults). `sink` is the installed sink that counts errors.
-int ReadCaseForCommand(TCase& aCase, const QString& folder, const TCliMessageSink& sink);

@@ -2,6 +2,10 @@
 
 #include <QStringList>
 
+class QCommandLineParser;
+class TCase;
+class TCliMessageSink;
+
 /// One command of orvel-cli. `Run` gets the command line from the command's
 /// name on and answers the exit status: 0 when no error message was shown,
 /// 1 when one was, 2 for a wrong command line or unusable input.
@@ -17,3 +21,14 @@ inline constexpr int ExitWrongCommandLine = 2;
 
 /// Prints `message` and the command's usage to stderr; answers ExitWrongCommandLine.
 int WrongCommandLine(const TCliCommand& command, const QString& message);
+
+/// Adds --help to the parser, parses the arguments and checks that exactly
+/// `folderCount` folders are named (`missing` says what is lacking). Answers -1
+/// when the command goes on, else the exit status to end with (0 after --help).
+int ParseCommandLine(QCommandLineParser& parser, const TCliCommand& command, const QStringList& arguments,
+                     int folderCount, const QString& missing);
+
+/// Reads the case folder for a command. Answers 0 when it was read without an
+/// error message, else the exit status to end with (2: no folder to read, 1:
+/// the folder had faults). `sink` is the installed sink that counts errors.
+int ReadCaseForCommand(TCase& aCase, const QString& folder, const TCliMessageSink& sink);

@@ -4,10 +4,8 @@
 #include "design/design.h"
 #include "design/evaluation.h"
 #include "model/case.h"
-#include "storage/folderreader.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -49,28 +47,15 @@ int RunEvaluate(const QStringList& arguments)
     const QCommandLineOption objectsOption(QStringLiteral("objects"),
                                            QStringLiteral("Also print the value of every attribute of every object."));
     parser.addOption(objectsOption);
-    const QCommandLineOption helpOption({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
-    parser.addOption(helpOption);
-    if (!parser.parse(arguments))
-        return WrongCommandLine(EvaluateCommand, parser.errorText());
-    if (parser.isSet(helpOption)) {
-        WrongCommandLine(EvaluateCommand, QString());
-        return 0;
-    }
+    const QString missing = QStringLiteral("evaluate needs FOLDER.");
+    if (const int status = ParseCommandLine(parser, EvaluateCommand, arguments, 1, missing); status >= 0)
+        return status;
     const QStringList folders = parser.positionalArguments();
-    if (folders.size() != 1)
-        return WrongCommandLine(EvaluateCommand, QStringLiteral("evaluate needs FOLDER."));
 
     TCliMessageSink sink;
-    const QFileInfo input(folders[0]);
-    if (!input.isDir() || !input.isReadable()) {
-        ShowError(QStringLiteral("Could not open folder\r\"") + folders[0] + QStringLiteral("\""));
-        return ExitWrongCommandLine;
-    }
     TCase aCase;
-    // Values of a case read only in part would look like answers but are not.
-    if (!ReadCaseFolder(aCase, input.absoluteFilePath() + QLatin1Char('/')) || sink.ErrorCount > 0)
-        return 1;
+    if (const int status = ReadCaseForCommand(aCase, folders[0], sink))
+        return status;
     PrintValues(aCase, parser.isSet(objectsOption));
     return sink.ErrorCount > 0 ? 1 : 0;
 }

@@ -18,17 +18,10 @@ int RunReport(const QStringList& arguments)
                                           QStringLiteral("NAME"));
     parser.addOption(designOption);
     const TAppreciationFlags flags(parser);
-    const QCommandLineOption helpOption({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
-    parser.addOption(helpOption);
-    if (!parser.parse(arguments))
-        return WrongCommandLine(ReportCommand, parser.errorText());
-    if (parser.isSet(helpOption)) {
-        WrongCommandLine(ReportCommand, QString());
-        return 0;
-    }
+    const QString missing = QStringLiteral("report needs FOLDER.");
+    if (const int status = ParseCommandLine(parser, ReportCommand, arguments, 1, missing); status >= 0)
+        return status;
     const QStringList folders = parser.positionalArguments();
-    if (folders.size() != 1)
-        return WrongCommandLine(ReportCommand, QStringLiteral("report needs FOLDER."));
     if (!parser.isSet(designOption))
         return WrongCommandLine(ReportCommand, QStringLiteral("report needs at least one --design."));
 

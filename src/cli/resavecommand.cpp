@@ -2,11 +2,9 @@
 
 #include "cli/climessagesink.h"
 #include "model/case.h"
-#include "storage/folderreader.h"
 #include "storage/folderwriter.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -17,28 +15,15 @@ int RunResave(const QStringList& arguments)
     const QCommandLineOption exportOption(QStringLiteral("export"),
                                           QStringLiteral("Write the data pages compressed, as Export does."));
     parser.addOption(exportOption);
-    const QCommandLineOption helpOption({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
-    parser.addOption(helpOption);
-    if (!parser.parse(arguments))
-        return WrongCommandLine(ResaveCommand, parser.errorText());
-    if (parser.isSet(helpOption)) {
-        WrongCommandLine(ResaveCommand, QString());
-        return 0;
-    }
+    const QString missing = QStringLiteral("resave needs FOLDER and OUTFOLDER.");
+    if (const int status = ParseCommandLine(parser, ResaveCommand, arguments, 2, missing); status >= 0)
+        return status;
     const QStringList folders = parser.positionalArguments();
-    if (folders.size() != 2)
-        return WrongCommandLine(ResaveCommand, QStringLiteral("resave needs FOLDER and OUTFOLDER."));
 
     TCliMessageSink sink;
-    const QFileInfo input(folders[0]);
-    if (!input.isDir() || !input.isReadable()) {
-        ShowError(QStringLiteral("Could not open folder\r\"") + folders[0] + QStringLiteral("\""));
-        return ExitWrongCommandLine;
-    }
     TCase aCase;
-    // A case read only in part is not written: it would replace good pages with less.
-    if (!ReadCaseFolder(aCase, input.absoluteFilePath() + QLatin1Char('/')) || sink.ErrorCount > 0)
-        return 1;
+    if (const int status = ReadCaseForCommand(aCase, folders[0], sink))
+        return status;
     WriteCaseFolder(aCase, folders[1], parser.isSet(exportOption) ? TSaveMode::Export : TSaveMode::Normal);
     return sink.ErrorCount > 0 ? 1 : 0;
 }
