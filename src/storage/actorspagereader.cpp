@@ -18,12 +18,6 @@ const QString WeightStart = QStringLiteral("\"img/wght");
 const QString ImageEnd = QStringLiteral(".bmp\"");
 const QString AddressStart = QStringLiteral(".bmp\" alt=\"");
 
-int ReadCount(TFileBuffer& buffer)
-{
-    buffer.SkipPast(QStringLiteral("<table class=c"));
-    return ToInt(buffer.ReadUntil(QStringLiteral(">")));
-}
-
 // How a skipped position is named: Actor "Mayor", feeling about "Heating = Gas".
 QString About(const TActor* actor, const char* position, const QString& target)
 {
@@ -156,7 +150,7 @@ void ReadQualifierFeeling(TFileBuffer& buffer, TActor* actor)
 
 void ReadList(TFileBuffer& buffer, TActor* actor, void (*read)(TFileBuffer&, TActor*))
 {
-    const int count = ReadCount(buffer);
+    const int count = ReadTableCount(buffer);
     for (int i = 0; i < count; ++i)
         read(buffer, actor);
 }
@@ -183,7 +177,7 @@ void ReadActorsPage(TFolderReader& folder)
     TFileBuffer buffer;
     if (!folder.OpenPage(buffer, QStringLiteral("ORVEL actors.htm"), QStringLiteral(" [loading actor positions...]")))
         return;
-    const int count = ReadCount(buffer);
+    const int count = ReadTableCount(buffer);
     for (int i = 0; i < count; ++i)
         ReadActor(buffer, folder.Case);
     buffer.Close();

@@ -281,8 +281,7 @@ void TCasePageReader::ReadDecisionArea(TSystemLevel& level)
     area->Phase = phase == -1 ? nullptr : ItemAt(Case.Phases, phase, QStringLiteral("Phase"));
     area->Category = category == -1 ? nullptr : ItemAt(Case.Categories, category, QStringLiteral("Category"));
     ReadComment(Buffer, *area);
-    Buffer.SkipPast(QStringLiteral("<table class=c"));
-    const int count = ToInt(Buffer.ReadUntil(QStringLiteral(">")));
+    const int count = ReadTableCount(Buffer);
     for (int i = 0; i < count; ++i)
         ReadOption(*area);
     Buffer.SkipPast(QStringLiteral("</table></td></tr>"));
@@ -300,8 +299,7 @@ void TCasePageReader::ReadOption(TDecisionArea& area)
         option->AddQualifier(ItemAt(Case.Qualifiers, index, QStringLiteral("Qualifier")));
     }
     ReadComment(Buffer, *option);
-    Buffer.SkipPast(QStringLiteral("<table class=c"));
-    const int count = ToInt(Buffer.ReadUntil(QStringLiteral(">")));
+    const int count = ReadTableCount(Buffer);
     for (int i = 0; i < count; ++i)
         ReadEffect(*option);
 }

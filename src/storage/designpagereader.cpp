@@ -18,8 +18,6 @@ namespace {
 // Deeper nesting than this is no design anyone builds: the page is broken.
 constexpr int DeepestObject = 1000;
 
-const QString TableStart = QStringLiteral("<table class=c");
-
 class TDesignPageReader
 {
 public:
@@ -27,11 +25,6 @@ public:
     void Read(int number);
 
 private:
-    int ReadCount()
-    {
-        Buffer.SkipPast(TableStart);
-        return ToInt(Buffer.ReadUntil(QStringLiteral(">")));
-    }
     void ReadOutline(TDesign& design, TDesignObject* parent, int depth);
     void ReadDetails(TDesignObject& object);
     TOption* ReadOptionRow();
@@ -62,7 +55,7 @@ void TDesignPageReader::ReadOutline(TDesign& design, TDesignObject* parent, int 
 {
     if (depth > DeepestObject)
         throw TStorageError{ QStringLiteral("Design objects nested too deeply") };
-    const int count = ReadCount();
+    const int count = ReadTableCount(Buffer);
     for (int i = 0; i < count; ++i) {
         Buffer.SkipPast(QStringLiteral("<img src=\"img/sld"));
         TSystemLevel* level = ItemAt(Case.SystemLevels, ToInt(Buffer.ReadUntil(QStringLiteral(".bmp"))),
@@ -82,7 +75,7 @@ void TDesignPageReader::ReadDetails(TDesignObject& object)
     object.RecomputePreclusions();
     Buffer.SkipPast(QStringLiteral("<i>(subsystem of"));
     for (int list = 0; list < 3; ++list) {
-        const int count = ReadCount();
+        const int count = ReadTableCount(Buffer);
         Buffer.SkipPast(QStringLiteral("</i></td></tr>"));
         for (int i = 0; i < count; ++i) {
             if (list == 2) {   // specific values: never written with rows

@@ -13,12 +13,6 @@
 
 namespace {
 
-int ReadCount(TFileBuffer& buffer)
-{
-    buffer.SkipPast(QStringLiteral("<table class=c"));
-    return ToInt(buffer.ReadUntil(QStringLiteral(">")));
-}
-
 bool HasOptionFor(const TPolicy& policy, const TDecisionArea* area)
 {
     return std::any_of(policy.Options.begin(), policy.Options.end(),
@@ -47,7 +41,7 @@ void ReadPolicy(TFileBuffer& buffer, TCase& aCase)
     buffer.SkipPast(QStringLiteral("<img src=\"img/policy.bmp\" alt=\"policy\"></td><td>"));
     TPolicy* policy = aCase.Policies.At(aCase.AddPolicy(buffer.ReadUntil(RowEnd)));
     ReadComment(buffer, *policy);
-    const int count = ReadCount(buffer);
+    const int count = ReadTableCount(buffer);
     for (int i = 0; i < count; ++i)
         ReadPolicyOption(buffer, *policy);
     SortOptions(policy->Options);
@@ -60,7 +54,7 @@ void ReadPoliciesPage(TFolderReader& folder)
     TFileBuffer buffer;
     if (!folder.OpenPage(buffer, QStringLiteral("ORVEL policies.htm"), QStringLiteral(" [loading design policies...]")))
         return;
-    const int count = ReadCount(buffer);
+    const int count = ReadTableCount(buffer);
     for (int i = 0; i < count; ++i)
         ReadPolicy(buffer, folder.Case);
     buffer.Close();

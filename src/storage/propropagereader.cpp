@@ -12,12 +12,6 @@
 
 namespace {
 
-int ReadCount(TFileBuffer& buffer)
-{
-    buffer.SkipPast(QStringLiteral("<table class=c"));
-    return ToInt(buffer.ReadUntil(QStringLiteral(">")));
-}
-
 QString Describe(const TCombination& combination)
 {
     QStringList options;
@@ -33,7 +27,7 @@ void ReadCombination(TFileBuffer& buffer, TCase& aCase)
     const int rating = ToInt(buffer.ReadUntil(QStringLiteral(".bmp")));
     buffer.ReadUntil(RowEnd);
     ReadComment(buffer, *combination);
-    const int count = ReadCount(buffer);
+    const int count = ReadTableCount(buffer);
     for (int i = 0; i < count; ++i) {
         buffer.ReadUntil(QStringLiteral("alt=\""));
         const TDecisionArea* area = ReadDecisionAreaAddress(buffer, aCase, QStringLiteral("\""));
@@ -56,7 +50,7 @@ void ReadProblemsPromisesPage(TFolderReader& folder)
     TFileBuffer buffer;
     if (!folder.OpenPage(buffer, QStringLiteral("ORVEL propro.htm"), QStringLiteral(" [loading promises & problems...]")))
         return;
-    const int count = ReadCount(buffer);
+    const int count = ReadTableCount(buffer);
     for (int i = 0; i < count; ++i)
         ReadCombination(buffer, folder.Case);
     SortCombinations(folder.Case.Combinations);
