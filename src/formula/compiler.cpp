@@ -302,3 +302,15 @@ TCompileResult CompileFormula(const QString& text, const TCase* aCase)
 {
     return TCompiler(text, aCase).Compile();
 }
+
+QString TrimFormula(const QString& text, qsizetype* leading)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && IsBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && IsBlank(text.at(end - 1)))
+        --end;
+    if (leading)
+        *leading = begin;
+    return text.mid(begin, end - begin);
+}

@@ -20,3 +20,7 @@ struct TCompileResult
 /// Compiles a formula; variable references are looked up in the case's
 /// variables (an unknown name warns and compiles to a reference to nothing).
 TCompileResult CompileFormula(const QString& text, const TCase* aCase);
+
+/// The formula without the characters of code 32 or below at either end, as it
+/// is stored and compiled; `leading` gets how many were cut at the start.
+QString TrimFormula(const QString& text, qsizetype* leading = nullptr);

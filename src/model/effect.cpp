@@ -12,21 +12,6 @@ TEffect::TEffect(TOption* option, TVariable* variable) : Option(option), Variabl
 
 TEffect::~TEffect() = default;
 
-namespace {
-bool IsBlank(QChar ch) { return ch.unicode() <= 32; }
-
-// Characters of code 32 or below count as blanks at both ends of a formula.
-QString TrimFormula(const QString& text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && IsBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && IsBlank(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
-} // namespace
-
 QString TEffect::SetFormula(const QString& text)
 {
     Formula = TrimFormula(text);

@@ -36,8 +36,6 @@ QToolButton* ToggleButton(QWidget* parent, const char* name, const QIcon& icon, 
     return button;
 }
 
-bool IsBlank(QChar ch) { return ch.unicode() <= 32; }
-
 /// The list of variables to insert. A variable goes in only when chosen from
 /// the opened list: arrow keys on the closed list open it instead of
 /// inserting, and leaving the list clears its selection.
@@ -167,12 +165,8 @@ void TXEditor::accept()
     if (!Effect)
         return;
     const QString raw = FormulaBox->toPlainText();
-    qsizetype begin = 0, end = raw.size();
-    while (begin < end && IsBlank(raw.at(begin)))
-        ++begin;
-    while (end > begin && IsBlank(raw.at(end - 1)))
-        --end;
-    const QString text = raw.mid(begin, end - begin);
+    qsizetype begin = 0;
+    const QString text = TrimFormula(raw, &begin);
     if (text.isEmpty()) {
         StatusLine->clear();
         Store(QString(), false);
