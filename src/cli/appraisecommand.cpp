@@ -27,7 +27,7 @@ void PrintAppreciations(TCase& aCase, const TAppreciationSettings& settings)
                                       part(settings.Objectives, *a->GoalAppreciation),
                                       part(settings.SpecificOptions, *a->OptionAppreciation),
                                       part(settings.Qualifications, *a->QualifierAppreciation) };
-            std::fputs((fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8().constData(), stdout);
+            PrintFields(fields);
         }
     }
     std::fflush(stdout);

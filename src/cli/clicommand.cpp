@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <cstdio>
 
 int ParseCommandLine(QCommandLineParser& parser, const TCliCommand& command, const QStringList& arguments,
                      int folderCount, const QString& missing)
@@ -33,4 +34,9 @@ int ReadCaseForCommand(TCase& aCase, const QString& folder, const TCliMessageSin
     }
     // Answers from a case read only in part would look right but are not.
     return ReadCaseFolder(aCase, input.absoluteFilePath() + QLatin1Char('/')) && sink.ErrorCount == 0 ? 0 : 1;
+}
+
+void PrintFields(const QStringList& fields)
+{
+    std::fputs((fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8().constData(), stdout);
 }

@@ -32,3 +32,6 @@ int ParseCommandLine(QCommandLineParser& parser, const TCliCommand& command, con
 /// error message, else the exit status to end with (2: no folder to read, 1:
 /// the folder had faults). `sink` is the installed sink that counts errors.
 int ReadCaseForCommand(TCase& aCase, const QString& folder, const TCliMessageSink& sink);
+
+/// Prints one line of output: the fields separated by tabs.
+void PrintFields(const QStringList& fields);

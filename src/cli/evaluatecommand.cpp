@@ -10,17 +10,12 @@
 
 namespace {
 
-void PrintLine(const QStringList& fields)
-{
-    std::fputs((fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8().constData(), stdout);
-}
-
 void PrintObjects(const TDesign& design, const TConceptList<TDesignObject>& objects, const QString& above)
 {
     for (TDesignObject* object : objects) {
         const QString path = above.isEmpty() ? object->Name : above + QLatin1Char('/') + object->Name;
         for (const auto& attribute : object->Attributes)
-            PrintLine({ design.Name, path, attribute->Variable->Name, ResultText(Compute(*attribute)) });
+            PrintFields({ design.Name, path, attribute->Variable->Name, ResultText(Compute(*attribute)) });
         PrintObjects(design, object->Children, path);
     }
 }
@@ -32,7 +27,7 @@ void PrintValues(const TCase& aCase, bool withObjects)
     for (const TDesign* design : aCase.Designs) {
         for (const TVariable* variable : aCase.Variables) {
             const double value = DesignValue(*design, *variable);
-            PrintLine({ design->Name, variable->Name,
+            PrintFields({ design->Name, variable->Name,
                         IsUndefined(value) ? QStringLiteral("undefined") : FormatValue(value) });
         }
         if (withObjects)
