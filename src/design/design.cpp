@@ -7,11 +7,7 @@
 
 TDesign::TDesign(const QString& name, TCase* owner) : TConcept(name), Case(owner), TopObjects(owner) {}
 
-TDesign::~TDesign()
-{
-    // The editor shows this design and must not outlive it.
-    delete Editor.data();
-}
+TDesign::~TDesign() = default;
 
 TDesignObject* TDesign::AddDesignObject(const QString& name, TDesignObject* parent, TSystemLevel* level)
 {

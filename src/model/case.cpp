@@ -3,9 +3,25 @@
 #include "design/designcascades.h"
 #include "model/decisionarea.h"
 #include "model/effect.h"
+#include "model/messages.h"
 #include "model/option.h"
 
 #include <algorithm>
+
+namespace {
+
+// Listeners may unsubscribe (a window closes) while they are told: each is
+// told only while it is still subscribed.
+template <typename Tell>
+void TellListeners(const std::vector<TCaseListener*>& listeners, Tell tell)
+{
+    const std::vector<TCaseListener*> snapshot = listeners;
+    for (TCaseListener* listener : snapshot)
+        if (std::find(listeners.begin(), listeners.end(), listener) != listeners.end())
+            tell(listener);
+}
+
+} // namespace
 
 void MarkCaseChanged(TCase* aCase)
 {
@@ -189,11 +205,12 @@ void TCase::DeleteVariable(TVariable* variable)
 
 void TCase::DeleteDesign(TDesign* design)
 {
+    TellListeners(Listeners, [design](TCaseListener* listener) { listener->DesignDeleting(*design); });
     if (BaseCase == design)
         BaseCase = nullptr;
     for (int i = design->TopObjects.Count() - 1; i >= 0; --i)
         design->DeleteDesignObject(design->TopObjects.At(i));
-    Designs.Remove(design);   // closes its editor
+    Designs.Remove(design);
     Changed = true;
 }
 
@@ -222,6 +239,20 @@ void TCase::RenameVariable(TVariable* variable, const QString& newName)
     const QString to = QLatin1Char('[') + name + QLatin1Char(']');
     ForEachEffect([&](TEffect* effect) { effect->Formula.replace(from, to, Qt::CaseInsensitive); });
     Changed = true;
-    if (OnHierarchyChanged)
-        OnHierarchyChanged();
+}
+
+void TCase::Subscribe(TCaseListener* listener)
+{
+    if (std::find(Listeners.begin(), Listeners.end(), listener) == Listeners.end())
+        Listeners.push_back(listener);
+}
+
+void TCase::Unsubscribe(TCaseListener* listener) { std::erase(Listeners, listener); }
+
+void TCase::Announce(TChangeKinds kinds)
+{
+    if (Listeners.empty() || kinds == 0)
+        return;
+    TBusyScope busy;
+    TellListeners(Listeners, [kinds](TCaseListener* listener) { listener->CaseChanged(kinds); });
 }

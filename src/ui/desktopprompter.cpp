@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace {
@@ -94,3 +95,38 @@ std::optional<QFont> TDesktopPrompter::ChooseFont(const QFont& current)
 }
 
 void TDesktopPrompter::ViewReports(TCase& aCase) { Window.Dialogs().ReportView->Run(aCase, Window.Store()); }
+
+std::optional<QString> TDesktopPrompter::AskConceptName(const QString& caption, const QString& initial)
+{
+    TNameDialog* dialog = Window.Dialogs().NameDialog;
+    const QString title = dialog->windowTitle();
+    dialog->setWindowTitle(caption);
+    const bool ok = dialog->Run(initial);
+    dialog->setWindowTitle(title);
+    return ok ? std::optional<QString>(dialog->Name()) : std::nullopt;
+}
+
+std::optional<TPhaseColors> TDesktopPrompter::AskPhaseColors()
+{
+    TPhaseColorDlg* dialog = Window.Dialogs().PhaseColorDlg;
+    return dialog->Run() ? std::optional<TPhaseColors>(dialog->Colors()) : std::nullopt;
+}
+
+QString TDesktopPrompter::ChooseOpenFile(const QString& caption, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(&Window, caption, Window.LastFolder(), filter);
+}
+
+QString TDesktopPrompter::ChooseSaveFile(const QString& caption, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(&Window, caption, Window.LastFolder(), filter);
+}
+
+int TDesktopPrompter::ChooseMenuItem(const QStringList& items, const QPoint& globalPos)
+{
+    QMenu menu(&Window);
+    for (const QString& item : items)
+        menu.addAction(item);
+    const QAction* chosen = menu.exec(globalPos);
+    return chosen ? int(menu.actions().indexOf(const_cast<QAction*>(chosen))) : -1;
+}

@@ -17,6 +17,11 @@ public:
     QString ChooseDatabase(const QString& start) override;
     std::optional<QFont> ChooseFont(const QFont& current) override;
     void ViewReports(TCase& aCase) override;
+    std::optional<QString> AskConceptName(const QString& caption, const QString& initial) override;
+    std::optional<TPhaseColors> AskPhaseColors() override;
+    QString ChooseOpenFile(const QString& caption, const QString& filter) override;
+    QString ChooseSaveFile(const QString& caption, const QString& filter) override;
+    int ChooseMenuItem(const QStringList& items, const QPoint& globalPos) override;
 
 private:
     TORVEL& Window;

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "ui/phasecolordlg.h"
+
 #include <QFont>
+#include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class TCase;
 
-/// The modal questions and choosers of the main window's commands. The program
-/// asks the user through message boxes and file dialogs; tests answer from a
-/// script so that no command ever waits on a window.
+/// Every modal question and chooser of the main window and its views (Yes/No
+/// questions go through the core's message sink). The program asks the user
+/// through dialogs, menus and file choosers; tests answer from a script so that
+/// no command ever waits on a window.
 class TPrompter
 {
 public:
@@ -28,4 +33,14 @@ public:
     virtual std::optional<QFont> ChooseFont(const QFont& current) = 0;
     /// Shows the case folder's pages in the report viewer, modally.
     virtual void ViewReports(TCase& aCase) = 0;
+
+    /// A name from the name dialog with its caption; nothing when cancelled.
+    virtual std::optional<QString> AskConceptName(const QString& caption, const QString& initial) = 0;
+    /// The three colours of a phase from the phase colour dialog.
+    virtual std::optional<TPhaseColors> AskPhaseColors() = 0;
+    /// A file to read or write; empty when dismissed. `filter` as QFileDialog takes it.
+    virtual QString ChooseOpenFile(const QString& caption, const QString& filter) = 0;
+    virtual QString ChooseSaveFile(const QString& caption, const QString& filter) = 0;
+    /// One of `items` from a popup menu at `globalPos`; -1 when dismissed.
+    virtual int ChooseMenuItem(const QStringList& items, const QPoint& globalPos) = 0;
 };

@@ -2,6 +2,7 @@
 #include "ui/mainwindow.h"
 
 #include "model/case.h"
+#include "ui/caseview.h"
 #include "ui/prompter.h"
 
 #include <QMdiArea>
@@ -107,23 +108,50 @@ void TORVEL::ToggleView(TViewKind kind)
         action->setChecked(false);
         return;
     }
-    // A view that chose its size keeps it; the frame goes around it.
-    const QSize wanted = view->testAttribute(Qt::WA_Resized) ? view->size() : QSize();
-    QMdiSubWindow* window = Mdi->addSubWindow(view);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* window = AddSubWindow(view);
     Views[size_t(kind)] = window;
     // Closed by any means, the view unchecks its item.
     connect(window, &QObject::destroyed, this, [action] { action->setChecked(false); });
     action->setChecked(true);
+}
+
+QMdiSubWindow* TORVEL::AddSubWindow(QWidget* view)
+{
+    // A view that chose its size keeps it; the frame goes around it.
+    const QSize wanted = view->testAttribute(Qt::WA_Resized) ? view->size() : QSize();
+    QMdiSubWindow* window = Mdi->addSubWindow(view);
+    window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     if (wanted.isValid())
         window->resize(window->size() - view->size() + wanted);
+    return window;
+}
+
+void TORVEL::StorePendingEdits()
+{
+    // Typing in a box that still has the focus is stored as if it had lost it.
+    for (QMdiSubWindow* window : Mdi->subWindowList())
+        if (auto* view = qobject_cast<TCaseView*>(window->widget()))
+            view->StorePendingEdits();
+}
+
+void TORVEL::CaseChanged(TChangeKinds kinds)
+{
+    if (kinds & ChangeCase)
+        RepaintStatus();
+}
+
+void TORVEL::DesignDeleting(TDesign& design)
+{
+    // The editor of a deleted design goes with its frame.
+    delete design.Editor.data();
 }
 
 void TORVEL::CloseViews()
 {
     // Closing lets each view store pending edits; deleting at once makes sure no
     // view outlives the case it points into.
+    StorePendingEdits();
     for (QMdiSubWindow* window : Mdi->subWindowList()) {
         window->close();
         delete window;

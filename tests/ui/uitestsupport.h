@@ -18,6 +18,12 @@ public:
     std::optional<QFont> FontAnswer;
     QStringList Asked;
     int ReportRuns = 0;
+    std::deque<std::optional<QString>> ConceptNames;   // cancelled once they run out
+    std::optional<TPhaseColors> PhaseColors;
+    QString OpenFileAnswer;
+    QString SaveFileAnswer;
+    std::deque<int> MenuChoices;                       // dismissed once they run out
+    QStringList MenuItemsShown;
 
     TAnswer AskSaveChanges() override
     {
@@ -50,6 +56,42 @@ public:
     QString ChooseDatabase(const QString&) override { return QString(); }
     std::optional<QFont> ChooseFont(const QFont&) override { return FontAnswer; }
     void ViewReports(TCase&) override { ++ReportRuns; }
+    std::optional<QString> AskConceptName(const QString& caption, const QString& initial) override
+    {
+        Asked << caption + QStringLiteral(": ") + initial;
+        return Next(ConceptNames, std::optional<QString>());
+    }
+    std::optional<TPhaseColors> AskPhaseColors() override
+    {
+        Asked << QStringLiteral("phase colours");
+        return PhaseColors;
+    }
+    QString ChooseOpenFile(const QString& caption, const QString&) override
+    {
+        Asked << caption;
+        return OpenFileAnswer;
+    }
+    QString ChooseSaveFile(const QString& caption, const QString&) override
+    {
+        Asked << caption;
+        return SaveFileAnswer;
+    }
+    int ChooseMenuItem(const QStringList& items, const QPoint&) override
+    {
+        MenuItemsShown = items;
+        return Next(MenuChoices, -1);
+    }
+
+private:
+    template <typename T>
+    static T Next(std::deque<T>& answers, T whenNone)
+    {
+        if (answers.empty())
+            return whenNone;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 /// Keeps a log of the writes instead of writing, and leaves the case as the
