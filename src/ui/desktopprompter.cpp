@@ -130,3 +130,8 @@ int TDesktopPrompter::ChooseMenuItem(const QStringList& items, const QPoint& glo
     const QAction* chosen = menu.exec(globalPos);
     return chosen ? int(menu.actions().indexOf(const_cast<QAction*>(chosen))) : -1;
 }
+
+std::optional<QImage> TDesktopPrompter::EditIcon(const TConcept&)
+{
+    return std::nullopt;   // until the icon editor exists
+}

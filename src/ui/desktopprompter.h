@@ -21,6 +21,7 @@ public:
     std::optional<TPhaseColors> AskPhaseColors() override;
     QString ChooseOpenFile(const QString& caption, const QString& filter) override;
     QString ChooseSaveFile(const QString& caption, const QString& filter) override;
+    std::optional<QImage> EditIcon(const TConcept& item) override;
     int ChooseMenuItem(const QStringList& items, const QPoint& globalPos) override;
 
 private:

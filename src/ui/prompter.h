@@ -3,12 +3,14 @@
 #include "ui/phasecolordlg.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 class TCase;
+class TConcept;
 
 /// Every modal question and chooser of the main window and its views (Yes/No
 /// questions go through the core's message sink). The program asks the user
@@ -41,6 +43,9 @@ public:
     /// A file to read or write; empty when dismissed. `filter` as QFileDialog takes it.
     virtual QString ChooseOpenFile(const QString& caption, const QString& filter) = 0;
     virtual QString ChooseSaveFile(const QString& caption, const QString& filter) = 0;
+    /// The icon of a system level, a category or a qualifier as painted in the
+    /// icon editor; nothing when cancelled. The caller stores it.
+    virtual std::optional<QImage> EditIcon(const TConcept& item) = 0;
     /// One of `items` from a popup menu at `globalPos`; -1 when dismissed.
     virtual int ChooseMenuItem(const QStringList& items, const QPoint& globalPos) = 0;
 };

@@ -22,6 +22,7 @@ public:
     std::optional<TPhaseColors> PhaseColors;
     QString OpenFileAnswer;
     QString SaveFileAnswer;
+    std::optional<QImage> IconAnswer;
     std::deque<int> MenuChoices;                       // dismissed once they run out
     QStringList MenuItemsShown;
 
@@ -75,6 +76,11 @@ public:
     {
         Asked << caption;
         return SaveFileAnswer;
+    }
+    std::optional<QImage> EditIcon(const TConcept& item) override
+    {
+        Asked << QStringLiteral("icon: ") + item.Name;
+        return IconAnswer;
     }
     int ChooseMenuItem(const QStringList& items, const QPoint&) override
     {
