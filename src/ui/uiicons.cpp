@@ -1,5 +1,8 @@
 #include "ui/uiicons.h"
 
+#include "storage/folderimages.h"
+
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -49,4 +52,21 @@ QIcon ProgramIcon()
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+QIcon BuiltinIcon(const QString& name)
+{
+    // Decoded once per name: lists of thousands of items share them.
+    static QHash<QString, QIcon> cache;
+    auto found = cache.constFind(name);
+    if (found != cache.constEnd())
+        return *found;
+    QPixmap pixmap;
+    pixmap.loadFromData(BuiltinIconFile(name), "BMP");
+    return *cache.insert(name, pixmap.isNull() ? QIcon() : QIcon(pixmap));
+}
+
+QIcon FaceIcon(int value)
+{
+    return value == 0 ? QIcon() : BuiltinIcon(QStringLiteral("face") + QString::number(value));
 }

@@ -7,3 +7,7 @@
 QIcon EffectIcon(bool nullWhenStatusQuo);
 /// The program's own icon: a system with two subsystems.
 QIcon ProgramIcon();
+/// One of the program's own case-folder icons ("option", "policy", "face-3", ...).
+QIcon BuiltinIcon(const QString& name);
+/// The face of a feasibility or preference value -3..+3 (none for 0).
+QIcon FaceIcon(int value);

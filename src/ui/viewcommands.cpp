@@ -3,6 +3,7 @@
 
 #include "model/case.h"
 #include "ui/caseview.h"
+#include "ui/policyview.h"
 #include "ui/prompter.h"
 
 #include <QMdiArea>
@@ -25,7 +26,7 @@ constexpr TViewItem ViewItems[ViewKindCount] = {
     {"Variables1", QT_TRANSLATE_NOOP("TORVEL", "&Variables"), nullptr},
     {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), nullptr},
     {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), nullptr},
-    {"Policies1", QT_TRANSLATE_NOOP("TORVEL", "P&olicies"), nullptr},
+    {"Policies1", QT_TRANSLATE_NOOP("TORVEL", "P&olicies"), &TPolicyView::Create},
     {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), nullptr},
     {"Phases1", QT_TRANSLATE_NOOP("TORVEL", "P&hases"), nullptr},
     {"Categories1", QT_TRANSLATE_NOOP("TORVEL", "&Categories"), nullptr},

@@ -1,0 +1,98 @@
+#include "ui/droptree.h"
+
+#include "ui/dragitems.h"
+
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+
+TDropTree::TDropTree(QWidget* parent) : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::CopyAction);
+    setDragEnabled(false);
+}
+
+bool TDropTree::Accept(QDropEvent* event)
+{
+    QTreeWidgetItem* target = itemAt(event->position().toPoint());
+    // Items dragged within the tree itself are not moved around.
+    const bool ok = event->source() != this && Accepts && Accepts(event->mimeData(), target);
+    if (ok) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    return ok;
+}
+
+void TDropTree::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Entering anywhere is fine as long as the data is ours; the point decides on move.
+    if (event->source() != this && event->mimeData()->hasFormat(DragFormat))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TDropTree::dragMoveEvent(QDragMoveEvent* event) { Accept(event); }
+
+void TDropTree::dropEvent(QDropEvent* event)
+{
+    if (!Accept(event))
+        return;
+    QTreeWidgetItem* target = itemAt(event->position().toPoint());
+    const QPoint global = viewport()->mapToGlobal(event->position().toPoint());
+    if (Dropped)
+        Dropped(event->mimeData(), target, global);
+}
+
+void TDropTree::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && DeletePressed && state() != EditingState) {
+        DeletePressed();
+        return;
+    }
+    if (event->key() == Qt::Key_Insert && InsertPressed) {
+        InsertPressed();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+QMimeData* TDropTree::mimeData(const QList<QTreeWidgetItem*>& items) const
+{
+    return DragData ? DragData(items) : nullptr;
+}
+
+QStringList TDropTree::mimeTypes() const { return {DragFormat}; }
+
+void SetItemObject(QTreeWidgetItem* item, const void* object)
+{
+    item->setData(0, Qt::UserRole, QVariant::fromValue(quintptr(object)));
+}
+
+const void* ItemObject(const QTreeWidgetItem* item)
+{
+    return item ? reinterpret_cast<const void*>(item->data(0, Qt::UserRole).value<quintptr>()) : nullptr;
+}
+
+QTreeWidgetItem* FindItemOf(const QTreeWidget* tree, const void* object, QTreeWidgetItem* under)
+{
+    if (!object)
+        return nullptr;
+    const int count = under ? under->childCount() : tree->topLevelItemCount();
+    for (int i = 0; i < count; ++i) {
+        QTreeWidgetItem* item = under ? under->child(i) : tree->topLevelItem(i);
+        if (ItemObject(item) == object)
+            return item;
+        if (QTreeWidgetItem* found = FindItemOf(tree, object, item))
+            return found;
+    }
+    return nullptr;
+}
