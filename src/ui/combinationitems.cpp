@@ -21,7 +21,7 @@ QString CombinationText(const TCombination& combination)
 
 QTreeWidgetItem* AddOptionItem(QTreeWidget* tree, QTreeWidgetItem* parent, const TOption& option)
 {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
+    auto* item = parent ? new QTreeWidgetItem(parent) : tree ? new QTreeWidgetItem(tree) : new QTreeWidgetItem;
     item->setText(0, AreaAndOptionText(option));
     item->setIcon(0, BuiltinIcon(QStringLiteral("option")));
     SetItemObject(item, &option);
@@ -30,12 +30,12 @@ QTreeWidgetItem* AddOptionItem(QTreeWidget* tree, QTreeWidgetItem* parent, const
 
 QTreeWidgetItem* AddCombinationItem(QTreeWidget* tree, const TCombination& combination, const TOption* except)
 {
-    auto* item = new QTreeWidgetItem(tree);
+    auto* item = tree ? new QTreeWidgetItem(tree) : new QTreeWidgetItem;
     ShowRating(item, combination);
     SetItemObject(item, &combination);
     for (const TOption* option : combination.Options)
         if (option != except)
-            AddOptionItem(tree, item, *option);
+            AddOptionItem(nullptr, item, *option);
     item->setExpanded(true);
     return item;
 }

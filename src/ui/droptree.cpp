@@ -96,3 +96,36 @@ QTreeWidgetItem* FindItemOf(const QTreeWidget* tree, const void* object, QTreeWi
     }
     return nullptr;
 }
+
+namespace {
+
+bool SameItem(const QTreeWidgetItem* a, const QTreeWidgetItem* b)
+{
+    if (ItemObject(a) != ItemObject(b) || a->text(0) != b->text(0) || a->childCount() != b->childCount())
+        return false;
+    for (int i = 0; i < a->childCount(); ++i)
+        if (!SameItem(a->child(i), b->child(i)))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool ReplaceItems(QTreeWidget* tree, const QList<QTreeWidgetItem*>& items, bool expand)
+{
+    bool same = tree->topLevelItemCount() == items.size();
+    for (int i = 0; same && i < items.size(); ++i)
+        same = SameItem(tree->topLevelItem(i), items[i]);
+    if (same) {
+        qDeleteAll(items);
+        return false;
+    }
+    const QSignalBlocker block(tree);
+    tree->clear();
+    tree->addTopLevelItems(items);
+    if (expand)
+        for (QTreeWidgetItem* item : items)
+            if (item->childCount() > 0)
+                item->setExpanded(true);
+    return true;
+}

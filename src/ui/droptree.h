@@ -2,6 +2,7 @@
 
 #include <QTreeWidget>
 #include <functional>
+#include <type_traits>
 
 class QMimeData;
 
@@ -42,3 +43,19 @@ void SetItemObject(QTreeWidgetItem* item, const void* object);
 const void* ItemObject(const QTreeWidgetItem* item);
 /// The item of `tree` (at any depth) that shows `object`, or nullptr.
 QTreeWidgetItem* FindItemOf(const QTreeWidget* tree, const void* object, QTreeWidgetItem* under = nullptr);
+
+/// The item of `list` (walked, never dereferenced) at the address, or nullptr.
+template <typename List>
+auto FindObject(const List& list, const void* object) -> std::remove_cvref_t<decltype(*list.begin())>
+{
+    for (auto* candidate : list)
+        if (candidate == object)
+            return candidate;
+    return nullptr;
+}
+
+/// Puts `items` (made without a tree) in place of the tree's top-level items,
+/// unless the tree shows the same objects with the same texts already: then
+/// `items` are freed and the tree keeps its selection and scrolling. True when
+/// replaced. `expand` opens every item that has children.
+bool ReplaceItems(QTreeWidget* tree, const QList<QTreeWidgetItem*>& items, bool expand);

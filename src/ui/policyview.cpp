@@ -192,11 +192,7 @@ void TPolicyView::CaseChanged(TChangeKinds kinds)
 
 TPolicy* TPolicyView::PolicyOf(const QTreeWidgetItem* item) const
 {
-    const void* object = ItemObject(item);
-    for (TPolicy* policy : Case.Policies)
-        if (policy == object)
-            return policy;
-    return nullptr;
+    return FindObject(Case.Policies, ItemObject(item));
 }
 
 TPolicy* TPolicyView::SelectedPolicy() const
@@ -268,57 +264,71 @@ void TPolicyView::SetMode(TMode mode)
 
 void TPolicyView::FillRight()
 {
-    const void* current = ItemObject(RightTree->currentItem());
-    const void* currentParent = RightTree->currentItem() ? ItemObject(RightTree->currentItem()->parent()) : nullptr;
-    RightTree->clear();
+    const QTreeWidgetItem* currentItem = RightTree->currentItem();
+    const void* current = ItemObject(currentItem);
+    const void* currentParent = currentItem ? ItemObject(currentItem->parent()) : nullptr;
+    QList<QTreeWidgetItem*> items;
     if (const TPolicy* policy = SelectedPolicy()) {
         switch (CurrentMode) {
-        case TMode::Options: FillOptions(*policy); break;
-        case TMode::Combinations: FillCombinations(*policy); break;
-        case TMode::Variables: FillVariables(*policy); break;
-        case TMode::Qualifiers: FillQualifiers(*policy); break;
+        case TMode::Options: items = OptionItems(*policy); break;
+        case TMode::Combinations: items = CombinationItems(*policy); break;
+        case TMode::Variables: items = VariableItems(*policy); break;
+        case TMode::Qualifiers: items = QualifierItems(*policy); break;
         case TMode::Appreciation: break;
         }
     }
-    // An option beneath a combination is found again beneath the same combination.
-    QTreeWidgetItem* under = currentParent ? FindItemOf(RightTree, currentParent) : nullptr;
-    QTreeWidgetItem* again = under ? FindItemOf(RightTree, current, under) : FindItemOf(RightTree, current);
-    if (again && (under || !again->parent()))
-        RightTree->setCurrentItem(again);
+    if (ReplaceItems(RightTree, items, true)) {
+        // An option beneath a combination is found again beneath the same combination.
+        const QSignalBlocker block(RightTree);
+        QTreeWidgetItem* under = currentParent ? FindItemOf(RightTree, currentParent) : nullptr;
+        QTreeWidgetItem* again = under ? FindItemOf(RightTree, current, under) : FindItemOf(RightTree, current);
+        if (again && (under || !again->parent()))
+            RightTree->setCurrentItem(again);
+    }
     RightSelectionChanged();
 }
 
-void TPolicyView::FillOptions(const TPolicy& policy)
+QList<QTreeWidgetItem*> TPolicyView::OptionItems(const TPolicy& policy) const
 {
+    QList<QTreeWidgetItem*> items;
     for (const TOption* option : policy.Options)
-        AddOptionItem(RightTree, nullptr, *option);
+        items << AddOptionItem(nullptr, nullptr, *option);
+    return items;
 }
 
-void TPolicyView::FillCombinations(const TPolicy& policy)
+QList<QTreeWidgetItem*> TPolicyView::CombinationItems(const TPolicy& policy) const
 {
+    QList<QTreeWidgetItem*> items;
     for (const TCombination* combination : PolicyCombinations(policy))
-        AddCombinationItem(RightTree, *combination);
+        items << AddCombinationItem(nullptr, *combination);
+    return items;
 }
 
-void TPolicyView::FillVariables(const TPolicy& policy)
+QList<QTreeWidgetItem*> TPolicyView::VariableItems(const TPolicy& policy) const
 {
+    QList<QTreeWidgetItem*> items;
     for (const TVariable* variable : AffectedVariables(policy)) {
-        auto* item = new QTreeWidgetItem(RightTree, {variable->Name});
+        auto* item = new QTreeWidgetItem(QStringList{variable->Name});
         item->setIcon(0, VariableIcon(*variable));
         SetItemObject(item, variable);
+        items << item;
     }
+    return items;
 }
 
-void TPolicyView::FillQualifiers(const TPolicy& policy)
+QList<QTreeWidgetItem*> TPolicyView::QualifierItems(const TPolicy& policy) const
 {
+    QList<QTreeWidgetItem*> items;
     const std::vector<int> counts = QualifierCounts(policy);
     for (int i = 0; i < Case.Qualifiers.Count(); ++i) {
         const TQualifier* qualifier = Case.Qualifiers.At(i);
-        auto* item = new QTreeWidgetItem(RightTree, {qualifier->Name + QStringLiteral(": ") + QString::number(counts[size_t(i)])});
+        auto* item = new QTreeWidgetItem(QStringList{qualifier->Name + QStringLiteral(": ") + QString::number(counts[size_t(i)])});
         if (!qualifier->Icon.isNull())
             item->setIcon(0, QIcon(QPixmap::fromImage(qualifier->Icon)));
         SetItemObject(item, qualifier);
+        items << item;
     }
+    return items;
 }
 
 TNameless* TPolicyView::RightItemOf(const QTreeWidgetItem* item) const
@@ -327,12 +337,7 @@ TNameless* TPolicyView::RightItemOf(const QTreeWidgetItem* item) const
     if (!item || !policy)
         return nullptr;
     const void* object = ItemObject(item);
-    auto find = [object](const auto& list) -> TNameless* {
-        for (auto* candidate : list)
-            if (candidate == object)
-                return candidate;
-        return nullptr;
-    };
+    auto find = [object](const auto& list) -> TNameless* { return FindObject(list, object); };
     switch (CurrentMode) {
     case TMode::Options: return find(policy->Options);
     case TMode::Combinations:

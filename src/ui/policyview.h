@@ -2,6 +2,7 @@
 
 #include "ui/caseview.h"
 
+#include <QList>
 #include <array>
 
 class QLabel;
@@ -55,10 +56,10 @@ private:
     QWidget* MakeRightSide();
     void FillPolicies();
     void FillRight();
-    void FillOptions(const TPolicy& policy);
-    void FillCombinations(const TPolicy& policy);
-    void FillVariables(const TPolicy& policy);
-    void FillQualifiers(const TPolicy& policy);
+    QList<QTreeWidgetItem*> OptionItems(const TPolicy& policy) const;
+    QList<QTreeWidgetItem*> CombinationItems(const TPolicy& policy) const;
+    QList<QTreeWidgetItem*> VariableItems(const TPolicy& policy) const;
+    QList<QTreeWidgetItem*> QualifierItems(const TPolicy& policy) const;
     void PolicySelectionChanged();
     void RightSelectionChanged();
     void UpdateCommands();

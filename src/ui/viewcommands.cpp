@@ -4,6 +4,7 @@
 #include "model/case.h"
 #include "ui/caseview.h"
 #include "ui/policyview.h"
+#include "ui/proproview.h"
 #include "ui/prompter.h"
 
 #include <QMdiArea>
@@ -24,7 +25,7 @@ struct TViewItem
 constexpr TViewItem ViewItems[ViewKindCount] = {
     {"Systemhierarchy1", QT_TRANSLATE_NOOP("TORVEL", "&System hierarchy"), nullptr},
     {"Variables1", QT_TRANSLATE_NOOP("TORVEL", "&Variables"), nullptr},
-    {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), nullptr},
+    {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), &TProProView::Create},
     {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), nullptr},
     {"Policies1", QT_TRANSLATE_NOOP("TORVEL", "P&olicies"), &TPolicyView::Create},
     {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), nullptr},
