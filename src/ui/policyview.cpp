@@ -76,7 +76,7 @@ TPolicyView::TPolicyView(TORVEL& main, TCase& aCase) : TCaseView(main, aCase)
     splitter->setStretchFactor(1, 3);
     splitter->setChildrenCollapsible(false);
     (new QVBoxLayout(this))->addWidget(splitter);
-    resize(720, 440);
+    resize(760, 460);
     FillPolicies();
     SetMode(TMode::Options);
 }
@@ -152,15 +152,18 @@ QWidget* TPolicyView::MakeRightSide()
         ModeButtons[i] = button;
     }
     buttons->addStretch();
-    DeleteOptionBtn = new QPushButton(tr("De&lete"));
-    DeleteOptionBtn->setObjectName(QStringLiteral("DeleteOptionBtn"));
-    DeleteOptionBtn->setToolTip(tr("Delete option from policy"));
-    buttons->addWidget(DeleteOptionBtn);
     layout->addLayout(buttons);
 
+    // The title with the one command of the options mode beside it.
+    auto* titleRow = new QHBoxLayout;
     Title = new QLabel;
     Title->setObjectName(QStringLiteral("Title"));
-    layout->addWidget(Title);
+    DeleteOptionBtn = new QPushButton(tr("De&lete option"));
+    DeleteOptionBtn->setObjectName(QStringLiteral("DeleteOptionBtn"));
+    DeleteOptionBtn->setToolTip(tr("Delete option from policy"));
+    titleRow->addWidget(Title, 1);
+    titleRow->addWidget(DeleteOptionBtn);
+    layout->addLayout(titleRow);
     RightTree = new TDropTree;
     RightTree->setObjectName(QStringLiteral("RightTree"));
     RightTree->Accepts = [this](const QMimeData* data, QTreeWidgetItem*) { return AcceptsDrop(data); };

@@ -90,7 +90,7 @@ TProProView::TProProView(TORVEL& main, TCase& aCase) : TCaseView(main, aCase)
     splitter->addWidget(MakeCombinationSide());
     splitter->setChildrenCollapsible(false);
     (new QVBoxLayout(this))->addWidget(splitter);
-    resize(900, 480);
+    resize(1040, 500);
     FillAreas();
     ShowRatingButton();
     AreaSelectionChanged();
