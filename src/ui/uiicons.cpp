@@ -1,5 +1,8 @@
 #include "ui/uiicons.h"
 
+#include "storage/folderimages.h"
+
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -49,4 +52,14 @@ QIcon ProgramIcon()
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+QIcon BuiltinIcon(const QString& name)
+{
+    static QHash<QString, QIcon> icons;
+    const auto found = icons.constFind(name);
+    if (found != icons.constEnd())
+        return *found;
+    const QImage image = QImage::fromData(BuiltinIconFile(name));
+    return icons.insert(name, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image))).value();
 }

@@ -7,3 +7,6 @@
 QIcon EffectIcon(bool nullWhenStatusQuo);
 /// The program's own icon: a system with two subsystems.
 QIcon ProgramIcon();
+/// One of the program's own case-folder icons ("face2", "wght3", "minp"), read
+/// once; a null icon for a name it does not have.
+QIcon BuiltinIcon(const QString& name);
