@@ -116,10 +116,12 @@ TActorView::TActorView(TORVEL& main, TCase& aCase) : TCaseView(main, aCase)
     splitter->addWidget(MakePositionPanel());
     splitter->setStretchFactor(1, 2);
     splitter->setChildrenCollapsible(false);
+    // Fixed shares, so that the divider stays put when the mode shows other controls.
+    splitter->setSizes({250, 630});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);
-    resize(760, 460);
+    resize(880, 480);
     SetMode(TActorMode::Goals);
     if (Case.Actors.Count() > 0)
         Actor = Case.Actors.At(0);
@@ -151,7 +153,7 @@ QWidget* TActorView::MakeActorPanel()
     ActorComment = new TCommentBox(panel);
     ActorComment->setObjectName(QStringLiteral("ActorComment"));
     ActorComment->setPlaceholderText(tr("Comment on the actor"));
-    ActorComment->setMaximumHeight(90);
+    ActorComment->setMaximumHeight(110);
     ActorComment->OnStore = [this](TNameless& item, const QString& text) { StoreComment(item, text, ChangeActors); };
     layout->addWidget(ActorComment);
 
@@ -209,12 +211,13 @@ QWidget* TActorView::MakeWeightBar()
     ChangeBtn->setMenu(directions);
     NameBox = new QComboBox(bar);
     NameBox->setObjectName(QStringLiteral("NameBox"));
-    NameBox->setMinimumContentsLength(16);
+    NameBox->setMinimumContentsLength(12);
     NameBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ValueBox = new QLineEdit(QStringLiteral("1.2E-3"), bar);
     ValueBox->setObjectName(QStringLiteral("ValueBox"));
     ValueBox->setToolTip(tr("The X of the goal"));
-    ValueBox->setMaximumWidth(110);
+    ValueBox->setMaximumWidth(120);
+    ValueBox->setMinimumWidth(ValueBox->fontMetrics().horizontalAdvance(QStringLiteral("-1234.567")) + 12);
     PercentLabel = new QLabel(bar);
     PercentLabel->setMinimumWidth(PercentLabel->fontMetrics().horizontalAdvance(QLatin1Char('%')) + 2);
     layout->addWidget(MenuBtn);
@@ -253,7 +256,7 @@ QWidget* TActorView::MakePositionPanel()
     PositionComment = new TCommentBox(panel);
     PositionComment->setObjectName(QStringLiteral("PositionComment"));
     PositionComment->setPlaceholderText(tr("Comment on the position"));
-    PositionComment->setMaximumHeight(90);
+    PositionComment->setMaximumHeight(110);
     PositionComment->OnStore = [this](TNameless& item, const QString& text) { StoreComment(item, text, ChangeActors); };
     layout->addWidget(PositionComment);
 

@@ -381,3 +381,21 @@ TEST_F(ActorViewTest, RebuildsAfterAnotherWindowsChange)
     View->DeletePosition();
     EXPECT_FALSE(View->DeleteBtn->isEnabled());
 }
+
+// Pictures for a person to look at: set ORVEL_SCREENSHOTS to a folder.
+TEST_F(ActorViewTest, Screenshots)
+{
+    const QString folder = qEnvironmentVariable("ORVEL_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to make them";
+    Window.resize(1000, 640);
+    View->parentWidget()->resize(View->parentWidget()->size());
+    SelectActor("City council");
+    const char* names[] = {"objectives", "options", "qualifiers", "relations", "decisions"};
+    for (int i = 0; i < ActorModeCount; ++i) {
+        View->SetMode(TActorMode(i));
+        View->PositionList->setCurrentRow(0);
+        QApplication::processEvents();
+        EXPECT_TRUE(View->parentWidget()->grab().save(folder + QStringLiteral("/actors-%1.png").arg(names[i])));
+    }
+}
