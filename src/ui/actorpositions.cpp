@@ -32,24 +32,26 @@ std::vector<TActorTarget> Named(const std::vector<T*>& items)
     return targets;
 }
 
-std::vector<TActorTarget> OptionTargets(const TCase& aCase)
-{
-    std::vector<TOption*> options;
-    aCase.ForEachOption([&](TOption* option) { options.push_back(option); });
-    SortOptions(options);
-    std::vector<TActorTarget> targets;
-    targets.reserve(options.size());
-    for (TOption* option : options)
-        targets.push_back({option, OptionText(*option)});
-    return targets;
-}
-
 std::vector<TDecisionArea*> SortedAreas(const TCase& aCase)
 {
     std::vector<TDecisionArea*> areas;
     aCase.ForEachDecisionArea([&](TDecisionArea* area) { areas.push_back(area); });
     std::stable_sort(areas.begin(), areas.end(), &DecisionAreaLess);
     return areas;
+}
+
+// Option order, built area by area: sorting the areas once is far cheaper than
+// comparing the areas of every pair of options.
+std::vector<TActorTarget> OptionTargets(const TCase& aCase)
+{
+    std::vector<TActorTarget> targets;
+    for (TDecisionArea* area : SortedAreas(aCase)) {
+        std::vector<TOption*> options(area->Options.begin(), area->Options.end());
+        std::stable_sort(options.begin(), options.end(), [](const TOption* a, const TOption* b) { return a->Number < b->Number; });
+        for (TOption* option : options)
+            targets.push_back({option, OptionText(*option)});
+    }
+    return targets;
 }
 
 template <class T>

@@ -6,6 +6,7 @@
 #include "model/helpers.h"
 #include "ui/commentbox.h"
 #include "ui/droplist.h"
+#include "ui/targetmodel.h"
 #include "ui/uiicons.h"
 
 #include <QButtonGroup>
@@ -211,6 +212,8 @@ QWidget* TActorView::MakeWeightBar()
     ChangeBtn->setMenu(directions);
     NameBox = new QComboBox(bar);
     NameBox->setObjectName(QStringLiteral("NameBox"));
+    Targets = new TTargetModel(NameBox);
+    NameBox->setModel(Targets);
     NameBox->setMinimumContentsLength(12);
     NameBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ValueBox = new QLineEdit(QStringLiteral("1.2E-3"), bar);
@@ -322,15 +325,9 @@ void TActorView::RebuildActors()
 void TActorView::RebuildChooser()
 {
     Rebuilding = true;
-    NameBox->clear();
     NameBox->setPlaceholderText(tr(ModeItems[int(CurrentMode)].Chooser));
-    int chosen = -1;
-    if (Actor)
-        for (const TActorTarget& target : ChooserTargets(Case, Actor, CurrentMode)) {
-            if (target.Item == Target)
-                chosen = NameBox->count();
-            NameBox->addItem(target.Text, QVariant::fromValue(target.Item));
-        }
+    Targets->Reset(Actor ? ChooserTargets(Case, Actor, CurrentMode) : std::vector<TActorTarget>());
+    const int chosen = Targets->RowOf(Target);
     NameBox->setCurrentIndex(chosen);
     Target = chosen < 0 ? nullptr : Target;
     Rebuilding = false;
@@ -419,12 +416,12 @@ void TActorView::PositionChosen()
 void TActorView::TargetChosen()
 {
     if (!Rebuilding)
-        Target = NameBox->currentData().value<void*>();
+        Target = Targets->ItemAt(NameBox->currentIndex());
 }
 
 bool TActorView::ChooseTarget(const void* item)
 {
-    const int index = NameBox->findData(QVariant::fromValue(const_cast<void*>(item)));
+    const int index = Targets->RowOf(item);
     NameBox->setCurrentIndex(index);
     Target = index < 0 ? nullptr : const_cast<void*>(item);
     return index >= 0;

@@ -15,6 +15,7 @@ class QToolButton;
 class TActor;
 class TCommentBox;
 class TDropList;
+class TTargetModel;
 
 /// "Actors, objectives and influence": the actors of the case and, for the
 /// selected one, the positions of one kind at a time (the mode). Positions are
@@ -103,4 +104,5 @@ private:
     bool Rebuilding = false;
     QButtonGroup* Modes;
     QMenu* WeightMenu;
+    TTargetModel* Targets;
 };
