@@ -56,14 +56,12 @@ QIcon ProgramIcon()
 
 QIcon BuiltinIcon(const QString& name)
 {
-    // Decoded once per name: lists of thousands of items share them.
-    static QHash<QString, QIcon> cache;
-    auto found = cache.constFind(name);
-    if (found != cache.constEnd())
+    static QHash<QString, QIcon> icons;
+    const auto found = icons.constFind(name);
+    if (found != icons.constEnd())
         return *found;
-    QPixmap pixmap;
-    pixmap.loadFromData(BuiltinIconFile(name), "BMP");
-    return *cache.insert(name, pixmap.isNull() ? QIcon() : QIcon(pixmap));
+    const QImage image = QImage::fromData(BuiltinIconFile(name));
+    return icons.insert(name, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image))).value();
 }
 
 QIcon FaceIcon(int value)

@@ -7,7 +7,8 @@
 QIcon EffectIcon(bool nullWhenStatusQuo);
 /// The program's own icon: a system with two subsystems.
 QIcon ProgramIcon();
-/// One of the program's own case-folder icons ("option", "policy", "face-3", ...).
+/// One of the program's own case-folder icons ("face2", "wght3", "minp"), read
+/// once; a null icon for a name it does not have.
 QIcon BuiltinIcon(const QString& name);
 /// The face of a feasibility or preference value -3..+3 (none for 0).
 QIcon FaceIcon(int value);

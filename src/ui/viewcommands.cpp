@@ -2,6 +2,7 @@
 #include "ui/mainwindow.h"
 
 #include "model/case.h"
+#include "ui/actorview.h"
 #include "ui/caseview.h"
 #include "ui/policyview.h"
 #include "ui/proproview.h"
@@ -26,7 +27,7 @@ constexpr TViewItem ViewItems[ViewKindCount] = {
     {"Systemhierarchy1", QT_TRANSLATE_NOOP("TORVEL", "&System hierarchy"), nullptr},
     {"Variables1", QT_TRANSLATE_NOOP("TORVEL", "&Variables"), nullptr},
     {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), &TProProView::Create},
-    {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), nullptr},
+    {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), &TActorView::Create},
     {"Policies1", QT_TRANSLATE_NOOP("TORVEL", "P&olicies"), &TPolicyView::Create},
     {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), nullptr},
     {"Phases1", QT_TRANSLATE_NOOP("TORVEL", "P&hases"), nullptr},
