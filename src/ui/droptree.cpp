@@ -109,14 +109,23 @@ bool SameItem(const QTreeWidgetItem* a, const QTreeWidgetItem* b)
     return true;
 }
 
+void CopyIcons(QTreeWidgetItem* to, const QTreeWidgetItem* from)
+{
+    to->setIcon(0, from->icon(0));
+    for (int i = 0; i < to->childCount(); ++i)
+        CopyIcons(to->child(i), from->child(i));
+}
+
 } // namespace
 
-bool ReplaceItems(QTreeWidget* tree, const QList<QTreeWidgetItem*>& items, bool expand)
+bool ReplaceItems(QTreeWidget* tree, const QList<QTreeWidgetItem*>& items, bool expand, bool refreshIcons)
 {
     bool same = tree->topLevelItemCount() == items.size();
     for (int i = 0; same && i < items.size(); ++i)
         same = SameItem(tree->topLevelItem(i), items[i]);
     if (same) {
+        for (int i = 0; refreshIcons && i < items.size(); ++i)
+            CopyIcons(tree->topLevelItem(i), items[i]);
         qDeleteAll(items);
         return false;
     }

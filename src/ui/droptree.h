@@ -57,5 +57,6 @@ auto FindObject(const List& list, const void* object) -> std::remove_cvref_t<dec
 /// Puts `items` (made without a tree) in place of the tree's top-level items,
 /// unless the tree shows the same objects with the same texts already: then
 /// `items` are freed and the tree keeps its selection and scrolling. True when
-/// replaced. `expand` opens every item that has children.
-bool ReplaceItems(QTreeWidget* tree, const QList<QTreeWidgetItem*>& items, bool expand);
+/// replaced. `expand` opens every item that has children; `refreshIcons`
+/// gives items that stay the icons of the new ones (icons changed).
+bool ReplaceItems(QTreeWidget* tree, const QList<QTreeWidgetItem*>& items, bool expand, bool refreshIcons = false);

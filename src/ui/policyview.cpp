@@ -189,7 +189,7 @@ void TPolicyView::CaseChanged(TChangeKinds kinds)
         FillPolicies();
     // What the right list shows hangs on options, combinations and catalogues too.
     if (kinds & (ChangePolicies | ChangeAreasOptions | ChangeCombinations | ChangeCatalogues | ChangeValues))
-        FillRight();
+        FillRight(kinds & ChangeCatalogues);
     PolicyComment->Show(SelectedPolicy());
 }
 
@@ -265,7 +265,7 @@ void TPolicyView::SetMode(TMode mode)
     FillRight();
 }
 
-void TPolicyView::FillRight()
+void TPolicyView::FillRight(bool iconsChanged)
 {
     const QTreeWidgetItem* currentItem = RightTree->currentItem();
     const void* current = ItemObject(currentItem);
@@ -280,7 +280,7 @@ void TPolicyView::FillRight()
         case TMode::Appreciation: break;
         }
     }
-    if (ReplaceItems(RightTree, items, true)) {
+    if (ReplaceItems(RightTree, items, true, iconsChanged)) {
         // An option beneath a combination is found again beneath the same combination.
         const QSignalBlocker block(RightTree);
         QTreeWidgetItem* under = currentParent ? FindItemOf(RightTree, currentParent) : nullptr;

@@ -55,7 +55,8 @@ private:
     QWidget* MakeLeftSide();
     QWidget* MakeRightSide();
     void FillPolicies();
-    void FillRight();
+    /// `iconsChanged`: variables or qualifiers may look different now.
+    void FillRight(bool iconsChanged = false);
     QList<QTreeWidgetItem*> OptionItems(const TPolicy& policy) const;
     QList<QTreeWidgetItem*> CombinationItems(const TPolicy& policy) const;
     QList<QTreeWidgetItem*> VariableItems(const TPolicy& policy) const;

@@ -189,7 +189,7 @@ void TProProView::StorePendingEdits()
 void TProProView::CaseChanged(TChangeKinds kinds)
 {
     if (kinds & (ChangeLevels | ChangeAreasOptions | ChangeCatalogues))
-        FillAreas();
+        FillAreas(kinds & (ChangeLevels | ChangeCatalogues));
     if (kinds & (ChangeLevels | ChangeAreasOptions | ChangeCatalogues | ChangeCombinations)) {
         FillPreclusions();
         FillCombinations();
@@ -254,12 +254,17 @@ bool TProProView::AreasShown(const std::vector<TDecisionArea*>& areas) const
     return true;
 }
 
-void TProProView::FillAreas()
+void TProProView::FillAreas(bool iconsChanged)
 {
     const std::vector<TDecisionArea*> areas = AreasInOrder(Case);
     // Unchanged, the list keeps its selection, its open areas and its scrolling.
-    if (AreasShown(areas))
+    if (AreasShown(areas)) {
+        // Level icons and phase colours show in the areas' icons.
+        TAreaIcons icons;
+        for (int i = 0; iconsChanged && i < int(areas.size()); ++i)
+            AreaTree->topLevelItem(i)->setIcon(0, icons.Of(*areas[size_t(i)]));
         return;
+    }
     const void* current = ItemObject(AreaTree->currentItem());
     std::unordered_set<const void*> expanded;
     for (int i = 0; i < AreaTree->topLevelItemCount(); ++i)
@@ -416,7 +421,12 @@ TCombination* TProProView::CombinationOf(const QTreeWidgetItem* item) const
     if (!item || !option)
         return nullptr;
     const QTreeWidgetItem* top = item->parent() ? item->parent() : item;
-    return FindObject(CombinationsOf(option), ItemObject(top));
+    // The list shows only the option's combinations: finding it in the case is enough.
+    const void* object = ItemObject(top);
+    for (const auto& combination : Case.Combinations)
+        if (combination.get() == object)
+            return combination.get();
+    return nullptr;
 }
 
 TCombination* TProProView::SelectedCombination() const

@@ -61,7 +61,8 @@ private:
     QWidget* MakeAreaSide();
     QWidget* MakePreclusionSide();
     QWidget* MakeCombinationSide();
-    void FillAreas();
+    /// `iconsChanged`: level icons or phase colours may be new.
+    void FillAreas(bool iconsChanged = false);
     bool AreasShown(const std::vector<TDecisionArea*>& areas) const;
     void FillPreclusions();
     void FillCombinations();

@@ -237,6 +237,14 @@ TEST_F(ProProViewTest, RebuildsAfterAnotherWindowsEditKeepTheSelection)
     EXPECT_TRUE(View->AreaTree->topLevelItem(0)->isExpanded());
     EXPECT_EQ(View->AreaTree->topLevelItem(0)->childCount(), 3);
     EXPECT_NE(View->SelectedCombination(), nullptr);
+    // New phase colours repaint the areas' icons without losing the place.
+    const QImage before = View->AreaTree->topLevelItem(0)->icon(0).pixmap(16).toImage();
+    {
+        TCaseEdit edit(Case, "Phase colours", ChangeCatalogues);
+        Now->SetColorDerived(Qt::red);
+    }
+    EXPECT_NE(View->AreaTree->topLevelItem(0)->icon(0).pixmap(16).toImage(), before);
+    EXPECT_EQ(View->SelectedOption(), Gas);
     {
         TCaseEdit edit(Case, "Delete option", ChangeAreasOptions);
         Heating->DeleteOption(Gas);
