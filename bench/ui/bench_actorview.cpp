@@ -1,42 +1,18 @@
 // The actor window on the large generated case with 500 actors: opening it,
 // switching its mode and rebuilding after a change notice.
-#include "../casegenerator.h"
+#include "viewbench.h"
 
 #include "model/case.h"
-#include "model/messagerecorder.h"
 #include "ui/actorview.h"
-#include "ui/mainwindow.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-TCase& LargeActorCase()
-{
-    static const std::unique_ptr<TCase> aCase = [] {
-        TCaseSize size;
-        size.Actors = 500;
-        size.Combinations = 5000;
-        return GenerateCase(size);
-    }();
-    return *aCase;
-}
-
-/// A main window for the view to ask its questions through; the case is the
-/// generated one, handed to the view directly.
-struct TActorBench
-{
-    TMessageRecorder Quiet;
-    QTemporaryDir Settings;
-    TORVEL Window{Settings.filePath(QStringLiteral("ORVEL.ini"))};
-    TCase& Case = LargeActorCase();
-};
-
 void ActorViewOpen(benchmark::State& state)
 {
-    TActorBench bench;
+    TViewBench bench;
     for (auto _ : state) {
         TActorView view(bench.Window, bench.Case);
         view.show();
@@ -47,7 +23,7 @@ BENCHMARK(ActorViewOpen)->Unit(benchmark::kMillisecond);
 
 void ActorViewSwitchMode(benchmark::State& state)
 {
-    TActorBench bench;
+    TViewBench bench;
     TActorView view(bench.Window, bench.Case);
     view.show();
     const auto mode = TActorMode(state.range(0));
@@ -62,7 +38,7 @@ BENCHMARK(ActorViewSwitchMode)->DenseRange(0, ActorModeCount - 1)->Unit(benchmar
 
 void ActorViewRebuild(benchmark::State& state)
 {
-    TActorBench bench;
+    TViewBench bench;
     TActorView view(bench.Window, bench.Case);
     view.show();
     view.SetMode(TActorMode(state.range(0)));

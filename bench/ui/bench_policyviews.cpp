@@ -1,42 +1,17 @@
 // The policy window and the problems and promises window on the large
 // generated case with 5,000 combinations: opening each and rebuilding after a
 // change notice.
-#include "../casegenerator.h"
+#include "viewbench.h"
 
-#include "model/case.h"
 #include "model/caseedit.h"
-#include "model/messagerecorder.h"
 #include "model/option.h"
-#include "ui/mainwindow.h"
 #include "ui/policyview.h"
 #include "ui/proproview.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-TCase& LargePolicyCase()
-{
-    static const std::unique_ptr<TCase> aCase = [] {
-        TCaseSize size;
-        size.Actors = 500;
-        size.Combinations = 5000;
-        size.Policies = 500;
-        return GenerateCase(size);
-    }();
-    return *aCase;
-}
-
-/// A main window for the views to ask through; the case is handed to them directly.
-struct TViewBench
-{
-    TMessageRecorder Quiet;
-    QTemporaryDir Settings;
-    TORVEL Window{Settings.filePath(QStringLiteral("ORVEL.ini"))};
-    TCase& Case = LargePolicyCase();
-};
 
 // The option in the most combinations: the fullest right list.
 TOption* BusiestOption(const TCase& aCase)

@@ -5,7 +5,7 @@
 #include "policy/designfixture.h"
 #include "ui/commentbox.h"
 #include "ui/mainwindow.h"
-#include "dropsupport.h"
+#include "viewsupport.h"
 #include "uitestsupport.h"
 
 #include <QLabel>
@@ -19,14 +19,11 @@ namespace {
 
 using TMode = TPolicyView::TMode;
 
-class PolicyViewTest : public ::testing::Test, protected TDesignFixture
+class PolicyViewTest : public ::testing::Test, protected TDesignFixture, protected TViewWindow
 {
 protected:
-    PolicyViewTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    PolicyViewTest()
     {
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
         Combined = Case.Policies.At(Case.AddPolicy("Combined"));
         Empty = Case.Policies.At(Case.AddPolicy("Empty"));
         Combined->Options = {Gas, Walls};
@@ -42,10 +39,6 @@ protected:
         return DropOn(View->RightTree, items, target);
     }
 
-    TMessageRecorder Messages;
-    QTemporaryDir Settings;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
     TPolicy* Combined;
     TPolicy* Empty;
     std::unique_ptr<TPolicyView> View;

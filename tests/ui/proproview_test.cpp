@@ -6,7 +6,7 @@
 #include "policy/designfixture.h"
 #include "ui/commentbox.h"
 #include "ui/mainwindow.h"
-#include "dropsupport.h"
+#include "viewsupport.h"
 #include "uitestsupport.h"
 
 #include <QLabel>
@@ -20,14 +20,11 @@ namespace {
 
 /// The design fixture with a building level below the district and a harbour
 /// beside it: City > District > Building, and City > Harbour.
-class ProProViewTest : public ::testing::Test, protected TDesignFixture
+class ProProViewTest : public ::testing::Test, protected TDesignFixture, protected TViewWindow
 {
 protected:
-    ProProViewTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    ProProViewTest()
     {
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
         Case.Changed = false;
         View = std::make_unique<TProProView>(Window, Case);
         View->show();
@@ -43,10 +40,6 @@ protected:
     TOption* Quay = Option(Area(Harbour, "Docks", Energy, Now), "Quay", 1);
     TOption* Barns = Option(Area(Village, "Farms", Energy, Now), "Barns", 1);
 
-    TMessageRecorder Messages;
-    QTemporaryDir Settings;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
     std::unique_ptr<TProProView> View;
 };
 
