@@ -110,6 +110,8 @@ QWidget* TProProView::MakeAreaSide()
     AreaComment->setObjectName(QStringLiteral("AreaComment"));
     AreaComment->setReadOnly(true);
     connect(AreaTree, &QTreeWidget::itemSelectionChanged, this, &TProProView::AreaSelectionChanged);
+    // Thousands of options: each area makes its items when it is first opened.
+    connect(AreaTree, &QTreeWidget::itemExpanded, this, &TProProView::AddOptionItems);
     return Column(top, AreaTree, AreaComment);
 }
 
@@ -232,9 +234,36 @@ TOption* TProProView::SelectedOption() const
 void TProProView::Select(const void* areaOrOption)
 {
     QTreeWidgetItem* item = FindItemOf(AreaTree, areaOrOption);
+    // An option of an area never opened has no item yet: its area makes them.
+    TOption* option = nullptr;
+    if (!item)
+        Case.ForEachOption([&](TOption* o) { option = o == areaOrOption ? o : option; });
+    if (option) {
+        QTreeWidgetItem* areaItem = FindItemOf(AreaTree, option->DecisionArea);
+        if (areaItem) {
+            AddOptionItems(areaItem);
+            item = FindItemOf(AreaTree, option, areaItem);
+        }
+    }
     AreaTree->setCurrentItem(item);
     if (!item)
         AreaTree->clearSelection();
+}
+
+void TProProView::AddOptionItems(QTreeWidgetItem* areaItem)
+{
+    const TDecisionArea* area = AreaOf(areaItem);
+    if (!area || areaItem->childCount() > 0)
+        return;
+    const QIcon optionIcon = BuiltinIcon(QStringLiteral("option"));
+    QList<QTreeWidgetItem*> children;
+    for (const TOption* option : OptionsInOrder(*area)) {
+        auto* child = new QTreeWidgetItem(QStringList{option->Name});
+        child->setIcon(0, optionIcon);
+        SetItemObject(child, option);
+        children << child;
+    }
+    areaItem->addChildren(children);
 }
 
 bool TProProView::AreasShown(const std::vector<TDecisionArea*>& areas) const
@@ -244,7 +273,15 @@ bool TProProView::AreasShown(const std::vector<TDecisionArea*>& areas) const
     for (int i = 0; i < int(areas.size()); ++i) {
         const QTreeWidgetItem* item = AreaTree->topLevelItem(i);
         const TDecisionArea* area = areas[size_t(i)];
-        if (ItemObject(item) != area || item->text(0) != area->Name || item->childCount() != area->Options.Count())
+        if (ItemObject(item) != area || item->text(0) != area->Name)
+            return false;
+        // Options have items only once their area was opened.
+        if (item->childCount() == 0) {
+            if ((item->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator) != !area->Options.IsEmpty())
+                return false;
+            continue;
+        }
+        if (item->childCount() != area->Options.Count())
             return false;
         const std::vector<TOption*> options = OptionsInOrder(*area);
         for (int j = 0; j < int(options.size()); ++j)
@@ -265,7 +302,9 @@ void TProProView::FillAreas(bool iconsChanged)
             AreaTree->topLevelItem(i)->setIcon(0, icons.Of(*areas[size_t(i)]));
         return;
     }
-    const void* current = ItemObject(AreaTree->currentItem());
+    const QTreeWidgetItem* currentItem = AreaTree->currentItem();
+    const void* current = ItemObject(currentItem);
+    const void* currentArea = currentItem && currentItem->parent() ? ItemObject(currentItem->parent()) : current;
     std::unordered_set<const void*> expanded;
     for (int i = 0; i < AreaTree->topLevelItemCount(); ++i)
         if (AreaTree->topLevelItem(i)->isExpanded())
@@ -275,28 +314,30 @@ void TProProView::FillAreas(bool iconsChanged)
         const QSignalBlocker block(AreaTree);
         AreaTree->clear();
         TAreaIcons icons;
-        const QIcon optionIcon = BuiltinIcon(QStringLiteral("option"));
         QList<QTreeWidgetItem*> items;
         items.reserve(int(areas.size()));
-        QTreeWidgetItem* again = nullptr;
         for (const TDecisionArea* area : areas) {
             auto* item = new QTreeWidgetItem(QStringList{area->Name});
             item->setIcon(0, icons.Of(*area));
+            if (!area->Options.IsEmpty())
+                item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
             SetItemObject(item, area);
-            again = area == current ? item : again;
-            for (const TOption* option : OptionsInOrder(*area)) {
-                auto* child = new QTreeWidgetItem(item, QStringList{option->Name});
-                child->setIcon(0, optionIcon);
-                SetItemObject(child, option);
-                again = option == current ? child : again;
-            }
             items << item;
         }
         // All at once: one insertion instead of thousands.
         AreaTree->addTopLevelItems(items);
-        for (QTreeWidgetItem* item : items)
-            if (expanded.count(ItemObject(item)))
+        QTreeWidgetItem* again = nullptr;
+        for (QTreeWidgetItem* item : items) {
+            const void* area = ItemObject(item);
+            if (area == currentArea) {
+                AddOptionItems(item);
+                again = area == current ? item : FindItemOf(AreaTree, current, item);
+            }
+            if (expanded.count(area)) {
+                AddOptionItems(item);
                 item->setExpanded(true);
+            }
+        }
         if (again)
             AreaTree->setCurrentItem(again);
     }

@@ -64,6 +64,7 @@ private:
     /// `iconsChanged`: level icons or phase colours may be new.
     void FillAreas(bool iconsChanged = false);
     bool AreasShown(const std::vector<TDecisionArea*>& areas) const;
+    void AddOptionItems(QTreeWidgetItem* areaItem);
     void FillPreclusions();
     void FillCombinations();
     void AreaSelectionChanged();

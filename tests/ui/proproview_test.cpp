@@ -55,6 +55,8 @@ TEST_F(ProProViewTest, OpensFromTheViewMenuAndListsAreasWithTheirOptions)
     for (int i = 0; i < View->AreaTree->topLevelItemCount(); ++i)
         areas << View->AreaTree->topLevelItem(i)->text(0);
     EXPECT_EQ(areas, (QStringList{"Heating", "Transport", "Farms", "Roofs", "Insulation", "Docks", "Glazing"}));
+    View->AreaTree->topLevelItem(0)->setExpanded(true);
+    ASSERT_EQ(View->AreaTree->topLevelItem(0)->childCount(), 2);
     EXPECT_EQ(View->AreaTree->topLevelItem(0)->child(1)->text(0), "Heat pump");
     EXPECT_TRUE(View->AreaComment->isReadOnly());
 }
