@@ -344,7 +344,8 @@ TEST_F(ActorViewTest, ActorsAreAddedRenamedAndCommented)
     EXPECT_EQ(View->ActorList->currentItem()->text(), "Water board");
     EXPECT_EQ(Case->EditLabel, "Add actor Water board");
     Case->Changed = false;
-    View->AddBtn->click();   // an existing name selects that actor
+    View->ActorList->setFocus();
+    QTest::keyClick(View->ActorList, Qt::Key_Insert);   // an existing name selects that actor
     EXPECT_EQ(View->SelectedActor(), ActorNamed("City council"));
     EXPECT_FALSE(Case->Changed);
 
