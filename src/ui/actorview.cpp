@@ -360,7 +360,10 @@ void TActorView::ShowPosition()
         ChooseTarget(PositionTarget(*Position, CurrentMode));
         if (CurrentMode == TActorMode::Goals) {
             const auto* goal = static_cast<const TActorGoal*>(Position);
-            ValueBox->setText(FormatExactValue(goal->Value));
+            // A rebuild for another window's change keeps a value being typed for this goal.
+            if (goal != ValueGoal || !ValueBox->isModified())
+                ValueBox->setText(FormatExactValue(goal->Value));
+            ValueGoal = goal;
             CurrentDirection = goal->Direction;
         }
     }

@@ -101,6 +101,7 @@ private:
     TActor* Actor = nullptr;           // found again in the case at every rebuild
     TNameless* Position = nullptr;     // one of Actor's positions of the mode, or null
     void* Target = nullptr;            // the chooser's item, found again at every rebuild
+    const void* ValueGoal = nullptr;   // the goal whose value the value box last showed; only compared
     bool Rebuilding = false;
     QButtonGroup* Modes;
     QMenu* WeightMenu;
