@@ -55,7 +55,8 @@ TEST_F(PolicyViewTest, OpensFromTheViewMenu)
 TEST_F(PolicyViewTest, AddsRenamesAndDeletesPolicies)
 {
     Prompter->ConceptNames = {QStringLiteral(" New [plan] "), QStringLiteral("  "), std::nullopt};
-    View->AddBtnClick();
+    View->PolicyTree->setFocus();
+    QTest::keyClick(View->PolicyTree, Qt::Key_Insert);
     TPolicy* added = Case.Policies.Find("New plan");
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(View->SelectedPolicy(), added);
