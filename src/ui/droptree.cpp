@@ -40,10 +40,18 @@ void TDropTree::dragEnterEvent(QDragEnterEvent* event)
         event->ignore();
 }
 
-void TDropTree::dragMoveEvent(QDragMoveEvent* event) { Accept(event); }
+void TDropTree::dragMoveEvent(QDragMoveEvent* event)
+{
+    // The base scrolls a long list near its edges; whether to take the drop is ours.
+    QTreeWidget::dragMoveEvent(event);
+    Accept(event);
+}
 
 void TDropTree::dropEvent(QDropEvent* event)
 {
+    // What the base does on leaving (stop scrolling, end the drag state) without its own drop.
+    QDragLeaveEvent leave;
+    QTreeWidget::dragLeaveEvent(&leave);
     if (!Accept(event))
         return;
     QTreeWidgetItem* target = itemAt(event->position().toPoint());
