@@ -1,0 +1,382 @@
+// The import's steps up to the preclusions: catalogues, hierarchy, options and effects.
+#include "import/caseimporter.h"
+
+#include "import/databaseerror.h"
+#include "import/iconfromtext.h"
+#include "model/case.h"
+#include "model/helpers.h"
+#include "model/messages.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+const QColor PhaseColors[4] = { QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 255, 0), QColor(0, 255, 255) };
+
+// The first item of the list whose ID is the key.
+template <class List>
+auto FindById(const List& list, qint64 key) -> decltype(list.First())
+{
+    for (auto* item : list)
+        if (item->ID == key)
+            return item;
+    return nullptr;
+}
+
+QString Stop(const QString& text, qint64 key) { return text + QString::number(key); }
+
+} // namespace
+
+void SetComment(TNameless& item, const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    item.Comments = trimmed.isEmpty() ? QStringList() : trimmed.split(lineBreak);
+}
+
+void RowWarning(const QString& row, const QString& what) { ShowWarning(row + QStringLiteral(": ") + what); }
+
+TCaseImporter::TCaseImporter(TDatabase& database, TCase& aCase, qint64 caseKey, const TImportProgress& progress)
+    : Database(database), Case(aCase), CaseKey(caseKey), ProgressText(progress), Query(database)
+{
+}
+
+void TCaseImporter::Open(const QStringList& lines) { Query.Open(lines, { CaseKey }); }
+
+void TCaseImporter::Progress(int count, const QString& noun)
+{
+    ProgressText(QStringLiteral("Imported: ") + QString::number(count) + noun);
+}
+
+QString TCaseImporter::RowName(const QString& column, const QString& row) const
+{
+    const QString name = CleanTrimmedName(Query.AsText(column));
+    if (name.isEmpty())
+        RowWarning(row, QStringLiteral("the name is empty; the row is skipped"));
+    return name;
+}
+
+// ---- Resolving keys ----
+
+TSystemLevel* TCaseImporter::Level(const QString& column, const QString& undefined)
+{
+    const qint64 key = Key(column);
+    if (!LastLevel.Item || LastLevel.Key != key) {
+        LastLevel = { key, FindById(Case.SystemLevels, key) };
+        if (!LastLevel.Item)
+            throw TImportStop{ Stop(undefined.isEmpty() ? QStringLiteral("Undefined system level: ID = ") : undefined, key) };
+    }
+    return LastLevel.Item;
+}
+
+TDecisionArea* TCaseImporter::Area(TSystemLevel* level, const QString& column, const QString& undefined)
+{
+    const qint64 key = Key(column);
+    if (!LastArea.Item || LastArea.Key != key || LastArea.Owner != level) {
+        LastArea = { key, level, FindById(level->DecisionAreas, key) };
+        if (!LastArea.Item)
+            throw TImportStop{ Stop(undefined.isEmpty() ? QStringLiteral("Undefined decision area: ID = ") : undefined, key) };
+    }
+    return LastArea.Item;
+}
+
+TOption* TCaseImporter::Option(TDecisionArea* area, const QString& column)
+{
+    const qint64 key = Key(column);
+    if (!LastOption.Item || LastOption.Key != key || LastOption.Owner != area) {
+        LastOption = { key, area, FindById(area->Options, key) };
+        if (!LastOption.Item)
+            throw TImportStop{ Stop(QStringLiteral("Undefined decision option: ID = "), key) };
+    }
+    return LastOption.Item;
+}
+
+TOption* TCaseImporter::RowOption(const QString& row)
+{
+    if (SkippedAreas.contains(Key(QStringLiteral("DAiCID")))) {
+        RowWarning(row, QStringLiteral("its decision area was skipped; the row is skipped"));
+        return nullptr;
+    }
+    if (SkippedOptions.contains(Key(QStringLiteral("DOiAID")))) {
+        RowWarning(row, QStringLiteral("its decision option was skipped; the row is skipped"));
+        return nullptr;
+    }
+    TSystemLevel* level = Level(QStringLiteral("SysLevID"));
+    return Option(Area(level, QStringLiteral("DAiCID")), QStringLiteral("DOiAID"));
+}
+
+TVariable* TCaseImporter::Variable(const QString& column)
+{
+    const qint64 key = Key(column);
+    TVariable* variable = FindById(Case.Variables, key);
+    if (!variable)
+        throw TImportStop{ Stop(QStringLiteral("Undefined variable: ID = "), key) };
+    return variable;
+}
+
+// ---- Steps 3 to 8: phases, catalogues, levels, scales, variables ----
+
+void TCaseImporter::ImportPhases(int count, const QStringList& names)
+{
+    for (int i = 1; i <= count; ++i) {
+        const QString name = CleanTrimmedName(names.value(i - 1));
+        if (name.isEmpty()) {
+            RowWarning(QStringLiteral("Case, Phase%1").arg(i), QStringLiteral("the name is empty; the phase is skipped"));
+            continue;
+        }
+        TPhase* phase = Case.Phases.At(Case.AddPhase(name));
+        phase->ID = i;
+        phase->Order = i - 1;
+        phase->SetColorDerived(PhaseColors[i - 1]);
+    }
+    Progress(Case.Phases.Count(), QStringLiteral(" phases"));
+}
+
+void TCaseImporter::ImportCatalogue(const QString& table, const QString& key, bool qualifiers)
+{
+    Open({ QStringLiteral("SELECT %1, Name, BaseIcon, Comment FROM %2 WHERE CaseID=?;").arg(key, table) });
+    for (; !Query.Eof(); Query.Next()) {
+        const QString name = RowName(QStringLiteral("Name"), table + QLatin1Char(' ') + QString::number(Key(key)));
+        if (name.isEmpty())
+            continue;
+        TConcept* item;
+        if (qualifiers) {
+            TQualifier* qualifier = Case.Qualifiers.At(Case.AddQualifier(name));
+            qualifier->Icon = IconFromText(Query.AsText(QStringLiteral("BaseIcon")));
+            item = qualifier;
+        } else {
+            TCategory* category = Case.Categories.At(Case.AddCategory(name));
+            category->Icon = IconFromText(Query.AsText(QStringLiteral("BaseIcon")));
+            item = category;
+        }
+        item->ID = ToId(Key(key));
+        SetComment(*item, Query.AsText(QStringLiteral("Comment")));
+    }
+}
+
+void TCaseImporter::ImportCatalogues()
+{
+    ImportCatalogue(QStringLiteral("Category"), QStringLiteral("CategoryID"), false);
+    for (int i = 0; i < Case.Categories.Count(); ++i)
+        Case.Categories.At(i)->Number = i + 1;
+    Progress(Case.Categories.Count(), QStringLiteral(" categories"));
+    ImportCatalogue(QStringLiteral("Qualifier"), QStringLiteral("QualifierID"), true);
+    Progress(Case.Qualifiers.Count(), QStringLiteral(" qualifiers"));
+}
+
+void TCaseImporter::ImportSystemLevels()
+{
+    Open({ QStringLiteral("SELECT SysLevID, Name, BaseIcon, Comment, Parent FROM SystemLevel WHERE CaseID=?"
+                          " ORDER BY TreeLevel, Parent, NodeNr;") });
+    for (; !Query.Eof(); Query.Next()) {
+        const QString row = QStringLiteral("SystemLevel ") + QString::number(Key(QStringLiteral("SysLevID")));
+        const QString name = RowName(QStringLiteral("Name"), row);
+        if (name.isEmpty())
+            continue;
+        TSystemLevel* level = Case.SystemLevels.At(Case.AddSystemLevel(name));
+        level->ID = ToId(Key(QStringLiteral("SysLevID")));
+        SetComment(*level, Query.AsText(QStringLiteral("Comment")));
+        level->Icon = IconFromText(Query.AsText(QStringLiteral("BaseIcon")));
+        level->UpdateDesignIcon();
+        const qint64 parentKey = Key(QStringLiteral("Parent"));
+        TSystemLevel* parent = parentKey == 1 ? nullptr : FindById(Case.SystemLevels, parentKey);
+        // A level under itself or under its own descendant would make the tree a loop.
+        if (parent && level->IsWithin(parent)) {
+            RowWarning(row, QStringLiteral("its parent lies within the level itself; it becomes a top level"));
+            parent = nullptr;
+        }
+        level->PlaceUnder(parent);
+    }
+    Progress(Case.SystemLevels.Count(), QStringLiteral(" system levels"));
+}
+
+void TCaseImporter::ImportVariables()
+{
+    // Scales belong to the whole database, not to one case.
+    Query.Open({ QStringLiteral("SELECT ScaleID, Unit FROM Scale WHERE ScaleLevel=0;") });
+    for (; !Query.Eof(); Query.Next()) {
+        const QString unit = RowName(QStringLiteral("Unit"), QStringLiteral("Scale ") + QString::number(Key(QStringLiteral("ScaleID"))));
+        if (!unit.isEmpty())
+            Case.Scales.At(Case.AddScale(unit))->ID = ToId(Key(QStringLiteral("ScaleID")));
+    }
+    Progress(Case.Scales.Count(), QStringLiteral(" scales"));
+
+    Open({ QStringLiteral("SELECT VariableID, Name, ScaleID, Comment, CValue FROM Variable WHERE CaseID=?;") });
+    for (; !Query.Eof(); Query.Next()) {
+        const QString name = RowName(QStringLiteral("Name"), QStringLiteral("Variable ") + QString::number(Key(QStringLiteral("VariableID"))));
+        if (name.isEmpty())
+            continue;
+        if (Case.Scales.IsEmpty())
+            throw TDatabaseError{ QStringLiteral("Variable \"") + name + QStringLiteral("\" has no scale to be measured on") };
+        TVariable* variable = Case.Variables.At(Case.AddVariable(name));
+        variable->ID = ToId(Key(QStringLiteral("VariableID")));
+        SetComment(*variable, Query.AsText(QStringLiteral("Comment")));
+        // No constant value: the variable is computed and adds up, as a case folder reads it.
+        const bool constant = !Query.IsNull(QStringLiteral("CValue"))
+                              && !Query.AsText(QStringLiteral("CValue")).trimmed().isEmpty();
+        variable->Value = constant ? Query.AsFloat(QStringLiteral("CValue")) : UndefinedValue;
+        variable->AggregationMode = constant ? AggregationConstant : AggregationCumulative;
+        TScale* scale = FindById(Case.Scales, Key(QStringLiteral("ScaleID")));
+        variable->Scale = scale ? scale : Case.Scales.First();
+    }
+    Progress(Case.Variables.Count(), QStringLiteral(" variables"));
+}
+
+// ---- Steps 9 to 13: decision areas, options, effects, qualifications, preclusions ----
+
+void TCaseImporter::ImportDecisionAreas()
+{
+    Open({ QStringLiteral("SELECT DAiCID, Name, Comment, SysLevID, CategoryID, PhaseNr FROM DecAreaInCase WHERE CaseID=?;") });
+    int count = 0;
+    for (; !Query.Eof(); Query.Next()) {
+        const qint64 key = Key(QStringLiteral("DAiCID"));
+        TSystemLevel* level = FindById(Case.SystemLevels, Key(QStringLiteral("SysLevID")));
+        if (!level) {
+            ShowError(Stop(QStringLiteral("Undefined system level: ID = "), Key(QStringLiteral("SysLevID"))));
+            SkippedAreas.insert(key);
+            continue;
+        }
+        const QString name = RowName(QStringLiteral("Name"), QStringLiteral("DecAreaInCase ") + QString::number(key));
+        if (name.isEmpty()) {
+            SkippedAreas.insert(key);
+            continue;
+        }
+        TCategory* category = FindById(Case.Categories, Key(QStringLiteral("CategoryID")));
+        TPhase* phase = FindById(Case.Phases, Key(QStringLiteral("PhaseNr")));
+        if (!category || !phase)
+            throw TDatabaseError{ QStringLiteral("Decision area \"") + name + QStringLiteral("\" has no category or phase") };
+        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(name));
+        area->ID = ToId(key);
+        SetComment(*area, Query.AsText(QStringLiteral("Comment")));
+        area->Category = category;
+        area->Phase = phase;
+        ++count;
+    }
+    Progress(count, QStringLiteral(" decision areas"));
+}
+
+void TCaseImporter::ImportOptions()
+{
+    Open({ QStringLiteral("SELECT DecOptionInArea.DOiAID, DecOptionInArea.Name, DecOptionInArea.DAiCID, DecOptionInArea.NodeNr, DecOptionInArea.Comment, DecAreaInCase.SysLevID"),
+           QStringLiteral("FROM DecAreaInCase INNER JOIN DecOptionInArea ON DecAreaInCase.DAiCID = DecOptionInArea.DAiCID"),
+           QStringLiteral("WHERE DecAreaInCase.CaseID=? ORDER BY DecAreaInCase.SysLevID, DecOptionInArea.DAiCID, DecOptionInArea.NodeNr;") });
+    int count = 0;
+    for (; !Query.Eof(); Query.Next()) {
+        const qint64 key = Key(QStringLiteral("DOiAID"));
+        const QString row = QStringLiteral("DecOptionInArea ") + QString::number(key);
+        const QString name = RowName(QStringLiteral("Name"), row);
+        if (name.isEmpty()) {
+            SkippedOptions.insert(key);
+            continue;
+        }
+        if (SkippedAreas.contains(Key(QStringLiteral("DAiCID")))) {
+            RowWarning(row, QStringLiteral("its decision area was skipped; the option is skipped"));
+            SkippedOptions.insert(key);
+            continue;
+        }
+        TDecisionArea* area = Area(Level(QStringLiteral("SysLevID")), QStringLiteral("DAiCID"));
+        TOption* option = area->Options.At(area->AddOption(name));
+        option->ID = ToId(key);
+        option->Number = ToId(Key(QStringLiteral("NodeNr")));
+        SetComment(*option, Query.AsText(QStringLiteral("Comment")));
+        ++count;
+    }
+    Progress(count, QStringLiteral(" decision options"));
+}
+
+void TCaseImporter::ImportEffects()
+{
+    Open({ QStringLiteral("SELECT DecAreaInCase.SysLevID, DecAreaInCase.DAiCID, DecOptionInArea.DOiAID, EffectOfDecOption.EoDOID, EffectOfDecOption.Aggregation, EffectOfDecOption.MayNotOccur, EffectOfDecOption.Comment, EffectOfDecOption.VariableID, EffectOfDecOption.Approximation"),
+           QStringLiteral("FROM Variable INNER JOIN ((DecAreaInCase INNER JOIN DecOptionInArea ON DecAreaInCase.DAiCID = DecOptionInArea.DAiCID) INNER JOIN EffectOfDecOption ON DecOptionInArea.DOiAID = EffectOfDecOption.DOiAID) ON Variable.VariableID = EffectOfDecOption.VariableID"),
+           QStringLiteral("WHERE DecAreaInCase.CaseID=? ORDER BY DecAreaInCase.SysLevID, DecAreaInCase.DAiCID, DecOptionInArea.DOiAID, DecOptionInArea.NodeNr, Variable.Name;") });
+    int count = 0;
+    for (; !Query.Eof(); Query.Next()) {
+        TOption* option = RowOption(QStringLiteral("EffectOfDecOption ") + QString::number(Key(QStringLiteral("EoDOID"))));
+        if (!option)
+            continue;
+        TVariable* variable = Variable(QStringLiteral("VariableID"));
+        auto effect = std::make_unique<TEffect>(option, variable);
+        effect->ID = ToId(Key(QStringLiteral("EoDOID")));
+        if (Key(QStringLiteral("Aggregation")) == 2)
+            variable->AggregationMode = AggregationAveraging;
+        effect->NullWhenStatusQuo = Key(QStringLiteral("MayNotOccur")) == 1;
+        SetComment(*effect, Query.AsText(QStringLiteral("Comment")));
+        const QString message = effect->SetFormula(Query.AsText(QStringLiteral("Approximation")));
+        TEffect* added = option->AddEffect(std::move(effect));
+        if (!message.isEmpty())
+            RepairFormula(*added);
+        ++count;
+    }
+    Progress(count, QStringLiteral(" effects"));
+}
+
+void TCaseImporter::ImportQualifications()
+{
+    Open({ QStringLiteral("SELECT DecAreaInCase.SysLevID, DecAreaInCase.DAiCID, DecOptionInArea.DOiAID, Qualification.QualifierID"),
+           QStringLiteral("FROM (DecAreaInCase INNER JOIN DecOptionInArea ON DecAreaInCase.DAiCID = DecOptionInArea.DAiCID) INNER JOIN Qualification ON DecOptionInArea.DOiAID = Qualification.DOiAID"),
+           QStringLiteral("WHERE DecAreaInCase.CaseID=? ORDER BY DecAreaInCase.SysLevID, DecAreaInCase.DAiCID, DecOptionInArea.DOiAID, DecOptionInArea.NodeNr;") });
+    int count = 0;
+    for (; !Query.Eof(); Query.Next()) {
+        const QString row = QStringLiteral("Qualification of option %1 by qualifier %2")
+                                .arg(Key(QStringLiteral("DOiAID"))).arg(Key(QStringLiteral("QualifierID")));
+        TOption* option = RowOption(row);
+        if (!option)
+            continue;
+        TQualifier* qualifier = FindById(Case.Qualifiers, Key(QStringLiteral("QualifierID")));
+        if (!qualifier)
+            throw TImportStop{ Stop(QStringLiteral("Undefined qualifier: ID = "), Key(QStringLiteral("QualifierID"))) };
+        if (option->HasQualifier(qualifier)) {
+            RowWarning(row, QStringLiteral("the option has this qualifier already; the row is skipped"));
+            continue;
+        }
+        option->AddQualifier(qualifier);
+        ++count;
+    }
+    Progress(count, QStringLiteral(" qualifications"));
+}
+
+void TCaseImporter::ImportPreclusions()
+{
+    Open({ QStringLiteral("SELECT DecAreaInCase.SysLevID, DecAreaInCase.DAiCID, DecOptionInArea.DOiAID, DecOptionPrecludes.DAiCID AS PrecludedDA, PrecludedDA.SysLevID AS PrecludedSysLev"),
+           QStringLiteral("FROM ((DecAreaInCase INNER JOIN DecOptionInArea ON DecAreaInCase.DAiCID = DecOptionInArea.DAiCID) INNER JOIN DecOptionPrecludes ON DecOptionInArea.DOiAID = DecOptionPrecludes.DOiAID)"),
+           QStringLiteral("INNER JOIN DecAreaInCase AS PrecludedDA ON DecOptionPrecludes.DAiCID = PrecludedDA.DAiCID"),
+           QStringLiteral("WHERE DecAreaInCase.CaseID=? ORDER BY DecAreaInCase.SysLevID, DecAreaInCase.CategoryID, DecAreaInCase.DAiCID, DecOptionInArea.DOiAID, DecOptionInArea.NodeNr, PrecludedDA.SysLevID;") });
+    int count = 0;
+    std::vector<TOption*> touched;
+    for (; !Query.Eof(); Query.Next(), ++count) {
+        const QString row = QStringLiteral("Preclusion of decision area %1 by option %2")
+                                .arg(Key(QStringLiteral("PrecludedDA"))).arg(Key(QStringLiteral("DOiAID")));
+        TOption* option = RowOption(row);
+        if (!option)
+            continue;
+        if (SkippedAreas.contains(Key(QStringLiteral("PrecludedDA")))) {
+            RowWarning(row, QStringLiteral("the precluded decision area was skipped; the row is skipped"));
+            continue;
+        }
+        const qint64 levelKey = Key(QStringLiteral("PrecludedSysLev"));
+        TSystemLevel* precludedLevel = FindById(Case.SystemLevels, levelKey);
+        if (!precludedLevel)
+            throw TImportStop{ Stop(QStringLiteral("Undefined precluded system level: ID = "), levelKey) };
+        TDecisionArea* precluded = FindById(precludedLevel->DecisionAreas, Key(QStringLiteral("PrecludedDA")));
+        if (!precluded)
+            throw TImportStop{ Stop(QStringLiteral("Undefined precluded decision area: ID = "), Key(QStringLiteral("PrecludedDA"))) };
+        TSystemLevel* level = option->SystemLevel();
+        if (precluded == option->DecisionArea) {
+            RowWarning(row, QStringLiteral("an option cannot preclude its own decision area; the row is skipped"));
+        } else if (!level->IsWithin(precludedLevel)) {
+            ShowWarning(QStringLiteral("Option \"") + option->DecisionArea->Name + QStringLiteral(" = ") + option->Name
+                        + QStringLiteral("\"\r in subsystem \"") + level->Name
+                        + QStringLiteral("\" cannot preclude decision\rin parent or sibling system \"")
+                        + precludedLevel->Name + QLatin1Char('"'));
+        } else if (option->Precludes(precluded)) {
+            RowWarning(row, QStringLiteral("the option precludes this decision area already; the row is skipped"));
+        } else {
+            option->AddPreclusion(precluded);
+            touched.push_back(option);
+        }
+    }
+    for (TOption* option : touched)
+        std::stable_sort(option->PrecludedAreas.begin(), option->PrecludedAreas.end(), DecisionAreaLess);
+    Progress(count, QStringLiteral(" preclusions"));
+}

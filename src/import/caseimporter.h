@@ -1,0 +1,95 @@
+#pragma once
+
+#include "import/caseimport.h"
+#include "import/query.h"
+
+#include <QSet>
+#include <algorithm>
+#include <climits>
+#include <QString>
+
+class TActor;
+class TDecisionArea;
+class TDesign;
+class TDesignObject;
+class TNameless;
+class TOption;
+class TSystemLevel;
+class TVariable;
+
+/// An unmatched key: the import stops with this error text.
+struct TImportStop
+{
+    QString Message;
+};
+
+/// The steps of one import, in the order they run. Each reads its rows through
+/// the one query, builds through the model's own operations and reports its
+/// count. Owners resolved for one row are reused while the keys repeat.
+class TCaseImporter
+{
+public:
+    TCaseImporter(TDatabase& database, TCase& aCase, qint64 caseKey, const TImportProgress& progress);
+
+    void ImportPhases(int count, const QStringList& names);
+    void ImportCatalogues();
+    void ImportSystemLevels();
+    void ImportVariables();
+    void ImportDecisionAreas();
+    void ImportOptions();
+    void ImportEffects();
+    void ImportQualifications();
+    void ImportPreclusions();
+    void ImportActors();
+    void ImportActorPositions();
+    void ImportCombinations();
+    void ImportDesigns();
+    void ImportDesignChoices(bool statusQuo);
+    void ImportPolicies();
+
+private:
+    // Reading rows.
+    void Open(const QStringList& lines);
+    qint64 Key(const QString& column) const { return Query.AsInteger(column); }
+    /// The row's name made fit for a list, or empty (with a warning) when nothing is left.
+    QString RowName(const QString& column, const QString& row) const;
+    void Progress(int count, const QString& noun);
+
+    // Resolving keys; each stops the import when nothing matches.
+    TSystemLevel* Level(const QString& column, const QString& undefined = {});
+    TDecisionArea* Area(TSystemLevel* level, const QString& column, const QString& undefined = {});
+    TOption* Option(TDecisionArea* area, const QString& column);
+    /// The option of the row through its level, area and option keys; nullptr
+    /// (after a warning) when its area or option was left out earlier.
+    TOption* RowOption(const QString& row);
+    TVariable* Variable(const QString& column);
+    TActor* Actor(const QString& column);
+    TDesign* Design(const QString& column);
+
+    void ImportCatalogue(const QString& table, const QString& key, bool qualifiers);
+    void ImportActorConnections();
+    void ImportActorDecisions();
+    void ImportActorGoals();
+    void ImportActorOptions();
+    void ImportDesignObjects();
+    void ImportPolicyOptions();
+
+    TDatabase& Database;
+    TCase& Case;
+    const qint64 CaseKey;
+    const TImportProgress& ProgressText;
+    TQuery Query;
+    QSet<qint64> SkippedAreas;     // rows left out in step 9: their options follow them
+    QSet<qint64> SkippedOptions;
+    // The owners of the previous row, reused while its keys repeat.
+    struct { qint64 Key = 0; TSystemLevel* Item = nullptr; } LastLevel;
+    struct { qint64 Key = 0; const TSystemLevel* Owner = nullptr; TDecisionArea* Item = nullptr; } LastArea;
+    struct { qint64 Key = 0; const TDecisionArea* Owner = nullptr; TOption* Item = nullptr; } LastOption;
+};
+
+/// A key as the model's identifier; keys beyond its range saturate and match nothing.
+inline qint32 ToId(qint64 key) { return qint32(std::clamp<qint64>(key, INT32_MIN, INT32_MAX)); }
+/// Sets the item's comment: trimmed at both ends, one line per line break.
+void SetComment(TNameless& item, const QString& text);
+/// Shows one warning about a row that is left out or changed.
+void RowWarning(const QString& row, const QString& what);
