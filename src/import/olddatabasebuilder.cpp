@@ -4,6 +4,7 @@
 #include "import/databaseerror.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <sqlite3.h>
 
@@ -74,16 +75,17 @@ void Bind(sqlite3_stmt* statement, int index, const QVariant& value)
 
 TOldDatabaseBuilder::TOldDatabaseBuilder(const QString& path)
 {
-    QFile::remove(path);
+    if (path != QLatin1String(":memory:"))
+        QFile::remove(path);
     sqlite3* connection = nullptr;
     if (sqlite3_open(path.toUtf8().constData(), &connection) != SQLITE_OK) {
         sqlite3_close(connection);
         throw TDatabaseError{ QStringLiteral("Could not create ") + path };
     }
-    Database = std::make_unique<TDatabase>(connection);
+    Connection = std::make_unique<TDatabase>(connection);
     // A scratch file: no need to wait for the disk after every row.
-    Database->Execute(QStringLiteral("PRAGMA synchronous=OFF; PRAGMA journal_mode=MEMORY;"));
-    Database->Execute(QString::fromUtf8(Schema));
+    Connection->Execute(QStringLiteral("PRAGMA synchronous=OFF; PRAGMA journal_mode=MEMORY;"));
+    Connection->Execute(QString::fromUtf8(Schema));
 }
 
 TOldDatabaseBuilder::~TOldDatabaseBuilder()
@@ -92,9 +94,30 @@ TOldDatabaseBuilder::~TOldDatabaseBuilder()
         sqlite3_finalize(entry.second);
 }
 
-void TOldDatabaseBuilder::Execute(const QString& sql) { Database->Execute(sql); }
-void TOldDatabaseBuilder::Begin() { Database->Execute(QStringLiteral("BEGIN")); }
-void TOldDatabaseBuilder::Commit() { Database->Execute(QStringLiteral("COMMIT")); }
+QStringList TOldDatabaseBuilder::Tables()
+{
+    static const QRegularExpression table(QStringLiteral("CREATE TABLE \"?(\\w+)\"?\\("));
+    QStringList names;
+    for (auto match = table.globalMatch(QString::fromUtf8(Schema)); match.hasNext();)
+        names << match.next().captured(1);
+    return names;
+}
+
+QStringList TOldDatabaseBuilder::Columns(const QString& table) const
+{
+    sqlite3_stmt* statement = nullptr;
+    const QString sql = QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table);
+    sqlite3_prepare_v2(Connection->Handle(), sql.toUtf8().constData(), -1, &statement, nullptr);
+    QStringList names;
+    while (statement && sqlite3_step(statement) == SQLITE_ROW)
+        names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    sqlite3_finalize(statement);
+    return names;
+}
+
+void TOldDatabaseBuilder::Execute(const QString& sql) { Connection->Execute(sql); }
+void TOldDatabaseBuilder::Begin() { Connection->Execute(QStringLiteral("BEGIN")); }
+void TOldDatabaseBuilder::Commit() { Connection->Execute(QStringLiteral("COMMIT")); }
 
 sqlite3_stmt* TOldDatabaseBuilder::Statement(const QString& table, const TRow& values)
 {
@@ -106,8 +129,8 @@ sqlite3_stmt* TOldDatabaseBuilder::Statement(const QString& table, const TRow& v
     const QString sql = QStringLiteral("INSERT INTO \"%1\"(%2) VALUES(%3)")
                             .arg(table, columns.join(QLatin1Char(',')), markers.join(QLatin1Char(',')));
     sqlite3_stmt*& statement = Statements[sql];
-    if (!statement && sqlite3_prepare_v2(Database->Handle(), sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK)
-        throw TDatabaseError{ QString::fromUtf8(sqlite3_errmsg(Database->Handle())) };
+    if (!statement && sqlite3_prepare_v2(Connection->Handle(), sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK)
+        throw TDatabaseError{ QString::fromUtf8(sqlite3_errmsg(Connection->Handle())) };
     return statement;
 }
 
@@ -120,5 +143,5 @@ void TOldDatabaseBuilder::Insert(const QString& table, const TRow& values)
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
     if (status != SQLITE_DONE)
-        throw TDatabaseError{ QString::fromUtf8(sqlite3_errmsg(Database->Handle())) };
+        throw TDatabaseError{ QString::fromUtf8(sqlite3_errmsg(Connection->Handle())) };
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <map>
 #include <memory>
@@ -18,7 +19,8 @@ class TOldDatabaseBuilder
 public:
     using TRow = std::vector<std::pair<QString, QVariant>>;
 
-    /// Creates the file (replacing any old one) with every table, empty.
+    /// Creates the file (replacing any old one) with every table, empty;
+    /// ":memory:" builds the database in memory.
     explicit TOldDatabaseBuilder(const QString& path);
     ~TOldDatabaseBuilder();
 
@@ -29,10 +31,15 @@ public:
     /// Groups many inserts in one transaction, for speed.
     void Begin();
     void Commit();
+    /// The database being built, to import from directly.
+    TDatabase& Database() const { return *Connection; }
+    /// The names of every table, and of a table's columns, in schema order.
+    static QStringList Tables();
+    QStringList Columns(const QString& table) const;
 
 private:
     sqlite3_stmt* Statement(const QString& table, const TRow& values);
 
-    std::unique_ptr<TDatabase> Database;
+    std::unique_ptr<TDatabase> Connection;
     std::map<QString, sqlite3_stmt*> Statements;
 };
