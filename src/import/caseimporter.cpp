@@ -14,16 +14,6 @@ namespace {
 
 const QColor PhaseColors[4] = { QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 255, 0), QColor(0, 255, 255) };
 
-// The first item of the list whose ID is the key.
-template <class List>
-auto FindById(const List& list, qint64 key) -> decltype(list.First())
-{
-    for (auto* item : list)
-        if (item->ID == key)
-            return item;
-    return nullptr;
-}
-
 QString Stop(const QString& text, qint64 key) { return text + QString::number(key); }
 
 } // namespace
@@ -108,11 +98,7 @@ TOption* TCaseImporter::RowOption(const QString& row)
 
 TVariable* TCaseImporter::Variable(const QString& column)
 {
-    const qint64 key = Key(column);
-    TVariable* variable = FindById(Case.Variables, key);
-    if (!variable)
-        throw TImportStop{ Stop(QStringLiteral("Undefined variable: ID = "), key) };
-    return variable;
+    return Resolve(Case.Variables, column, QStringLiteral("Undefined variable: ID = "));
 }
 
 // ---- Steps 3 to 8: phases, catalogues, levels, scales, variables ----
@@ -133,61 +119,41 @@ void TCaseImporter::ImportPhases(int count, const QStringList& names)
     Progress(Case.Phases.Count(), QStringLiteral(" phases"));
 }
 
-void TCaseImporter::ImportCatalogue(const QString& table, const QString& key, bool qualifiers)
-{
-    Open({ QStringLiteral("SELECT %1, Name, BaseIcon, Comment FROM %2 WHERE CaseID=?;").arg(key, table) });
-    for (; !Query.Eof(); Query.Next()) {
-        const QString name = RowName(QStringLiteral("Name"), table + QLatin1Char(' ') + QString::number(Key(key)));
-        if (name.isEmpty())
-            continue;
-        TConcept* item;
-        if (qualifiers) {
-            TQualifier* qualifier = Case.Qualifiers.At(Case.AddQualifier(name));
-            qualifier->Icon = IconFromText(Query.AsText(QStringLiteral("BaseIcon")));
-            item = qualifier;
-        } else {
-            TCategory* category = Case.Categories.At(Case.AddCategory(name));
-            category->Icon = IconFromText(Query.AsText(QStringLiteral("BaseIcon")));
-            item = category;
-        }
-        item->ID = ToId(Key(key));
-        SetComment(*item, Query.AsText(QStringLiteral("Comment")));
-    }
-}
-
 void TCaseImporter::ImportCatalogues()
 {
-    ImportCatalogue(QStringLiteral("Category"), QStringLiteral("CategoryID"), false);
+    ImportConcepts<TCategory>({ QStringLiteral("SELECT CategoryID, Name, BaseIcon, Comment FROM Category WHERE CaseID=?;") },
+                              QStringLiteral("CategoryID"), &TCase::AddCategory, Case.Categories,
+                              [this](TCategory& category) { category.Icon = IconFromText(Query.AsText(QStringLiteral("BaseIcon"))); });
     for (int i = 0; i < Case.Categories.Count(); ++i)
         Case.Categories.At(i)->Number = i + 1;
     Progress(Case.Categories.Count(), QStringLiteral(" categories"));
-    ImportCatalogue(QStringLiteral("Qualifier"), QStringLiteral("QualifierID"), true);
+    ImportConcepts<TQualifier>({ QStringLiteral("SELECT QualifierID, Name, BaseIcon, Comment FROM Qualifier WHERE CaseID=?;") },
+                               QStringLiteral("QualifierID"), &TCase::AddQualifier, Case.Qualifiers,
+                               [this](TQualifier& qualifier) { qualifier.Icon = IconFromText(Query.AsText(QStringLiteral("BaseIcon"))); });
     Progress(Case.Qualifiers.Count(), QStringLiteral(" qualifiers"));
+}
+
+void TCaseImporter::PlaceLevel(TSystemLevel& level)
+{
+    level.Icon = IconFromText(Query.AsText(QStringLiteral("BaseIcon")));
+    level.UpdateDesignIcon();
+    const qint64 parentKey = Key(QStringLiteral("Parent"));
+    TSystemLevel* parent = parentKey == 1 ? nullptr : FindById(Case.SystemLevels, parentKey);
+    // A level under itself or under its own descendant would make the tree a loop.
+    if (parent && level.IsWithin(parent)) {
+        RowWarning(QStringLiteral("SystemLevel ") + QString::number(Key(QStringLiteral("SysLevID"))),
+                   QStringLiteral("its parent lies within the level itself; it becomes a top level"));
+        parent = nullptr;
+    }
+    level.PlaceUnder(parent);
 }
 
 void TCaseImporter::ImportSystemLevels()
 {
-    Open({ QStringLiteral("SELECT SysLevID, Name, BaseIcon, Comment, Parent FROM SystemLevel WHERE CaseID=?"
-                          " ORDER BY TreeLevel, Parent, NodeNr;") });
-    for (; !Query.Eof(); Query.Next()) {
-        const QString row = QStringLiteral("SystemLevel ") + QString::number(Key(QStringLiteral("SysLevID")));
-        const QString name = RowName(QStringLiteral("Name"), row);
-        if (name.isEmpty())
-            continue;
-        TSystemLevel* level = Case.SystemLevels.At(Case.AddSystemLevel(name));
-        level->ID = ToId(Key(QStringLiteral("SysLevID")));
-        SetComment(*level, Query.AsText(QStringLiteral("Comment")));
-        level->Icon = IconFromText(Query.AsText(QStringLiteral("BaseIcon")));
-        level->UpdateDesignIcon();
-        const qint64 parentKey = Key(QStringLiteral("Parent"));
-        TSystemLevel* parent = parentKey == 1 ? nullptr : FindById(Case.SystemLevels, parentKey);
-        // A level under itself or under its own descendant would make the tree a loop.
-        if (parent && level->IsWithin(parent)) {
-            RowWarning(row, QStringLiteral("its parent lies within the level itself; it becomes a top level"));
-            parent = nullptr;
-        }
-        level->PlaceUnder(parent);
-    }
+    ImportConcepts<TSystemLevel>({ QStringLiteral("SELECT SysLevID, Name, BaseIcon, Comment, Parent FROM SystemLevel WHERE CaseID=?"
+                                                  " ORDER BY TreeLevel, Parent, NodeNr;") },
+                                 QStringLiteral("SysLevID"), &TCase::AddSystemLevel, Case.SystemLevels,
+                                 [this](TSystemLevel& level) { PlaceLevel(level); });
     Progress(Case.SystemLevels.Count(), QStringLiteral(" system levels"));
 }
 
@@ -202,25 +168,22 @@ void TCaseImporter::ImportVariables()
     }
     Progress(Case.Scales.Count(), QStringLiteral(" scales"));
 
-    Open({ QStringLiteral("SELECT VariableID, Name, ScaleID, Comment, CValue FROM Variable WHERE CaseID=?;") });
-    for (; !Query.Eof(); Query.Next()) {
-        const QString name = RowName(QStringLiteral("Name"), QStringLiteral("Variable ") + QString::number(Key(QStringLiteral("VariableID"))));
-        if (name.isEmpty())
-            continue;
-        if (Case.Scales.IsEmpty())
-            throw TDatabaseError{ QStringLiteral("Variable \"") + name + QStringLiteral("\" has no scale to be measured on") };
-        TVariable* variable = Case.Variables.At(Case.AddVariable(name));
-        variable->ID = ToId(Key(QStringLiteral("VariableID")));
-        SetComment(*variable, Query.AsText(QStringLiteral("Comment")));
-        // No constant value: the variable is computed and adds up, as a case folder reads it.
-        const bool constant = !Query.IsNull(QStringLiteral("CValue"))
-                              && !Query.AsText(QStringLiteral("CValue")).trimmed().isEmpty();
-        variable->Value = constant ? Query.AsFloat(QStringLiteral("CValue")) : UndefinedValue;
-        variable->AggregationMode = constant ? AggregationConstant : AggregationCumulative;
-        TScale* scale = FindById(Case.Scales, Key(QStringLiteral("ScaleID")));
-        variable->Scale = scale ? scale : Case.Scales.First();
-    }
+    ImportConcepts<TVariable>({ QStringLiteral("SELECT VariableID, Name, ScaleID, Comment, CValue FROM Variable WHERE CaseID=?;") },
+                              QStringLiteral("VariableID"), &TCase::AddVariable, Case.Variables,
+                              [this](TVariable& variable) { ReadVariable(variable); });
     Progress(Case.Variables.Count(), QStringLiteral(" variables"));
+}
+
+void TCaseImporter::ReadVariable(TVariable& variable)
+{
+    if (Case.Scales.IsEmpty())
+        throw TDatabaseError{ QStringLiteral("Variable \"") + variable.Name + QStringLiteral("\" has no scale to be measured on") };
+    // No constant value: the variable is computed and adds up, as a case folder reads it.
+    const bool constant = !Query.IsNull(QStringLiteral("CValue")) && !Query.AsText(QStringLiteral("CValue")).trimmed().isEmpty();
+    variable.Value = constant ? Query.AsFloat(QStringLiteral("CValue")) : UndefinedValue;
+    variable.AggregationMode = constant ? AggregationConstant : AggregationCumulative;
+    TScale* scale = FindById(Case.Scales, Key(QStringLiteral("ScaleID")));
+    variable.Scale = scale ? scale : Case.Scales.First();
 }
 
 // ---- Steps 9 to 13: decision areas, options, effects, qualifications, preclusions ----
@@ -323,9 +286,7 @@ void TCaseImporter::ImportQualifications()
         TOption* option = RowOption(row);
         if (!option)
             continue;
-        TQualifier* qualifier = FindById(Case.Qualifiers, Key(QStringLiteral("QualifierID")));
-        if (!qualifier)
-            throw TImportStop{ Stop(QStringLiteral("Undefined qualifier: ID = "), Key(QStringLiteral("QualifierID"))) };
+        TQualifier* qualifier = Resolve(Case.Qualifiers, QStringLiteral("QualifierID"), QStringLiteral("Undefined qualifier: ID = "));
         if (option->HasQualifier(qualifier)) {
             RowWarning(row, QStringLiteral("the option has this qualifier already; the row is skipped"));
             continue;
@@ -354,13 +315,10 @@ void TCaseImporter::ImportPreclusions()
             RowWarning(row, QStringLiteral("the precluded decision area was skipped; the row is skipped"));
             continue;
         }
-        const qint64 levelKey = Key(QStringLiteral("PrecludedSysLev"));
-        TSystemLevel* precludedLevel = FindById(Case.SystemLevels, levelKey);
-        if (!precludedLevel)
-            throw TImportStop{ Stop(QStringLiteral("Undefined precluded system level: ID = "), levelKey) };
-        TDecisionArea* precluded = FindById(precludedLevel->DecisionAreas, Key(QStringLiteral("PrecludedDA")));
-        if (!precluded)
-            throw TImportStop{ Stop(QStringLiteral("Undefined precluded decision area: ID = "), Key(QStringLiteral("PrecludedDA"))) };
+        TSystemLevel* precludedLevel = Resolve(Case.SystemLevels, QStringLiteral("PrecludedSysLev"),
+                                               QStringLiteral("Undefined precluded system level: ID = "));
+        TDecisionArea* precluded = Resolve(precludedLevel->DecisionAreas, QStringLiteral("PrecludedDA"),
+                                           QStringLiteral("Undefined precluded decision area: ID = "));
         TSystemLevel* level = option->SystemLevel();
         if (precluded == option->DecisionArea) {
             RowWarning(row, QStringLiteral("an option cannot preclude its own decision area; the row is skipped"));

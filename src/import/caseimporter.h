@@ -2,20 +2,13 @@
 
 #include "import/caseimport.h"
 #include "import/query.h"
+#include "model/case.h"
 
 #include <QSet>
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <QString>
-
-class TActor;
-class TDecisionArea;
-class TDesign;
-class TDesignObject;
-class TNameless;
-class TOption;
-class TSystemLevel;
-class TVariable;
 
 /// An unmatched key: the import stops with this error text.
 struct TImportStop
@@ -63,10 +56,18 @@ private:
     /// (after a warning) when its area or option was left out earlier.
     TOption* RowOption(const QString& row);
     TVariable* Variable(const QString& column);
-    TActor* Actor(const QString& column);
-    TDesign* Design(const QString& column);
+    /// The item of the list with the row's key in `column`; the import stops
+    /// with `undefined` and the key when none has it.
+    template <class T>
+    T* Resolve(const TConceptList<T>& list, const QString& column, const QString& undefined);
+    /// The rows of a list of named concepts, each added by its name with its
+    /// key (in `key`) and comment; `more` reads the rest of the row.
+    template <class T>
+    void ImportConcepts(const QStringList& select, const QString& key, int (TCase::*add)(const QString&),
+                        TConceptList<T>& list, const std::function<void(T&)>& more = {});
 
-    void ImportCatalogue(const QString& table, const QString& key, bool qualifiers);
+    void PlaceLevel(TSystemLevel& level);
+    void ReadVariable(TVariable& variable);
     void ImportActorConnections();
     void ImportActorDecisions();
     void ImportActorGoals();
@@ -87,9 +88,46 @@ private:
     struct { qint64 Key = 0; const TDecisionArea* Owner = nullptr; TOption* Item = nullptr; } LastOption;
 };
 
+/// The first item of the list whose ID is the key.
+template <class List>
+auto FindById(const List& list, qint64 key) -> decltype(list.First())
+{
+    for (auto* item : list)
+        if (item->ID == key)
+            return item;
+    return nullptr;
+}
+
 /// A key as the model's identifier; keys beyond its range saturate and match nothing.
 inline qint32 ToId(qint64 key) { return qint32(std::clamp<qint64>(key, INT32_MIN, INT32_MAX)); }
 /// Sets the item's comment: trimmed at both ends, one line per line break.
 void SetComment(TNameless& item, const QString& text);
 /// Shows one warning about a row that is left out or changed.
 void RowWarning(const QString& row, const QString& what);
+
+template <class T>
+T* TCaseImporter::Resolve(const TConceptList<T>& list, const QString& column, const QString& undefined)
+{
+    const qint64 key = Key(column);
+    if (T* item = FindById(list, key))
+        return item;
+    throw TImportStop{ undefined + QString::number(key) };
+}
+
+template <class T>
+void TCaseImporter::ImportConcepts(const QStringList& select, const QString& key, int (TCase::*add)(const QString&),
+                                   TConceptList<T>& list, const std::function<void(T&)>& more)
+{
+    Open(select);
+    const QString table = select.first().section(QStringLiteral(" FROM "), 1).section(QLatin1Char(' '), 0, 0);
+    for (; !Query.Eof(); Query.Next()) {
+        const QString name = RowName(QStringLiteral("Name"), table + QLatin1Char(' ') + QString::number(Key(key)));
+        if (name.isEmpty())
+            continue;
+        T* item = list.At((Case.*add)(name));
+        item->ID = ToId(Key(key));
+        SetComment(*item, Query.AsText(QStringLiteral("Comment")));
+        if (more)
+            more(*item);
+    }
+}

@@ -21,28 +21,14 @@ qint64 InfluenceOfWeight(qint64 weight)
     return weight == 4 ? 3 : weight == 8 ? 4 : weight;
 }
 
-} // namespace
+const QString UndefinedActor = QStringLiteral("Undefined actor: ID = ");
 
-TActor* TCaseImporter::Actor(const QString& column)
-{
-    const qint64 key = Key(column);
-    for (TActor* actor : Case.Actors)
-        if (actor->ID == key)
-            return actor;
-    throw TImportStop{ QStringLiteral("Undefined actor: ID = ") + QString::number(key) };
-}
+} // namespace
 
 void TCaseImporter::ImportActors()
 {
-    Open({ QStringLiteral("SELECT AiCID, Name, Comment FROM ActorInCase WHERE CaseID=?;") });
-    for (; !Query.Eof(); Query.Next()) {
-        const QString name = RowName(QStringLiteral("Name"), QStringLiteral("ActorInCase ") + QString::number(Key(QStringLiteral("AiCID"))));
-        if (name.isEmpty())
-            continue;
-        TActor* actor = Case.Actors.At(Case.AddActor(name));
-        actor->ID = ToId(Key(QStringLiteral("AiCID")));
-        SetComment(*actor, Query.AsText(QStringLiteral("Comment")));
-    }
+    ImportConcepts<TActor>({ QStringLiteral("SELECT AiCID, Name, Comment FROM ActorInCase WHERE CaseID=?;") },
+                           QStringLiteral("AiCID"), &TCase::AddActor, Case.Actors);
     Progress(Case.Actors.Count(), QStringLiteral(" actors"));
 }
 
@@ -61,22 +47,22 @@ void TCaseImporter::ImportActorConnections()
            QStringLiteral("WHERE ActorInCase.CaseID=?;") });
     int count = 0;
     for (; !Query.Eof(); Query.Next()) {
-        TActor* actor = Actor(QStringLiteral("AiC1ID"));
+        TActor* actor = Resolve(Case.Actors, QStringLiteral("AiC1ID"), UndefinedActor);
         const qint64 otherKey = Key(QStringLiteral("AiC2ID"));
-        const auto other = std::find_if(Case.Actors.begin(), Case.Actors.end(), [otherKey](const TActor* a) { return a->ID == otherKey; });
-        if (other == Case.Actors.end()) {
-            ShowError(QStringLiteral("Undefined actor: ID = ") + QString::number(otherKey));
+        TActor* other = FindById(Case.Actors, otherKey);
+        if (!other) {
+            ShowError(UndefinedActor + QString::number(otherKey));
             continue;
         }
         const QString row = QStringLiteral("ActorHasAccessTo %1 -> %2").arg(actor->ID).arg(otherKey);
-        if (HasLink(actor->Connections, [&](const TActorConnection& l) { return l.OtherActor == *other; })) {
+        if (HasLink(actor->Connections, [&](const TActorConnection& l) { return l.OtherActor == other; })) {
             RowWarning(row, QStringLiteral("the relation is there already; the row is skipped"));
             continue;
         }
         TRangeNotes notes;
         const int influence = notes.Clamp(Key(QStringLiteral("Weight")), 1, 4, QStringLiteral("Weight"));
         notes.Report(row);
-        SetComment(*actor->AddConnection(*other, influence), Query.AsText(QStringLiteral("Comment")));
+        SetComment(*actor->AddConnection(other, influence), Query.AsText(QStringLiteral("Comment")));
         ++count;
     }
     Progress(count, QStringLiteral(" actor connections"));
@@ -89,7 +75,7 @@ void TCaseImporter::ImportActorDecisions()
            QStringLiteral("WHERE DecAreaInCase.CaseID=?;") });
     int count = 0;
     for (; !Query.Eof(); Query.Next()) {
-        TActor* actor = Actor(QStringLiteral("AiCID"));
+        TActor* actor = Resolve(Case.Actors, QStringLiteral("AiCID"), UndefinedActor);
         const QString row = QStringLiteral("ActorDecidesOn %1 on %2").arg(actor->ID).arg(Key(QStringLiteral("DAiCID")));
         if (SkippedAreas.contains(Key(QStringLiteral("DAiCID")))) {
             RowWarning(row, QStringLiteral("its decision area was skipped; the row is skipped"));
@@ -116,7 +102,7 @@ void TCaseImporter::ImportActorGoals()
            QStringLiteral("WHERE ActorInCase.CaseID=?;") });
     int count = 0;
     for (; !Query.Eof(); Query.Next()) {
-        TActor* actor = Actor(QStringLiteral("AiCID"));
+        TActor* actor = Resolve(Case.Actors, QStringLiteral("AiCID"), UndefinedActor);
         TVariable* variable = Variable(QStringLiteral("VariableID"));
         const QString row = QStringLiteral("ActorValues %1 on %2").arg(actor->ID).arg(variable->ID);
         TRangeNotes notes;
@@ -146,7 +132,7 @@ void TCaseImporter::ImportActorOptions()
            QStringLiteral("WHERE DecAreaInCase.CaseID=?;") });
     int count = 0;
     for (; !Query.Eof(); Query.Next()) {
-        TActor* actor = Actor(QStringLiteral("AiCID"));
+        TActor* actor = Resolve(Case.Actors, QStringLiteral("AiCID"), UndefinedActor);
         const QString row = QStringLiteral("ActorPrefers %1 on %2").arg(actor->ID).arg(Key(QStringLiteral("DOiAID")));
         TOption* option = RowOption(row);
         if (!option)

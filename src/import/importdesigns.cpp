@@ -28,15 +28,6 @@ qint16 CombinationLevel(int xLevel) { return qint16(xLevel - 5 < 0 ? xLevel - 5 
 
 } // namespace
 
-TDesign* TCaseImporter::Design(const QString& column)
-{
-    const qint64 key = Key(column);
-    for (TDesign* design : Case.Designs)
-        if (design->ID == key)
-            return design;
-    throw TImportStop{ QStringLiteral("Undefined design: ID = ") + QString::number(key) };
-}
-
 void TCaseImporter::ImportCombinations()
 {
     Open({ QStringLiteral("SELECT Exclusion.XLevelID, DecAreaInCase.DAiCID, DecOptionInArea.DOiAID, DecAreaInCase.SysLevID, DecOptionInExclusion.ExclusionID"),
@@ -86,15 +77,8 @@ void TCaseImporter::ImportCombinations()
 
 void TCaseImporter::ImportDesigns()
 {
-    Open({ QStringLiteral("SELECT VariantID, Name, Comment FROM Variant WHERE CaseID=?;") });
-    for (; !Query.Eof(); Query.Next()) {
-        const QString name = RowName(QStringLiteral("Name"), QStringLiteral("Variant ") + QString::number(Key(QStringLiteral("VariantID"))));
-        if (name.isEmpty())
-            continue;
-        TDesign* design = Case.Designs.At(Case.AddDesign(name));
-        design->ID = ToId(Key(QStringLiteral("VariantID")));
-        SetComment(*design, Query.AsText(QStringLiteral("Comment")));
-    }
+    ImportConcepts<TDesign>({ QStringLiteral("SELECT VariantID, Name, Comment FROM Variant WHERE CaseID=?;") },
+                            QStringLiteral("VariantID"), &TCase::AddDesign, Case.Designs);
     Progress(Case.Designs.Count(), QStringLiteral(" designs"));
     ImportDesignObjects();
 }
@@ -106,7 +90,7 @@ void TCaseImporter::ImportDesignObjects()
            QStringLiteral("WHERE Design.CaseID=? ORDER BY Design.VariantID, SystemLevel.TreeLevel, SystemLevel.NodeNr, SystemLevel.SysLevID;") });
     int count = 0;
     for (; !Query.Eof(); Query.Next()) {
-        TDesign* design = Design(QStringLiteral("VariantID"));
+        TDesign* design = Resolve(Case.Designs, QStringLiteral("VariantID"), QStringLiteral("Undefined design: ID = "));
         TSystemLevel* level = Level(QStringLiteral("SysLevID"));
         const qint64 key = Key(QStringLiteral("DesignID"));
         const QString row = QStringLiteral("Design ") + QString::number(key);
@@ -135,7 +119,7 @@ void TCaseImporter::ImportDesignChoices(bool statusQuo)
            QStringLiteral("WHERE Design.CaseID=? ORDER BY Design.VariantID, Design.DesignID;") });
     int count = 0;
     for (; !Query.Eof(); Query.Next()) {
-        TDesign* design = Design(QStringLiteral("VariantID"));
+        TDesign* design = Resolve(Case.Designs, QStringLiteral("VariantID"), QStringLiteral("Undefined design: ID = "));
         const qint64 key = Key(QStringLiteral("DesignID"));
         const QString row = QStringLiteral("%1 of design object %2, option %3").arg(table).arg(key).arg(Key(QStringLiteral("DOiAID")));
         TDesignObject* object = FindDesignObjectById(design->TopObjects, ToId(key));
@@ -161,15 +145,8 @@ void TCaseImporter::ImportDesignChoices(bool statusQuo)
 
 void TCaseImporter::ImportPolicies()
 {
-    Open({ QStringLiteral("SELECT PolicyID, Name, Comment FROM Policy WHERE CaseID=?;") });
-    for (; !Query.Eof(); Query.Next()) {
-        const QString name = RowName(QStringLiteral("Name"), QStringLiteral("Policy ") + QString::number(Key(QStringLiteral("PolicyID"))));
-        if (name.isEmpty())
-            continue;
-        TPolicy* policy = Case.Policies.At(Case.AddPolicy(name));
-        policy->ID = ToId(Key(QStringLiteral("PolicyID")));
-        SetComment(*policy, Query.AsText(QStringLiteral("Comment")));
-    }
+    ImportConcepts<TPolicy>({ QStringLiteral("SELECT PolicyID, Name, Comment FROM Policy WHERE CaseID=?;") },
+                            QStringLiteral("PolicyID"), &TCase::AddPolicy, Case.Policies);
     Progress(Case.Policies.Count(), QStringLiteral(" policies"));
     ImportPolicyOptions();
 }
@@ -181,12 +158,8 @@ void TCaseImporter::ImportPolicyOptions()
            QStringLiteral("WHERE DecAreaInCase.CaseID=? ORDER BY DecOptionInPolicy.PolicyID;") });
     int count = 0;
     for (; !Query.Eof(); Query.Next()) {
-        const qint64 key = Key(QStringLiteral("PolicyID"));
-        const auto found = std::find_if(Case.Policies.begin(), Case.Policies.end(), [key](const TPolicy* p) { return p->ID == key; });
-        if (found == Case.Policies.end())
-            throw TImportStop{ QStringLiteral("Undefined Policy: ID = ") + QString::number(key) };
-        TPolicy* policy = *found;
-        const QString row = QStringLiteral("DecOptionInPolicy %1, option %2").arg(key).arg(Key(QStringLiteral("DOiAID")));
+        TPolicy* policy = Resolve(Case.Policies, QStringLiteral("PolicyID"), QStringLiteral("Undefined Policy: ID = "));
+        const QString row = QStringLiteral("DecOptionInPolicy %1, option %2").arg(Key(QStringLiteral("PolicyID"))).arg(Key(QStringLiteral("DOiAID")));
         TOption* option = RowOption(row);
         if (!option)
             continue;
