@@ -53,9 +53,9 @@ TSystemLevel* TCaseImporter::Level(const QString& column, const QString& undefin
 {
     const qint64 key = Key(column);
     if (!LastLevel.Item || LastLevel.Key != key) {
-        LastLevel = { key, FindById(Case.SystemLevels, key) };
+        LastLevel = { key, LevelIndex.value(key) };
         if (!LastLevel.Item)
-            throw TImportStop{ Stop(undefined.isEmpty() ? QStringLiteral("Undefined system level: ID = ") : undefined, key) };
+            throw TImportStop{ Stop(undefined, key) };
     }
     return LastLevel.Item;
 }
@@ -98,7 +98,10 @@ TOption* TCaseImporter::RowOption(const QString& row)
 
 TVariable* TCaseImporter::Variable(const QString& column)
 {
-    return Resolve(Case.Variables, column, QStringLiteral("Undefined variable: ID = "));
+    const qint64 key = Key(column);
+    if (TVariable* variable = VariableIndex.value(key))
+        return variable;
+    throw TImportStop{ Stop(QStringLiteral("Undefined variable: ID = "), key) };
 }
 
 // ---- Steps 3 to 8: phases, catalogues, levels, scales, variables ----
@@ -154,6 +157,7 @@ void TCaseImporter::ImportSystemLevels()
                                                   " ORDER BY TreeLevel, Parent, NodeNr;") },
                                  QStringLiteral("SysLevID"), &TCase::AddSystemLevel, Case.SystemLevels,
                                  [this](TSystemLevel& level) { PlaceLevel(level); });
+    LevelIndex = IndexById(Case.SystemLevels);
     Progress(Case.SystemLevels.Count(), QStringLiteral(" system levels"));
 }
 
@@ -171,6 +175,7 @@ void TCaseImporter::ImportVariables()
     ImportConcepts<TVariable>({ QStringLiteral("SELECT VariableID, Name, ScaleID, Comment, CValue FROM Variable WHERE CaseID=?;") },
                               QStringLiteral("VariableID"), &TCase::AddVariable, Case.Variables,
                               [this](TVariable& variable) { ReadVariable(variable); });
+    VariableIndex = IndexById(Case.Variables);
     Progress(Case.Variables.Count(), QStringLiteral(" variables"));
 }
 
@@ -194,7 +199,7 @@ void TCaseImporter::ImportDecisionAreas()
     int count = 0;
     for (; !Query.Eof(); Query.Next()) {
         const qint64 key = Key(QStringLiteral("DAiCID"));
-        TSystemLevel* level = FindById(Case.SystemLevels, Key(QStringLiteral("SysLevID")));
+        TSystemLevel* level = LevelIndex.value(Key(QStringLiteral("SysLevID")));
         if (!level) {
             ShowError(Stop(QStringLiteral("Undefined system level: ID = "), Key(QStringLiteral("SysLevID"))));
             SkippedAreas.insert(key);
@@ -315,8 +320,7 @@ void TCaseImporter::ImportPreclusions()
             RowWarning(row, QStringLiteral("the precluded decision area was skipped; the row is skipped"));
             continue;
         }
-        TSystemLevel* precludedLevel = Resolve(Case.SystemLevels, QStringLiteral("PrecludedSysLev"),
-                                               QStringLiteral("Undefined precluded system level: ID = "));
+        TSystemLevel* precludedLevel = Level(QStringLiteral("PrecludedSysLev"), QStringLiteral("Undefined precluded system level: ID = "));
         TDecisionArea* precluded = Resolve(precludedLevel->DecisionAreas, QStringLiteral("PrecludedDA"),
                                            QStringLiteral("Undefined precluded decision area: ID = "));
         TSystemLevel* level = option->SystemLevel();

@@ -4,6 +4,7 @@
 #include "import/query.h"
 #include "model/case.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <climits>
@@ -49,7 +50,7 @@ private:
     void Progress(int count, const QString& noun);
 
     // Resolving keys; each stops the import when nothing matches.
-    TSystemLevel* Level(const QString& column, const QString& undefined = {});
+    TSystemLevel* Level(const QString& column, const QString& undefined = QStringLiteral("Undefined system level: ID = "));
     TDecisionArea* Area(TSystemLevel* level, const QString& column, const QString& undefined = {});
     TOption* Option(TDecisionArea* area, const QString& column);
     /// The option of the row through its level, area and option keys; nullptr
@@ -80,6 +81,9 @@ private:
     const qint64 CaseKey;
     const TImportProgress& ProgressText;
     TQuery Query;
+    // Levels and variables by key, once their steps are over and their keys fixed.
+    QHash<qint64, TSystemLevel*> LevelIndex;
+    QHash<qint64, TVariable*> VariableIndex;
     QSet<qint64> SkippedAreas;     // rows left out in step 9: their options follow them
     QSet<qint64> SkippedOptions;
     // The owners of the previous row, reused while its keys repeat.
@@ -96,6 +100,17 @@ auto FindById(const List& list, qint64 key) -> decltype(list.First())
         if (item->ID == key)
             return item;
     return nullptr;
+}
+
+/// The items by key; of items with one key, the first in the list.
+template <class T>
+QHash<qint64, T*> IndexById(const TConceptList<T>& list)
+{
+    QHash<qint64, T*> index;
+    for (T* item : list)
+        if (!index.contains(item->ID))
+            index.insert(item->ID, item);
+    return index;
 }
 
 /// A key as the model's identifier; keys beyond its range saturate and match nothing.

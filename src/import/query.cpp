@@ -50,17 +50,19 @@ void TQuery::Open(const QStringList& lines, const QVariantList& values)
             sqlite3_bind_int64(Statement, i + 1, value.toLongLong());
         }
     }
-    // A column reads by its name without the table. SQLite marks a name that
-    // the tables of a nested join share with ":N"; the first such column keeps the name.
+    // A column reads by its name without the table, as spelled or in lower case.
+    // SQLite marks a name that the tables of a nested join share with ":N";
+    // the first such column keeps the plain name.
     static const QRegularExpression suffix(QStringLiteral(":\\d+$"));
     QStringList names;
     for (int i = 0; i < sqlite3_column_count(Statement); ++i) {
-        const QString name = QString::fromUtf8(sqlite3_column_name(Statement, i)).toLower();
-        names << name.mid(name.lastIndexOf(QLatin1Char('.')) + 1);
-        Columns.insert(names.last(), i);
+        const QString name = QString::fromUtf8(sqlite3_column_name(Statement, i)).section(QLatin1Char('.'), -1);
+        names << name;
+        Columns.insert(name, i);
+        Columns.insert(name.toLower(), i);
     }
     for (int i = 0; i < names.size(); ++i)
-        if (const QString plain = QString(names[i]).remove(suffix); !Columns.contains(plain))
+        if (const QString plain = names[i].toLower().remove(suffix); !Columns.contains(plain))
             Columns.insert(plain, i);
     Step();
 }
@@ -81,7 +83,10 @@ void TQuery::Step()
 
 int TQuery::ColumnIndex(const QString& column) const
 {
-    const auto found = Columns.constFind(column.toLower());
+    // The import names columns as its queries spell them: try that first.
+    auto found = Columns.constFind(column);
+    if (found == Columns.constEnd())
+        found = Columns.constFind(column.toLower());
     if (found == Columns.constEnd())
         throw TDatabaseError{ QStringLiteral("No column ") + column };
     if (AtEnd)

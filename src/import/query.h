@@ -38,6 +38,6 @@ private:
 
     TDatabase& Database;
     sqlite3_stmt* Statement = nullptr;
-    QHash<QString, int> Columns;   // by name in lower case: names compare as in Access
+    QHash<QString, int> Columns;   // by name as spelled and in lower case: names compare as in Access
     bool AtEnd = true;
 };
