@@ -28,7 +28,7 @@ void SetComment(TNameless& item, const QString& text)
 void RowWarning(const QString& row, const QString& what) { ShowWarning(row + QStringLiteral(": ") + what); }
 
 TCaseImporter::TCaseImporter(TDatabase& database, TCase& aCase, qint64 caseKey, const TImportProgress& progress)
-    : Database(database), Case(aCase), CaseKey(caseKey), ProgressText(progress), Query(database)
+    : Case(aCase), CaseKey(caseKey), ProgressText(progress), Query(database)
 {
 }
 
@@ -60,13 +60,13 @@ TSystemLevel* TCaseImporter::Level(const QString& column, const QString& undefin
     return LastLevel.Item;
 }
 
-TDecisionArea* TCaseImporter::Area(TSystemLevel* level, const QString& column, const QString& undefined)
+TDecisionArea* TCaseImporter::Area(TSystemLevel* level, const QString& column)
 {
     const qint64 key = Key(column);
     if (!LastArea.Item || LastArea.Key != key || LastArea.Owner != level) {
         LastArea = { key, level, FindById(level->DecisionAreas, key) };
         if (!LastArea.Item)
-            throw TImportStop{ Stop(undefined.isEmpty() ? QStringLiteral("Undefined decision area: ID = ") : undefined, key) };
+            throw TImportStop{ Stop(QStringLiteral("Undefined decision area: ID = "), key) };
     }
     return LastArea.Item;
 }

@@ -6,10 +6,10 @@
 
 #include <QHash>
 #include <QSet>
+#include <QString>
 #include <algorithm>
 #include <climits>
 #include <functional>
-#include <QString>
 
 /// An unmatched key: the import stops with this error text.
 struct TImportStop
@@ -51,7 +51,7 @@ private:
 
     // Resolving keys; each stops the import when nothing matches.
     TSystemLevel* Level(const QString& column, const QString& undefined = QStringLiteral("Undefined system level: ID = "));
-    TDecisionArea* Area(TSystemLevel* level, const QString& column, const QString& undefined = {});
+    TDecisionArea* Area(TSystemLevel* level, const QString& column);
     TOption* Option(TDecisionArea* area, const QString& column);
     /// The option of the row through its level, area and option keys; nullptr
     /// (after a warning) when its area or option was left out earlier.
@@ -76,7 +76,6 @@ private:
     void ImportDesignObjects();
     void ImportPolicyOptions();
 
-    TDatabase& Database;
     TCase& Case;
     const qint64 CaseKey;
     const TImportProgress& ProgressText;

@@ -97,6 +97,10 @@ TEST_F(AccessTest, JoinsAcrossTablesRunInSQLite)
                          QStringLiteral("joined")),
                   QStringList({ "baz0/foo0/bar10", "baz11/foo1/bar11", "baz11-2/foo1/bar11", "baz13/foo2/bar13" }))
             << file;
+        // The user tables, and not Access's own.
+        EXPECT_EQ(Column(*database, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"),
+                         QStringLiteral("name")),
+                  QStringList({ "Table1", "Table2", "Table3" }));
     }
 }
 
