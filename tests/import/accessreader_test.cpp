@@ -4,6 +4,8 @@
 #include "import/query.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -112,6 +114,26 @@ TEST_F(AccessTest, DatabasesWithoutTheCaseTablesFailClearly)
     EXPECT_EQ(Column(*Open("fixedTextTestV2000.mdb"), QStringLiteral("SELECT c_user_login FROM users ORDER BY i_user_id"),
                      QStringLiteral("c_user_login")),
               QStringList({ "CORE USER", "admin" }));
+}
+
+TEST_F(AccessTest, TruncatedFilesGiveAnErrorOrWhatCanBeRead)
+{
+    QFile original(Folder + QStringLiteral("test2V2000.mdb"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    QTemporaryDir temp;
+    const QString path = temp.filePath(QStringLiteral("cut.mdb"));
+    for (const qsizetype size : { 0, 2048, 4096, 20000, 60000, 100000 }) {
+        QFile cut(path);
+        ASSERT_TRUE(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        cut.write(bytes.left(size));
+        cut.close();
+        try {
+            TDatabase::Open(path);
+        } catch (const TDatabaseError& error) {
+            EXPECT_TRUE(error.Message.contains(path)) << size;
+        }
+    }
 }
 
 } // namespace
