@@ -1,5 +1,6 @@
 #include "model/messages.h"
 #include "ui/desktopmessages.h"
+#include "ui/importdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/uiicons.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("ORVEL"));
     QApplication::setWindowIcon(ProgramIcon());
     TORVEL window;
+    window.SetImporter(DialogImporter(&window));
     TDesktopMessages messages(window);
     SetMessageSink(&messages);
     window.showMaximized();

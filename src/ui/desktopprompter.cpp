@@ -79,7 +79,7 @@ QString TDesktopPrompter::ChooseSaveFolder(const QString& start)
 QString TDesktopPrompter::ChooseDatabase(const QString& start)
 {
     QFileDialog dialog(&Window, QStringLiteral("Select database"), start,
-                       QStringLiteral("Microsoft Access databases (*.mdb)"));
+                       QStringLiteral("Microsoft Access databases (*.mdb *.accdb);;All files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("mdb"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -16,6 +16,7 @@ public:
     QString CaseFolderAnswer;
     std::deque<QString> SaveFolderAnswers;       // empty: the chooser is dismissed
     std::optional<QFont> FontAnswer;
+    QString DatabaseAnswer;                      // empty: the chooser is dismissed
     QStringList Asked;
     int ReportRuns = 0;
     std::deque<std::optional<QString>> ConceptNames;   // cancelled once they run out
@@ -54,7 +55,11 @@ public:
         SaveFolderAnswers.pop_front();
         return answer;
     }
-    QString ChooseDatabase(const QString&) override { return QString(); }
+    QString ChooseDatabase(const QString& start) override
+    {
+        Asked << QStringLiteral("database: ") + start;
+        return DatabaseAnswer;
+    }
     std::optional<QFont> ChooseFont(const QFont&) override { return FontAnswer; }
     void ViewReports(TCase&) override { ++ReportRuns; }
     std::optional<QString> AskConceptName(const QString& caption, const QString& initial) override
