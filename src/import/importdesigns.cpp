@@ -4,7 +4,7 @@
 #include "import/rangenotes.h"
 #include "model/case.h"
 #include "model/messages.h"
-#include "policy/combinationrule.h"
+#include "policy/combinationedit.h"
 
 #include <algorithm>
 
@@ -40,7 +40,8 @@ void TCaseImporter::ImportCombinations()
         if (!group || group->Options.empty())
             return;
         SortOptions(group->Options);
-        if (!CanOccur(*group)) {
+        // A single option rated alone occurs whenever it is chosen.
+        if (group->Options.size() > 1 && !CanOccurTogether(group->Options)) {
             RowWarning(QStringLiteral("Exclusion ") + QString::number(group->ID),
                        QStringLiteral("its options can never be chosen together; the combination is skipped"));
             return;
