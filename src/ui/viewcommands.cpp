@@ -3,6 +3,7 @@
 
 #include "model/case.h"
 #include "ui/caseview.h"
+#include "ui/designview.h"
 #include "ui/prompter.h"
 
 #include <QMdiArea>
@@ -26,7 +27,7 @@ constexpr TViewItem ViewItems[ViewKindCount] = {
     {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), nullptr},
     {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), nullptr},
     {"Policies1", QT_TRANSLATE_NOOP("TORVEL", "P&olicies"), nullptr},
-    {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), nullptr},
+    {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), &TDesignView::Create},
     {"Phases1", QT_TRANSLATE_NOOP("TORVEL", "P&hases"), nullptr},
     {"Categories1", QT_TRANSLATE_NOOP("TORVEL", "&Categories"), nullptr},
     {"Qualifiers1", QT_TRANSLATE_NOOP("TORVEL", "&Qualifiers"), nullptr},
