@@ -26,6 +26,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -235,7 +236,7 @@ void TDOView::BuildLayout()
     auto* left = new QVBoxLayout(subsystems);
     left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(new QLabel(tr("Subsystems:")));
-    left->addWidget(SubsystemTree, 3);
+    left->addWidget(SubsystemTree, 4);
     left->addLayout(countRow);
     left->addWidget(Comment, 1);
 
@@ -249,26 +250,31 @@ void TDOView::BuildLayout()
     DecisionTree->setHeaderHidden(true);
     DecisionTree->setIconSize(QSize(OptionMarkWidth, 16));
     DecisionTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DecisionTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DecisionTree->header()->setStretchLastSection(false);
     DecisionComment = new QPlainTextEdit;
     DecisionComment->setReadOnly(true);
     auto* decisions = new QWidget;
     auto* middle = new QVBoxLayout(decisions);
     middle->setContentsMargins(0, 0, 0, 0);
     middle->addWidget(DecisionsLabel);
-    middle->addWidget(DecisionTree, 3);
+    middle->addWidget(DecisionTree, 4);
     middle->addWidget(DecisionComment, 1);
 
     // The analysis of the selected object.
     PanelHeading = new QLabel;
     Panel = new QTreeWidget;
     Panel->setHeaderHidden(true);
+    // Long value lines scroll sideways rather than being cut short.
+    Panel->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Panel->header()->setStretchLastSection(false);
     PanelComment = new QPlainTextEdit;
     PanelComment->setReadOnly(true);
     auto* analysis = new QWidget;
     auto* right = new QVBoxLayout(analysis);
     right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(PanelHeading);
-    right->addWidget(Panel, 3);
+    right->addWidget(Panel, 4);
     right->addWidget(PanelComment, 1);
 
     auto* split = new QSplitter(Qt::Horizontal);
@@ -276,7 +282,7 @@ void TDOView::BuildLayout()
     split->addWidget(decisions);
     split->addWidget(analysis);
     split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
+    split->setStretchFactor(1, 2);
     split->setStretchFactor(2, 3);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
