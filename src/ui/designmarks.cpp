@@ -58,12 +58,18 @@ QIcon DesignMarkIcon(bool open, bool base)
 
 QIcon ObjectMarkIcon(const TSystemLevel* level, bool undecided)
 {
+    const QImage& image = !level ? QImage() : level->DesignIconImage.isNull() ? level->Icon : level->DesignIconImage;
+    // Drawn once per picture and mark: a design may show thousands of objects.
+    static QHash<std::pair<qint64, bool>, QIcon> drawn;
+    const std::pair<qint64, bool> key(image.cacheKey(), undecided);
+    if (const auto found = drawn.constFind(key); found != drawn.cend())
+        return *found;
     QPixmap pixmap = Blank();
     QPainter painter(&pixmap);
-    if (level)
-        painter.drawImage(0, 0, level->DesignIconImage.isNull() ? level->Icon : level->DesignIconImage);
+    painter.drawImage(0, 0, image);
     Dot(painter, QRect(9, 9, 6, 6), undecided ? QColor(0xE0, 0x20, 0x20) : QColor(0x20, 0xB0, 0x20));
-    return QIcon(pixmap);
+    painter.end();
+    return *drawn.insert(key, QIcon(pixmap));
 }
 
 QIcon OptionMarkIcon(TOptionState state, bool qualified)

@@ -77,10 +77,21 @@ QTreeWidgetItem* ActorEntry(const TActorAppreciation& appreciation)
     if (settings.SpecificOptions) {
         const TOptionAppreciation& options = *appreciation.OptionAppreciation;
         QTreeWidgetItem* part = AddPartEntry(top, QStringLiteral("specific options: "), options);
-        for (const auto& relevant : options.Items)
+        // One entry per option, counting every object where it is chosen: a
+        // large design would otherwise list the option thousands of times.
+        std::vector<std::pair<const TRelevantOption*, qint64>> counted;
+        for (const auto& relevant : options.Items) {
+            auto same = std::find_if(counted.begin(), counted.end(), [&](const auto& entry) {
+                return entry.first->Option == relevant->Option && entry.first->Preference == relevant->Preference;
+            });
+            if (same == counted.end())
+                same = counted.insert(counted.end(), {relevant.get(), 0});
+            same->second += relevant->DesignObject->CumulativeCount();
+        }
+        for (const auto& [relevant, count] : counted)
             AddEntry(part,
-                     QStringLiteral("[%1x] ").arg(relevant->DesignObject->CumulativeCount())
-                         + relevant->Option->DecisionArea->Name + QStringLiteral(" = ") + relevant->Option->Name,
+                     QStringLiteral("[%1x] ").arg(count) + relevant->Option->DecisionArea->Name + QStringLiteral(" = ")
+                         + relevant->Option->Name,
                      FaceIcon(relevant->Preference));
     }
     if (settings.Qualifications) {

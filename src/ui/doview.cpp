@@ -44,6 +44,7 @@ namespace {
 // What an entry stands for (compared only) and the comment it shows.
 constexpr int ItemRole = Qt::UserRole;
 constexpr int CommentRole = Qt::UserRole + 1;
+constexpr int MarkRole = Qt::UserRole + 2;   // the undecided mark shown: 1 decided, 2 undecided
 
 void SetItem(QTreeWidgetItem* entry, const void* item) { entry->setData(0, ItemRole, QVariant::fromValue(quintptr(item))); }
 const void* ItemOf(const QTreeWidgetItem* entry)
@@ -408,10 +409,17 @@ void TDOView::SyncSubsystems()
             add(nullptr, EditedDesign->TopObjects);
         SubsystemTree->expandAll();
     }
+    // Only what changed is touched: a design may have thousands of objects.
     for (QTreeWidgetItemIterator it(SubsystemTree); *it; ++it) {
         const auto* object = static_cast<const TDesignObject*>(ItemOf(*it));
-        (*it)->setText(0, ObjectText(*object));
-        (*it)->setIcon(0, ObjectMarkIcon(object->SystemLevel, object->UndecidedCount() > 0));
+        const QString text = ObjectText(*object);
+        if ((*it)->text(0) != text)
+            (*it)->setText(0, text);
+        const int mark = object->UndecidedCount() > 0 ? 2 : 1;
+        if ((*it)->data(0, MarkRole).toInt() != mark) {
+            (*it)->setData(0, MarkRole, mark);
+            (*it)->setIcon(0, ObjectMarkIcon(object->SystemLevel, mark == 2));
+        }
     }
     QTreeWidgetItem* current = EntryOf(Current);
     SubsystemTree->setCurrentItem(current);
