@@ -125,6 +125,23 @@ void AddSubtreeValues(QTreeWidgetItem* parent, const TDesignObject& object, cons
     }
 }
 
+// A column of the editor: a heading, a tree and the read-only box that shows
+// the comment of the tree's entry.
+QWidget* Column(QWidget* heading, QTreeWidget* tree, QPlainTextEdit* box)
+{
+    // Long lines scroll sideways rather than being cut short.
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree->header()->setStretchLastSection(false);
+    box->setReadOnly(true);
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(heading);
+    layout->addWidget(tree, 4);
+    layout->addWidget(box, 1);
+    return column;
+}
+
 TOptionState StateOf(const TDesignObject& object, const TOption* option, bool areaDecided)
 {
     const bool chosen = object.HasDesignOption(option);
@@ -251,32 +268,15 @@ void TDOView::BuildLayout()
     DecisionTree->setHeaderHidden(true);
     DecisionTree->setIconSize(QSize(OptionMarkWidth, 16));
     DecisionTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DecisionTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    DecisionTree->header()->setStretchLastSection(false);
     DecisionComment = new QPlainTextEdit;
-    DecisionComment->setReadOnly(true);
-    auto* decisions = new QWidget;
-    auto* middle = new QVBoxLayout(decisions);
-    middle->setContentsMargins(0, 0, 0, 0);
-    middle->addWidget(DecisionsLabel);
-    middle->addWidget(DecisionTree, 4);
-    middle->addWidget(DecisionComment, 1);
+    QWidget* decisions = Column(DecisionsLabel, DecisionTree, DecisionComment);
 
     // The analysis of the selected object.
     PanelHeading = new QLabel;
     Panel = new QTreeWidget;
     Panel->setHeaderHidden(true);
-    // Long value lines scroll sideways rather than being cut short.
-    Panel->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Panel->header()->setStretchLastSection(false);
     PanelComment = new QPlainTextEdit;
-    PanelComment->setReadOnly(true);
-    auto* analysis = new QWidget;
-    auto* right = new QVBoxLayout(analysis);
-    right->setContentsMargins(0, 0, 0, 0);
-    right->addWidget(PanelHeading);
-    right->addWidget(Panel, 4);
-    right->addWidget(PanelComment, 1);
+    QWidget* analysis = Column(PanelHeading, Panel, PanelComment);
 
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(subsystems);

@@ -162,6 +162,20 @@ TEST_F(DesignViewTest, EditOpensOneEditorThatADeleteCloses)
     EXPECT_EQ(View->List->count(), 0);
 }
 
+TEST_F(DesignViewTest, KeysOfTheListAddEditAndDelete)
+{
+    View->List->setFocus();
+    Prompter->ConceptNames = {QStringLiteral("Keyed")};
+    QTest::keyClick(View->List, Qt::Key_Insert);
+    ASSERT_EQ(View->Selected()->Name, "Keyed");
+    QTest::keyClick(View->List, Qt::Key_Return);
+    EXPECT_FALSE(View->Selected()->Editor.isNull());
+    Messages.Answer = true;
+    View->List->setFocus();
+    QTest::keyClick(View->List, Qt::Key_Delete);
+    EXPECT_EQ(Window.Case()->Designs.Find(QStringLiteral("Keyed")), nullptr);
+}
+
 TEST_F(DesignViewTest, ClosingTheEditorClearsTheOpenMark)
 {
     View->EditBtn->trigger();

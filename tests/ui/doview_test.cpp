@@ -2,6 +2,7 @@
 
 #include "designwindowfixture.h"
 #include "ui/beep.h"
+#include "ui/commentbox.h"
 #include "ui/countbox.h"
 #include "ui/dragitems.h"
 #include "ui/droptree.h"
@@ -232,6 +233,50 @@ TEST_F(DOViewTest, APolicyDropAppliesEachOfTheFourCommands)
     DropPolicy(North);
     EXPECT_EQ(Editor->Selected(), North);
     EXPECT_FALSE(Window.Case()->Changed);
+}
+
+TEST_F(DOViewTest, DecisionDropsApplyAtOnceAndObjectsDragOutAsDesignObjects)
+{
+    Editor->Select(North);
+    std::unique_ptr<QMimeData> data(MakeDragData({DragItem(Policy)}));
+    QWidget* target = Editor->DecisionTree->viewport();
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    EXPECT_TRUE(Prompter->MenuItemsShown.isEmpty());
+    EXPECT_EQ(North->DesignOptions, (std::vector<TOption*>{NewBoiler, Thick}));
+    EXPECT_TRUE(South->DesignOptions.empty());
+
+    // Anything but a policy is turned away.
+    std::unique_ptr<QMimeData> option(MakeDragData({DragItem(Gas)}));
+    QDragEnterEvent refused(at, Qt::CopyAction, option.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+
+    std::unique_ptr<QMimeData> dragged(Editor->SubsystemTree->DragData(Editor->EntryOf(South)));
+    ASSERT_TRUE(CarriesKind(dragged.get(), TDragKind::DesignObject));
+    EXPECT_EQ(ReadDragItems(dragged.get(), *Window.Case()).DesignObjects, std::vector<TDesignObject*>{South});
+}
+
+TEST_F(DOViewTest, InPlaceEditingAsksForTheNameAndClosingStoresTheComment)
+{
+    Editor->Select(South);
+    Editor->SubsystemTree->setFocus();
+    Prompter->ConceptNames = {QStringLiteral("Harbour")};
+    QTest::keyClick(Editor->SubsystemTree, Qt::Key_F2);
+    QApplication::processEvents();
+    EXPECT_EQ(South->Name, "Harbour");
+    EXPECT_EQ(Prompter->Asked.last(), "Rename subsystem: South");
+
+    Editor->Comment->setFocus();
+    QTest::keyClicks(Editor->Comment, QStringLiteral("By the river"));
+    Frame->close();
+    EXPECT_EQ(South->CommentText(), "By the river");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Plan->Editor.isNull());
 }
 
 TEST_F(DOViewTest, PanelsSortAndFindTheirSelectionAgain)
