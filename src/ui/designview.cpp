@@ -243,8 +243,13 @@ void TDesignView::ShowMarks()
     const bool syncing = Syncing;
     Syncing = true;
     for (int i = 0; i < List->count(); ++i)
-        if (const TDesign* design = DesignOf(List->item(i)))
+        if (const TDesign* design = DesignOf(List->item(i))) {
             List->item(i)->setIcon(DesignMarkIcon(!design->Editor.isNull(), design == Case.BaseCase));
+            // However the editor was opened, its end changes the mark.
+            if (design->Editor)
+                connect(design->Editor.data(), &QObject::destroyed, this, &TDesignView::ShowMarks,
+                        Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+        }
     Syncing = syncing;
     UpdateButtons();
 }
@@ -385,9 +390,7 @@ void TDesignView::EditBtnClick()
     TDesign* design = Selected();
     if (!design || !design->Editor.isNull())
         return;
-    QWidget* frame = TDOView::Open(Main, Case, *design);
-    // The editor's end changes the marks; the view may be gone by then.
-    connect(frame, &QObject::destroyed, this, &TDesignView::ShowMarks, Qt::QueuedConnection);
+    TDOView::Open(Main, Case, *design);
     ShowMarks();
 }
 

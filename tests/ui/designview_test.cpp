@@ -179,6 +179,12 @@ TEST_F(DesignViewTest, KeysOfTheListAddEditAndDelete)
 TEST_F(DesignViewTest, ClosingTheEditorClearsTheOpenMark)
 {
     View->EditBtn->trigger();
+    // A design view opened while the editor is open watches it too.
+    Window.ToggleView(TViewKind::Designs);
+    Window.ToggleView(TViewKind::Designs);
+    View = qobject_cast<TDesignView*>(Window.View(TViewKind::Designs));
+    View->Select(Plan);
+    EXPECT_FALSE(View->EditBtn->isEnabled());
     auto* frame = static_cast<QMdiSubWindow*>(Plan->Editor.data());
     frame->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
