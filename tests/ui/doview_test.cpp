@@ -197,6 +197,20 @@ TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
     Editor->ShowPanel(TDOView::TPanel::Impacts);
     Click(NoInsulation);
     EXPECT_EQ(North->DesignOptions, std::vector<TOption*>{NoInsulation});
+
+    // The level goes, and the selected object with it.
+    Editor->Comment->setFocus();
+    QTest::keyClicks(Editor->Comment, QStringLiteral("typed"));
+    {
+        TCaseEdit edit(*Window.Case(), QStringLiteral("Delete system level District"), ChangeLevels);
+        Window.Case()->DeleteSystemLevel(District);
+    }
+    EXPECT_EQ(Editor->Selected(), nullptr);
+    EXPECT_EQ(Texts(Editor->SubsystemTree), QStringList{"[1x] Rivertown"});
+    EXPECT_EQ(Editor->DecisionTree->topLevelItemCount(), 0);
+    Window.StorePendingEdits();
+    Editor->Select(Rivertown);
+    EXPECT_EQ(Editor->Comment->toPlainText(), "");
 }
 
 TEST_F(DOViewTest, APolicyDropAppliesEachOfTheFourCommands)
