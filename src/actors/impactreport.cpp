@@ -191,10 +191,10 @@ private:
             QString valuePart;
             double value = baseValue;
             if (IsBase(design)) {
-                valuePart = QStringLiteral("<b>") + FormatValue(baseValue) + QStringLiteral("</b></td><td><small>&nbsp;");
+                valuePart = QStringLiteral("<b>") + ValueText(baseValue) + QStringLiteral("</b></td><td><small>&nbsp;");
             } else {
                 value = DesignValue(*design, variable);
-                valuePart = FormatValue(value) + QStringLiteral("</td><td align=right>") + ChangeCell(value, baseValue);
+                valuePart = ValueText(value) + QStringLiteral("</td><td align=right>") + ChangeCell(value, baseValue);
             }
             Lines << QStringLiteral("  <td align=right>") + valuePart + QStringLiteral("</td><td>")
                          + Markers(design, goals, value, baseValue) + QStringLiteral("</td>");

@@ -214,6 +214,12 @@ void TCase::DeleteDesign(TDesign* design)
     Changed = true;
 }
 
+void TCase::SetBaseCase(TDesign* design)
+{
+    BaseCase = design;
+    Changed = true;
+}
+
 void TCase::DeletePolicy(TPolicy* policy)
 {
     Policies.Remove(policy);

@@ -67,6 +67,9 @@ public:
     void DeletePolicy(TPolicy* policy);
     void DeleteCombination(TCombination* combination);
 
+    /// The design relative impacts are measured against, or none.
+    void SetBaseCase(TDesign* design);
+
     /// Renames the variable and rewrites "[old name]" in every formula.
     void RenameVariable(TVariable* variable, const QString& newName);
 

@@ -4,6 +4,7 @@
 #include "model/case.h"
 #include "ui/actorview.h"
 #include "ui/caseview.h"
+#include "ui/designview.h"
 #include "ui/policyview.h"
 #include "ui/proproview.h"
 #include "ui/prompter.h"
@@ -29,7 +30,7 @@ constexpr TViewItem ViewItems[ViewKindCount] = {
     {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), &TProProView::Create},
     {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), &TActorView::Create},
     {"Policies1", QT_TRANSLATE_NOOP("TORVEL", "P&olicies"), &TPolicyView::Create},
-    {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), nullptr},
+    {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), &TDesignView::Create},
     {"Phases1", QT_TRANSLATE_NOOP("TORVEL", "P&hases"), nullptr},
     {"Categories1", QT_TRANSLATE_NOOP("TORVEL", "&Categories"), nullptr},
     {"Qualifiers1", QT_TRANSLATE_NOOP("TORVEL", "&Qualifiers"), nullptr},

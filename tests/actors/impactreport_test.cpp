@@ -211,7 +211,7 @@ TEST(ImpactReport, ChangeCells)
                         "alt=\"Alderman: decrease with 10% is desirable\"></td>" },
         { debt, f.Lean, "  <td align=right>10</td><td align=right><font color=#200080><b>+200%</b></font></td><td>A<img "
                         "src=\"img/face2.bmp\" alt=\"Alderman: 20 or less is very desirable\"></td>" },
-        { f.Plan, broken, "  <td align=right>0</td><td align=right>&nbsp;</td><td>&nbsp;</td>" },
+        { f.Plan, broken, "  <td align=right>undefined</td><td align=right>&nbsp;</td><td>&nbsp;</td>" },
         { zero, f.Lean, "  <td align=right>10</td><td align=right>&nbsp;</td><td>A<img src=\"img/face2.bmp\" "
                         "alt=\"Alderman: 20 or less is very desirable\"></td>" },
         { nullptr, f.Lean, "  <td align=right>10</td><td align=right>&nbsp;</td><td>A<img src=\"img/face2.bmp\" "

@@ -111,7 +111,6 @@ TEST_F(MainWindowTest, UpdateMenusFollowsTheOpenCase)
 
     OpenChangedCase();
     EXPECT_EQ(enabled(), std::vector<bool>(8, true));
-    EXPECT_FALSE(Window.ViewAction(TViewKind::Designs)->isEnabled()) << "a window that does not exist yet";
     EXPECT_EQ(Window.windowTitle(), QStringLiteral("ORVEL 3.0  --  City"));
 
     Prompter->SaveAnswers = {TAnswer::No};
