@@ -22,7 +22,7 @@ constexpr TChangeKinds AreaCascade = ChangeEverything;
 constexpr TChangeKinds VariableCascade = ChangeAreasOptions | ChangeValues | ChangeDesigns | ChangeActors;
 
 constexpr TCatalogueTraits Traits[] = {
-    {QT_TRANSLATE_NOOP("TCatalogueView", "Phases"), 180, 250, "NewBtn", QT_TRANSLATE_NOOP("TCatalogueView", "Add new phase"),
+    {QT_TRANSLATE_NOOP("TCatalogueView", "Phases"), 200, 300, "NewBtn", QT_TRANSLATE_NOOP("TCatalogueView", "Add new phase"),
      QT_TRANSLATE_NOOP("TCatalogueView", "Delete phase"),
      QT_TRANSLATE_NOOP("TCatalogueView", "ALL decision areas in this phase will also be deleted.\nContinue?"),
      QT_TRANSLATE_NOOP("TCatalogueView", "phase"), AreaCascade, true, true, true},
@@ -30,12 +30,12 @@ constexpr TCatalogueTraits Traits[] = {
      QT_TRANSLATE_NOOP("TCatalogueView", "Add new category"), QT_TRANSLATE_NOOP("TCatalogueView", "Delete category"),
      QT_TRANSLATE_NOOP("TCatalogueView", "ALL decision areas in this category will also be deleted.\nContinue?"),
      QT_TRANSLATE_NOOP("TCatalogueView", "category"), AreaCascade, true, true, true},
-    {QT_TRANSLATE_NOOP("TCatalogueView", "Qualifiers"), 180, 250, "AddBtn",
+    {QT_TRANSLATE_NOOP("TCatalogueView", "Qualifiers"), 200, 300, "AddBtn",
      QT_TRANSLATE_NOOP("TCatalogueView", "Add new qualifier"), QT_TRANSLATE_NOOP("TCatalogueView", "Delete qualifier"),
      QT_TRANSLATE_NOOP("TCatalogueView", "ALL corresponding qualifications will also be deleted.\nContinue?"),
      QT_TRANSLATE_NOOP("TCatalogueView", "qualifier"), ChangeAreasOptions | ChangeDesigns | ChangeActors, false, false,
      false},
-    {QT_TRANSLATE_NOOP("TCatalogueView", "Scales"), 180, 250, "AddBtn", QT_TRANSLATE_NOOP("TCatalogueView", "Add new scale"),
+    {QT_TRANSLATE_NOOP("TCatalogueView", "Scales"), 200, 300, "AddBtn", QT_TRANSLATE_NOOP("TCatalogueView", "Add new scale"),
      QT_TRANSLATE_NOOP("TCatalogueView", "Delete scale"),
      QT_TRANSLATE_NOOP("TCatalogueView", "ALL variables with this scale will also be deleted.\nContinue?"),
      QT_TRANSLATE_NOOP("TCatalogueView", "scale"), VariableCascade, true, false, false},
@@ -120,7 +120,7 @@ TCatalogueView::TCatalogueView(TORVEL& main, TCase& aCase, TCatalogue catalogue)
     Box = new TCommentBox(splitter);
     Box->setObjectName(QStringLiteral("CommentBox"));
     Box->setPlaceholderText(tr("Comment"));
-    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 1);
     layout->addWidget(splitter);
 

@@ -107,8 +107,12 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        for (int i = 0; i < Colors.size(); ++i)
+        // A thin outline, so that the white swatch shows too.
+        painter.setPen(QColor(0x80, 0x80, 0x80));
+        for (int i = 0; i < Colors.size(); ++i) {
             painter.fillRect(Cell(i).adjusted(2, 2, -2, -2), QColor(Colors[i]));
+            painter.drawRect(Cell(i).adjusted(2, 2, -3, -3));
+        }
         if (Current >= 0)
             painter.setPen(QPen(Qt::red, 2)), painter.drawRect(Cell(Current).adjusted(1, 1, -1, -1));
     }
