@@ -285,7 +285,7 @@ void TCatalogueView::AddNew()
 void TCatalogueView::DeleteCurrent()
 {
     TConcept* item = Selected;
-    if (!item || !AskYesNo(tr(Traits.Confirmation)))
+    if (!item || !AskYesNo(tr(Traits.Confirmation)) || !Shows(item))
         return;
     // What was typed for the entry goes with it.
     Box->Show(nullptr);

@@ -310,7 +310,7 @@ TEST_F(TViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
     EXPECT_TRUE(Case().Changed);
 }
 
-TEST_F(TViewTest, DeletingAScaleIsSeenInTheVariableViewWhichStaysUsable)
+TEST_F(TViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsable)
 {
     auto* scales = Open<TScaleView>(TViewKind::Scales);
     auto* variables = Open<TVariableView>(TViewKind::Variables);
@@ -321,6 +321,10 @@ TEST_F(TViewTest, DeletingAScaleIsSeenInTheVariableViewWhichStaysUsable)
     Add(variables, QStringLiteral("Heat"));
     variables->ScaleBox->activated(1);            // Heat in kWh
     variables->Select(Case().Variables.Find(QStringLiteral("Cost")));
+    // A second window shows Cost as well.
+    auto* other = static_cast<TVariableView*>(TVariableView::Create(Window, Case()));
+    Window.AddSubWindow(other);
+    other->Select(Case().Variables.Find(QStringLiteral("Cost")));
     // Typing for Cost is under way in both of its boxes when EUR goes.
     variables->Box->setPlainText(QStringLiteral("typed"));
     variables->ValueBox->setText(QStringLiteral("3"));
@@ -335,7 +339,13 @@ TEST_F(TViewTest, DeletingAScaleIsSeenInTheVariableViewWhichStaysUsable)
     EXPECT_FALSE(variables->ValueBox->isEnabled());
     EXPECT_FALSE(variables->Box->isEnabled());
 
-    // Both windows go on working, and what was typed for Cost went with it.
+    EXPECT_EQ(other->EntryNames(), QStringList{QStringLiteral("Heat")});
+    EXPECT_EQ(other->Current(), nullptr);
+
+    // All windows go on working, and what was typed for Cost went with it.
+    other->StorePendingEdits();
+    other->AggModeBtn->click();
+    other->ValueBox->setText(QStringLiteral("1"));
     variables->StorePendingEdits();
     scales->StorePendingEdits();
     variables->Select(Case().Variables.Find(QStringLiteral("Heat")));
