@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/catalogueview.h"
+#include "ui/catalogueviewof.h"
 
 /// The categories in the user's order: add, rename, delete, reorder by drag, icons.
-class TCategoryView : public TCatalogueView
+class TCategoryView : public TCatalogueViewOf<TCategory>
 {
     Q_OBJECT
 public:
@@ -13,11 +13,7 @@ public:
     QToolButton* ImageBtn;
 
 protected:
-    std::vector<TConcept*> Entries() const override;
-    TConcept* Find(const QString& name) const override;
-    TConcept* AddConcept(const QString& name) override;
-    void DeleteConcept(TConcept* item) override;
-    bool RenameConcept(TConcept* item, const QString& name) override;
+    std::vector<TConcept*> Entries() const override { return ByNumber(&TCategory::Number); }
     bool MoveConcept(TConcept* dragged, TConcept* target) override;
-    QIcon Picture(const TConcept* item) const override;
+    QIcon Picture(const TConcept* item) const override { return IconPicture(item); }
 };

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/catalogueview.h"
+#include "ui/catalogueviewof.h"
 
 /// The phases in time order: add, rename, delete, reorder by drag, colours.
-class TPhaseView : public TCatalogueView
+class TPhaseView : public TCatalogueViewOf<TPhase>
 {
     Q_OBJECT
 public:
@@ -16,11 +16,7 @@ public:
     QToolButton* ColorBtn;
 
 protected:
-    std::vector<TConcept*> Entries() const override;
-    TConcept* Find(const QString& name) const override;
-    TConcept* AddConcept(const QString& name) override;
-    void DeleteConcept(TConcept* item) override;
-    bool RenameConcept(TConcept* item, const QString& name) override;
+    std::vector<TConcept*> Entries() const override { return ByNumber(&TPhase::Order); }
     bool MoveConcept(TConcept* dragged, TConcept* target) override;
-    QIcon Picture(const TConcept* item) const override;
+    QIcon Picture(const TConcept* item) const override { return IconPicture(item); }
 };

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/catalogueview.h"
+#include "ui/catalogueviewof.h"
 
-/// The qualifiers by name: add, delete and their icons (no rename).
-class TQualifierView : public TCatalogueView
+/// The qualifiers by name: add, delete and their icons (no rename). Entries
+/// can be dragged to the windows that take qualifiers.
+class TQualifierView : public TCatalogueViewOf<TQualifier>
 {
     Q_OBJECT
 public:
@@ -13,9 +14,5 @@ public:
     QToolButton* ImageBtn;
 
 protected:
-    std::vector<TConcept*> Entries() const override;
-    TConcept* Find(const QString& name) const override;
-    TConcept* AddConcept(const QString& name) override;
-    void DeleteConcept(TConcept* item) override;
-    QIcon Picture(const TConcept* item) const override;
+    QIcon Picture(const TConcept* item) const override { return IconPicture(item); }
 };

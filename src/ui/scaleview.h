@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/catalogueview.h"
+#include "ui/catalogueviewof.h"
 
 /// The scales by name: add, rename, delete (with their variables).
-class TScaleView : public TCatalogueView
+class TScaleView : public TCatalogueViewOf<TScale>
 {
     Q_OBJECT
 public:
@@ -11,10 +11,5 @@ public:
     static QWidget* Create(TORVEL& main, TCase& aCase) { return new TScaleView(main, aCase); }
 
 protected:
-    std::vector<TConcept*> Entries() const override;
-    TConcept* Find(const QString& name) const override;
-    TConcept* AddConcept(const QString& name) override;
-    void DeleteConcept(TConcept* item) override;
-    bool RenameConcept(TConcept* item, const QString& name) override;
     QIcon Picture(const TConcept* item) const override;
 };

@@ -36,7 +36,9 @@ constexpr TChangeKinds VariableFields = ChangeCatalogues | ChangeValues | Change
 
 } // namespace
 
-TVariableView::TVariableView(TORVEL& main, TCase& aCase) : TCatalogueView(main, aCase, TCatalogue::Variables)
+TVariableView::TVariableView(TORVEL& main, TCase& aCase)
+    : TCatalogueViewOf(main, aCase, TCatalogue::Variables, &TCase::Variables, &TCase::AddVariable,
+                       &TCase::DeleteVariable)
 {
     AggModeBtn = AddToolButton("AggModeBtn", QString(), QString(), false, [this] { ApplyMode(); });
     AggModeBtn->setPopupMode(QToolButton::MenuButtonPopup);
@@ -74,9 +76,6 @@ TVariableView::TVariableView(TORVEL& main, TCase& aCase) : TCatalogueView(main, 
 
 TVariable* TVariableView::Variable() const { return static_cast<TVariable*>(Current()); }
 
-std::vector<TConcept*> TVariableView::Entries() const { return ListEntries(Case.Variables); }
-TConcept* TVariableView::Find(const QString& name) const { return Case.Variables.Find(name); }
-
 bool TVariableView::ReadyToAdd()
 {
     if (!Case.Scales.IsEmpty())
@@ -87,13 +86,11 @@ bool TVariableView::ReadyToAdd()
 
 TConcept* TVariableView::AddConcept(const QString& name)
 {
-    TVariable* variable = Case.Variables.At(Case.AddVariable(name));
+    auto* variable = static_cast<TVariable*>(TCatalogueViewOf::AddConcept(name));
     variable->SetScale(Case.Scales.First());
     variable->SetAggregationMode(quint8(Mode));
     return variable;
 }
-
-void TVariableView::DeleteConcept(TConcept* item) { Case.DeleteVariable(static_cast<TVariable*>(item)); }
 
 bool TVariableView::RenameConcept(TConcept* item, const QString& name)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/catalogueview.h"
+#include "ui/catalogueviewof.h"
 
 class QComboBox;
 class TValueBox;
@@ -8,7 +8,7 @@ class TVariable;
 
 /// The variables by name: add, rename, delete, and the selected variable's
 /// scale, aggregation mode and constant value.
-class TVariableView : public TCatalogueView
+class TVariableView : public TCatalogueViewOf<TVariable>
 {
     Q_OBJECT
 public:
@@ -31,10 +31,7 @@ public:
 
 protected:
     bool ReadyToAdd() override;
-    std::vector<TConcept*> Entries() const override;
-    TConcept* Find(const QString& name) const override;
     TConcept* AddConcept(const QString& name) override;
-    void DeleteConcept(TConcept* item) override;
     bool RenameConcept(TConcept* item, const QString& name) override;
     QIcon Picture(const TConcept* item) const override;
     void ShowCurrentDetails() override;
