@@ -253,6 +253,12 @@ void TCatalogueView::Select(TConcept* item)
 
 void TCatalogueView::StorePendingEdits() { Box->StorePending(); }
 
+void TCatalogueView::closeEvent(QCloseEvent* event)
+{
+    StorePendingEdits();
+    TCaseView::closeEvent(event);
+}
+
 void TCatalogueView::AddNew()
 {
     if (!AddBtn->isEnabled())

@@ -122,6 +122,9 @@ protected:
     {
         return std::vector<TConcept*>(list.begin(), list.end());
     }
+    /// Closing stores what is being typed.
+    void closeEvent(QCloseEvent* event) override;
+
     QHBoxLayout* ButtonRow;
     const TCatalogueTraits& Traits;
 

@@ -4,6 +4,7 @@
 #include "model/variable.h"
 #include "ui/beep.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
 
@@ -60,6 +61,11 @@ void TValueBox::keyPressEvent(QKeyEvent* event)
 void TValueBox::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (!StorePending() && isEnabled() && isVisible())
-        setFocus();   // an unreadable number is mended where it was typed
+    if (StorePending() || !isEnabled() || !isVisible())
+        return;
+    // An unreadable number is mended where it was typed, when the focus only
+    // moved within the same window; another window keeps the focus it took.
+    const QWidget* next = QApplication::focusWidget();
+    if (next && parentWidget() && parentWidget()->isAncestorOf(next))
+        setFocus();
 }

@@ -289,8 +289,16 @@ TEST_F(TViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
     EXPECT_EQ(view->ValueBox->text(), QStringLiteral("15"));
     view->ValueBox->selectAll();
     QTest::keyClicks(view->ValueBox, QStringLiteral("1.5E2"));
+    QTest::keyClick(view->ValueBox, Qt::Key_Return);   // the focus moves to the list, which stores
+    EXPECT_TRUE(view->List->hasFocus());
+    EXPECT_EQ(cost->Value, 150);
+
+    // An unreadable number keeps the focus where it was typed.
+    view->ValueBox->setFocus();
+    view->ValueBox->selectAll();
+    QTest::keyClicks(view->ValueBox, QStringLiteral("-"));
     QTest::keyClick(view->ValueBox, Qt::Key_Return);
-    view->StorePendingEdits();
+    EXPECT_TRUE(view->ValueBox->hasFocus());
     EXPECT_EQ(cost->Value, 150);
 
     // A text that is no number beeps and changes nothing; it is not stored as 0.
@@ -395,6 +403,12 @@ TEST_F(TViewTest, CommentsAreStoredBeforeTheSelectionChanges)
     QApplication::processEvents();
     EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("green"))->CommentText(), QStringLiteral("natural"));
     EXPECT_EQ(CurrentName(view), QStringLiteral("cheap"));
+    // So does closing the window from the View menu.
+    view->Box->selectAll();
+    Type(view->Box, QStringLiteral("affordable"));
+    Window.ViewAction(TViewKind::Qualifiers)->trigger();
+    EXPECT_EQ(Window.View(TViewKind::Qualifiers), nullptr);
+    EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("cheap"))->CommentText(), QStringLiteral("affordable"));
 }
 
 } // namespace
