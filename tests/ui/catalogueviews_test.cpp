@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMimeData>
 #include <QToolButton>
 
 namespace {
@@ -398,8 +399,8 @@ TEST_F(TViewTest, CommentsAreStoredBeforeTheSelectionChanges)
     EXPECT_TRUE(view->Box->toPlainText().isEmpty());
     // A click on another entry stores first as well.
     Type(view->Box, QStringLiteral("natural"));
-    view->List->setFocus();
-    view->List->setCurrentRow(0);
+    const QRect first = view->List->visualItemRect(view->List->item(0));
+    QTest::mouseClick(view->List->viewport(), Qt::LeftButton, {}, first.center());
     QApplication::processEvents();
     EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("green"))->CommentText(), QStringLiteral("natural"));
     EXPECT_EQ(CurrentName(view), QStringLiteral("cheap"));
@@ -409,6 +410,23 @@ TEST_F(TViewTest, CommentsAreStoredBeforeTheSelectionChanges)
     Window.ViewAction(TViewKind::Qualifiers)->trigger();
     EXPECT_EQ(Window.View(TViewKind::Qualifiers), nullptr);
     EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("cheap"))->CommentText(), QStringLiteral("affordable"));
+}
+
+TEST_F(TViewTest, DropsFromOutsideTheListAreRefused)
+{
+    auto* view = Open<TCategoryView>(TViewKind::Categories);
+    Add(view, QStringLiteral("Energy"));
+    QMimeData data;
+    data.setText(QStringLiteral("Energy"));
+    const QPoint at = view->List->visualItemRect(view->List->item(0)).center();
+    QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->List->viewport(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, {});
+    Case().Changed = false;
+    QApplication::sendEvent(view->List->viewport(), &drop);
+    EXPECT_FALSE(Case().Changed);
+    EXPECT_EQ(view->EntryNames(), QStringList{QStringLiteral("Energy")});
 }
 
 } // namespace
