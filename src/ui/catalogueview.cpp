@@ -277,15 +277,11 @@ void TCatalogueView::AddNew()
         Select(existing);
         return;
     }
-    TConcept* added = nullptr;
-    {
-        TCaseEdit edit(Case, tr("Add %1 %2").arg(tr(Traits.Noun), name), ChangeCatalogues);
-        added = AddConcept(name);
-        if (!added)
-            edit.Cancel();
-        Selected = added ? added : Selected;
-    }
-    Select(added ? added : Selected);
+    TCaseEdit edit(Case, tr("Add %1 %2").arg(tr(Traits.Noun), name), ChangeCatalogues);
+    if (TConcept* added = AddConcept(name))
+        Selected = added;   // the notice's rebuild selects its entry
+    else
+        edit.Cancel();
 }
 
 void TCatalogueView::DeleteCurrent()
@@ -305,17 +301,16 @@ void TCatalogueView::RenameEntry(TConcept* item, const QString& name)
     // The entry may have gone since the rename was typed.
     if (!Shows(item))
         return;
+    const QString clean = CleanTrimmedName(name);
     bool renamed = false;
-    if (CleanTrimmedName(name).isEmpty() || CleanTrimmedName(name) == item->Name) {
-        renamed = false;
-    } else {
+    if (!clean.isEmpty() && clean != item->Name) {
         TCaseEdit edit(Case, tr("Rename %1").arg(tr(Traits.Noun)), ChangeCatalogues | ChangeAreasOptions | ChangeValues);
-        renamed = RenameConcept(item, name);
+        renamed = RenameConcept(item, clean);
         if (!renamed)
             edit.Cancel();
     }
     if (!renamed)
-        Rebuild();   // the entry shows the name the entry kept
+        Rebuild();   // the entry shows the name the concept kept
 }
 
 void TCatalogueView::MoveEntry(TConcept* dragged, TConcept* target)
