@@ -137,8 +137,11 @@ TCatalogueView::TCatalogueView(TORVEL& main, TCase& aCase, TCatalogue catalogue)
     }
     if (Traits.Reorders) {
         List->setDragDropMode(QAbstractItemView::InternalMove);
+        // The move rebuilds the list: run it once the drag has finished with it.
         List->OnMove = [this](QListWidgetItem* dragged, QListWidgetItem* target) {
-            MoveEntry(ConceptOf(dragged), ConceptOf(target));
+            QMetaObject::invokeMethod(
+                this, [this, from = ConceptOf(dragged), to = ConceptOf(target)] { MoveEntry(from, to); },
+                Qt::QueuedConnection);
         };
     }
     if (Traits.Keys) {
