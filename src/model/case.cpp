@@ -1,4 +1,5 @@
 #include "model/case.h"
+#include "model/ordering.h"
 
 #include "design/designcascades.h"
 #include "model/decisionarea.h"
@@ -63,18 +64,20 @@ QStringList TCase::DefaultContents()
 int TCase::AddCategory(const QString& name)
 {
     const int before = Categories.Count();
+    const int next = NextCategoryNumber(*this);
     const int index = Categories.Add(name, this);
     if (Categories.Count() > before)
-        Categories.At(index)->Number = Categories.Count();
+        Categories.At(index)->Number = next;
     return index;
 }
 
 int TCase::AddPhase(const QString& name)
 {
     const int before = Phases.Count();
+    const int next = NextPhaseOrder(*this);
     const int index = Phases.Add(name, this);
     if (Phases.Count() > before)
-        Phases.At(index)->Order = Phases.Count() - 1;
+        Phases.At(index)->Order = next;
     return index;
 }
 

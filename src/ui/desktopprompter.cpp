@@ -1,5 +1,6 @@
 #include "ui/desktopprompter.h"
 
+#include "ui/iconeditor.h"
 #include "ui/mainwindow.h"
 #include "ui/namedialog.h"
 #include "ui/reportview.h"
@@ -131,7 +132,7 @@ int TDesktopPrompter::ChooseMenuItem(const QStringList& items, const QPoint& glo
     return chosen ? int(menu.actions().indexOf(const_cast<QAction*>(chosen))) : -1;
 }
 
-std::optional<QImage> TDesktopPrompter::EditIcon(const TConcept&)
+std::optional<QImage> TDesktopPrompter::EditIcon(const TConcept& item)
 {
-    return std::nullopt;   // until the icon editor exists
+    return Window.Dialogs().IconEditor->Run(item);
 }

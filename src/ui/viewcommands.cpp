@@ -4,9 +4,14 @@
 #include "model/case.h"
 #include "ui/actorview.h"
 #include "ui/caseview.h"
+#include "ui/categoryview.h"
 #include "ui/designview.h"
+#include "ui/phaseview.h"
 #include "ui/policyview.h"
 #include "ui/proproview.h"
+#include "ui/qualifierview.h"
+#include "ui/scaleview.h"
+#include "ui/variableview.h"
 #include "ui/prompter.h"
 
 #include <QMdiArea>
@@ -26,15 +31,15 @@ struct TViewItem
 // In menu order.
 constexpr TViewItem ViewItems[ViewKindCount] = {
     {"Systemhierarchy1", QT_TRANSLATE_NOOP("TORVEL", "&System hierarchy"), nullptr},
-    {"Variables1", QT_TRANSLATE_NOOP("TORVEL", "&Variables"), nullptr},
+    {"Variables1", QT_TRANSLATE_NOOP("TORVEL", "&Variables"), &TVariableView::Create},
     {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), &TProProView::Create},
     {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), &TActorView::Create},
     {"Policies1", QT_TRANSLATE_NOOP("TORVEL", "P&olicies"), &TPolicyView::Create},
     {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), &TDesignView::Create},
-    {"Phases1", QT_TRANSLATE_NOOP("TORVEL", "P&hases"), nullptr},
-    {"Categories1", QT_TRANSLATE_NOOP("TORVEL", "&Categories"), nullptr},
-    {"Qualifiers1", QT_TRANSLATE_NOOP("TORVEL", "&Qualifiers"), nullptr},
-    {"Scales1", QT_TRANSLATE_NOOP("TORVEL", "Sca&les"), nullptr},
+    {"Phases1", QT_TRANSLATE_NOOP("TORVEL", "P&hases"), &TPhaseView::Create},
+    {"Categories1", QT_TRANSLATE_NOOP("TORVEL", "&Categories"), &TCategoryView::Create},
+    {"Qualifiers1", QT_TRANSLATE_NOOP("TORVEL", "&Qualifiers"), &TQualifierView::Create},
+    {"Scales1", QT_TRANSLATE_NOOP("TORVEL", "Sca&les"), &TScaleView::Create},
 };
 
 } // namespace
