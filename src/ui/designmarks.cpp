@@ -107,7 +107,7 @@ QIcon OptionMarkIcon(TOptionState state, bool qualified)
     return QIcon(pixmap);
 }
 
-QIcon FaceIcon(int level)
+QIcon RatingFaceIcon(int level)
 {
     if (level != 0 && level >= -3 && level <= 3)
         return QIcon(BuiltinPixmap(QStringLiteral("face%1").arg(level)));

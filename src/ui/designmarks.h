@@ -31,7 +31,7 @@ QIcon OptionMarkIcon(TOptionState state, bool qualified);
 inline constexpr int OptionMarkWidth = 26;
 
 /// A feasibility or preference -3..+3 as its face (0: a plain one).
-QIcon FaceIcon(int level);
+QIcon RatingFaceIcon(int level);   // a neutral dot for 0
 /// The appreciation's 40 x 15 bar.
 QIcon BarIcon(const TAppreciation& appreciation);
 /// An evaluation result: in error, or the aggregation mode of its variable.

@@ -68,11 +68,11 @@ QTreeWidgetItem* ActorEntry(const TActorAppreciation& appreciation)
         const TGoalAppreciation& goals = *appreciation.GoalAppreciation;
         QTreeWidgetItem* part = AddPartEntry(top, QStringLiteral("objectives: "), goals);
         for (const TActorGoal* goal : goals.Items)
-            AddEntry(part, GoalText(*goal), FaceIcon(goal->Preference));
+            AddEntry(part, GoalText(*goal), RatingFaceIcon(goal->Preference));
         QTreeWidgetItem* unattained = AddEntry(part, QObject::tr("Unattained goals"), QIcon());
         for (const auto& goal : actor.Goals)
             if (std::find(goals.Items.begin(), goals.Items.end(), goal.get()) == goals.Items.end())
-                AddEntry(unattained, GoalText(*goal), FaceIcon(goal->Preference));
+                AddEntry(unattained, GoalText(*goal), RatingFaceIcon(goal->Preference));
     }
     if (settings.SpecificOptions) {
         const TOptionAppreciation& options = *appreciation.OptionAppreciation;
@@ -92,13 +92,13 @@ QTreeWidgetItem* ActorEntry(const TActorAppreciation& appreciation)
             AddEntry(part,
                      QStringLiteral("[%1x] ").arg(count) + relevant->Option->DecisionArea->Name + QStringLiteral(" = ")
                          + relevant->Option->Name,
-                     FaceIcon(relevant->Preference));
+                     RatingFaceIcon(relevant->Preference));
     }
     if (settings.Qualifications) {
         const TQualifierAppreciation& qualifiers = *appreciation.QualifierAppreciation;
         QTreeWidgetItem* part = AddPartEntry(top, QStringLiteral("qualifiers: "), qualifiers);
         for (const TQualification* qualification : qualifiers.Items)
-            AddEntry(part, TotalQualificationText(*qualification), FaceIcon(FeelingAbout(actor, qualification->Qualifier)));
+            AddEntry(part, TotalQualificationText(*qualification), RatingFaceIcon(FeelingAbout(actor, qualification->Qualifier)));
     }
     return top;
 }

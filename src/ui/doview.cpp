@@ -765,7 +765,7 @@ void TDOView::FillProblemsPromises(TDesignObject& object)
         if (!OccursIn(*combination, &object, &selections))
             continue;
         auto* entry = new QTreeWidgetItem(Panel, QStringList(FeasibilityLevelText(combination->Rating)));
-        entry->setIcon(0, FaceIcon(combination->Rating));
+        entry->setIcon(0, RatingFaceIcon(combination->Rating));
         entry->setData(0, CommentRole, combination->CommentText().trimmed());
         for (size_t i = 0; i < combination->Options.size(); ++i) {
             const TOption* option = combination->Options[i];
