@@ -10,12 +10,9 @@
 #include "model/systemlevel.h"
 
 #include <algorithm>
-#include <climits>
 #include <iterator>
 
 namespace {
-
-int Saturated(qint64 value) { return int(std::clamp<qint64>(value, INT_MIN, INT_MAX)); }
 
 bool Contains(const std::vector<TOption*>& list, const TOption* option)
 {
@@ -213,16 +210,6 @@ void TDesignObject::RefreshPreclusionsOf(const TOption* option, const TDecisionA
         UpdatePreclusions();
     for (TDesignObject* child : Children)
         child->RefreshPreclusionsOf(option, area);
-}
-
-void TDesignObject::Preclude(const TOption* option, const TDecisionArea* area)
-{
-    RefreshPreclusionsOf(option, area);
-}
-
-void TDesignObject::Unpreclude(const TOption* option, const TDecisionArea* area)
-{
-    RefreshPreclusionsOf(option, area);
 }
 
 std::vector<const TOption*> TDesignObject::RederivePreclusions()

@@ -4,7 +4,9 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 QString DecimalSeparator() { return QLocale().decimalPoint(); }
 
@@ -196,4 +198,9 @@ QString ColorToHex(const QColor& color)
 QColor HalveColor(const QColor& color)
 {
     return QColor(color.red() / 2, color.green() / 2, color.blue() / 2);
+}
+
+int Saturated(qint64 value)
+{
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }

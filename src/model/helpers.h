@@ -37,6 +37,10 @@ int CompareLocaleAware(const QString& a, const QString& b);
 /// "A".."Z", then "BA", "BB", ... (26 gives "BA").
 QString ColumnLetters(int n);
 
+/// The value clamped to the int range: counts and sums that multiply up stay
+/// at the largest value instead of wrapping round.
+int Saturated(qint64 value);
+
 /// Comment text made safe inside an HTML cell, and back.
 QString EscapeCommentText(const QString& text);
 QString UnescapeCommentText(const QString& text);

@@ -31,21 +31,16 @@ QStringList TPolicy::DescriptionRows() const
 
 namespace {
 
-QString AreaAndOption(const TOption* option)
-{
-    return option->DecisionArea->Name + QStringLiteral(" = ") + option->Name;
-}
-
 // The warning that refuses `option` because of a preclusion with `member`, or
 // empty text when the two go together.
 QString PreclusionConflict(const TOption* option, const TOption* member)
 {
     if (member->Precludes(option->DecisionArea))
         return QStringLiteral("Decision area \"") + option->DecisionArea->Name
-               + QStringLiteral("\"\ris precluded by policy option \"") + AreaAndOption(member) + QLatin1Char('"');
+               + QStringLiteral("\"\ris precluded by policy option \"") + member->AreaAndName() + QLatin1Char('"');
     if (option->Precludes(member->DecisionArea))
-        return QStringLiteral("Option \"") + AreaAndOption(option)
-               + QStringLiteral("\"\rwould preclude policy option \"") + AreaAndOption(member) + QLatin1Char('"');
+        return QStringLiteral("Option \"") + option->AreaAndName()
+               + QStringLiteral("\"\rwould preclude policy option \"") + member->AreaAndName() + QLatin1Char('"');
     return QString();
 }
 

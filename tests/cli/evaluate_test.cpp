@@ -90,4 +90,22 @@ TEST(EvaluateCommand, ReportsBrokenInputAndWrongCommandLines)
     EXPECT_EQ(Evaluate({ QStringLiteral("--help") }).Status, 0);
 }
 
+TEST(EvaluateCommand, AFaultyFormulaWarnsOnceAboutEachProblem)
+{
+    QTemporaryDir temp;
+    TCase c(QStringLiteral("Evaluated"));
+    TSystemLevel* city = c.SystemLevels.At(c.AddSystemLevel("City"));
+    city->PlaceUnder(nullptr);
+    TVariable* cost = c.Variables.At(c.AddVariable("Cost"));
+    cost->Scale = c.Scales.At(c.AddScale("EUR"));
+    TDecisionArea* area = city->DecisionAreas.At(city->AddDecisionArea("Budget"));
+    TOption* option = area->Options.At(area->AddOption("Low"));
+    option->AddEffect(std::make_unique<TEffect>(option, cost))->Formula = QStringLiteral("[Nowhere] +");
+    ASSERT_TRUE(WriteCaseFolder(c, temp.path()));
+    const TCliRun run = Evaluate({ temp.path() });
+    EXPECT_EQ(run.Errors, QStringLiteral("Warning: Unknown variable: \"Nowhere\"\n"
+                                         "Warning: The formula of \"Budget = Low\" for \"Cost\" does not compile "
+                                         "(ERROR: Missing operand): [Nowhere] +\n"));
+}
+
 } // namespace

@@ -159,6 +159,7 @@ TEST(CaseCascades, DeletingADesignClearsTheBaseCase)
 
 TEST(RenameVariable, RewritesEveryFormulaIgnoringCase)
 {
+    TMessageRecorder messages;
     TModelFixture f;
     TEffect* e1 = TModelFixture::Effect(f.Gas, f.Price, "[cost] * 2 + [COST]");
     TEffect* e2 = TModelFixture::Effect(f.Walls, f.Price, "[Costs] + [Cost]");
@@ -167,6 +168,7 @@ TEST(RenameVariable, RewritesEveryFormulaIgnoringCase)
     EXPECT_EQ(f.Cost->Name, "Total cost");
     EXPECT_EQ(e1->Formula, "[Total cost] * 2 + [Total cost]");
     EXPECT_EQ(e2->Formula, "[Costs] + [Total cost]");
+    EXPECT_EQ(messages.Warnings(), QStringList{ "Unknown variable: \"Costs\"" });
     EXPECT_TRUE(f.Case.Changed);
 }
 

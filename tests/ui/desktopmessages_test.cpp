@@ -69,8 +69,9 @@ TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)
     TSystemLevel* level = aCase.SystemLevels.At(aCase.AddSystemLevel(QStringLiteral("Building")));
     TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Roof")));
     TOption* option = area->Options.At(area->AddOption(QStringLiteral("Green roof")));
-    TEffect effect(option, use);
+    TEffect& effect = *option->AddEffect(std::make_unique<TEffect>(option, use));
     effect.Formula = QStringLiteral("2 +");
+    aCase.Changed = false;
     TXEditor* editor = Window.Dialogs().XEditor;
     QString shown;
     QTimer::singleShot(0, editor, [&] {
@@ -82,8 +83,10 @@ TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)
     });
     RepairFormula(effect);
     EXPECT_EQ(shown, QStringLiteral("Expression for [Use]|2 +"));
+    // The repair goes through the one operation that edits an effect.
     EXPECT_EQ(effect.Formula, QStringLiteral("2 + 3"));
     EXPECT_FALSE(effect.Code.empty());
+    EXPECT_TRUE(aCase.Changed);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/case.h"
+#include "model/messages.h"
 #include "ui/casestore.h"
 #include "ui/prompter.h"
 
@@ -130,5 +131,10 @@ public:
         aCase.AddScale(QStringLiteral("EUR"));
         return ReadComplete;
     }
-    bool WriteContents(const TCase&) override { return !FailWrites; }
+    bool WriteContents(const TCase&) override
+    {
+        if (FailWrites)
+            ShowError(QStringLiteral("Could not write the contents"));
+        return !FailWrites;
+    }
 };

@@ -67,29 +67,32 @@ TEST_F(XEditorTest, ShowsTheEffectAndTheOtherVariables)
     EXPECT_FALSE(Editor.FormulaBox->document()->isUndoAvailable());
 }
 
-TEST_F(XEditorTest, EmptyingTheFormulaClearsItAndSetsAlwaysOccurs)
+TEST_F(XEditorTest, OkGivesBackTheTrimmedFormulaAndTheSettingButChangesNothing)
 {
-    Editor.Prepare(*Effect);
-    Editor.FormulaBox->setPlainText(QStringLiteral(" \t\n "));
-    EXPECT_TRUE(Editor.NullWhenStatusQuoBtn->isChecked());
-    EXPECT_TRUE(PressOk());
-    EXPECT_TRUE(Effect->Formula.isEmpty());
-    EXPECT_TRUE(Effect->Code.empty());
-    EXPECT_FALSE(Effect->NullWhenStatusQuo);
-    EXPECT_TRUE(Case.Changed);
-}
-
-TEST_F(XEditorTest, AValidFormulaIsStoredCompiledWithTheFlag)
-{
-    Editor.Prepare(*Effect);
-    Editor.FormulaBox->setPlainText(QStringLiteral("  3 * [Households]\n"));
-    Editor.AlwaysBtn->setChecked(true);
-    EXPECT_TRUE(PressOk());
-    EXPECT_EQ(Effect->Formula, QStringLiteral("3 * [Households]"));
-    EXPECT_FALSE(Effect->Code.empty());
-    EXPECT_FALSE(Effect->NullWhenStatusQuo);
-    EXPECT_TRUE(Editor.StatusLine->text().isEmpty());
-    EXPECT_TRUE(Case.Changed);
+    const struct
+    {
+        const char* Typed;
+        bool NullWhenStatusQuo;
+        const char* Formula;
+        bool Setting;
+    } cases[] = {
+        { "  3 * [Households]\n", false, "3 * [Households]", false },
+        { "1", true, "1", true },
+        // An emptied formula always occurs, whatever the buttons say.
+        { " \t\n ", true, "", false },
+    };
+    for (const auto& c : cases) {
+        Editor.Prepare(*Effect);
+        Editor.FormulaBox->setPlainText(QString::fromUtf8(c.Typed));
+        (c.NullWhenStatusQuo ? Editor.NullWhenStatusQuoBtn : Editor.AlwaysBtn)->setChecked(true);
+        EXPECT_TRUE(PressOk()) << c.Typed;
+        EXPECT_EQ(Editor.Formula(), QString::fromUtf8(c.Formula));
+        EXPECT_EQ(Editor.NullWhenStatusQuo(), c.Setting) << c.Typed;
+        EXPECT_TRUE(Editor.StatusLine->text().isEmpty());
+    }
+    EXPECT_EQ(Effect->Formula, QStringLiteral("-2 * [Roof area]"));
+    EXPECT_TRUE(Effect->NullWhenStatusQuo);
+    EXPECT_FALSE(Case.Changed);
 }
 
 TEST_F(XEditorTest, CancelLeavesTheEffectAsItWas)
@@ -113,7 +116,6 @@ TEST_F(XEditorTest, AnInvalidFormulaSelectsTheFaultyTokenAndBlocksClosing)
     EXPECT_EQ(Editor.FormulaBox->textCursor().selectionStart(), 6);
     EXPECT_EQ(Selected(), QStringLiteral("o"));
     EXPECT_EQ(BeepCount() - beeps, 1);
-    EXPECT_EQ(Effect->Formula, QStringLiteral("-2 * [Roof area]"));
 
     // Neither Cancel nor closing the window leaves while the message shows.
     Editor.show();
@@ -125,7 +127,7 @@ TEST_F(XEditorTest, AnInvalidFormulaSelectsTheFaultyTokenAndBlocksClosing)
     Editor.FormulaBox->setPlainText(QStringLiteral("1 + 2"));
     EXPECT_TRUE(PressOk());
     EXPECT_FALSE(Editor.isVisible());
-    EXPECT_EQ(Effect->Formula, QStringLiteral("1 + 2"));
+    EXPECT_EQ(Editor.Formula(), QStringLiteral("1 + 2"));
 }
 
 TEST_F(XEditorTest, TheSelectionCountsTheBlanksBeforeTheFormula)
@@ -137,13 +139,15 @@ TEST_F(XEditorTest, TheSelectionCountsTheBlanksBeforeTheFormula)
     EXPECT_EQ(Selected(), QStringLiteral("o"));
 }
 
-TEST_F(XEditorTest, AnUnknownVariableWarnsButDoesNotBlock)
+TEST_F(XEditorTest, AnUnknownVariableDoesNotBlockAndWarnsOnceApplied)
 {
     Editor.Prepare(*Effect);
-    Editor.FormulaBox->setPlainText(QStringLiteral("[Nowhere] + 1"));
+    Editor.FormulaBox->setPlainText(QStringLiteral("[Nowhere] + [Nowhere]"));
     EXPECT_TRUE(PressOk());
+    EXPECT_TRUE(Messages.Messages.isEmpty());
+    Effect->Option->EditEffect(*Effect, Editor.Formula(), Editor.NullWhenStatusQuo());
     EXPECT_EQ(Messages.Warnings(), QStringList({"Unknown variable: \"Nowhere\""}));
-    EXPECT_EQ(Effect->Formula, QStringLiteral("[Nowhere] + 1"));
+    EXPECT_EQ(Effect->Formula, QStringLiteral("[Nowhere] + [Nowhere]"));
 }
 
 TEST_F(XEditorTest, ChoosingAVariableReplacesTheSelectionThroughTheClipboard)
@@ -181,7 +185,7 @@ TEST_F(XEditorTest, CheckingModeAcceptsAFormulaThatCompilesAtOnce)
     Effect->Formula = QStringLiteral("[Households] / 2");
     EXPECT_TRUE(Editor.Run(*Effect, true));
     EXPECT_FALSE(Editor.CheckOnShow);
-    EXPECT_FALSE(Effect->Code.empty());
+    EXPECT_EQ(Editor.Formula(), QStringLiteral("[Households] / 2"));
 }
 
 TEST_F(XEditorTest, CheckingModeKeepsAFaultyFormulaUntilItIsRepaired)
@@ -198,7 +202,7 @@ TEST_F(XEditorTest, CheckingModeKeepsAFaultyFormulaUntilItIsRepaired)
         });
     });
     EXPECT_TRUE(Editor.Run(*Effect, true));
-    EXPECT_EQ(Effect->Formula, QStringLiteral("[Households] / 4"));
+    EXPECT_EQ(Editor.Formula(), QStringLiteral("[Households] / 4"));
 }
 
 } // namespace
