@@ -14,6 +14,22 @@ TDecisionArea::~TDecisionArea() = default;
 
 TCase* TDecisionArea::Case() const { return SystemLevel->Case; }
 
+void TDecisionArea::SetCategory(TCategory* category)
+{
+    if (category == Category)
+        return;
+    Category = category;
+    MarkCaseChanged(Case());
+}
+
+void TDecisionArea::SetPhase(TPhase* phase)
+{
+    if (phase == Phase)
+        return;
+    Phase = phase;
+    MarkCaseChanged(Case());
+}
+
 int TDecisionArea::AddOption(const QString& name) { return Options.Add(name, this); }
 
 void TDecisionArea::DeleteOption(TOption* option)
