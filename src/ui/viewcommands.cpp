@@ -4,6 +4,7 @@
 #include "model/case.h"
 #include "ui/caseview.h"
 #include "ui/prompter.h"
+#include "ui/systemhierarchy.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,7 +22,7 @@ struct TViewItem
 
 // In menu order.
 constexpr TViewItem ViewItems[ViewKindCount] = {
-    {"Systemhierarchy1", QT_TRANSLATE_NOOP("TORVEL", "&System hierarchy"), nullptr},
+    {"Systemhierarchy1", QT_TRANSLATE_NOOP("TORVEL", "&System hierarchy"), &TSystemHierarchy::Create},
     {"Variables1", QT_TRANSLATE_NOOP("TORVEL", "&Variables"), nullptr},
     {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), nullptr},
     {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), nullptr},
