@@ -136,7 +136,7 @@ TSystemHierarchy::TSystemHierarchy(TORVEL& main, TCase& aCase, QWidget* parent)
     };
 
     FillLeftTree();
-    resize(640, 420);
+    resize(860, 520);
 }
 
 void TSystemHierarchy::RunQueued(std::function<void(const QMimeData*)> drop, const QMimeData* data)
@@ -222,6 +222,8 @@ void TSystemHierarchy::CreateActions()
     sides->addWidget(rightPanel);
     sides->setStretchFactor(0, 1);
     sides->setStretchFactor(1, 2);
+    // Room for both tool bars side by side without an overflow menu.
+    sides->setSizes({270, 590});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(sides);
