@@ -2,11 +2,8 @@
 
 #include "model/category.h"
 #include "model/decisionarea.h"
-#include "model/effect.h"
 #include "model/icons.h"
-#include "model/option.h"
 #include "model/systemlevel.h"
-#include "model/variable.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -44,12 +41,12 @@ QPixmap AreaPixmap(const TDecisionArea& area)
     return pixmap;
 }
 
-QPixmap OptionPixmap(const TOption& option)
+QPixmap OptionPixmap(bool qualified)
 {
     QPixmap pixmap = Blank(IconSize + 8);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (!option.Qualifiers.empty()) {
+    if (qualified) {
         painter.setPen(QColor(0x80, 0x80, 0x00));
         painter.setBrush(QColor(0x00, 0xFF, 0x00));
         painter.drawEllipse(QRectF(0.5, 5.5, 5, 5));
@@ -63,7 +60,7 @@ QPixmap OptionPixmap(const TOption& option)
     return pixmap;
 }
 
-QPixmap EffectPixmap(const TEffect& effect)
+QPixmap EffectPixmap(bool averaging, bool nullWhenStatusQuo)
 {
     QPixmap pixmap = Blank(IconSize);
     QPainter painter(&pixmap);
@@ -77,9 +74,8 @@ QPixmap EffectPixmap(const TEffect& effect)
     arrow.lineTo(8, 10);
     arrow.lineTo(2, 10);
     arrow.closeSubpath();
-    const bool averaging = effect.Variable && effect.Variable->IsAveraging();
     painter.fillPath(arrow, averaging ? QColor(0x20, 0x90, 0x40) : QColor(0x20, 0x50, 0xA0));
-    if (effect.NullWhenStatusQuo) {
+    if (nullWhenStatusQuo) {
         painter.setPen(QPen(QColor(0xD0, 0x20, 0x20), 2));
         painter.drawLine(2, 14, 14, 2);
     }

@@ -19,16 +19,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace {
 
-QTreeWidgetItem* NewEntry(int type, const void* item, const QString& text, const QPixmap& pixmap,
-                          Qt::ItemFlags extra)
+QTreeWidgetItem* NewEntry(int type, const void* item, const QString& text, const QIcon& icon, Qt::ItemFlags extra)
 {
     auto* entry = new QTreeWidgetItem(type);
     entry->setText(0, text);
-    entry->setIcon(0, QIcon(pixmap));
+    entry->setIcon(0, icon);
     entry->setData(0, Qt::UserRole, QVariant::fromValue(quintptr(item)));
     entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | extra);
     return entry;
@@ -70,6 +70,10 @@ TSystemHierarchy::TSystemHierarchy(TORVEL& main, TCase& aCase, QWidget* parent)
     LeftComment->setObjectName(QStringLiteral("LeftComment"));
     RightComment->setObjectName(QStringLiteral("RightComment"));
     TreeView2->setIconSize(QSize(2 * 16 + 2, 16));
+    // Options and effects come in a few kinds of picture: each is drawn once.
+    OptionIcons = {QIcon(OptionPixmap(false)), QIcon(OptionPixmap(true))};
+    EffectIcons = {QIcon(EffectPixmap(false, false)), QIcon(EffectPixmap(false, true)), QIcon(EffectPixmap(true, false)),
+                   QIcon(EffectPixmap(true, true))};
     CreateActions();
 
     for (TCommentBox* box : {LeftComment, RightComment})
@@ -242,7 +246,7 @@ void TSystemHierarchy::FillLeftTree()
     TreeView1->clear();
     QTreeWidgetItem* wanted = nullptr;
     std::function<QTreeWidgetItem*(TSystemLevel*)> add = [&](TSystemLevel* level) {
-        QTreeWidgetItem* entry = NewEntry(LevelEntry, level, level->Name, QPixmap::fromImage(level->Icon),
+        QTreeWidgetItem* entry = NewEntry(LevelEntry, level, level->Name, QIcon(QPixmap::fromImage(level->Icon)),
                                           Qt::ItemIsEditable | Qt::ItemIsDropEnabled);
         if (level == WantedLevel)
             wanted = entry;
@@ -277,13 +281,17 @@ void TSystemHierarchy::FillRightTree()
     if (TSystemLevel* level = CurrentLevel()) {
         std::vector<TDecisionArea*> areas(level->DecisionAreas.begin(), level->DecisionAreas.end());
         std::stable_sort(areas.begin(), areas.end(), AreaBefore);
+        // Areas of one level differ in their pictures only by phase and category.
+        std::map<std::pair<const TPhase*, const TCategory*>, QIcon> pictures;
         for (TDecisionArea* area : areas) {
+            QIcon& picture = pictures[{area->Phase, area->Category}];
+            if (picture.isNull())
+                picture = QIcon(AreaPixmap(*area));
             QTreeWidgetItem* areaEntry = remember(
-                NewEntry(AreaEntry, area, area->Name, AreaPixmap(*area), Qt::ItemIsEditable | Qt::ItemIsDragEnabled),
-                area);
+                NewEntry(AreaEntry, area, area->Name, picture, Qt::ItemIsEditable | Qt::ItemIsDragEnabled), area);
             for (TOption* option : NumberedOptions(*area)) {
                 QTreeWidgetItem* optionEntry =
-                    remember(NewEntry(OptionEntry, option, option->Name, OptionPixmap(*option),
+                    remember(NewEntry(OptionEntry, option, option->Name, OptionIcons[option->Qualifiers.empty() ? 0 : 1],
                                       Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled),
                              option);
                 std::vector<std::pair<QString, TEffect*>> effects;
@@ -293,7 +301,7 @@ void TSystemHierarchy::FillRightTree()
                     return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
                 });
                 for (const auto& [text, effect] : effects)
-                    optionEntry->addChild(remember(NewEntry(EffectEntry, effect, text, EffectPixmap(*effect), {}), effect));
+                    optionEntry->addChild(remember(NewEntry(EffectEntry, effect, text, EffectIcon(*effect), {}), effect));
                 areaEntry->addChild(optionEntry);
             }
             roots << areaEntry;
@@ -352,6 +360,12 @@ void TSystemHierarchy::CaseChanged(TChangeKinds kinds)
     FillLeftTree();
     WantedLevel = nullptr;
     WantedItem = nullptr;
+}
+
+const QIcon& TSystemHierarchy::EffectIcon(const TEffect& effect) const
+{
+    const bool averaging = effect.Variable && effect.Variable->IsAveraging();
+    return EffectIcons[(averaging ? 2 : 0) + (effect.NullWhenStatusQuo ? 1 : 0)];
 }
 
 TSystemLevel* TSystemHierarchy::CurrentLevel() const

@@ -3,6 +3,8 @@
 #include "ui/caseview.h"
 #include "ui/prompter.h"
 
+#include <QIcon>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -112,6 +114,7 @@ private:
     bool FindFrom(int start);
     bool Matches(const QTreeWidgetItem* item) const;
     QPoint MenuPoint(const char* action) const;
+    const QIcon& EffectIcon(const TEffect& effect) const;
 
     bool Filling = false;
     bool LeftSorted = false;   // by text, once a level was renamed
@@ -119,5 +122,7 @@ private:
     TSystemLevel* WantedLevel = nullptr;   // compared by identity during a rebuild only
     TNameless* WantedItem = nullptr;
     std::optional<TFindRequest> LastFind;
-    const void* Dragged = nullptr;   // the option or area on its way, during a drag only
+    const void* Dragged = nullptr;
+    std::array<QIcon, 2> OptionIcons;   // without and with qualifiers
+    std::array<QIcon, 4> EffectIcons;   // cumulative, averaging; each always and null when status quo   // the option or area on its way, during a drag only
 };
