@@ -86,7 +86,6 @@ void TSystemHierarchy::DeleteBtnClick()
     LeftComment->Show(nullptr);
     RightComment->Show(nullptr);
     TCaseEdit edit(Case, tr("Delete system level ") + level->Name, ChangeLevels | ChangeAreasOptions | CascadeKinds);
-    WantedLevel = level->Parent;
     Case.DeleteSystemLevel(level);
 }
 

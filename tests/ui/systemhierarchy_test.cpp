@@ -237,7 +237,9 @@ TEST_F(SystemHierarchyTest, DeletesReachOpenDesignEditors)
     View->Select(District);
     Click("DeleteBtn");
     EXPECT_EQ(Case().SystemLevels.Count(), 1);
-    EXPECT_EQ(View->CurrentLevel(), City);
+    EXPECT_EQ(View->CurrentLevel(), nullptr);
+    EXPECT_FALSE(Enabled("AddDABtn"));
+    View->Select(City);
     EXPECT_TRUE(Case().Changed);
 
     // Answered No, nothing goes.
@@ -307,7 +309,10 @@ TEST_F(SystemHierarchyTest, DraggingAnAreaOntoALevelCopiesItWithTheAllowedPreclu
     EXPECT_FALSE(View->CanCopyArea(Heating, City));
     EXPECT_EQ(District->DecisionAreas.Count(), 1);
 
-    // The copy saves and reads back whole: no preclusion is dropped at the next Open.
+    // The copy saves and reads back whole: no preclusion is dropped at the next Open,
+    // and a name with characters that mean something in a page comes back as typed.
+    View->Entry(District)->setText(0, QStringLiteral("Ward <1> & co"));
+    QApplication::processEvents();
     QTemporaryDir disk;
     Prompter->SaveFolderAnswers = {disk.filePath(QStringLiteral("town"))};
     ASSERT_TRUE(Window.SaveAs());
@@ -315,7 +320,9 @@ TEST_F(SystemHierarchyTest, DraggingAnAreaOntoALevelCopiesItWithTheAllowedPreclu
     auto reread = std::make_unique<TCase>();
     ASSERT_TRUE(TCaseStore::CaseFolders()->Read(*reread, disk.filePath(QStringLiteral("town"))));
     EXPECT_EQ(Messages.Messages, QStringList());
-    TDecisionArea* readCopy = reread->SystemLevels.Find(QStringLiteral("District"))->DecisionAreas.Find(QStringLiteral("Heating"));
+    ASSERT_NE(reread->SystemLevels.Find(QStringLiteral("Ward <1> & co")), nullptr);
+    TDecisionArea* readCopy =
+        reread->SystemLevels.Find(QStringLiteral("Ward <1> & co"))->DecisionAreas.Find(QStringLiteral("Heating"));
     ASSERT_NE(readCopy, nullptr);
     EXPECT_EQ(readCopy->Options.Find(QStringLiteral("Gas"))->PrecludedAreas.size(), 1u);
 }
@@ -341,6 +348,23 @@ TEST_F(SystemHierarchyTest, DuplicatesCopyUnderANewName)
     Click("DuplicateBtn");
     EXPECT_EQ(Messages.Warnings(),
               QStringList({"Duplicate option already exists", "Duplicate decision area already exists"}));
+
+    // A formula that does not compile (as a damaged page leaves it) is shown for
+    // repair in the formula editor's checking mode.
+    TEffect* price = HeatPump->Effects[0].get();
+    View->Select(price);
+    Prompter->Formulas.push_back(TFormulaAnswer{QStringLiteral("7 +"), false});
+    Click("FormulaBtn");
+    ASSERT_EQ(price->Formula, QStringLiteral("7 +"));
+    View->Select(HeatPump);
+    Prompter->FormulaChecks.clear();
+    Prompter->Formulas.push_back(TFormulaAnswer{QStringLiteral("8"), false});
+    Click("DuplicateBtn");
+    TOption* repaired = Heating->Options.Find(QStringLiteral("Heat pump (copy)"));
+    ASSERT_NE(repaired, nullptr);
+    EXPECT_EQ(Prompter->FormulaChecks, std::vector<bool>({true}));
+    EXPECT_EQ(repaired->Effects[0]->Formula, QStringLiteral("8"));
+    EXPECT_FALSE(repaired->Effects[0]->Code.empty());
 }
 
 TEST_F(SystemHierarchyTest, FindNextWrapsRoundAndLooksWhereTheBoxesSay)
