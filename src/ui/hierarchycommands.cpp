@@ -89,41 +89,38 @@ void TSystemHierarchy::DeleteBtnClick()
     Case.DeleteSystemLevel(level);
 }
 
-void TSystemHierarchy::RenameItem(TSystemLevel* level, const QString& text)
+template <class T>
+bool TSystemHierarchy::Rename(TConceptList<T>& list, T* item, const QString& text, const QString& label,
+                              TChangeKinds kinds)
 {
     const QString name = CleanTrimmedName(text);
-    if (!name.isEmpty() && name != level->Name) {
-        TCaseEdit edit(Case, tr("Rename system level ") + level->Name, ChangeLevels);
-        WantedLevel = level;
-        if (Case.SystemLevels.RenameConcept(level, name) < 0)
+    bool renamed = false;
+    if (!name.isEmpty() && name != item->Name) {
+        TCaseEdit edit(Case, label + item->Name, kinds);
+        renamed = list.RenameConcept(item, name) >= 0;
+        if (!renamed)
             edit.Cancel();
-        LeftSorted = true;
     }
-    CaseChanged(ChangeLevels);   // shows the name the level has, refused or not
+    CaseChanged(kinds);   // shows the name the item has, refused or not
+    return renamed;
+}
+
+void TSystemHierarchy::RenameItem(TSystemLevel* level, const QString& text)
+{
+    WantedLevel = level;
+    LeftSorted = Rename(Case.SystemLevels, level, text, tr("Rename system level "), ChangeLevels) || LeftSorted;
 }
 
 void TSystemHierarchy::RenameItem(TDecisionArea* area, const QString& text)
 {
-    const QString name = CleanTrimmedName(text);
-    if (!name.isEmpty() && name != area->Name) {
-        TCaseEdit edit(Case, tr("Rename decision area ") + area->Name, ChangeAreasOptions);
-        WantedItem = area;
-        if (area->SystemLevel->DecisionAreas.RenameConcept(area, name) < 0)
-            edit.Cancel();
-    }
-    CaseChanged(ChangeAreasOptions);
+    WantedItem = area;
+    Rename(area->SystemLevel->DecisionAreas, area, text, tr("Rename decision area "), ChangeAreasOptions);
 }
 
 void TSystemHierarchy::RenameItem(TOption* option, const QString& text)
 {
-    const QString name = CleanTrimmedName(text);
-    if (!name.isEmpty() && name != option->Name) {
-        TCaseEdit edit(Case, tr("Rename option ") + option->Name, ChangeAreasOptions);
-        WantedItem = option;
-        if (option->DecisionArea->Options.RenameConcept(option, name) < 0)
-            edit.Cancel();
-    }
-    CaseChanged(ChangeAreasOptions);
+    WantedItem = option;
+    Rename(option->DecisionArea->Options, option, text, tr("Rename option "), ChangeAreasOptions);
 }
 
 void TSystemHierarchy::ItemRenamed(QTreeWidgetItem* entry)

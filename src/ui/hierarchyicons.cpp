@@ -6,7 +6,6 @@
 #include "model/systemlevel.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace {
 
@@ -60,24 +59,3 @@ QPixmap OptionPixmap(bool qualified)
     return pixmap;
 }
 
-QPixmap EffectPixmap(bool averaging, bool nullWhenStatusQuo)
-{
-    QPixmap pixmap = Blank(IconSize);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath arrow;
-    arrow.moveTo(2, 6);
-    arrow.lineTo(8, 6);
-    arrow.lineTo(8, 2);
-    arrow.lineTo(14, 8);
-    arrow.lineTo(8, 14);
-    arrow.lineTo(8, 10);
-    arrow.lineTo(2, 10);
-    arrow.closeSubpath();
-    painter.fillPath(arrow, averaging ? QColor(0x20, 0x90, 0x40) : QColor(0x20, 0x50, 0xA0));
-    if (nullWhenStatusQuo) {
-        painter.setPen(QPen(QColor(0xD0, 0x20, 0x20), 2));
-        painter.drawLine(2, 14, 14, 2);
-    }
-    return pixmap;
-}

@@ -10,6 +10,7 @@
 #include "ui/hierarchyicons.h"
 #include "ui/hierarchystatus.h"
 #include "ui/hierarchytree.h"
+#include "ui/uiicons.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -164,6 +165,27 @@ QAction* TSystemHierarchy::AddAction(QToolBar* bar, const char* name, const QStr
     return action;
 }
 
+namespace {
+
+// One side of the window: its tool bar over its tree, the comment box below.
+QWidget* Side(QToolBar* bar, QWidget* tree, QWidget* comment)
+{
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(tree);
+    split->addWidget(comment);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(split);
+    return panel;
+}
+
+} // namespace
+
 void TSystemHierarchy::CreateActions()
 {
     auto* left = new QToolBar;
@@ -196,30 +218,9 @@ void TSystemHierarchy::CreateActions()
     right->addSeparator();
     AddAction(right, "RightDeleteBtn", tr("Delete"), tr("Delete"), &TSystemHierarchy::RightDeleteBtnClick);
 
-    auto* leftSide = new QSplitter(Qt::Vertical);
-    leftSide->addWidget(TreeView1);
-    leftSide->addWidget(LeftComment);
-    leftSide->setStretchFactor(0, 3);
-    leftSide->setStretchFactor(1, 1);
-    auto* leftPanel = new QWidget;
-    auto* leftLayout = new QVBoxLayout(leftPanel);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->setSpacing(0);
-    leftLayout->addWidget(left);
-    leftLayout->addWidget(leftSide);
-
-    auto* rightSide = new QSplitter(Qt::Vertical);
-    rightSide->addWidget(TreeView2);
-    rightSide->addWidget(RightComment);
-    rightSide->setStretchFactor(0, 3);
-    rightSide->setStretchFactor(1, 1);
-    auto* rightPanel = new QWidget;
-    auto* rightLayout = new QVBoxLayout(rightPanel);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->setSpacing(0);
-    rightLayout->addWidget(right);
-    rightLayout->addWidget(rightSide);
-    rightLayout->addWidget(StatusBar1);
+    QWidget* leftPanel = Side(left, TreeView1, LeftComment);
+    QWidget* rightPanel = Side(right, TreeView2, RightComment);
+    rightPanel->layout()->addWidget(StatusBar1);
 
     auto* sides = new QSplitter(Qt::Horizontal);
     sides->addWidget(leftPanel);

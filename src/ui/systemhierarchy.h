@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/conceptlist.h"
 #include "ui/caseview.h"
 #include "ui/prompter.h"
 
@@ -104,6 +105,9 @@ private:
     void RunQueued(std::function<void(const QMimeData*)> drop, const QMimeData* data);
 
     void AddLevel(bool sub);
+    /// Renames as one edit; true when the name changed.
+    template <class T>
+    bool Rename(TConceptList<T>& list, T* item, const QString& text, const QString& label, TChangeKinds kinds);
     TDecisionArea* SelectedArea() const;
     TOption* SelectedOption() const;
     TEffect* SelectedEffect() const;

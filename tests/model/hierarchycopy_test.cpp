@@ -18,6 +18,17 @@ std::vector<int> Numbers(const TDecisionArea* area, const std::vector<TOption*>&
     return numbers;
 }
 
+// Options O0, O1, ... numbered 0, 1, ... in a new area of the city.
+std::vector<TOption*> NumberedArea(TModelFixture& f, int count)
+{
+    TDecisionArea* area = TModelFixture::Area(f.City, "Parking", f.Energy, f.Now);
+    std::vector<TOption*> options;
+    for (int i = 0; i < count; ++i)
+        options.push_back(TModelFixture::Option(area, QString("O%1").arg(i), i));
+    f.Case.Changed = false;
+    return options;
+}
+
 struct CopyTest : ::testing::Test
 {
     TModelFixture f;
@@ -128,12 +139,9 @@ TEST(OptionNumbers, InsertingMovesTheRestUp)
     const TRow rows[] = { { 2, { 0, 1, 3, 2 } }, { 1, { 0, 2, 3, 1 } }, { 5, { 0, 1, 2, 5 } }, { -1, { 1, 2, 3, -1 } } };
     for (const TRow& row : rows) {
         TModelFixture f;
-        TDecisionArea* area = TModelFixture::Area(f.City, "Parking", f.Energy, f.Now);
-        std::vector<TOption*> options;
-        for (int i = 0; i < 3; ++i)
-            options.push_back(TModelFixture::Option(area, QString("O%1").arg(i), i));
+        std::vector<TOption*> options = NumberedArea(f, 3);
+        TDecisionArea* area = options[0]->DecisionArea;
         options.push_back(TModelFixture::Option(area, "New", 0));
-        f.Case.Changed = false;
         InsertOptionNumber(*options.back(), row.Number);
         EXPECT_EQ(Numbers(area, options), row.Expected) << row.Number;
         EXPECT_TRUE(f.Case.Changed);
@@ -154,11 +162,8 @@ TEST(OptionNumbers, MovingShiftsTheOptionsInBetween)
     };
     for (const TRow& row : rows) {
         TModelFixture f;
-        TDecisionArea* area = TModelFixture::Area(f.City, "Parking", f.Energy, f.Now);
-        std::vector<TOption*> options;
-        for (int i = 0; i < 4; ++i)
-            options.push_back(TModelFixture::Option(area, QString("O%1").arg(i), i));
-        f.Case.Changed = false;
+        const std::vector<TOption*> options = NumberedArea(f, 4);
+        TDecisionArea* area = options[0]->DecisionArea;
         EXPECT_TRUE(MoveOptionNumber(*options[size_t(row.Dragged)], *options[size_t(row.Target)]));
         EXPECT_EQ(Numbers(area, options), row.Expected) << row.Dragged << " onto " << row.Target;
         EXPECT_TRUE(f.Case.Changed);
