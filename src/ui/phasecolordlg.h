@@ -28,7 +28,6 @@ public:
     explicit TPhaseColorDlg(QWidget* parent = nullptr);
 
     bool Run();
-    const TPhaseColors& Colors() const { return Chosen; }
     QColor Color() const { return Chosen.Color; }
     QColor MiddleColor() const { return Chosen.Middle; }
     QColor DarkColor() const { return Chosen.Dark; }
