@@ -2,53 +2,16 @@
 
 #include "design/design.h"
 #include "design/evaluation.h"
-#include "model/case.h"
-#include "model/decisionarea.h"
-#include "model/effect.h"
-#include "model/option.h"
+#include "support/modelfixture.h"
 
-#include <memory>
-
-/// A case with the levels City > District > Block and one design, "Plan";
-/// helpers add the rest.
-struct TDesignFixture
+/// The model fixture with the level Block below District and the empty design
+/// "Plan"; helpers add objects and read their values.
+struct TDesignFixture : TModelFixture
 {
-    TCase Case;
-    TCategory* Category = Case.Categories.At(Case.AddCategory("General"));
-    TPhase* Phase = Case.Phases.At(Case.AddPhase("Now"));
-    TSystemLevel* City = Level("City", nullptr);
-    TSystemLevel* District = Level("District", City);
     TSystemLevel* Block = Level("Block", District);
-    TDesign* Design = Case.Designs.At(Case.AddDesign("Plan"));
+    TDesign* Plan = Case.Designs.At(Case.AddDesign("Plan"));
 
-    TSystemLevel* Level(const QString& name, TSystemLevel* parent)
-    {
-        TSystemLevel* level = Case.SystemLevels.At(Case.AddSystemLevel(name));
-        level->PlaceUnder(parent);
-        return level;
-    }
-
-    TVariable* Variable(const QString& name, quint8 mode = AggregationCumulative)
-    {
-        TVariable* v = Case.Variables.At(Case.AddVariable(name));
-        v->AggregationMode = mode;
-        return v;
-    }
-
-    TDecisionArea* Area(TSystemLevel* level, const QString& name)
-    {
-        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(name));
-        area->Category = Category;
-        area->Phase = Phase;
-        return area;
-    }
-
-    static TOption* Option(TDecisionArea* area, const QString& name, int number = 1)
-    {
-        TOption* option = area->Options.At(area->AddOption(name));
-        option->Number = number;
-        return option;
-    }
+    TVariable* Variable(const QString& name, quint8 mode = AggregationCumulative) { return AddVariable(name, mode); }
 
     /// An option in an area of its own, of the same name, with one effect.
     TOption* OptionWithEffect(TSystemLevel* level, const QString& name, TVariable* variable, const QString& formula)
@@ -58,18 +21,10 @@ struct TDesignFixture
         return option;
     }
 
-    static TEffect* Effect(TOption* option, TVariable* variable, const QString& formula, bool nullWhenStatusQuo = false)
-    {
-        auto effect = std::make_unique<TEffect>(option, variable);
-        effect->NullWhenStatusQuo = nullWhenStatusQuo;
-        effect->SetFormula(formula);
-        return option->AddEffect(std::move(effect));
-    }
-
     TDesignObject* Object(const QString& name, TDesignObject* parent, TSystemLevel* level, int count = 1,
                           TDesign* design = nullptr)
     {
-        TDesignObject* object = (design ? design : Design)->AddDesignObject(name, parent, level);
+        TDesignObject* object = (design ? design : Plan)->AddDesignObject(name, parent, level);
         object->SetCount(count);
         return object;
     }
@@ -93,4 +48,18 @@ struct TDesignFixture
             names << record->DecisionArea->Name;
         return names;
     }
+};
+
+/// Plan holds the city Amsterdam with the districts North (3 alike) and South
+/// (2 alike); District has a second decision, Roofs (Solar, Green roof), and
+/// Insulation a second option, Foam.
+struct TPlanFixture : TDesignFixture
+{
+    TDecisionArea* Roofs = Area(District, "Roofs", Energy, Now);
+    TOption* Solar = Option(Roofs, "Solar", 1);
+    TOption* GreenRoof = Option(Roofs, "Green roof", 2);
+    TOption* Foam = Option(Insulation, "Foam", 2);
+    TDesignObject* Amsterdam = Object("Amsterdam", nullptr, City);
+    TDesignObject* North = Object("North", Amsterdam, District, 3);
+    TDesignObject* South = Object("South", Amsterdam, District, 2);
 };

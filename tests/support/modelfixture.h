@@ -4,91 +4,46 @@
 #include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
-
-#include <memory>
+#include "support/casebuilder.h"
 
 /// A small case to build tests on: City with District below it, each with
 /// decision areas and options, two variables on one scale.
 struct TModelFixture
 {
     TCase Case;
-    TCategory* Energy;
-    TCategory* Mobility;
-    TPhase* Now;
-    TPhase* Later;
-    TScale* Euro;
-    TVariable* Cost;
-    TVariable* Price;
-    TQualifier* Green;
-    TSystemLevel* City;
-    TSystemLevel* District;
-    TSystemLevel* Village;         // a second tree
-    TDecisionArea* Heating;        // City
-    TDecisionArea* Transport;      // City
-    TDecisionArea* Insulation;     // District
-    TOption* Gas;
-    TOption* HeatPump;
-    TOption* Bus;
-    TOption* Walls;
+    TCategory* Energy = Case.Categories.At(Case.AddCategory("Energy"));
+    TCategory* Mobility = Case.Categories.At(Case.AddCategory("Mobility"));
+    TPhase* Now = Case.Phases.At(Case.AddPhase("Now"));
+    TPhase* Later = Case.Phases.At(Case.AddPhase("Later"));
+    TScale* Euro = Case.Scales.At(Case.AddScale("EUR"));
+    TVariable* Cost = AddVariable("Cost", AggregationCumulative);
+    TVariable* Price = AddVariable("Price", AggregationAveraging);
+    TQualifier* Green = Case.Qualifiers.At(Case.AddQualifier("Green"));
+    TSystemLevel* City = Level("City", nullptr);
+    TSystemLevel* District = Level("District", City);
+    TSystemLevel* Village = Level("Village", nullptr);   // a second tree
+    TDecisionArea* Heating = Area(City, "Heating", Energy, Now);
+    TDecisionArea* Transport = Area(City, "Transport", Mobility, Later);
+    TDecisionArea* Insulation = Area(District, "Insulation", Energy, Later);
+    TOption* Gas = Option(Heating, "Gas", 1);
+    TOption* HeatPump = Option(Heating, "Heat pump", 2);
+    TOption* Bus = Option(Transport, "Bus", 1);
+    TOption* Walls = Option(Insulation, "Walls", 1);
 
-    TModelFixture()
+    TVariable* AddVariable(const QString& name, quint8 mode) { return NewVariable(Case, name, Euro, mode); }
+    TSystemLevel* Level(const QString& name, TSystemLevel* parent) { return NewLevel(Case, name, parent); }
+    /// In Energy and Now unless told otherwise.
+    TDecisionArea* Area(TSystemLevel* level, const QString& name, TCategory* category = nullptr, TPhase* phase = nullptr)
     {
-        Energy = Case.Categories.At(Case.AddCategory("Energy"));
-        Mobility = Case.Categories.At(Case.AddCategory("Mobility"));
-        Now = Case.Phases.At(Case.AddPhase("Now"));
-        Later = Case.Phases.At(Case.AddPhase("Later"));
-        Euro = Case.Scales.At(Case.AddScale("EUR"));
-        Cost = AddVariable("Cost", AggregationCumulative);
-        Price = AddVariable("Price", AggregationAveraging);
-        Green = Case.Qualifiers.At(Case.AddQualifier("Green"));
-        City = Level("City", nullptr);
-        District = Level("District", City);
-        Village = Level("Village", nullptr);
-        Heating = Area(City, "Heating", Energy, Now);
-        Transport = Area(City, "Transport", Mobility, Later);
-        Insulation = Area(District, "Insulation", Energy, Later);
-        Gas = Option(Heating, "Gas", 1);
-        HeatPump = Option(Heating, "Heat pump", 2);
-        Bus = Option(Transport, "Bus", 1);
-        Walls = Option(Insulation, "Walls", 1);
+        return NewArea(*level, name, category ? category : Energy, phase ? phase : Now);
     }
-
-    TVariable* AddVariable(const QString& name, quint8 mode)
+    static TOption* Option(TDecisionArea* area, const QString& name, int number = 1)
     {
-        TVariable* v = Case.Variables.At(Case.AddVariable(name));
-        v->Scale = Euro;
-        v->AggregationMode = mode;
-        return v;
+        return NewOption(*area, name, number);
     }
-
-    TSystemLevel* Level(const QString& name, TSystemLevel* parent)
+    static TEffect* Effect(TOption* option, TVariable* variable, const QString& formula = QString(),
+                           bool nullWhenStatusQuo = false)
     {
-        TSystemLevel* level = Case.SystemLevels.At(Case.AddSystemLevel(name));
-        level->PlaceUnder(parent);
-        return level;
-    }
-
-    static TDecisionArea* Area(TSystemLevel* level, const QString& name, TCategory* category, TPhase* phase)
-    {
-        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(name));
-        area->Category = category;
-        area->Phase = phase;
-        return area;
-    }
-
-    static TOption* Option(TDecisionArea* area, const QString& name, int number)
-    {
-        TOption* option = area->Options.At(area->AddOption(name));
-        option->Number = number;
-        return option;
-    }
-
-    static TEffect* Effect(TOption* option, TVariable* variable, const QString& formula = QString())
-    {
-        // The formula is set before the effect joins its option, so that designs
-        // where the option is chosen already take it into account.
-        auto effect = std::make_unique<TEffect>(option, variable);
-        effect->SetFormula(formula);
-        return option->AddEffect(std::move(effect));
+        return NewEffect(*option, variable, formula, nullWhenStatusQuo);
     }
 };
