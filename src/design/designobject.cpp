@@ -353,11 +353,10 @@ QStringList TDesignObject::TreeRows() const
     QStringList rows;
     rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>[%1x] ").arg(Count()) + Name
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Children.Count());
+    QStringList children;
     for (const TDesignObject* child : Children)
-        rows << child->TreeRows();
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        children << child->TreeRows();
+    return rows << NestedTable(Children.Count(), children);
 }
 
 namespace {
@@ -366,11 +365,10 @@ namespace {
 void AppendOptionTable(QStringList& rows, std::vector<TOption*> options, const QString& caption, int marker)
 {
     SortOptions(options);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(options.size());
-    rows << QStringLiteral("  <tr><td colspan=2><i>") + caption + QStringLiteral("</i></td></tr>");
+    QStringList table{ QStringLiteral("  <tr><td colspan=2><i>") + caption + QStringLiteral("</i></td></tr>") };
     for (const TOption* option : options)
-        rows << OptionRow(*option, marker);
-    rows << QStringLiteral("</table></td></tr>");
+        table << OptionRow(*option, marker);
+    rows << NestedTable(qsizetype(options.size()), table);
 }
 
 } // namespace
@@ -393,9 +391,8 @@ QStringList TDesignObject::DesignBlock()
     SortOptions(StatusQuoOptions);
     SortOptions(DesignOptions);
     QStringList rows = DescriptionRows();
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Children.Count());
+    QStringList children;
     for (TDesignObject* child : Children)
-        rows << child->DesignBlock();
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        children << child->DesignBlock();
+    return rows << NestedTable(Children.Count(), children);
 }

@@ -10,10 +10,6 @@ QString FeasibilityLevelText(int feasibility);   // -3..+3
 QString ChangeDirectionText(int direction);      // -2..+2, 0 has no text
 QString VMErrorText(int errorCode);              // -5..0
 
-bool IsInfluence(int value);
-bool IsPreferenceOrFeasibility(int value);
-bool IsChangeDirection(int value);               // -2, -1, +1, +2
-
 /// The directions of a goal: the sign says which way the value should go; the
 /// relative ones count in percent of the base design's value.
 enum TGoalDirection : int

@@ -204,3 +204,9 @@ int Saturated(qint64 value)
 {
     return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
+
+QStringList NestedTable(qsizetype count, const QStringList& rows, const QString& indent)
+{
+    return QStringList{ indent + QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(count) } + rows
+           + QStringList{ indent + QStringLiteral("</table></td></tr>") };
+}

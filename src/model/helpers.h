@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 class TNameless;
 
@@ -46,6 +47,9 @@ QString EscapeCommentText(const QString& text);
 QString UnescapeCommentText(const QString& text);
 /// The comment row of an item, or empty text when it has no comment.
 QString CommentRow(const TNameless& item);
+/// `rows` nested as a table of `count` items in the second column of one row,
+/// each of the two framing rows after `indent`.
+QStringList NestedTable(qsizetype count, const QStringList& rows, const QString& indent = QString());
 
 QString ColorToHex(const QColor& color);
 QColor HalveColor(const QColor& color);

@@ -4,6 +4,7 @@
 #include "design/designcascades.h"
 #include "design/evaluation.h"
 #include "formula/compiler.h"
+#include "model/helpers.h"
 #include "model/messages.h"
 
 #include <algorithm>
@@ -116,11 +117,10 @@ QStringList TOption::DescriptionRows() const
     QStringList rows;
     rows << QStringLiteral("<tr><td align=right>") + icons + IconHTML() + QStringLiteral("</td><td>") + Name
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Effects.size());
+    QStringList effects;
     for (const auto& effect : Effects)
-        rows << effect->Row();
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        effects << effect->Row();
+    return rows << NestedTable(qsizetype(Effects.size()), effects);
 }
 
 QString OptionRow(const TOption& option, int marker)

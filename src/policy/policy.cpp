@@ -21,12 +21,10 @@ QStringList TPolicy::DescriptionRows() const
     QStringList rows;
     rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Options.size());
-    rows << QStringLiteral("  <tr><td colspan=2><i>Selected options for this policy:</i></td></tr>");
+    QStringList options{ QStringLiteral("  <tr><td colspan=2><i>Selected options for this policy:</i></td></tr>") };
     for (const TOption* option : Options)
-        rows << OptionRow(*option, 0);
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        options << OptionRow(*option, 0);
+    return rows << NestedTable(qsizetype(Options.size()), options);
 }
 
 namespace {

@@ -1,4 +1,4 @@
-#include "designfixture.h"
+#include "support/designfixture.h"
 
 #include "model/messagerecorder.h"
 #include "storage/folderreader.h"
@@ -34,7 +34,6 @@ QStringList AllValues(const TCase& aCase)
 /// district also keeps Solar as its status quo.
 struct TEffectEditFixture : TDesignFixture
 {
-    TVariable* Cost = Variable("Cost");
     TVariable* Size = Variable("Size");
     TOption* Solar = OptionWithEffect(District, "Solar", Cost, "5");
     TOption* Plots = OptionWithEffect(District, "Plots", Size, "10");
@@ -43,10 +42,7 @@ struct TEffectEditFixture : TDesignFixture
 
     TEffectEditFixture()
     {
-        // Saved variables need a scale to be read back.
-        TScale* scale = Case.Scales.At(Case.AddScale("EUR"));
-        Cost->Scale = Size->Scale = scale;
-        for (TDesign* design : { Design, Other }) {
+        for (TDesign* design : { Plan, Other }) {
             TDesignObject* town = Object("Town", nullptr, City, 1, design);
             for (const char* name : { "North", "South" }) {
                 TDesignObject* district = Object(name, town, District, 2, design);
@@ -64,18 +60,18 @@ TEST(EffectEdit, ReachesEveryDesignAndTheOpenPass)
     TMessageRecorder messages;
     TEffectEditFixture f;
     const TEvaluation pass;
-    EXPECT_EQ(DesignValue(*f.Design, *f.Cost), 20);
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 20);
     EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 20);
 
     EXPECT_EQ(f.Solar->EditEffect(*f.Effect, QStringLiteral(" 3 * [Size] + 1\n"), true), QString());
     EXPECT_EQ(f.Effect->Formula, QStringLiteral("3 * [Size] + 1"));
     EXPECT_TRUE(f.Case.Changed);
     // The calculations read Size now, and the status quo district has none.
-    EXPECT_EQ(DesignValue(*f.Design, *f.Cost), 124);
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 124);
     EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 62);
 
     f.Solar->EditEffect(*f.Effect, QString(), false);
-    EXPECT_EQ(DesignValue(*f.Design, *f.Cost), 0);
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 0);
     EXPECT_TRUE(messages.Messages.isEmpty());
 }
 

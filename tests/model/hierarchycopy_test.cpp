@@ -1,4 +1,4 @@
-#include "modelfixture.h"
+#include "support/modelfixture.h"
 
 #include "model/hierarchycopy.h"
 #include "model/messagerecorder.h"
@@ -21,7 +21,7 @@ std::vector<int> Numbers(const TDecisionArea* area, const std::vector<TOption*>&
 // Options O0, O1, ... numbered 0, 1, ... in a new area of the city.
 std::vector<TOption*> NumberedArea(TModelFixture& f, int count)
 {
-    TDecisionArea* area = TModelFixture::Area(f.City, "Parking", f.Energy, f.Now);
+    TDecisionArea* area = f.Area(f.City, "Parking", f.Energy, f.Now);
     std::vector<TOption*> options;
     for (int i = 0; i < count; ++i)
         options.push_back(TModelFixture::Option(area, QString("O%1").arg(i), i));
@@ -33,7 +33,7 @@ struct CopyTest : ::testing::Test
 {
     TModelFixture f;
     TSystemLevel* Building = f.Level("Building", f.District);
-    TDecisionArea* Roof = TModelFixture::Area(Building, "Roof", f.Energy, f.Now);
+    TDecisionArea* Roof = f.Area(Building, "Roof", f.Energy, f.Now);
 
     CopyTest()
     {

@@ -3,6 +3,7 @@
 #include "model/case.h"
 #include "model/decisionarea.h"
 #include "model/option.h"
+#include "support/casebuilder.h"
 #include "ui/mainwindow.h"
 #include "ui/statuspanel.h"
 #include "ui/xeditor.h"
@@ -63,13 +64,9 @@ TEST_F(DesktopMessagesTest, BusyScopesNestAndRestoreTheCursor)
 TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)
 {
     TCase aCase(QStringLiteral("Test"));
-    aCase.AddScale(QStringLiteral("kWh"));
-    TVariable* use = aCase.Variables.At(aCase.AddVariable(QStringLiteral("Use")));
-    use->Scale = aCase.Scales.First();
-    TSystemLevel* level = aCase.SystemLevels.At(aCase.AddSystemLevel(QStringLiteral("Building")));
-    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Roof")));
-    TOption* option = area->Options.At(area->AddOption(QStringLiteral("Green roof")));
-    TEffect& effect = *option->AddEffect(std::make_unique<TEffect>(option, use));
+    TVariable* use = NewVariable(aCase, QStringLiteral("Use"), aCase.Scales.At(aCase.AddScale(QStringLiteral("kWh"))), AggregationConstant);
+    TDecisionArea* area = NewArea(*NewLevel(aCase, QStringLiteral("Building"), nullptr), QStringLiteral("Roof"), nullptr, nullptr);
+    TEffect& effect = *NewEffect(*NewOption(*area, QStringLiteral("Green roof"), 1), use, QString());
     effect.Formula = QStringLiteral("2 +");
     aCase.Changed = false;
     TXEditor* editor = Window.Dialogs().XEditor;

@@ -4,6 +4,7 @@
 #include "model/decisionarea.h"
 #include "model/messagerecorder.h"
 #include "model/option.h"
+#include "support/casebuilder.h"
 #include "ui/beep.h"
 
 #include <QClipboard>
@@ -25,18 +26,12 @@ class XEditorTest : public ::testing::Test
 protected:
     XEditorTest()
     {
-        Case.AddScale(QStringLiteral("kWh"));
-        for (const char* name : {"Energy use", "Roof area", "Households"}) {
-            TVariable* variable = Case.Variables.At(Case.AddVariable(QLatin1String(name)));
-            variable->Scale = Case.Scales.First();
-        }
-        TSystemLevel* level = Case.SystemLevels.At(Case.AddSystemLevel(QStringLiteral("Building")));
-        level->PlaceUnder(nullptr);
-        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Roof")));
-        TOption* option = area->Options.At(area->AddOption(QStringLiteral("Solar panels")));
-        Effect = option->AddEffect(std::make_unique<TEffect>(option, Case.Variables.Find(QStringLiteral("Energy use"))));
-        Effect->SetFormula(QStringLiteral("-2 * [Roof area]"));
-        Effect->NullWhenStatusQuo = true;
+        TScale* scale = Case.Scales.At(Case.AddScale(QStringLiteral("kWh")));
+        for (const char* name : {"Energy use", "Roof area", "Households"})
+            NewVariable(Case, QLatin1String(name), scale, AggregationCumulative);
+        TDecisionArea* area = NewArea(*NewLevel(Case, QStringLiteral("Building"), nullptr), QStringLiteral("Roof"), nullptr, nullptr);
+        Effect = NewEffect(*NewOption(*area, QStringLiteral("Solar panels"), 1), Case.Variables.Find(QStringLiteral("Energy use")),
+                           QStringLiteral("-2 * [Roof area]"), true);
         Case.Changed = false;
     }
 
