@@ -111,16 +111,19 @@ void TSystemHierarchy::RenameItem(TSystemLevel* level, const QString& text)
     LeftSorted = Rename(Case.SystemLevels, level, text, tr("Rename system level "), ChangeLevels) || LeftSorted;
 }
 
+// A rename leaves the right tree in its order; the next fill sorts it.
 void TSystemHierarchy::RenameItem(TDecisionArea* area, const QString& text)
 {
-    WantedItem = area;
+    KeepOrder = true;
     Rename(area->SystemLevel->DecisionAreas, area, text, tr("Rename decision area "), ChangeAreasOptions);
+    KeepOrder = false;
 }
 
 void TSystemHierarchy::RenameItem(TOption* option, const QString& text)
 {
-    WantedItem = option;
+    KeepOrder = true;
     Rename(option->DecisionArea->Options, option, text, tr("Rename option "), ChangeAreasOptions);
+    KeepOrder = false;
 }
 
 void TSystemHierarchy::ItemRenamed(QTreeWidgetItem* entry)

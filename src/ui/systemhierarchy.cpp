@@ -353,6 +353,8 @@ void TSystemHierarchy::CaseChanged(TChangeKinds kinds)
 {
     if (StoringComment || !(kinds & (ChangeLevels | ChangeAreasOptions | ChangeValues | ChangeCatalogues)))
         return;
+    if (KeepOrder)
+        return ShowNames();
     // Found again by identity: compared with the items of the case, never read.
     if (!WantedLevel)
         WantedLevel = CurrentLevel();
@@ -367,6 +369,16 @@ const QIcon& TSystemHierarchy::EffectIcon(const TEffect& effect) const
 {
     const bool averaging = effect.Variable && effect.Variable->IsAveraging();
     return EffectIcons[(averaging ? 2 : 0) + (effect.NullWhenStatusQuo ? 1 : 0)];
+}
+
+void TSystemHierarchy::ShowNames()
+{
+    // Nothing came or went: every entry's item is still there.
+    Filling = true;
+    for (QTreeWidgetItemIterator it(TreeView2); *it; ++it)
+        if ((*it)->type() == AreaEntry || (*it)->type() == OptionEntry)
+            (*it)->setText(0, static_cast<TConcept*>(EntryPointer(*it))->Name);
+    Filling = false;
 }
 
 TSystemLevel* TSystemHierarchy::CurrentLevel() const

@@ -98,6 +98,7 @@ private:
     void RightSelected();
     void ShowLevel();
     void ShowRightItem();
+    void ShowNames();
     void UpdateButtons();
     void UpdateStatus();
     void StoreComments();
@@ -122,6 +123,7 @@ private:
 
     bool Filling = false;
     bool LeftSorted = false;   // by text, once a level was renamed
+    bool KeepOrder = false;    // during a rename on the right
     bool StoringComment = false;
     TSystemLevel* WantedLevel = nullptr;   // compared by identity during a rebuild only
     TNameless* WantedItem = nullptr;

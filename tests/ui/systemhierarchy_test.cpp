@@ -169,6 +169,7 @@ TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
 
     // Blank names change nothing; an option renamed moves in its area's list.
     View->Select(City);
+    View->Select(Gas);
     View->Entry(Transport)->setText(0, QStringLiteral("   "));
     View->Entry(Gas)->setText(0, QStringLiteral("Zinc=[x]"));
     QApplication::processEvents();
@@ -176,6 +177,16 @@ TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
     EXPECT_EQ(Gas->Name, QStringLiteral("Zincx"));
     EXPECT_EQ(Heating->Options.IndexOf(Gas), 2);
     EXPECT_EQ(View->CurrentItem(), Gas);
+
+    // An area renamed keeps its place in the tree until the tree is filled again.
+    TDecisionArea* boiler = AddArea(QStringLiteral("Boiler"), Energy, Now);
+    View->Entry(boiler)->setText(0, QStringLiteral("Zeta"));
+    QApplication::processEvents();
+    EXPECT_EQ(View->CurrentItem(), boiler);
+    EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^\\w"))), QStringList({"Zeta", "Heating", "Transport"}));
+    View->Select(District);
+    View->Select(City);
+    EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^\\w"))), QStringList({"Heating", "Zeta", "Transport"}));
 }
 
 /// What an open design editor shows: the options chosen at its object, rebuilt
