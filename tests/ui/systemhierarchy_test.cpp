@@ -2,6 +2,7 @@
 
 #include "design/design.h"
 #include "design/designobject.h"
+#include "design/evaluation.h"
 #include "model/caseedit.h"
 #include "ui/beep.h"
 #include "ui/commentbox.h"
@@ -412,6 +413,7 @@ TEST_F(SystemHierarchyTest, FormulasGoThroughTheEditorAndItsCancelKeepsNoEffect)
     TDesign* design = Case().Designs.At(Case().AddDesign(QStringLiteral("Plan")));
     TDesignObject* town = design->AddDesignObject(QStringLiteral("Town"), nullptr, City);
     town->SelectDesignOption(DistrictHeat);
+    town->SelectStatusQuoOption(DistrictHeat);
     Case().Changed = false;
 
     View->Select(DistrictHeat);
@@ -426,6 +428,7 @@ TEST_F(SystemHierarchyTest, FormulasGoThroughTheEditorAndItsCancelKeepsNoEffect)
     EXPECT_EQ(effect->Option, DistrictHeat);
     EXPECT_FALSE(effect->Code.empty());
     EXPECT_TRUE(Case().Changed);
+    EXPECT_EQ(DesignValue(*design, *Cost), 5.0);
 
     // The same variable again edits the effect it has; the new setting reaches the design.
     View->Select(DistrictHeat);
@@ -436,6 +439,7 @@ TEST_F(SystemHierarchyTest, FormulasGoThroughTheEditorAndItsCancelKeepsNoEffect)
     EXPECT_EQ(effect->Formula, QStringLiteral("6"));
     EXPECT_TRUE(effect->NullWhenStatusQuo);
     EXPECT_EQ(View->TreeView2->currentItem()->text(0), QStringLiteral("Cost [EUR] = 6"));
+    EXPECT_EQ(DesignValue(*design, *Cost), 0.0) << "the status quo choice: the effect no longer occurs";
 
     Prompter->Formulas.push_back(TFormulaAnswer{QString(), false});
     Click("FormulaBtn");
