@@ -59,7 +59,7 @@ QString GoalTitle(const TActorGoal& goal)
 {
     QString direction = ChangeDirectionText(goal.Direction);
     direction.replace(QLatin1Char('X'), FormatValue(goal.Value));
-    if (std::abs(goal.Direction) == 2)
+    if (IsRelativeDirection(goal.Direction))
         direction += QLatin1Char('%');
     return goal.Actor->Name + QStringLiteral(": ") + direction + QStringLiteral(" is ")
            + PreferenceLevelText(goal.Preference);
@@ -225,7 +225,7 @@ private:
             const std::optional<double> base = Case.BaseCase ? std::optional<double>(baseValue) : std::nullopt;
             for (const TGoalEntry& entry : goals) {
                 const TActorGoal& goal = *entry.Goal;
-                if (std::abs(goal.Direction) == 2 && (!base || IsBase(design)))
+                if (IsRelativeDirection(goal.Direction) && (!base || IsBase(design)))
                     continue;
                 if (GoalAttained(goal, value, base))
                     markers += entry.Letter + QStringLiteral("<img src=\"img/face%1.bmp\" alt=\"").arg(goal.Preference)

@@ -89,11 +89,10 @@ QStringList TDesign::DescriptionRows() const
     QStringList rows;
     rows << QStringLiteral("<tr class=subsection><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(TopObjects.Count());
+    QStringList objects;
     for (const TDesignObject* object : TopObjects)
-        rows << object->TreeRows();
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        objects << object->TreeRows();
+    return rows << NestedTable(TopObjects.Count(), objects);
 }
 
 TDesignObject* FindDesignObjectById(const TConceptList<TDesignObject>& list, qint32 id)

@@ -2,6 +2,7 @@
 
 #include "formula/compiler.h"
 #include "formula/vminstruction.h"
+#include "model/messages.h"
 #include "model/option.h"
 #include "model/scale.h"
 #include "model/variable.h"
@@ -26,6 +27,10 @@ QString TEffect::Recompile()
     }
     TCompileResult compiled = CompileFormula(Formula, Option ? Option->Case() : nullptr);
     Code = std::move(compiled.Code);
+    // A faulty formula is repaired first; its warnings come once it compiles.
+    if (compiled.Message.isEmpty())
+        for (const QString& warning : compiled.Warnings)
+            ShowWarning(warning);
     return compiled.Message;
 }
 

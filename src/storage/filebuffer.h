@@ -14,8 +14,8 @@
 class TFileBuffer
 {
 public:
-    /// Opens the page and clears both flags. Missing or unreadable: shows
-    /// "Could not open file", sets both flags and answers false.
+    /// Opens the page and clears the error flag. Missing or unreadable: shows
+    /// "Could not open file", sets the flag and answers false.
     bool Open(const QString& path);
     void Close();
 

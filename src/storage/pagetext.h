@@ -12,7 +12,6 @@ public:
     /// Looks at the whole page; returns the bytes after a byte order mark.
     QByteArrayView Prepare(QByteArrayView page);
     QString Decode(QByteArrayView bytes) const;
-    bool IsUtf8() const { return Utf8; }
 
 private:
     bool Utf8 = true;

@@ -1,14 +1,22 @@
 #include "ui/desktopprompter.h"
 
+#include "model/case.h"
+#include "ui/adddadialog.h"
+#include "ui/addoptiondialog.h"
+#include "ui/finddialog.h"
 #include "ui/iconeditor.h"
 #include "ui/mainwindow.h"
+#include "ui/variabledialog.h"
+#include "ui/xeditor.h"
 #include "ui/namedialog.h"
 #include "ui/reportview.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QCheckBox>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -135,4 +143,59 @@ int TDesktopPrompter::ChooseMenuItem(const QStringList& items, const QPoint& glo
 std::optional<QImage> TDesktopPrompter::EditIcon(const TConcept& item)
 {
     return Window.Dialogs().IconEditor->Run(item);
+}
+
+std::optional<TDecisionAreaAnswer> TDesktopPrompter::AskDecisionArea(const TCase& aCase, const TDecisionArea* presets)
+{
+    TAddDADialog* dialog = Window.Dialogs().AddDADialog;
+    if (presets) {
+        dialog->PhaseIndex = aCase.Phases.IndexOf(presets->Phase);
+        dialog->CategoryIndex = aCase.Categories.IndexOf(presets->Category);
+    }
+    if (!dialog->Run(aCase))
+        return std::nullopt;
+    return TDecisionAreaAnswer{dialog->Name(), dialog->PhaseIndex, dialog->CategoryIndex};
+}
+
+std::optional<TOptionAnswer> TDesktopPrompter::AskOption(const TCase& aCase)
+{
+    TAddOptionDialog* dialog = Window.Dialogs().AddOptionDialog;
+    if (!dialog->Run(aCase))
+        return std::nullopt;
+    return TOptionAnswer{dialog->Name(), dialog->Qualifiers(), dialog->QualifiersChanged()};
+}
+
+TVariable* TDesktopPrompter::ChooseEffectVariable(TCase& aCase)
+{
+    TVariableDialog* dialog = Window.Dialogs().VariableDialog;
+    return dialog->Run(aCase) ? dialog->Variable() : nullptr;
+}
+
+std::optional<TFindRequest> TDesktopPrompter::AskFind()
+{
+    TFindDialog* dialog = Window.Dialogs().FindDialog;
+    if (!dialog->Run())
+        return std::nullopt;
+    return TFindRequest{dialog->SearchString->text(), dialog->DABox->isChecked(), dialog->DOBox->isChecked(),
+                        dialog->VarBox->isChecked(), dialog->XBox->isChecked()};
+}
+
+std::optional<TFormulaAnswer> TDesktopPrompter::EditFormula(const TEffect& effect, bool checkOnShow)
+{
+    TXEditor* editor = Window.Dialogs().XEditor;
+    if (!editor->Run(effect, checkOnShow))
+        return std::nullopt;
+    return TFormulaAnswer{editor->Formula(), editor->NullWhenStatusQuo()};
+}
+
+int TDesktopPrompter::ChooseMenuChoice(const std::vector<TMenuChoice>& items, const QPoint& globalPos)
+{
+    QMenu menu(&Window);
+    for (const TMenuChoice& item : items) {
+        QAction* action = menu.addAction(QIcon(QPixmap::fromImage(item.Icon)), item.Text);
+        action->setCheckable(item.Checkable);
+        action->setChecked(item.Checked);
+    }
+    const QAction* chosen = menu.exec(globalPos);
+    return chosen ? int(menu.actions().indexOf(const_cast<QAction*>(chosen))) : -1;
 }

@@ -84,7 +84,6 @@ public:
     /// The text after the case name in the status bar; shown at once, since
     /// long operations run without returning to the event loop.
     void SetStatusText(const QString& text);
-    QString StatusText() const { return Status; }
     void RepaintStatus();
     const TStatusPanel& CasePanel() const { return *Panel1; }
     const TStatusPanel& FolderPanel() const { return *Panel2; }

@@ -13,6 +13,7 @@
 #include "ui/scaleview.h"
 #include "ui/variableview.h"
 #include "ui/prompter.h"
+#include "ui/systemhierarchy.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -30,7 +31,7 @@ struct TViewItem
 
 // In menu order.
 constexpr TViewItem ViewItems[ViewKindCount] = {
-    {"Systemhierarchy1", QT_TRANSLATE_NOOP("TORVEL", "&System hierarchy"), nullptr},
+    {"Systemhierarchy1", QT_TRANSLATE_NOOP("TORVEL", "&System hierarchy"), &TSystemHierarchy::Create},
     {"Variables1", QT_TRANSLATE_NOOP("TORVEL", "&Variables"), &TVariableView::Create},
     {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), &TProProView::Create},
     {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), &TActorView::Create},

@@ -1,4 +1,6 @@
 // Test main for the desktop program's windows, on the offscreen platform.
+#include "support/unexpectedmessages.h"
+
 #include <QApplication>
 #include <unistd.h>
 #include <gtest/gtest.h>
@@ -10,5 +12,6 @@ int main(int argc, char** argv)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    FailTestsOnUnexpectedMessages();
     return RUN_ALL_TESTS();
 }

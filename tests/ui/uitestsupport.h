@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/case.h"
+#include "model/messages.h"
 #include "ui/casestore.h"
 #include "ui/prompter.h"
 
@@ -26,6 +27,15 @@ public:
     std::optional<QImage> IconAnswer;
     std::deque<int> MenuChoices;                       // dismissed once they run out
     QStringList MenuItemsShown;
+    std::deque<std::optional<TDecisionAreaAnswer>> DecisionAreas;   // cancelled once they run out
+    std::vector<const TDecisionArea*> DecisionAreaPresets;          // as asked, in order
+    std::deque<std::optional<TOptionAnswer>> Options;               // cancelled once they run out
+    std::deque<TVariable*> Variables;                               // cancelled once they run out
+    std::deque<std::optional<TFindRequest>> Finds;                  // cancelled once they run out
+    std::deque<std::optional<TFormulaAnswer>> Formulas;             // cancelled once they run out
+    std::vector<bool> FormulaChecks;                                // checkOnShow, as asked
+    std::deque<int> MenuChoiceAnswers;                              // dismissed once they run out
+    std::vector<TMenuChoice> MenuChoicesShown;
 
     TAnswer AskSaveChanges() override
     {
@@ -93,6 +103,39 @@ public:
         return Next(MenuChoices, -1);
     }
 
+    std::optional<TDecisionAreaAnswer> AskDecisionArea(const TCase&, const TDecisionArea* presets) override
+    {
+        Asked << QStringLiteral("decision area");
+        DecisionAreaPresets.push_back(presets);
+        return Next(DecisionAreas, std::optional<TDecisionAreaAnswer>());
+    }
+    std::optional<TOptionAnswer> AskOption(const TCase&) override
+    {
+        Asked << QStringLiteral("option");
+        return Next(Options, std::optional<TOptionAnswer>());
+    }
+    TVariable* ChooseEffectVariable(TCase&) override
+    {
+        Asked << QStringLiteral("variable");
+        return Next(Variables, static_cast<TVariable*>(nullptr));
+    }
+    std::optional<TFindRequest> AskFind() override
+    {
+        Asked << QStringLiteral("find");
+        return Next(Finds, std::optional<TFindRequest>());
+    }
+    std::optional<TFormulaAnswer> EditFormula(const TEffect&, bool checkOnShow) override
+    {
+        Asked << QStringLiteral("formula");
+        FormulaChecks.push_back(checkOnShow);
+        return Next(Formulas, std::optional<TFormulaAnswer>());
+    }
+    int ChooseMenuChoice(const std::vector<TMenuChoice>& items, const QPoint&) override
+    {
+        MenuChoicesShown = items;
+        return Next(MenuChoiceAnswers, -1);
+    }
+
 private:
     template <typename T>
     static T Next(std::deque<T>& answers, T whenNone)
@@ -135,5 +178,10 @@ public:
         aCase.AddScale(QStringLiteral("EUR"));
         return ReadComplete;
     }
-    bool WriteContents(const TCase&) override { return !FailWrites; }
+    bool WriteContents(const TCase&) override
+    {
+        if (FailWrites)
+            ShowError(QStringLiteral("Could not write the contents"));
+        return !FailWrites;
+    }
 };
