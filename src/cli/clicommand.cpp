@@ -11,15 +11,23 @@
 
 namespace {
 
-// The positional arguments are the synopsis's words before its first option.
-QStringList PositionalNames(const TCliCommand& command)
+// The positional arguments are the synopsis's words before its first option;
+// a bracketed word in capitals right after them ("[OUTFOLDER") may be left out.
+QStringList PositionalNames(const TCliCommand& command, int* optional = nullptr)
 {
     QStringList names;
+    int left = 0;
     for (const QString& word : QString::fromLatin1(command.Synopsis).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word.startsWith(QLatin1Char('[')) && word.size() > 1 && word[1].isUpper() && left == 0) {
+            ++left;
+            continue;
+        }
         if (word.startsWith(QLatin1Char('[')) || word.startsWith(QLatin1Char('-')))
             break;
         names << word;
     }
+    if (optional)
+        *optional = left;
     return names;
 }
 
@@ -36,8 +44,10 @@ int RunCommand(QCommandLineParser& parser, const TCliCommand& command, const QSt
         WrongCommandLine(command, QString());
         return 0;
     }
-    const QStringList names = PositionalNames(command);
-    if (parser.positionalArguments().size() != names.size())
+    int optional = 0;
+    const QStringList names = PositionalNames(command, &optional);
+    const qsizetype given = parser.positionalArguments().size();
+    if (given < names.size() || given > names.size() + optional)
         return WrongCommandLine(command, QLatin1String(command.Name) + QStringLiteral(" needs ")
                                              + names.join(QStringLiteral(" and ")) + QLatin1Char('.'));
     TCliMessageSink sink;

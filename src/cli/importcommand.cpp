@@ -9,7 +9,6 @@
 #include "storage/folderwriter.h"
 
 #include <QCommandLineParser>
-#include <algorithm>
 
 namespace {
 
@@ -36,22 +35,19 @@ int RunImport(const QStringList& arguments)
     QCommandLineParser parser;
     const QCommandLineOption caseOption(QStringLiteral("case"), QStringLiteral("The case to import."), QStringLiteral("NAME"));
     parser.addOption(caseOption);
-    const bool named = std::any_of(arguments.begin(), arguments.end(),
-                                   [](const QString& a) { return a.startsWith(QLatin1String("--case")); });
-    const QString missing = named ? QStringLiteral("import --case needs DATABASE and OUTFOLDER.")
-                                  : QStringLiteral("import needs DATABASE (and OUTFOLDER with --case).");
-    if (const int status = ParseCommandLine(parser, ImportCommand, arguments, named ? 2 : 1, missing); status >= 0)
-        return status;
-    const QStringList paths = parser.positionalArguments();
-
-    TCliMessageSink sink;
-    try {
-        const std::unique_ptr<TDatabase> database = TDatabase::Open(paths[0]);
-        return named ? ImportInto(*database, parser.value(caseOption), paths[1], sink) : ListCases(*database);
-    } catch (const TDatabaseError& error) {
-        ShowError(error.Message);
-        return ExitWrongCommandLine;
-    }
+    return RunCommand(parser, ImportCommand, arguments, [&](const QStringList& paths, const TCliMessageSink& sink) {
+        const bool named = parser.isSet(caseOption);
+        if (named != (paths.size() == 2))
+            return WrongCommandLine(ImportCommand, named ? QStringLiteral("import --case needs DATABASE and OUTFOLDER.")
+                                                         : QStringLiteral("import writes OUTFOLDER only with --case."));
+        try {
+            const std::unique_ptr<TDatabase> database = TDatabase::Open(paths[0]);
+            return named ? ImportInto(*database, parser.value(caseOption), paths[1], sink) : ListCases(*database);
+        } catch (const TDatabaseError& error) {
+            ShowError(error.Message);
+            return ExitWrongCommandLine;
+        }
+    });
 }
 
 } // namespace

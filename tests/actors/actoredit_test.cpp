@@ -1,5 +1,5 @@
 #include "actors/actoredit.h"
-#include "model/modelfixture.h"
+#include "support/modelfixture.h"
 
 #include <gtest/gtest.h>
 

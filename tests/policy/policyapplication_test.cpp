@@ -1,4 +1,4 @@
-#include "policy/designfixture.h"
+#include "support/designfixture.h"
 #include "policy/policy.h"
 #include "policy/policyapplication.h"
 
@@ -6,7 +6,7 @@
 
 namespace {
 
-struct TApplicationFixture : TDesignFixture
+struct TApplicationFixture : TPlanFixture
 {
     TPolicy* Policy = Case.Policies.At(Case.AddPolicy("Green"));
 

@@ -45,7 +45,7 @@ TEST(DesignShots, DesignViewAndEditorOnTheExample)
 
     window.ToggleView(TViewKind::Designs);
     auto* view = qobject_cast<TDesignView*>(window.View(TViewKind::Designs));
-    TDesign* design = c.Designs.Last();
+    TDesign* design = c.Designs.At(c.Designs.Count() - 1);
     view->Select(c.Designs.First());
     view->BaseCaseBtn->trigger();
     view->Select(design);

@@ -2,7 +2,7 @@
 
 #include "model/caseedit.h"
 #include "model/messagerecorder.h"
-#include "policy/designfixture.h"
+#include "support/designfixture.h"
 #include "ui/commentbox.h"
 #include "ui/mainwindow.h"
 #include "viewsupport.h"
@@ -19,7 +19,7 @@ namespace {
 
 using TMode = TPolicyView::TMode;
 
-class PolicyViewTest : public ::testing::Test, protected TDesignFixture, protected TViewWindow
+class PolicyViewTest : public ::testing::Test, protected TPlanFixture, protected TViewWindow
 {
 protected:
     PolicyViewTest()

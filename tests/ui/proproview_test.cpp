@@ -3,7 +3,7 @@
 #include "model/caseedit.h"
 #include "model/messagerecorder.h"
 #include "policy/combinationedit.h"
-#include "policy/designfixture.h"
+#include "support/designfixture.h"
 #include "ui/commentbox.h"
 #include "ui/mainwindow.h"
 #include "viewsupport.h"
@@ -20,7 +20,7 @@ namespace {
 
 /// The design fixture with a building level below the district and a harbour
 /// beside it: City > District > Building, and City > Harbour.
-class ProProViewTest : public ::testing::Test, protected TDesignFixture, protected TViewWindow
+class ProProViewTest : public ::testing::Test, protected TPlanFixture, protected TViewWindow
 {
 protected:
     ProProViewTest()
