@@ -18,6 +18,7 @@
 #include "ui/variabledialog.h"
 #include "ui/xeditor.h"
 #include "ui/uitestsupport.h"
+#include "ui/webengineroot.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,7 +34,6 @@
 #include <QToolButton>
 #include <QWebEngineView>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -191,8 +191,7 @@ bool ShootReportViewer()
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    AllowWebEngineAsRoot();
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fputs("Usage: orvel_screenshots FOLDER\n"
