@@ -20,6 +20,7 @@
 #include "ui/variabledialog.h"
 #include "ui/xeditor.h"
 #include "ui/uitestsupport.h"
+#include "ui/webengineroot.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,7 +36,6 @@
 #include <QToolButton>
 #include <QWebEngineView>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -219,8 +219,7 @@ void ShootSystemHierarchy()
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    AllowWebEngineAsRoot();
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fputs("Usage: orvel_screenshots FOLDER\n"
