@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndAccessKeys)
     QStringList menus;
     for (const QAction* menu : Window.menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&Case", "View", "&Options"}));
+    EXPECT_EQ(menus, QStringList({"&Case", "&Edit", "View", "&Options"}));
     EXPECT_EQ(Window.New1->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(Window.Open1->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(Window.Save1->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
