@@ -50,6 +50,23 @@ TCase::~TCase()
     Phases.Clear();
 }
 
+void TCase::ClearItems()
+{
+    while (!Designs.IsEmpty())
+        DeleteDesign(Designs.At(Designs.Count() - 1));
+    Combinations.clear();
+    BaseCase = nullptr;
+    Policies.Clear();
+    Actors.Clear();
+    SystemLevels.Clear();
+    Variables.Clear();
+    Scales.Clear();
+    Qualifiers.Clear();
+    Categories.Clear();
+    Phases.Clear();
+    Comments.clear();
+}
+
 QStringList TCase::DefaultContents()
 {
     return {

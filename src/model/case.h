@@ -3,6 +3,7 @@
 #include "model/casechange.h"
 #include "model/concept.h"
 #include "model/conceptlist.h"
+#include "model/editrecorder.h"
 #include "model/category.h"
 #include "model/phase.h"
 #include "model/qualifier.h"
@@ -88,6 +89,13 @@ public:
     bool Editing() const { return EditDepth > 0; }
     /// The label of the edit under way, or of the last one.
     QString EditLabel;
+    /// Records each step for undo; not owned, none by default.
+    TEditRecorder* Recorder = nullptr;
+
+    /// Frees every item, as closing would, but keeps the case object, its
+    /// folder, contents and listeners: a case is read into it again. Open
+    /// design editors hear of their designs' deletion.
+    void ClearItems();
 
 private:
     friend class TCaseEdit;

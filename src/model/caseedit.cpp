@@ -10,6 +10,8 @@ TCaseEdit::TCaseEdit(TCase& aCase, const QString& label, TChangeKinds kinds)
         Case.EditLabel = label;
         Case.PendingKinds = 0;
         Case.PendingChange = false;
+        if (Case.Recorder)
+            Case.Recorder->StepBegins(label);
     }
     ++Case.EditDepth;
 }
@@ -21,9 +23,14 @@ TCaseEdit::~TCaseEdit()
         Case.PendingKinds |= Kinds;
         Case.PendingChange = true;
     }
-    if (!Outermost || !Case.PendingChange)
+    if (!Outermost)
         return;
-    Case.Changed = true;
+    if (Case.PendingChange)
+        Case.Changed = true;
+    if (Case.Recorder)
+        Case.Recorder->StepEnds(Case.PendingChange);
+    if (!Case.PendingChange)
+        return;
     TEvaluation::Invalidate();
     Case.Announce(Case.PendingKinds);
 }

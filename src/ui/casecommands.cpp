@@ -5,6 +5,7 @@
 #include "model/caseedit.h"
 #include "model/helpers.h"
 #include "model/messages.h"
+#include "storage/undohistory.h"
 #include "ui/casestore.h"
 #include "ui/prompter.h"
 
@@ -97,6 +98,8 @@ bool TORVEL::WriteCase(const QString& folder, bool exporting)
     ExportRunning = exporting;
     const bool written = CaseStore->Write(*OpenCase, folder, exporting);
     ExportRunning = false;
+    if (written && !exporting)
+        Steps->MarkSaved();
     if (!OpenCase->Folder.isEmpty())
         Folder = OpenCase->Folder;
     RepaintStatus();
@@ -124,6 +127,7 @@ bool TORVEL::CloseCase()
     }
     CloseViews();
     OpenCase->Unsubscribe(this);
+    Steps.reset();
     OpenCase.reset();
     UpdateMenus();
     RepaintStatus();
@@ -133,8 +137,10 @@ bool TORVEL::CloseCase()
 void TORVEL::AdoptCase(std::unique_ptr<TCase> aCase)
 {
     OpenCase = std::move(aCase);
-    if (OpenCase)
+    if (OpenCase) {
         OpenCase->Subscribe(this);
+        Steps = std::make_unique<TUndoHistory>(*OpenCase);
+    }
 }
 
 void TORVEL::Reports()

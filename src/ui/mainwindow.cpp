@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "model/case.h"
+#include "storage/undohistory.h"
 #include "ui/casestore.h"
 #include "ui/desktopprompter.h"
 #include "ui/statuspanel.h"
@@ -68,6 +69,7 @@ void TORVEL::CreateMenus()
     connect(quit, &QAction::triggered, this, &QWidget::close);
     addAction(quit);
 
+    CreateEditItems();
     CreateViewItems();
     CreateOptionItems();
 }
@@ -91,6 +93,7 @@ void TORVEL::UpdateMenus()
     for (int kind = 0; kind < ViewKindCount; ++kind)
         ViewActions[size_t(kind)]->setEnabled(open && Factories[size_t(kind)]);
     Import1->setEnabled(bool(Importer));
+    UpdateEditItems();
 }
 
 void TORVEL::SetStatusText(const QString& text)

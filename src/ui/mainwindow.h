@@ -17,6 +17,7 @@ class TCase;
 class TCaseStore;
 class TPrompter;
 class TStatusPanel;
+class TUndoHistory;
 
 /// The child windows of the View menu, in menu order.
 enum class TViewKind
@@ -80,6 +81,11 @@ public:
     void Reports();
     void ChangeFont();
     void UpdateMenus();
+    // The Edit menu: each takes back or does again one step of the open case.
+    void Undo();
+    void Redo();
+    /// The open case's history, or null.
+    TUndoHistory* History() const { return Steps.get(); }
 
     /// The text after the case name in the status bar; shown at once, since
     /// long operations run without returning to the event loop.
@@ -118,12 +124,15 @@ public:
     QAction* SaveAs1;
     QAction* Export1;
     QAction* Close1;
+    QAction* Undo1;
+    QAction* Redo1;
     QAction* Reports1;
     QAction* ObjectivesItem;
     QAction* SpecificOptionsItem;
     QAction* QualificationsItem;
     QAction* Font1;
     QMenu* CaseMenu;
+    QMenu* EditMenu;
     QMenu* ViewMenu;
     QMenu* OptionsMenu;
 
@@ -136,6 +145,8 @@ protected:
 
 private:
     void CreateMenus();
+    void CreateEditItems();
+    void UpdateEditItems();
     void CreateViewItems();
     void CreateOptionItems();
     void CreateStatusBar();
@@ -151,6 +162,7 @@ private:
     bool ExportRunning = false;
     bool Shown = false;
     std::unique_ptr<TCase> OpenCase;
+    std::unique_ptr<TUndoHistory> Steps;   // of the open case; goes before it
     std::unique_ptr<TCaseStore> CaseStore;
     std::unique_ptr<TPrompter> Prompter;
     TImporter Importer;

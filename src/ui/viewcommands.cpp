@@ -149,6 +149,7 @@ void TORVEL::CaseChanged(TChangeKinds kinds)
 {
     if (kinds & ChangeCase)
         RepaintStatus();
+    UpdateEditItems();
 }
 
 void TORVEL::DesignDeleting(TDesign& design)

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <map>
+#include <memory>
+#include <vector>
+
+class TCase;
+
+/// The whole case as a save writes it, held in memory, compressed: its data
+/// pages, the icons of its levels, categories and qualifiers, and the base
+/// case, which the pages do not hold. Restoring reads it back into the same
+/// case object, so that a save afterwards writes the same pages as before.
+struct TCaseSnapshot
+{
+    std::map<QString, QByteArray> Pages;   // file name -> compressed bytes
+    std::vector<std::pair<QString, QImage>> Icons;   // "kind:name" -> icon
+    /// A phase's colours and clock as they were set, which its page row does not hold whole.
+    struct TPhaseLook
+    {
+        QString Name;
+        QColor Color, Middle, Dark;
+        QImage Icon;
+    };
+    std::vector<TPhaseLook> Phases;
+    QString BaseCase;
+    bool Valid = false;
+
+    size_t Bytes() const;
+};
+
+/// Writes and reads snapshots through a scratch folder of its own, which the
+/// case folder writer and reader use as they would a case folder.
+class TSnapshotTaker
+{
+public:
+    TSnapshotTaker();
+    ~TSnapshotTaker();
+
+    /// Nothing is shown to the user; an invalid snapshot when writing failed.
+    TCaseSnapshot Take(TCase& aCase);
+    /// Replaces every item of the case by the snapshot's; the case keeps its
+    /// folder, contents and changed flag. False when the snapshot could not
+    /// be read back (the case then holds what was read).
+    bool Restore(TCase& aCase, const TCaseSnapshot& snapshot);
+
+private:
+    QString Scratch;   // ends in "/"
+    struct TScratchDir;
+    std::unique_ptr<TScratchDir> Dir;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/editrecorder.h"
+#include "storage/casesnapshot.h"
+
+#include <deque>
+
+class TCase;
+
+/// Undo and redo of every step of the user's editing.
+///
+/// Each step keeps a snapshot of the whole case as it was before the step
+/// (and, once undone, as it was after), taken with the case folder writer and
+/// read back with the reader. That restores a case exactly, cascades and all,
+/// without an inverse for every operation; the price is a save's worth of
+/// work per step, kept small by compressing the pages.
+class TUndoHistory : public TEditRecorder
+{
+public:
+    /// The case as it is now counts as saved. Installs itself as the case's recorder.
+    explicit TUndoHistory(TCase& aCase);
+    ~TUndoHistory() override;
+
+    void StepBegins(const QString& label) override;
+    void StepEnds(bool changed) override;
+
+    bool CanUndo() const { return Done > 0; }
+    bool CanRedo() const { return Done < Steps.size(); }
+    QString UndoLabel() const;
+    QString RedoLabel() const;
+    /// Each restores the case and announces that everything changed.
+    void Undo();
+    void Redo();
+    /// The case as it is now is what its folder holds.
+    void MarkSaved();
+
+    size_t StepCount() const { return Steps.size(); }
+    size_t Bytes() const;
+
+    static constexpr size_t MemoryLimit = size_t(256) << 20;
+    static constexpr size_t MaxSteps = 1000;
+
+private:
+    struct TStep
+    {
+        QString Label;
+        TCaseSnapshot Before;
+        TCaseSnapshot After;   // taken when the step is undone
+    };
+    void Restore(const TCaseSnapshot& snapshot);
+    void DropOldest();
+
+    TCase& Case;
+    TSnapshotTaker Taker;
+    std::deque<TStep> Steps;
+    size_t Done = 0;               // steps before this one are done; the rest can be redone
+    long long SavedAt = 0;         // the position whose state the folder holds; -1: none
+    TCaseSnapshot Pending;         // taken as the current step began
+    QString PendingLabel;
+};

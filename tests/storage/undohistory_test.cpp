@@ -1,0 +1,201 @@
+#include "design/design.h"
+#include "model/caseedit.h"
+#include "model/decisionarea.h"
+#include "model/icons.h"
+#include "model/messagerecorder.h"
+#include "model/option.h"
+#include "policy/policy.h"
+#include "storage/folderreader.h"
+#include "storage/folderwriter.h"
+#include "storage/undohistory.h"
+#include "samplecase.h"
+
+#include <QDirIterator>
+#include <QRandomGenerator>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+const QString Example = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown/");
+
+// Every page of a saved folder, without its date line: what a save writes.
+std::map<QString, QByteArray> SavedPages(TCase& aCase, const QString& folder)
+{
+    const QString keepFolder = aCase.Folder;
+    const bool keepChanged = aCase.Changed;
+    EXPECT_TRUE(WriteCaseFolder(aCase, folder));
+    aCase.Folder = keepFolder;
+    aCase.Changed = keepChanged;
+    std::map<QString, QByteArray> pages;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        pages[QDir(folder).relativeFilePath(path)] = WithoutDate(ReadBytes(path));
+    }
+    return pages;
+}
+
+// Names the pages that differ, rather than printing them whole.
+QStringList Differences(const std::map<QString, QByteArray>& got, const std::map<QString, QByteArray>& expected)
+{
+    QStringList names;
+    for (const auto& [name, bytes] : expected)
+        if (!got.count(name) || got.at(name) != bytes)
+            names << name;
+    for (const auto& entry : got)
+        if (!expected.count(entry.first))
+            names << entry.first;
+    return names;
+}
+
+struct TEditKind
+{
+    const char* Label;
+    std::function<void(TCase&)> Apply;
+};
+
+TOption* AnOption(TCase& c, int nth)
+{
+    std::vector<TOption*> options;
+    c.ForEachOption([&](TOption* o) { options.push_back(o); });
+    return options.empty() ? nullptr : options[size_t(nth) % options.size()];
+}
+
+TDecisionArea* AnArea(TCase& c, int nth)
+{
+    std::vector<TDecisionArea*> areas;
+    c.ForEachDecisionArea([&](TDecisionArea* a) { areas.push_back(a); });
+    return areas.empty() ? nullptr : areas[size_t(nth) % areas.size()];
+}
+
+TDesignObject* AnObject(TCase& c, int nth)
+{
+    std::vector<TDesignObject*> objects;
+    for (TDesign* d : c.Designs)
+        d->ForEachObject([&](TDesignObject* o) { objects.push_back(o); });
+    return objects.empty() ? nullptr : objects[size_t(nth) % objects.size()];
+}
+
+// The kinds of edit the windows make, each through core operations; `n`
+// varies which item it takes.
+std::vector<TEditKind> EditKinds(int n)
+{
+    return {
+        {"Delete decision area", [n](TCase& c) { if (auto* a = AnArea(c, n)) a->SystemLevel->DeleteDecisionArea(a); }},
+        {"Delete option", [n](TCase& c) { if (auto* o = AnOption(c, n)) o->DecisionArea->DeleteOption(o); }},
+        {"Rename variable", [n](TCase& c) { if (!c.Variables.IsEmpty()) c.RenameVariable(c.Variables.At(n % c.Variables.Count()), QStringLiteral("Renamed %1").arg(n)); }},
+        {"Delete variable", [n](TCase& c) { if (!c.Variables.IsEmpty()) c.DeleteVariable(c.Variables.At(n % c.Variables.Count())); }},
+        {"Delete scale", [n](TCase& c) { if (!c.Scales.IsEmpty()) c.DeleteScale(c.Scales.At(n % c.Scales.Count())); }},
+        {"Delete system level", [n](TCase& c) { if (!c.SystemLevels.IsEmpty()) c.DeleteSystemLevel(c.SystemLevels.At(n % c.SystemLevels.Count())); }},
+        {"Add phase", [n](TCase& c) { c.Phases.At(c.AddPhase(QStringLiteral("Phase %1").arg(n)))->SetColors(Qt::red, Qt::green, Qt::blue); }},
+        {"Edit icon", [n](TCase& c) { if (!c.Categories.IsEmpty()) SetConceptIcon(*c.Categories.At(n % c.Categories.Count()), QImage(16, 16, QImage::Format_RGB32)); }},
+        {"Edit comment", [n](TCase& c) { if (!c.Qualifiers.IsEmpty()) c.Qualifiers.At(n % c.Qualifiers.Count())->SetCommentText(QStringLiteral("Said %1\nagain").arg(n)); }},
+        {"Choose option", [n](TCase& c) { if (auto* o = AnObject(c, n)) if (auto* opt = AnOption(c, n * 7)) if (opt->DecisionArea->SystemLevel == o->SystemLevel) o->SelectDesignOption(opt); }},
+        {"Change count", [n](TCase& c) { if (auto* o = AnObject(c, n)) o->SetCount(1 + n % 9); }},
+        {"Delete design", [n](TCase& c) { if (!c.Designs.IsEmpty()) c.DeleteDesign(c.Designs.At(n % c.Designs.Count())); }},
+        {"Delete actor", [n](TCase& c) { if (!c.Actors.IsEmpty()) c.DeleteActor(c.Actors.At(n % c.Actors.Count())); }},
+        {"Delete combination", [n](TCase& c) { if (!c.Combinations.empty()) c.DeleteCombination(c.Combinations[size_t(n) % c.Combinations.size()].get()); }},
+        {"Add option to policy", [n](TCase& c) { if (!c.Policies.IsEmpty()) if (auto* o = AnOption(c, n)) AddOptionToPolicy(*c.Policies.At(n % c.Policies.Count()), o); }},
+        {"Delete policy", [n](TCase& c) { if (!c.Policies.IsEmpty()) c.DeletePolicy(c.Policies.At(n % c.Policies.Count())); }},
+        {"Rename case", [n](TCase& c) { c.Name = QStringLiteral("Town %1").arg(n); }},
+    };
+}
+
+struct UndoHistoryTest : ::testing::Test
+{
+    UndoHistoryTest()
+    {
+        EXPECT_TRUE(ReadCaseFolder(Case, Example));
+        Case.Folder = Temp.filePath(QStringLiteral("case/"));
+        Case.Changed = false;
+    }
+    // A fresh folder each time: a save leaves the images of an earlier one.
+    QString Folder(const char* name) { return Temp.filePath(QString::fromLatin1(name) + QString::number(++Saves)); }
+    void Step(const TEditKind& kind)
+    {
+        TCaseEdit edit(Case, QString::fromLatin1(kind.Label), ChangeEverything);
+        kind.Apply(Case);
+    }
+
+    TMessageRecorder Messages;
+    QTemporaryDir Temp;
+    int Saves = 0;
+    TCase Case;
+    TUndoHistory History{Case};
+};
+
+TEST_F(UndoHistoryTest, EveryKindOfEditIsTakenBackAndDoneAgainExactly)
+{
+    for (const TEditKind& kind : EditKinds(1)) {
+        SCOPED_TRACE(kind.Label);
+        const auto before = SavedPages(Case, Folder("before"));
+        Case.BaseCase = Case.Designs.IsEmpty() ? nullptr : Case.Designs.First();
+        const QString base = Case.BaseCase ? Case.BaseCase->Name : QString();
+        Step(kind);
+        const auto after = SavedPages(Case, Folder("after"));
+        EXPECT_EQ(History.UndoLabel(), kind.Label);
+        History.Undo();
+        EXPECT_EQ(Differences(SavedPages(Case, Folder("undone")), before), QStringList());
+        EXPECT_EQ(Case.BaseCase ? Case.BaseCase->Name : QString(), base);
+        EXPECT_EQ(History.RedoLabel(), kind.Label);
+        History.Redo();
+        EXPECT_EQ(Differences(SavedPages(Case, Folder("redone")), after), QStringList());
+    }
+    EXPECT_EQ(Messages.Errors(), QStringList());
+}
+
+TEST_F(UndoHistoryTest, TheChangedFlagIsExactAtTheSavedState)
+{
+    const auto kinds = EditKinds(2);
+    Step(kinds[2]);
+    EXPECT_TRUE(Case.Changed);
+    History.Undo();
+    EXPECT_FALSE(Case.Changed);   // back where the folder is
+    History.Redo();
+    EXPECT_TRUE(Case.Changed);
+    History.MarkSaved();          // a save here
+    Case.Changed = false;
+    Step(kinds[0]);
+    History.Undo();
+    EXPECT_FALSE(Case.Changed);
+    History.Undo();
+    EXPECT_TRUE(Case.Changed);
+    // A new step where the saved state could be redone makes it unreachable.
+    Step(kinds[6]);
+    History.Undo();
+    EXPECT_TRUE(Case.Changed);
+    EXPECT_FALSE(History.CanUndo());
+    EXPECT_TRUE(History.CanRedo());
+}
+
+TEST_F(UndoHistoryTest, StepsThatChangeNothingAreNotKept)
+{
+    {
+        TCaseEdit edit(Case, QStringLiteral("Nothing"), ChangeCase);
+        edit.Cancel();
+    }
+    EXPECT_FALSE(History.CanUndo());
+    EXPECT_FALSE(Case.Changed);
+}
+
+TEST_F(UndoHistoryTest, ManyRandomEditsUndoneEndWhereTheyStarted)
+{
+    const auto start = SavedPages(Case, Folder("start"));
+    QRandomGenerator random(20261206);
+    const int steps = 500;
+    for (int i = 0; i < steps; ++i) {
+        const auto kinds = EditKinds(int(random.bounded(1000)));
+        Step(kinds[random.bounded(quint32(kinds.size()))]);
+    }
+    size_t kept = History.StepCount();
+    EXPECT_EQ(kept, size_t(steps));
+    while (History.CanUndo())
+        History.Undo();
+    EXPECT_EQ(Differences(SavedPages(Case, Folder("end")), start), QStringList());
+    EXPECT_FALSE(Case.Changed);
+    EXPECT_EQ(Messages.Errors(), QStringList());
+}
+
+} // namespace
