@@ -8,11 +8,21 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+// Saves sync every page to the disk; a scratch folder in memory, where the
+// system has one, makes a snapshot cost no more than the writing itself.
 struct TSnapshotTaker::TScratchDir
 {
-    QTemporaryDir Dir;
+    QTemporaryDir Dir{MemoryFolder()};
+
+    static QString MemoryFolder()
+    {
+        const QFileInfo shm(QStringLiteral("/dev/shm"));
+        const QString base = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+        return base + QStringLiteral("/orvel-undo-XXXXXX");
+    }
 };
 
 namespace {

@@ -120,7 +120,9 @@ struct UndoHistoryTest : ::testing::Test
     }
 
     TMessageRecorder Messages;
-    QTemporaryDir Temp;
+    // In memory where there is such a folder: these tests save some hundred times.
+    QTemporaryDir Temp{QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/orvel-test-XXXXXX")
+                                                                : QDir::tempPath() + QStringLiteral("/orvel-test-XXXXXX")};
     int Saves = 0;
     TCase Case;
     TUndoHistory History{Case};

@@ -5,7 +5,11 @@
 #include "storage/undohistory.h"
 #include "uitestsupport.h"
 
+#include <QListWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,6 +82,61 @@ TEST_F(UndoTest, OpeningACaseEmptiesTheHistory)
     EXPECT_EQ(Window.Case()->Scales.Count(), 1);
     EXPECT_FALSE(Window.Undo1->isEnabled());
     EXPECT_EQ(Window.History()->StepCount(), 0u);
+}
+
+} // namespace
+
+namespace {
+
+// Every text the view shows in its lists and trees.
+QStringList Texts(const QWidget* view)
+{
+    QStringList texts;
+    for (const QTreeWidget* tree : view->findChildren<QTreeWidget*>())
+        for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it)
+            texts << (*it)->text(0);
+    for (const QListWidget* list : view->findChildren<QListWidget*>())
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+    return texts;
+}
+
+bool Shows(const QWidget* view, const QString& text)
+{
+    const QStringList texts = Texts(view);
+    return std::any_of(texts.begin(), texts.end(), [&](const QString& t) { return t.contains(text); });
+}
+
+TEST_F(UndoTest, UndoingADeleteBringsItBackInEveryOpenWindow)
+{
+    Prompter->SaveAnswers = {TPrompter::TAnswer::No};
+    Prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    const QString name = QStringLiteral("CO2 emissions");
+    const TViewKind kinds[] = {TViewKind::Variables, TViewKind::SystemHierarchy, TViewKind::Actors, TViewKind::Policies};
+    for (TViewKind kind : kinds)
+        Window.ViewAction(kind)->trigger();
+    ASSERT_TRUE(Shows(Window.View(TViewKind::Variables), name));
+    {
+        TCaseEdit edit(*Window.Case(), QStringLiteral("Delete variable ") + name, ChangeCatalogues | ChangeValues | ChangeActors);
+        Window.Case()->DeleteVariable(Window.Case()->Variables.Find(name));
+    }
+    EXPECT_FALSE(Shows(Window.View(TViewKind::Variables), name));
+    EXPECT_EQ(Window.Undo1->text(), "&Undo Delete variable CO2 emissions");
+    Window.Undo1->trigger();
+    ASSERT_NE(Window.Case()->Variables.Find(name), nullptr);
+    EXPECT_FALSE(Window.Case()->Changed);   // back as it was read
+    for (TViewKind kind : kinds)
+        ASSERT_NE(Window.View(kind), nullptr);
+    EXPECT_TRUE(Shows(Window.View(TViewKind::Variables), name));
+    EXPECT_TRUE(Shows(Window.View(TViewKind::SystemHierarchy), QStringLiteral("City")));
+    // The windows work on what was brought back.
+    Window.Redo1->trigger();
+    EXPECT_FALSE(Shows(Window.View(TViewKind::Variables), name));
+    Window.Undo1->trigger();
+    EXPECT_TRUE(Shows(Window.View(TViewKind::Variables), name));
+    EXPECT_EQ(Messages.Errors(), QStringList());
 }
 
 } // namespace
