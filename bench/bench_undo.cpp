@@ -1,0 +1,71 @@
+// Undo and redo: a step (the snapshot taken before it) and its undo, on the
+// large generated case and on the example case, and the memory 100 steps hold.
+#include "casegenerator.h"
+#include "model/case.h"
+#include "model/caseedit.h"
+#include "storage/folderreader.h"
+#include "storage/undohistory.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+std::unique_ptr<TCase> Example()
+{
+    auto aCase = std::make_unique<TCase>();
+    ReadCaseFolder(*aCase, QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown/"));
+    return aCase;
+}
+
+std::unique_ptr<TCase> CaseOfSize(int large)
+{
+    EnsureApplication();
+    return large ? GenerateCase() : Example();
+}
+
+// A comment on the case: the cheapest edit, so the snapshot is what is measured.
+void Step(TCase& aCase, int n)
+{
+    TCaseEdit edit(aCase, QStringLiteral("Edit comment"), ChangeCase);
+    aCase.SetCommentText(QString::number(n));
+}
+
+void BM_TakeStep(benchmark::State& state)
+{
+    const auto aCase = CaseOfSize(int(state.range(0)));
+    TUndoHistory history(*aCase);
+    int n = 0;
+    for (auto _ : state)
+        Step(*aCase, ++n);
+    state.counters["history MB for these steps"] = double(history.Bytes()) / (1 << 20);
+    state.counters["steps kept"] = double(history.StepCount());
+}
+BENCHMARK(BM_TakeStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_UndoStep(benchmark::State& state)
+{
+    const auto aCase = CaseOfSize(int(state.range(0)));
+    TUndoHistory history(*aCase);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Step(*aCase, ++n);
+        state.ResumeTiming();
+        history.Undo();
+    }
+}
+BENCHMARK(BM_UndoStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_HundredStepsOfTheLargeCase(benchmark::State& state)
+{
+    const auto aCase = CaseOfSize(1);
+    for (auto _ : state) {
+        TUndoHistory history(*aCase);
+        for (int n = 0; n < 100; ++n)
+            Step(*aCase, n);
+        state.counters["MB held"] = double(history.Bytes()) / (1 << 20);
+    }
+}
+BENCHMARK(BM_HundredStepsOfTheLargeCase)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
