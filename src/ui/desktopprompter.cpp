@@ -142,7 +142,11 @@ int TDesktopPrompter::ChooseMenuItem(const QStringList& items, const QPoint& glo
 
 std::optional<QImage> TDesktopPrompter::EditIcon(const TConcept& item)
 {
-    return Window.Dialogs().IconEditor->Run(item);
+    TIconEditor* editor = Window.Dialogs().IconEditor;
+    editor->ChooseFile = [this](bool save, const QString& caption, const QString& filter) {
+        return save ? ChooseSaveFile(caption, filter) : ChooseOpenFile(caption, filter);
+    };
+    return editor->Run(item);
 }
 
 std::optional<TDecisionAreaAnswer> TDesktopPrompter::AskDecisionArea(const TCase& aCase, const TDecisionArea* presets)

@@ -8,7 +8,7 @@
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -420,16 +420,17 @@ bool TIconEditor::SaveFile(const QString& fileName) const
 
 void TIconEditor::Load()
 {
-    const QString file = QFileDialog::getOpenFileName(this, tr("Load image from file"), QString(),
-                                                      tr("Pictures (*.bmp *.png *.gif *.jpg *.xpm);;All files (*)"));
+    const QString file = ChooseFile ? ChooseFile(false, tr("Load image from file"),
+                                                 tr("Pictures (*.bmp *.png *.gif *.jpg *.xpm);;All files (*)"))
+                                    : QString();
     if (!file.isEmpty())
         LoadFile(file);
 }
 
 void TIconEditor::Save()
 {
-    const QString file = QFileDialog::getSaveFileName(this, tr("Save image to file"), QString(),
-                                                      tr("Bitmaps (*.bmp);;PNG pictures (*.png)"));
+    const QString file =
+        ChooseFile ? ChooseFile(true, tr("Save image to file"), tr("Bitmaps (*.bmp);;PNG pictures (*.png)")) : QString();
     if (!file.isEmpty())
         SaveFile(file);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
@@ -53,6 +55,8 @@ public:
     /// Saves the image; says so when it cannot.
     bool SaveFile(const QString& fileName) const;
     void ClearImage();
+    /// Asks for the file of Load (save false) and Save; the program's prompter.
+    std::function<QString(bool save, const QString& caption, const QString& filter)> ChooseFile;
 
     static const QVector<QRgb>& Palette();
     static const QVector<QRgb>& GreyShades();
