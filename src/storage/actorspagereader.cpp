@@ -78,7 +78,7 @@ int DirectionOfImage(const QString& image)
         return 1;
     if (name == QLatin1String("plusp"))
         return 2;
-    ShowError(QStringLiteral("Undefined change direction: \"") + image + QLatin1Char('"'));
+    ShowReadError(QStringLiteral("Undefined change direction: \"") + image + QLatin1Char('"'));
     return 0;
 }
 
@@ -148,11 +148,9 @@ void ReadQualifierFeeling(TFileBuffer& buffer, TActor* actor)
     Keep(actor, actor->Qualifiers, std::move(link), inRange);
 }
 
-void ReadList(TFileBuffer& buffer, TActor* actor, void (*read)(TFileBuffer&, TActor*))
+void ReadList(TFileBuffer& buffer, TActor* actor, const QString& rowMarker, void (*read)(TFileBuffer&, TActor*))
 {
-    const int count = ReadTableCount(buffer);
-    for (int i = 0; i < count; ++i)
-        read(buffer, actor);
+    buffer.ReadTable(rowMarker, [&] { read(buffer, actor); });
 }
 
 void ReadActor(TFileBuffer& buffer, TCase& aCase)
@@ -160,25 +158,20 @@ void ReadActor(TFileBuffer& buffer, TCase& aCase)
     buffer.SkipPast(ActorMarker);
     TActor* actor = aCase.Actors.At(aCase.AddActor(buffer.ReadUntil(RowEnd)));
     ReadComment(buffer, *actor);
-    ReadList(buffer, actor, ReadConnection);
-    ReadList(buffer, actor, ReadDecision);
-    ReadList(buffer, actor, ReadGoal);
-    ReadList(buffer, actor, ReadOptionFeeling);
+    ReadList(buffer, actor, WeightStart, ReadConnection);
+    ReadList(buffer, actor, WeightStart, ReadDecision);
+    ReadList(buffer, actor, FaceStart, ReadGoal);
+    ReadList(buffer, actor, FaceStart, ReadOptionFeeling);
     // Pages of older versions have no feelings about qualifiers; the heading
     // must belong to this actor, not to one further down.
     if (buffer.FindFirstOf(QStringLiteral("qualifiers"), ActorMarker))
-        ReadList(buffer, actor, ReadQualifierFeeling);
+        ReadList(buffer, actor, FaceStart, ReadQualifierFeeling);
 }
 
 } // namespace
 
 void ReadActorsPage(TFolderReader& folder)
 {
-    TFileBuffer buffer;
-    if (!folder.OpenPage(buffer, QStringLiteral("ORVEL actors.htm"), QStringLiteral(" [loading actor positions...]")))
-        return;
-    const int count = ReadTableCount(buffer);
-    for (int i = 0; i < count; ++i)
-        ReadActor(buffer, folder.Case);
-    buffer.Close();
+    folder.ReadItemsPage(QStringLiteral("ORVEL actors.htm"), QStringLiteral(" [loading actor positions...]"),
+                         ActorMarker, [&](TFileBuffer& buffer) { ReadActor(buffer, folder.Case); });
 }

@@ -6,12 +6,6 @@
 #include "storage/pagetext.h"
 #include "storage/textcutter.h"
 
-int ReadTableCount(TFileBuffer& buffer)
-{
-    buffer.SkipPast(QStringLiteral("<table class=c"));
-    return ToInt(buffer.ReadUntil(QStringLiteral(">")));
-}
-
 int ToInt(const QString& text)
 {
     bool ok = false;

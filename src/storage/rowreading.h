@@ -17,9 +17,6 @@ int ToInt(const QString& text);
 /// A measured value; anything that is not a number stops the reading.
 double ToValue(const QString& text);
 
-/// Skips to the next "<table class=c" and reads the row count that follows it.
-int ReadTableCount(TFileBuffer& buffer);
-
 /// Comment text as written (trimmed, escaped) back into its lines.
 QStringList CommentLines(const QString& text);
 /// Reads the comment row that stands right after the row just read, if any.

@@ -43,13 +43,13 @@ TEST_F(ResaveTest, ReportsMessagesAndExitStatus)
     WriteBytes(In + QStringLiteral("/ORVEL case.htm"), page.replace("<td>Rate [EUR]", "<td>Rate [USD]"));
     TCliRun run = RunCli({ QStringLiteral("resave"), In, Out });
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Unknown scale \"USD\"\n"));
+    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: ORVEL case.htm, line 77: Unknown scale \"USD\"\n"));
     EXPECT_FALSE(QFile::exists(Out));
 
     WriteBytes(In + QStringLiteral("/ORVEL case.htm"), page.left(page.indexOf("<tr class=section><td>Categories")));
     run = RunCli({ QStringLiteral("resave"), In, Out });
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: EOF while looking for \"<table>\"\n"));
+    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: ORVEL case.htm, line 55: EOF while looking for \"<table>\"\n"));
 
     const struct { QStringList arguments; int status; } wrong[] = {
         { { QStringLiteral("resave"), In }, 2 },
