@@ -91,7 +91,7 @@ QString TDesign::IconHTML() const { return QStringLiteral("<img src=\"img/design
 QStringList TDesign::DescriptionRows() const
 {
     QStringList rows;
-    rows << QStringLiteral("<tr class=subsection><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
+    rows << QStringLiteral("<tr class=subsection><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
     rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(TopObjects.Count());
     for (const TDesignObject* object : TopObjects)

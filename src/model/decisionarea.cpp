@@ -69,7 +69,7 @@ QStringList TDecisionArea::DescriptionRows() const
 {
     QStringList rows;
     rows << QStringLiteral("<tr class=da><td>") + IconHTML() + CategoryIcon(Category)
-                + QStringLiteral("</td><td>") + Name + QStringLiteral("</td></tr>") + CommentRow(*this);
+                + QStringLiteral("</td><td>") + PageText(Name) + QStringLiteral("</td></tr>") + CommentRow(*this);
     rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Options.Count());
     for (const TOption* option : Options)
         rows << option->DescriptionRows();
@@ -80,7 +80,7 @@ QStringList TDecisionArea::DescriptionRows() const
 QString TDecisionArea::SummaryRow() const
 {
     return QStringLiteral("<tr><td>") + IconHTML() + CategoryIcon(Category) + QStringLiteral("</td><td>")
-           + Name + QStringLiteral("</td></tr>");
+           + PageText(Name) + QStringLiteral("</td></tr>");
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "formula/compiler.h"
 #include "formula/vminstruction.h"
+#include "model/helpers.h"
 #include "model/option.h"
 #include "model/scale.h"
 #include "model/variable.h"
@@ -49,8 +50,8 @@ QString TEffect::IconHTML() const
 
 QString TEffect::Row() const
 {
-    QString text = QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + Variable->NameWithScale();
+    QString text = QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Variable->NameWithScale());
     if (!Formula.isEmpty())
-        text += QStringLiteral(" = ") + Formula;
+        text += QStringLiteral(" = ") + PageText(Formula);
     return text + QStringLiteral("</td></tr>") + CommentRow(*this);
 }

@@ -37,9 +37,11 @@ int CompareLocaleAware(const QString& a, const QString& b);
 /// "A".."Z", then "BA", "BB", ... (26 gives "BA").
 QString ColumnLetters(int n);
 
-/// Comment text made safe inside an HTML cell, and back.
-QString EscapeCommentText(const QString& text);
-QString UnescapeCommentText(const QString& text);
+/// Text as a page holds it: "&", "<" and ">" escaped, so that no name, comment
+/// or formula can end a row or a table of the page; and back. A bare "&", as
+/// older pages hold it, reads as itself.
+QString PageText(const QString& text);
+QString FromPageText(const QString& text);
 /// The comment row of an item, or empty text when it has no comment.
 QString CommentRow(const TNameless& item);
 

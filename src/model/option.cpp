@@ -96,7 +96,7 @@ QStringList TOption::DescriptionRows() const
     for (const TQualifier* qualifier : Qualifiers)
         icons += qualifier->IconHTML();
     QStringList rows;
-    rows << QStringLiteral("<tr><td align=right>") + icons + IconHTML() + QStringLiteral("</td><td>") + Name
+    rows << QStringLiteral("<tr><td align=right>") + icons + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
     rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Effects.size());
     for (const auto& effect : Effects)
@@ -110,7 +110,7 @@ QString OptionRow(const TOption& option, int marker)
     const TDecisionArea* area = option.DecisionArea;
     return QStringLiteral("<tr><td><img src=\"img/smopt%1.bmp\">").arg(marker) + area->IconHTML()
            + (area->Category ? area->Category->IconHTML() : QString()) + QStringLiteral("</td><td>")
-           + area->Name + QStringLiteral(" = ") + option.Name + QStringLiteral("</td></tr>");
+           + PageText(area->Name + QStringLiteral(" = ") + option.Name) + QStringLiteral("</td></tr>");
 }
 
 bool OptionLess(const TOption* a, const TOption* b)

@@ -19,7 +19,7 @@ QString TPolicy::IconHTML() const
 QStringList TPolicy::DescriptionRows() const
 {
     QStringList rows;
-    rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
+    rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
     rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Options.size());
     rows << QStringLiteral("  <tr><td colspan=2><i>Selected options for this policy:</i></td></tr>");

@@ -43,7 +43,7 @@ void ReadConnection(TFileBuffer& buffer, TActor* actor)
     buffer.SkipPast(QStringLiteral("</td><td>"));
     // An actor further down the page is created here and found by name there.
     TCase& aCase = *actor->Case;
-    link->OtherActor = aCase.Actors.At(aCase.AddActor(buffer.ReadUntil(RowEnd)));
+    link->OtherActor = aCase.Actors.At(aCase.AddActor(ReadText(buffer, RowEnd)));
     ReadComment(buffer, *link);
     link->Influence = influence;
     const bool inRange = CheckRange(influence, 1, 4, About(actor, "relation to", link->OtherActor->Name),
@@ -98,7 +98,7 @@ void ReadGoal(TFileBuffer& buffer, TActor* actor)
     buffer.ReadUntil(QStringLiteral("<img src=\"img/"));
     const int direction = DirectionOfImage(buffer.ReadUntil(ImageEnd));
     buffer.ReadUntil(QStringLiteral("</td><td>"));
-    link->Variable = VariableNamed(*actor->Case, buffer.ReadUntil(QStringLiteral(" [")));
+    link->Variable = VariableNamed(*actor->Case, ReadText(buffer, QStringLiteral(" [")));
     link->Value = UndefinedValue;
     if (buffer.FindFirstOf(QStringLiteral(" = "), QStringLiteral("</td>"))) {
         buffer.SkipPast(QStringLiteral(" = "));
@@ -124,7 +124,7 @@ void ReadOptionFeeling(TFileBuffer& buffer, TActor* actor)
     buffer.ReadUntil(AddressStart);
     const TDecisionArea* area = ReadDecisionAreaAddress(buffer, *actor->Case, QStringLiteral("\""));
     buffer.SkipPast(QStringLiteral(" = "));
-    link->Option = OptionNamed(*area, buffer.ReadUntil(RowEnd));
+    link->Option = OptionNamed(*area, ReadText(buffer, RowEnd));
     ReadComment(buffer, *link);
     link->Preference = qint16(preference);
     const bool inRange =
@@ -156,7 +156,7 @@ void ReadList(TFileBuffer& buffer, TActor* actor, const QString& rowMarker, void
 void ReadActor(TFileBuffer& buffer, TCase& aCase)
 {
     buffer.SkipPast(ActorMarker);
-    TActor* actor = aCase.Actors.At(aCase.AddActor(buffer.ReadUntil(RowEnd)));
+    TActor* actor = aCase.Actors.At(aCase.AddActor(ReadText(buffer, RowEnd)));
     ReadComment(buffer, *actor);
     ReadList(buffer, actor, WeightStart, ReadConnection);
     ReadList(buffer, actor, WeightStart, ReadDecision);

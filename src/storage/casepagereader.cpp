@@ -47,7 +47,7 @@ private:
     void ReadPreclusionBlock(TSystemLevel& level, const QString& block, int line);
     QString ReadSection(const QString& end) { SectionLine = Buffer.Line(); return Buffer.ReadUntil(end); }
     QString ReadTable() { Buffer.SkipPast(QStringLiteral("<table>")); return ReadSection(QStringLiteral("</table>")); }
-    QString ReadRowName() { Buffer.SkipPast(QStringLiteral("</td><td>")); return Buffer.ReadUntil(RowEnd); }
+    QString ReadRowName() { Buffer.SkipPast(QStringLiteral("</td><td>")); return ReadText(Buffer, RowEnd); }
     void LoadIcon(const QString& fileName, QImage& icon) { LoadFolderIcon(Folder.Files, fileName, icon); }
 
     TFolderReader& Folder;
@@ -81,7 +81,7 @@ void TCasePageReader::ReadHeader()
 {
     Buffer.SkipPast(QStringLiteral("<table>"));
     Buffer.SkipPast(QStringLiteral("<td>"));
-    Case.Name = Buffer.ReadUntil(QStringLiteral("</td>")).trimmed();
+    Case.Name = ReadText(Buffer, QStringLiteral("</td>")).trimmed();
     Buffer.SkipPast(QStringLiteral("<td>"));
     Case.Comments = CommentLines(Buffer.ReadUntil(QStringLiteral("</td>")));
 }
@@ -109,7 +109,7 @@ void TCasePageReader::ReadLevelRow(TTextCutter& text, std::vector<TSystemLevel*>
     text.Cut(IconStart);
     const QString iconFile = text.Cut(QStringLiteral("\""));
     text.Cut(QStringLiteral("</td><td>"));
-    const QString name = text.Cut(RowEnd);
+    const QString name = CutText(text, RowEnd);
     if (Case.SystemLevels.Find(CleanTrimmedName(name)))
         throw TStorageError{ QStringLiteral("System level \"") + name.trimmed() + QStringLiteral("\" occurs twice") };
     if (parents.size() > DeepestLevel)
@@ -142,7 +142,7 @@ void TCasePageReader::ReadPhases(const QString& section)
         const int order = ToInt(text.Cut(QStringLiteral(":")));
         const QColor color = HexColor(text.Cut(QStringLiteral("\"")));
         text.Cut(QStringLiteral("</td><td>"));
-        TPhase* phase = Case.Phases.At(Case.AddPhase(text.Cut(RowEnd)));
+        TPhase* phase = Case.Phases.At(Case.AddPhase(CutText(text, RowEnd)));
         phase->Order = order;
         phase->SetColorDerived(color);
         LoadIcon(iconFile, phase->Icon);
@@ -159,7 +159,7 @@ void TCasePageReader::ReadCategories(const QString& section)
         text.Cut(QStringLiteral("alt=\""));
         const int number = ToInt(text.Cut(QStringLiteral(".")));
         text.Cut(QStringLiteral("</td><td>"));
-        TCategory* category = Case.Categories.At(Case.AddCategory(text.Cut(RowEnd)));
+        TCategory* category = Case.Categories.At(Case.AddCategory(CutText(text, RowEnd)));
         category->Number = number;
         LoadIcon(iconFile, category->Icon);
         CutComment(text, *category);
@@ -173,7 +173,7 @@ void TCasePageReader::ReadQualifiers(const QString& section)
         text.Cut(IconStart);
         const QString iconFile = text.Cut(QStringLiteral("\""));
         text.Cut(QStringLiteral("</td><td>"));
-        TQualifier* qualifier = Case.Qualifiers.At(Case.AddQualifier(text.Cut(RowEnd)));
+        TQualifier* qualifier = Case.Qualifiers.At(Case.AddQualifier(CutText(text, RowEnd)));
         LoadIcon(iconFile, qualifier->Icon);
         CutComment(text, *qualifier);
     }
@@ -185,7 +185,7 @@ void TCasePageReader::ReadScales(const QString& section)
     TTextCutter text(section, &Buffer, SectionLine);
     while (text.Contains(row)) {
         text.Cut(row);
-        TScale* scale = Case.Scales.At(Case.AddScale(text.Cut(RowEnd)));
+        TScale* scale = Case.Scales.At(Case.AddScale(CutText(text, RowEnd)));
         CutComment(text, *scale);
     }
 }
@@ -223,8 +223,8 @@ void TCasePageReader::ReadVariableRow(const QString& row)
     TTextCutter text(row, &Buffer, SectionLine);
     text.Cut(IconStart);
     const QString icon = text.Cut(QStringLiteral(".bmp\"></td><td>"));
-    TVariable* variable = Case.Variables.At(Case.AddVariable(text.Cut(QStringLiteral(" ["))));
-    const QString scaleName = text.Cut(QStringLiteral("]")).trimmed();
+    TVariable* variable = Case.Variables.At(Case.AddVariable(CutText(text, QStringLiteral(" ["))));
+    const QString scaleName = CutText(text, QStringLiteral("]")).trimmed();
     variable->Scale = Case.Scales.Find(scaleName);
     if (!variable->Scale) {
         ShowReadError(QStringLiteral("Unknown scale \"") + scaleName + QStringLiteral("\""));
@@ -252,7 +252,7 @@ void TCasePageReader::ReadDecisionAreas()
     std::vector<TSystemLevel*> outsideTree;
     for (int i = 0; i < levels; ++i) {
         Buffer.SkipPast(QStringLiteral("<td>decision areas, options and effects for "));
-        const QString name = Buffer.ReadUntil(RowEnd);
+        const QString name = ReadText(Buffer, RowEnd);
         TSystemLevel* level = Case.SystemLevels.Find(CleanTrimmedName(name));
         if (!level) {
             level = Case.SystemLevels.At(Case.AddSystemLevel(name));
@@ -312,7 +312,7 @@ void TCasePageReader::ReadEffect(TOption& option)
     Buffer.SkipPast(QStringLiteral("<img src=\"img/"));
     const QString icon = Buffer.ReadUntil(QStringLiteral(".bmp")).toLower();
     Buffer.SkipPast(QStringLiteral("</td><td>"));
-    const QString name = Buffer.ReadUntil(QStringLiteral(" ["));
+    const QString name = ReadText(Buffer, QStringLiteral(" ["));
     TVariable* variable = Case.Variables.Find(CleanTrimmedName(name));
     if (!variable)
         throw TStorageError{ QStringLiteral("Unknown variable \"") + name.trimmed() + QStringLiteral("\"") };
@@ -323,7 +323,7 @@ void TCasePageReader::ReadEffect(TOption& option)
     QString message;
     if (Buffer.FindFirstOf(QStringLiteral(" = "), QStringLiteral("</td>"))) {
         Buffer.SkipPast(QStringLiteral(" = "));
-        message = effect->SetFormula(Buffer.ReadUntil(RowEnd));
+        message = effect->SetFormula(ReadText(Buffer, RowEnd));
     } else {
         Buffer.SkipPast(RowEnd);
     }
@@ -355,7 +355,7 @@ void TCasePageReader::ReadPreclusionBlock(TSystemLevel& level, const QString& bl
     const int areaIndex = ToInt(text.Cut(QStringLiteral("\"")));
     const TDecisionArea* area = ItemAt(level.DecisionAreas, areaIndex, QStringLiteral("Decision area"));
     text.Cut(QStringLiteral(" = "));
-    const QString name = text.Cut(QStringLiteral("</td>"));
+    const QString name = CutText(text, QStringLiteral("</td>"));
     TOption* option = area->Options.Find(name);
     if (!option) {
         ShowReadError(QStringLiteral("Undefined decision option \"") + name + QStringLiteral("\""));

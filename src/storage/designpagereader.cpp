@@ -45,7 +45,7 @@ void TDesignPageReader::Read(int number)
                          QStringLiteral(" [loading design #%1...]").arg(number)))
         return;
     Buffer.SkipPast(QStringLiteral("<img src=\"img/design.bmp\" alt=\"design\"></td><td>"));
-    TDesign* design = Case.Designs.At(Case.AddDesign(Buffer.ReadUntil(RowEnd)));
+    TDesign* design = Case.Designs.At(Case.AddDesign(ReadText(Buffer, RowEnd)));
     ReadComment(Buffer, *design);
     ReadOutline(*design, nullptr, 0);
     for (TDesignObject* object : PageOrder)
@@ -63,7 +63,7 @@ void TDesignPageReader::ReadOutline(TDesign& design, TDesignObject* parent, int 
                                      QStringLiteral("System level"));
         Buffer.SkipPast(QStringLiteral("<td>["));
         const int multiplicity = ToInt(Buffer.ReadUntil(QStringLiteral("x] ")));
-        TDesignObject* object = design.AddDesignObject(Buffer.ReadUntil(RowEnd), parent, level);
+        TDesignObject* object = design.AddDesignObject(ReadText(Buffer, RowEnd), parent, level);
         object->SetCount(multiplicity);
         ReadComment(Buffer, *object);
         PageOrder.push_back(object);
@@ -96,7 +96,7 @@ TOption* TDesignPageReader::ReadOptionRow()
     const TDecisionArea* area = ItemAt(level->DecisionAreas, ToInt(Buffer.ReadUntil(QStringLiteral("\">"))),
                                        QStringLiteral("Decision area"));
     Buffer.SkipPast(QStringLiteral(" = "));
-    const QString name = Buffer.ReadUntil(RowEnd);
+    const QString name = ReadText(Buffer, RowEnd);
     TOption* option = area->Options.Find(CleanTrimmedName(name));
     if (!option)
         ShowReadError(QStringLiteral("Undefined decision option \"") + name + QStringLiteral("\""));

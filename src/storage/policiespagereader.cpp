@@ -24,7 +24,7 @@ void ReadPolicyOption(TFileBuffer& buffer, TPolicy& policy)
     buffer.SkipPast(QStringLiteral(".bmp\" alt=\""));
     const TDecisionArea* area = ReadDecisionAreaAddress(buffer, *policy.Case, QStringLiteral("\">"));
     buffer.SkipPast(QStringLiteral(" = "));
-    TOption* option = OptionNamed(*area, buffer.ReadUntil(RowEnd));
+    TOption* option = OptionNamed(*area, ReadText(buffer, RowEnd));
     // A policy holds one option per decision area: the first one read stays.
     if (HasOptionFor(policy, area)) {
         ShowReadWarning(QStringLiteral("Policy \"") + policy.Name + QStringLiteral("\", option \"") + area->Name
@@ -41,7 +41,7 @@ const QString PolicyMarker = QStringLiteral("<img src=\"img/policy.bmp\" alt=\"p
 void ReadPolicy(TFileBuffer& buffer, TCase& aCase)
 {
     buffer.SkipPast(PolicyMarker);
-    TPolicy* policy = aCase.Policies.At(aCase.AddPolicy(buffer.ReadUntil(RowEnd)));
+    TPolicy* policy = aCase.Policies.At(aCase.AddPolicy(ReadText(buffer, RowEnd)));
     ReadComment(buffer, *policy);
     buffer.ReadTable(QStringLiteral(".bmp\" alt=\""), [&] { ReadPolicyOption(buffer, *policy); });
     SortOptions(policy->Options);

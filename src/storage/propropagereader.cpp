@@ -31,7 +31,7 @@ void ReadCombination(TFileBuffer& buffer, TCase& aCase)
         buffer.ReadUntil(QStringLiteral("alt=\""));
         const TDecisionArea* area = ReadDecisionAreaAddress(buffer, aCase, QStringLiteral("\""));
         buffer.ReadUntil(QStringLiteral(" = "));
-        combination->Options.push_back(OptionNamed(*area, buffer.ReadUntil(RowEnd)));
+        combination->Options.push_back(OptionNamed(*area, ReadText(buffer, RowEnd)));
     });
     SortOptions(combination->Options);
     if (!CheckRange(rating, -3, 3, Describe(*combination), QStringLiteral("rating")))

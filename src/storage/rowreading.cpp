@@ -23,6 +23,10 @@ double ToValue(const QString& text)
     return value;
 }
 
+QString ReadText(TFileBuffer& buffer, const QString& marker) { return FromPageText(buffer.ReadUntil(marker)); }
+
+QString CutText(TTextCutter& text, const QString& marker) { return FromPageText(text.Cut(marker)); }
+
 QStringList CommentLines(const QString& text)
 {
     const QString trimmed = text.trimmed();
@@ -30,7 +34,7 @@ QStringList CommentLines(const QString& text)
         return {};
     QStringList lines = SplitLines(trimmed);
     for (QString& line : lines)
-        line = UnescapeCommentText(line);
+        line = FromPageText(line);
     return lines;
 }
 

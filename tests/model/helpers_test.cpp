@@ -108,7 +108,7 @@ TEST(CommentRow, JoinsTrimsAndEscapes)
     item.Comments = QStringList({ " first & <b>", "second</td></tr> " });
     EXPECT_EQ(CommentRow(item),
               "<tr class=cmnt><td></td><td>first &amp; &lt;b&gt;\r\nsecond&lt;/td&gt;&lt;/tr&gt;</td></tr>");
-    EXPECT_EQ(UnescapeCommentText(EscapeCommentText("a &lt; <b> & c")), "a &lt; <b> & c");
+    EXPECT_EQ(FromPageText(PageText("a &lt; <b> & c")), "a &lt; <b> & c");
 }
 
 TEST(Colors, HexAndHalving)

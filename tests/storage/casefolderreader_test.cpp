@@ -252,7 +252,7 @@ TEST_F(CaseFolderReaderTest, BrokenPagesEndWithAClearMessage)
         { "<td>Density [m2] = [Cost] / 2", "<td>Densit [m2] = [Cost] / 2", 109, "Unknown variable \"Densit\"", 4, 0 },
         { "qual1.bmp\" alt=\"green\"><img src=\"img/option.bmp\" alt=\"1\"></td><td>Compact", "qual4.bmp\" alt=\"green\"><img src=\"img/option.bmp\" alt=\"1\"></td><td>Compact", 85, "Qualifier index 4 out of range", 4, 0 },
         { "<td>Rate [EUR]", "<td>Rate [USD]", 77, "Unknown scale \"USD\"", 4, 1 },
-        { "Roads & <paths> = Wide</td>", "Roads & <paths> = Wider</td>", 130, "Undefined decision option \"Wider\"", 4, 1 },
+        { "Roads &amp; &lt;paths&gt; = Wide</td>", "Roads &amp; &lt;paths&gt; = Wider</td>", 130, "Undefined decision option \"Wider\"", 4, 1 },
         { "<td>Zone</td></tr>\r\n", "<td>City</td></tr>\r\n", 46, "System level \"City\" occurs twice", 3, 0 },
         { "alt=\"0:FF0000\"", "alt=\"0:FF00\"", 53, "\"FF00\" is not a valid colour", 4, 0 },
         // Counts that do not fit their rows would silently reshape the hierarchy.
