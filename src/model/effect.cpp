@@ -27,6 +27,11 @@ QString TEffect::Recompile()
     }
     TCompileResult compiled = CompileFormula(Formula, Option ? Option->Case() : nullptr);
     Code = std::move(compiled.Code);
+    // Code that did not compile is never run: the effect is an error in every design.
+    if (!compiled.Message.isEmpty()) {
+        Code.clear();
+        Code.push_back(std::make_unique<TVM_PUSHERR>(VMSyntaxError));
+    }
     return compiled.Message;
 }
 

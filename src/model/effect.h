@@ -22,7 +22,8 @@ public:
     bool NullWhenStatusQuo = false;
 
     /// Sets Formula to the trimmed text and compiles it into Code. Returns the
-    /// compiler's message (empty on success). An empty text gives empty Code.
+    /// compiler's message (empty on success); then Code gives "#SYNTAX!" in
+    /// every design. An empty text gives empty Code.
     QString SetFormula(const QString& text);
     /// Compiles Formula again (after a variable it names came or went).
     QString Recompile();

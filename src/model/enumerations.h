@@ -8,7 +8,7 @@ QString InfluenceLevelText(int influence);       // 1..4
 QString PreferenceLevelText(int preference);     // -3..+3
 QString FeasibilityLevelText(int feasibility);   // -3..+3
 QString ChangeDirectionText(int direction);      // -2..+2, 0 has no text
-QString VMErrorText(int errorCode);              // -5..0
+QString VMErrorText(int errorCode);              // -6..0
 
 bool IsInfluence(int value);
 bool IsPreferenceOrFeasibility(int value);

@@ -134,7 +134,8 @@ TEST(Enumerations, TextsAndSafeRanges)
     EXPECT_EQ(VMErrorText(-1), "#DIV0!");
     EXPECT_EQ(VMErrorText(-5), "#ATTRIBUTE?");
     EXPECT_EQ(VMErrorText(0), "");
-    EXPECT_EQ(VMErrorText(-6), "");
+    EXPECT_EQ(VMErrorText(-6), "#SYNTAX!");
+    EXPECT_EQ(VMErrorText(-7), "");
     EXPECT_TRUE(IsUndefined(UndefinedValue));
     EXPECT_FALSE(IsUndefined(0));
     EXPECT_FALSE(IsUndefined(-1e-100));

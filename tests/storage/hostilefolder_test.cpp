@@ -2,6 +2,8 @@
 // pages in mixed encodings, icons that are pipes or shorter than they say.
 #include "actors/actor.h"
 #include "design/design.h"
+#include "design/designobject.h"
+#include "design/evaluation.h"
 #include "model/icons.h"
 #include "model/messagerecorder.h"
 #include "storage/folderreader.h"
@@ -172,6 +174,30 @@ TEST_F(HostileFolderTest, ATruncatedIconIsLeftOutWithAWarning)
     EXPECT_EQ(read->SystemLevels.Find(QStringLiteral("City"))->Icon, DefaultRectangleIcon());
     ASSERT_TRUE(WriteCaseFolder(*read, Folder));
     EXPECT_EQ(ReadBytes(Folder + QStringLiteral("img/sl0.bmp")).size(), icon.size());
+}
+
+// A formula that does not compile is never run, in part or whole: once the
+// repair is declined its effect is "#SYNTAX!" in every design.
+TEST_F(HostileFolderTest, AFormulaThatDoesNotCompileIsAnErrorInEveryDesign)
+{
+    auto original = BuildSampleCase();
+    TSystemLevel* city = original->SystemLevels.Find(QStringLiteral("City"));
+    TOption* compact = city->DecisionAreas.Find(QStringLiteral("Layout"))->Options.Find(QStringLiteral("Compact"));
+    for (const char* name : { "One", "Two" })
+        original->Designs.At(original->AddDesign(QString::fromLatin1(name)))
+            ->AddDesignObject(QStringLiteral("Town"), nullptr, city)->SelectDesignOption(compact);
+    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    Edit(QStringLiteral("ORVEL case.htm"), "Cost [EUR] = [Rate] * 2</td>", "Cost [EUR] = 1 + * / )</td>");
+    const auto read = Read();
+    EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(Messages.Messages.contains(QStringLiteral("repair: 1 + * / )")));
+    const TVariable* cost = read->Variables.Find(QStringLiteral("Cost"));
+    for (TDesign* design : read->Designs) {
+        TAttribute* attribute = design->TopObjects.At(0)->FindAttribute(cost);
+        ASSERT_TRUE(attribute);
+        EXPECT_EQ(ResultText(Compute(*attribute)), QStringLiteral("#SYNTAX!"));
+    }
+    EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
 }
 
 } // namespace
