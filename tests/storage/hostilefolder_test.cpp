@@ -176,6 +176,20 @@ TEST_F(HostileFolderTest, ATruncatedIconIsLeftOutWithAWarning)
     EXPECT_EQ(ReadBytes(Folder + QStringLiteral("img/sl0.bmp")).size(), icon.size());
 }
 
+// The other pages address what the case page defines: without it they are not
+// read, so the one message says what is wrong.
+TEST_F(HostileFolderTest, AMissingCasePageIsReportedAsSuch)
+{
+    auto original = BuildSampleCase();
+    original->Designs.At(original->AddDesign(QStringLiteral("Plan")))
+        ->AddDesignObject(QStringLiteral("Town"), nullptr, original->SystemLevels.At(0));
+    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    QFile::remove(Folder + QStringLiteral("ORVEL case.htm"));
+    const auto read = Read();
+    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not open file\r\"") + Folder + QStringLiteral("ORVEL case.htm\"") });
+    EXPECT_EQ(read->Designs.Count(), 0);
+}
+
 // A formula that does not compile is never run, in part or whole: once the
 // repair is declined its effect is "#SYNTAX!" in every design.
 TEST_F(HostileFolderTest, AFormulaThatDoesNotCompileIsAnErrorInEveryDesign)
