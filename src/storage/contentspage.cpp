@@ -3,6 +3,7 @@
 #include "storage/fileoutput.h"
 #include "storage/pagetext.h"
 #include "storage/pagewriter.h"
+#include "storage/savetransaction.h"
 
 
 namespace {
@@ -16,6 +17,10 @@ void WriteContentsPage(const QString& folder, QStringList lines, bool exportMode
         for (qsizetype i = lines.size() - 1; i >= 1; --i)
             if (!lines.at(i).contains(QLatin1String("Report #")))
                 lines.removeAt(i);
+    // A page written on its own (a new report's link) must not be overtaken by
+    // the completion of an interrupted save, which holds an older version.
+    if (mode == TWriteMode::Replace)
+        FinishInterruptedSave(folder);
     TPageWriter page(folder + ContentsFile, false, mode);
     page.Lines(lines);
     page.Commit();

@@ -3,6 +3,7 @@
 // system are reported as such and keep the old case.
 #include "design/design.h"
 #include "model/messagerecorder.h"
+#include "storage/contentspage.h"
 #include "storage/fileoutput.h"
 #include "storage/folderreader.h"
 #include "storage/folderwriter.h"
@@ -220,6 +221,16 @@ TEST_F(SaveFaultsTest, AnInterruptedSaveIsNamedWhenTheFolderIsRead)
     ReadCaseFolder(read, Folder);
     EXPECT_EQ(read.Name, QStringLiteral("Harbour renewed"));
     EXPECT_EQ(read.Designs.Count(), 1);
+
+    // A contents page written on its own (a new report) completes the save first,
+    // so that the save's older contents page never overtakes it.
+    const QString link = QStringLiteral("<a href=\"ORVEL report 2.htm\" target=main><b>Report #2</b></a><br>");
+    WriteContentsPage(Folder, read.Contents + QStringList{ link }, false);
+    ExpectReadsCleanly(Folder);
+    EXPECT_TRUE(Messages.Infos().isEmpty());
+    TCase again;
+    ReadCaseFolder(again, Folder);
+    EXPECT_EQ(again.Contents.last(), link);
 }
 
 // A small file system of its own where the tests run as root (as in CI); a
