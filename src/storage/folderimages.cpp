@@ -166,9 +166,11 @@ void WriteFolderImages(const TCase& aCase, TSaveTransaction& save)
 
 namespace {
 
-// A bitmap shorter than its header says would be completed by the decoder
-// from memory it never wrote.
-bool IsTruncatedBitmap(const QByteArray& bytes)
+enum class TBitmapCheck { Usable, Foreign, Truncated };
+
+// Only uncompressed bitmaps of icon size are ours. One shorter than its header
+// says would be completed by the decoder from memory it never wrote.
+TBitmapCheck CheckBitmap(const QByteArray& bytes)
 {
     const auto field = [&bytes](int at, int size) {
         quint32 value = 0;
@@ -177,14 +179,19 @@ bool IsTruncatedBitmap(const QByteArray& bytes)
         return value;
     };
     if (bytes.size() < 54)
-        return true;
+        return TBitmapCheck::Truncated;
     const qint64 width = qint32(field(18, 4));
-    const qint64 height = qint32(field(22, 4));
+    const qint64 height = std::abs(qint64(qint32(field(22, 4))));
     const qint64 bits = field(28, 2);
-    const qint64 stride = ((std::abs(width) * bits + 31) / 32) * 4;
-    const bool uncompressed = field(30, 4) == 0;
-    return field(2, 4) > quint32(bytes.size())
-           || (uncompressed && qint64(field(10, 4)) + stride * std::abs(height) > bytes.size());
+    const quint32 compression = field(30, 4);
+    if (field(14, 4) < 40 || width <= 0 || width > LargestIcon || height == 0 || height > LargestIcon
+        || (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        || (compression != 0 && compression != 3))
+        return TBitmapCheck::Foreign;
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    if (field(2, 4) > quint32(bytes.size()) || qint64(field(10, 4)) + stride * height > bytes.size())
+        return TBitmapCheck::Truncated;
+    return TBitmapCheck::Usable;
 }
 
 } // namespace
@@ -199,16 +206,14 @@ bool LoadFolderIcon(const TFolderFiles& files, const QString& fileName, QImage& 
     if (!ReadRegularFile(files.Path(QStringLiteral("img/") + fileName), LargestIconFile, bytes)
         || !bytes.startsWith("BM"))
         return false;
-    if (IsTruncatedBitmap(bytes)) {
+    const TBitmapCheck check = CheckBitmap(bytes);
+    if (check == TBitmapCheck::Truncated)
         ShowReadWarning(QStringLiteral("Icon \"img/") + fileName
                         + QStringLiteral("\" is shorter than its header says and is left out"));
+    if (check != TBitmapCheck::Usable)
         return false;
-    }
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "bmp");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > LargestIcon || size.height() > LargestIcon)
-        return false;
     const QImage image = reader.read();
     if (image.isNull())
         return false;
