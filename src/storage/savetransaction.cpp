@@ -81,6 +81,8 @@ void FinishInterruptedSave(const QString& folder)
 {
     if (IsRealFolder(folder + JournalName))
         CompleteJournal(folder);
+    else
+        RemoveFile(folder + JournalName);   // a file or a link of that name is no journal
     RemoveFolderTree(folder + StagingName);
 }
 

@@ -132,10 +132,13 @@ TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
     WriteBytes(outsidePage, "someone else's file");
     QFile::link(outsidePage, File(QStringLiteral("ORVEL info.htm")));
     QFile::link(Temp.filePath(QStringLiteral("outside/img")), File(QStringLiteral("img")));
+    QFile::link(Temp.filePath(QStringLiteral("outside")), File(QStringLiteral(".orvel-save")));
+    QFile::link(Temp.filePath(QStringLiteral("outside")), File(QStringLiteral(".orvel-save.new")));
     EXPECT_TRUE(WriteCaseFolder(*Case, Folder()));
     EXPECT_TRUE(Messages.Messages.isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(ReadBytes(outsidePage), QByteArray("someone else's file"));
     EXPECT_TRUE(QDir(Temp.filePath(QStringLiteral("outside/img"))).isEmpty());
+    EXPECT_EQ(QDir(Temp.filePath(QStringLiteral("outside"))).entryList(QDir::Files), QStringList{ QStringLiteral("info.htm") });
     EXPECT_FALSE(QFileInfo(File(QStringLiteral("ORVEL info.htm"))).isSymLink());
     EXPECT_FALSE(QFileInfo(File(QStringLiteral("img"))).isSymLink());
     EXPECT_EQ(BitsPerPixel(File(QStringLiteral("img/sl0.bmp"))), 24);
