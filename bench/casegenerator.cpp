@@ -5,6 +5,7 @@
 #include "model/effect.h"
 #include "model/option.h"
 #include "policy/combination.h"
+#include "support/casebuilder.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -69,9 +70,7 @@ void TCaseGenerator::AddVariables()
 {
     TCase& c = *Result;
     for (int i = 0; i < Sizes.Variables; ++i) {
-        TVariable* v = c.Variables.At(c.AddVariable(QStringLiteral("Variable %1").arg(i)));
-        v->Scale = c.Scales.At(i % c.Scales.Count());
-        v->AggregationMode = quint8(i % 3);
+        TVariable* v = NewVariable(c, QStringLiteral("Variable %1").arg(i), c.Scales.At(i % c.Scales.Count()), quint8(i % 3));
         if (v->AggregationMode == AggregationConstant && i % 2 == 0)
             v->Value = std::uniform_real_distribution<double>(-1e4, 1e4)(Engine);
         MaybeComment(*v, i);
@@ -86,8 +85,8 @@ void TCaseGenerator::AddHierarchy()
     std::vector<std::vector<TSystemLevel*>> trees(size_t(std::max(1, Sizes.Trees)));
     for (int i = 0; i < Sizes.Levels; ++i) {
         auto& tree = trees[size_t(i) % trees.size()];
-        TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel(QStringLiteral("System %1").arg(i)));
-        level->PlaceUnder(tree.empty() ? nullptr : tree[size_t(Pick(int(tree.size())))]);
+        TSystemLevel* level = NewLevel(c, QStringLiteral("System %1").arg(i),
+                                       tree.empty() ? nullptr : tree[size_t(Pick(int(tree.size())))]);
         tree.push_back(level);
         MaybeComment(*level, i);
     }
@@ -106,21 +105,17 @@ void TCaseGenerator::AddDecisionAreas()
     int serial = 0;
     for (int i = 0; i < Sizes.DecisionAreas; ++i) {
         TSystemLevel* level = c.SystemLevels.At(i % c.SystemLevels.Count());
-        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Decision %1").arg(i)));
-        area->Category = c.Categories.At(Pick(c.Categories.Count()));
-        area->Phase = c.Phases.At(Pick(c.Phases.Count()));
+        TDecisionArea* area = NewArea(*level, QStringLiteral("Decision %1").arg(i), c.Categories.At(Pick(c.Categories.Count())),
+                                      c.Phases.At(Pick(c.Phases.Count())));
         MaybeComment(*area, i);
         for (int k = 0; k < Sizes.OptionsPerArea; ++k) {
-            TOption* option = area->Options.At(area->AddOption(QStringLiteral("Option %1").arg(k)));
-            option->Number = k + 1;
+            TOption* option = NewOption(*area, QStringLiteral("Option %1").arg(k), k + 1);
             if (k % 3 == 0 && c.Qualifiers.Count() > 0)
                 option->AddQualifier(c.Qualifiers.At(Pick(c.Qualifiers.Count())));
             MaybeComment(*option, ++serial);
             for (int e = 0; e < Sizes.EffectsPerOption; ++e) {
                 TVariable* variable = c.Variables.At(Pick(c.Variables.Count()));
-                TEffect* effect = option->AddEffect(std::make_unique<TEffect>(option, variable));
-                effect->SetFormula(Formula());
-                effect->NullWhenStatusQuo = e == 1 && k == 0;
+                NewEffect(*option, variable, Formula(), e == 1 && k == 0);
             }
         }
     }

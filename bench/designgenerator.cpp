@@ -7,6 +7,7 @@
 #include "model/effect.h"
 #include "model/option.h"
 #include "policy/combination.h"
+#include "support/casebuilder.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -70,8 +71,7 @@ private:
     {
         TSystemLevel* parent = nullptr;
         for (int depth = 0; depth <= int(Size.Children.size()); ++depth) {
-            TSystemLevel* level = Case->SystemLevels.At(Case->AddSystemLevel(QStringLiteral("Level %1").arg(depth)));
-            level->PlaceUnder(parent);
+            TSystemLevel* level = NewLevel(*Case, QStringLiteral("Level %1").arg(depth), parent);
             Levels.push_back(level);
             for (int a = 0; a < Size.AreasPerLevel; ++a)
                 AddArea(level, QStringLiteral("Area %1.%2").arg(depth).arg(a));
@@ -81,18 +81,13 @@ private:
 
     void AddArea(TSystemLevel* level, const QString& name)
     {
-        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(name));
-        area->Category = Case->Categories.At(Pick(Case->Categories.Count()));
-        area->Phase = Case->Phases.At(Pick(Case->Phases.Count()));
+        TDecisionArea* area = NewArea(*level, name, Case->Categories.At(Pick(Case->Categories.Count())),
+                                      Case->Phases.At(Pick(Case->Phases.Count())));
         for (int k = 0; k < Size.OptionsPerArea; ++k) {
-            TOption* option = area->Options.At(area->AddOption(QStringLiteral("Option %1").arg(k)));
-            option->Number = k + 1;
+            TOption* option = NewOption(*area, QStringLiteral("Option %1").arg(k), k + 1);
             for (int e = 0; e < Size.EffectsPerOption; ++e) {
                 const int variable = Pick(Size.Variables);
-                auto effect = std::make_unique<TEffect>(option, Variables[size_t(variable)]);
-                effect->SetFormula(Formula(variable));
-                effect->NullWhenStatusQuo = e == 1;
-                option->AddEffect(std::move(effect));
+                NewEffect(*option, Variables[size_t(variable)], Formula(variable), e == 1);
             }
         }
     }

@@ -5,13 +5,13 @@
 #include "ui/casestore.h"
 #include "ui/mainwindow.h"
 #include "ui/reportview.h"
+#include "ui/webengineroot.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 namespace {
 
@@ -57,8 +57,7 @@ BENCHMARK(ReportViewerOpen)->Unit(benchmark::kMillisecond)->Iterations(20);
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    AllowWebEngineAsRoot();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -3,6 +3,7 @@
 #include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
+#include "support/casebuilder.h"
 
 namespace {
 
@@ -51,28 +52,21 @@ TOption* TExampleBuilder::Option(const char* area, const char* option) const
 TVariable* TExampleBuilder::AddVariable(const char* name, const char* scale, quint8 mode, double value,
                                         const char* comment)
 {
-    TVariable* variable = Built->Variables.At(Built->AddVariable(QString::fromUtf8(name)));
-    variable->Scale = Scale(scale);
-    variable->AggregationMode = mode;
-    variable->Value = value;
+    TVariable* variable = NewVariable(*Built, QString::fromUtf8(name), Scale(scale), mode, value);
     variable->Comments = CommentLines(comment);
     return variable;
 }
 
 TSystemLevel* TExampleBuilder::AddLevel(const char* name, TSystemLevel* parent, const char* comment)
 {
-    TSystemLevel* level = Built->SystemLevels.At(Built->AddSystemLevel(QString::fromUtf8(name)));
-    level->PlaceUnder(parent);
+    TSystemLevel* level = NewLevel(*Built, QString::fromUtf8(name), parent);
     level->Comments = CommentLines(comment);
     return level;
 }
 
 void TExampleBuilder::AddArea(const TAreaRow& row)
 {
-    TSystemLevel* level = Level(row.Level);
-    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QString::fromUtf8(row.Name)));
-    area->Category = Category(row.Category);
-    area->Phase = Phase(row.Phase);
+    TDecisionArea* area = NewArea(*Level(row.Level), QString::fromUtf8(row.Name), Category(row.Category), Phase(row.Phase));
     area->Comments = CommentLines(row.Comment);
     int number = 0;
     for (const TOptionRow& option : row.Options)
@@ -81,21 +75,16 @@ void TExampleBuilder::AddArea(const TAreaRow& row)
 
 void TExampleBuilder::AddOption(TDecisionArea& area, const TOptionRow& row, int number)
 {
-    TOption* option = area.Options.At(area.AddOption(QString::fromUtf8(row.Name)));
-    option->Number = number;
+    TOption* option = NewOption(area, QString::fromUtf8(row.Name), number);
     option->Comments = CommentLines(row.Comment);
     for (const char* qualifier : row.Qualifiers)
         option->AddQualifier(Qualifier(qualifier));
     for (const TEffectRow& effectRow : row.Effects) {
-        auto effect = std::make_unique<TEffect>(option, Variable(effectRow.Variable));
-        // Compiled before it is added, so that designs see the finished code.
-        const QString message = effect->SetFormula(QString::fromUtf8(effectRow.Formula));
+        QString message;
+        TEffect* effect = NewEffect(*option, Variable(effectRow.Variable), QString::fromUtf8(effectRow.Formula),
+                                    effectRow.NullWhenStatusQuo, &message);
         if (!message.isEmpty())
-            throw TExampleError(QStringLiteral("%1 = %2: \"%3\": %4")
-                                    .arg(area.Name, option->Name, effect->Formula, message)
-                                    .toStdString());
-        effect->NullWhenStatusQuo = effectRow.NullWhenStatusQuo;
+            throw TExampleError(QStringLiteral("%1: \"%2\": %3").arg(option->AreaAndName(), effect->Formula, message).toStdString());
         effect->Comments = CommentLines(effectRow.Comment);
-        option->AddEffect(std::move(effect));
     }
 }

@@ -36,10 +36,10 @@ void AppendBlock(QStringList& rows, const char* heading, const std::vector<std::
                  bool (*less)(const T&, const T&))
 {
     rows << QStringLiteral("  <tr><td colspan=2><i>%1</i></td></tr>").arg(QLatin1String(heading));
-    rows << QStringLiteral("  <tr><td>&nbsp;</td><td><table class=c%1>").arg(list.size());
+    QStringList links;
     for (const T* link : Sorted(list, less))
-        rows << link->Row();
-    rows << QStringLiteral("  </table></td></tr>");
+        links << link->Row();
+    rows << NestedTable(qsizetype(list.size()), links, QStringLiteral("  "));
 }
 
 template <class T>

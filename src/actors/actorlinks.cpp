@@ -26,10 +26,10 @@ QString Cells(const QString& first, const QString& second)
 QString DirectionImage(int direction)
 {
     switch (direction) {
-    case -2: return QStringLiteral("<img src=\"img/minp.bmp\" alt=\"decrease by X%\">");
-    case -1: return QStringLiteral("<img src=\"img/lt.bmp\" alt=\"decrease to below X\">");
-    case 1: return QStringLiteral("<img src=\"img/gt.bmp\" alt=\"increase to above X\">");
-    case 2: return QStringLiteral("<img src=\"img/plusp.bmp\" alt=\"increase by X%\">");
+    case GoalDecreaseBy: return QStringLiteral("<img src=\"img/minp.bmp\" alt=\"decrease by X%\">");
+    case GoalAtMost: return QStringLiteral("<img src=\"img/lt.bmp\" alt=\"decrease to below X\">");
+    case GoalAtLeast: return QStringLiteral("<img src=\"img/gt.bmp\" alt=\"increase to above X\">");
+    case GoalIncreaseBy: return QStringLiteral("<img src=\"img/plusp.bmp\" alt=\"increase by X%\">");
     default:
         ShowError(QStringLiteral("Undefined change direction: %1").arg(direction));
         return QString();
@@ -65,7 +65,7 @@ QString TActorOption::Row() const
 {
     const TDecisionArea* area = Option->DecisionArea;
     return Cells(Face(Preference), QStringLiteral("<img src=\"img/smopt0.bmp\">") + area->IconHTML()
-                                       + CategoryIcon(area) + PageText(area->Name + QStringLiteral(" = ") + Option->Name))
+                                       + CategoryIcon(area) + PageText(Option->AreaAndName()))
            + CommentRow(*this);
 }
 
@@ -79,9 +79,9 @@ QString GoalText(const TActorGoal& goal)
     const QString& name = goal.Variable->Name;
     const QString value = FormatValue(goal.Value);
     switch (goal.Direction) {
-    case -2: return name + QStringLiteral(": -") + value + QStringLiteral("%");
-    case -1: return name + QStringLiteral(" <= ") + value;
-    case 1: return name + QStringLiteral(" >= ") + value;
+    case GoalDecreaseBy: return name + QStringLiteral(": -") + value + QStringLiteral("%");
+    case GoalAtMost: return name + QStringLiteral(" <= ") + value;
+    case GoalAtLeast: return name + QStringLiteral(" >= ") + value;
     default: return name + QStringLiteral(": +") + value + QStringLiteral("%");
     }
 }

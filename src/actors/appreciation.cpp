@@ -5,20 +5,15 @@
 #include "design/design.h"
 #include "design/evaluation.h"
 #include "model/case.h"
+#include "model/enumerations.h"
 #include "model/helpers.h"
 #include "policy/qualification.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 
 namespace {
-
-qint32 Saturated(qint64 value)
-{
-    return qint32(std::clamp<qint64>(value, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
-}
 
 void AddTo(qint32& sum, qint64 weight) { sum = Saturated(sum + weight); }
 
@@ -98,11 +93,11 @@ bool GoalAttained(const TActorGoal& goal, double value, std::optional<double> ba
         return false;
     double threshold = goal.Value;
     switch (goal.Direction) {
-    case -1:
-    case 1:
+    case GoalAtMost:
+    case GoalAtLeast:
         break;
-    case -2:
-    case 2:
+    case GoalDecreaseBy:
+    case GoalIncreaseBy:
         if (!base || IsUndefined(*base))
             return false;
         value = RelativeChange(value, *base);
@@ -155,7 +150,7 @@ void TActorAppreciation::ComputeGoals()
     const TDesign* base = Design->Case->BaseCase;
     for (const auto& goal : Actor->Goals) {
         GoalAppreciation->CountItem(1, goal->Preference);
-        const bool relative = std::abs(goal->Direction) >= 2;
+        const bool relative = IsRelativeDirection(goal->Direction);
         if (relative && !base)
             continue;
         const double value = DesignValue(*Design, *goal->Variable);

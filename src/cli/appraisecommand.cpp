@@ -3,7 +3,6 @@
 #include "actors/appreciation.h"
 #include "actors/designsurvey.h"
 #include "cli/appreciationflags.h"
-#include "cli/climessagesink.h"
 #include "design/design.h"
 #include "design/evaluation.h"
 #include "model/case.h"
@@ -37,19 +36,12 @@ int RunAppraise(const QStringList& arguments)
 {
     QCommandLineParser parser;
     const TAppreciationFlags flags(parser);
-    const QString missing = QStringLiteral("appraise needs FOLDER.");
-    if (const int status = ParseCommandLine(parser, AppraiseCommand, arguments, 1, missing); status >= 0)
-        return status;
-    const QStringList folders = parser.positionalArguments();
-
-    TCliMessageSink sink;
-    TCase aCase;
-    if (const int status = ReadCaseForCommand(aCase, folders[0], sink))
-        return status;
-    if (!flags.ApplyBase(aCase))
-        return ExitWrongCommandLine;
-    PrintAppreciations(aCase, flags.Settings());
-    return sink.ErrorCount > 0 ? 1 : 0;
+    return RunOnCase(parser, AppraiseCommand, arguments, [&flags](TCase& aCase, const QStringList&) {
+        if (!flags.ApplyBase(aCase))
+            return ExitWrongCommandLine;
+        PrintAppreciations(aCase, flags.Settings());
+        return 0;
+    });
 }
 
 } // namespace

@@ -9,8 +9,32 @@
 #include <QFileInfo>
 #include <cstdio>
 
-int ParseCommandLine(QCommandLineParser& parser, const TCliCommand& command, const QStringList& arguments,
-                     int folderCount, const QString& missing)
+namespace {
+
+// The positional arguments are the synopsis's words before its first option;
+// a bracketed word in capitals right after them ("[OUTFOLDER") may be left out.
+QStringList PositionalNames(const TCliCommand& command, int* optional = nullptr)
+{
+    QStringList names;
+    int left = 0;
+    for (const QString& word : QString::fromLatin1(command.Synopsis).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (word.startsWith(QLatin1Char('[')) && word.size() > 1 && word[1].isUpper() && left == 0) {
+            ++left;
+            continue;
+        }
+        if (word.startsWith(QLatin1Char('[')) || word.startsWith(QLatin1Char('-')))
+            break;
+        names << word;
+    }
+    if (optional)
+        *optional = left;
+    return names;
+}
+
+} // namespace
+
+int RunCommand(QCommandLineParser& parser, const TCliCommand& command, const QStringList& arguments,
+               const TCommandWork& work)
 {
     const QCommandLineOption helpOption({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help."));
     parser.addOption(helpOption);
@@ -20,9 +44,27 @@ int ParseCommandLine(QCommandLineParser& parser, const TCliCommand& command, con
         WrongCommandLine(command, QString());
         return 0;
     }
-    if (parser.positionalArguments().size() != folderCount)
-        return WrongCommandLine(command, missing);
-    return -1;
+    int optional = 0;
+    const QStringList names = PositionalNames(command, &optional);
+    const qsizetype given = parser.positionalArguments().size();
+    if (given < names.size() || given > names.size() + optional)
+        return WrongCommandLine(command, QLatin1String(command.Name) + QStringLiteral(" needs ")
+                                             + names.join(QStringLiteral(" and ")) + QLatin1Char('.'));
+    TCliMessageSink sink;
+    if (const int status = work(parser.positionalArguments(), sink))
+        return status;
+    return sink.ErrorCount > 0 ? 1 : 0;
+}
+
+int RunOnCase(QCommandLineParser& parser, const TCliCommand& command, const QStringList& arguments,
+              const TCaseWork& work)
+{
+    return RunCommand(parser, command, arguments, [&work](const QStringList& positional, const TCliMessageSink& sink) {
+        TCase aCase;
+        if (const int status = ReadCaseForCommand(aCase, positional[0], sink))
+            return status;
+        return work(aCase, positional);
+    });
 }
 
 int ReadCaseForCommand(TCase& aCase, const QString& folder, const TCliMessageSink& sink)

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QCommandLineParser;
 class TCase;
 class TCliMessageSink;
@@ -12,7 +14,7 @@ class TCliMessageSink;
 struct TCliCommand
 {
     const char* Name;
-    const char* Synopsis;      // the arguments, as --help shows them
+    const char* Synopsis;      // the arguments, as --help shows them: the positional ones first
     const char* Description;
     int (*Run)(const QStringList& arguments);
 };
@@ -22,11 +24,21 @@ inline constexpr int ExitWrongCommandLine = 2;
 /// Prints `message` and the command's usage to stderr; answers ExitWrongCommandLine.
 int WrongCommandLine(const TCliCommand& command, const QString& message);
 
-/// Adds --help to the parser, parses the arguments and checks that exactly
-/// `folderCount` folders are named (`missing` says what is lacking). Answers -1
-/// when the command goes on, else the exit status to end with (0 after --help).
-int ParseCommandLine(QCommandLineParser& parser, const TCliCommand& command, const QStringList& arguments,
-                     int folderCount, const QString& missing);
+/// What a command does once its command line is parsed, with the positional
+/// arguments and the installed sink: answers 0, or the exit status to end with.
+using TCommandWork = std::function<int(const QStringList& positional, const TCliMessageSink& sink)>;
+/// What a command does with the case read from the folder named first.
+using TCaseWork = std::function<int(TCase& aCase, const QStringList& positional)>;
+
+/// The course of every command: adds --help to the parser (which already holds
+/// the command's own options), parses the arguments, checks that the positional
+/// arguments of the synopsis are all there, installs the message sink and runs
+/// `work`. Answers its status, or 1 when an error message was shown.
+int RunCommand(QCommandLineParser& parser, const TCliCommand& command, const QStringList& arguments,
+               const TCommandWork& work);
+/// RunCommand for a command on a case folder: reads the case first.
+int RunOnCase(QCommandLineParser& parser, const TCliCommand& command, const QStringList& arguments,
+              const TCaseWork& work);
 
 /// Reads the case folder for a command. Answers 0 when it was read without an
 /// error message, else the exit status to end with (2: no folder to read, 1:

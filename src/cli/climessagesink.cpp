@@ -2,7 +2,6 @@
 
 #include "formula/compiler.h"
 #include "formula/vminstruction.h"
-#include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
 #include "model/variable.h"
@@ -42,9 +41,12 @@ bool TCliMessageSink::Confirm(const QString& question)
 
 void TCliMessageSink::RepairFormula(TEffect& effect)
 {
+    // Nothing can be repaired here: the formula's own warnings, then its error, each once.
     const TOption* option = effect.Option;
-    const QString message = CompileFormula(effect.Formula, option ? option->Case() : nullptr).Message;
-    Print(QStringLiteral("Warning: The formula of \"") + (option ? option->DecisionArea->Name + QStringLiteral(" = ") + option->Name : QString())
-          + QStringLiteral("\" for \"") + (effect.Variable ? effect.Variable->Name : QString())
-          + QStringLiteral("\" does not compile (") + message + QStringLiteral("): ") + effect.Formula);
+    const TCompileResult compiled = CompileFormula(effect.Formula, option ? option->Case() : nullptr);
+    for (const QString& warning : compiled.Warnings)
+        Warning(warning);
+    Warning(QStringLiteral("The formula of \"") + (option ? option->AreaAndName() : QString()) + QStringLiteral("\" for \"")
+            + (effect.Variable ? effect.Variable->Name : QString()) + QStringLiteral("\" does not compile (")
+            + compiled.Message + QStringLiteral("): ") + effect.Formula);
 }

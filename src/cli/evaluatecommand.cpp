@@ -1,6 +1,5 @@
 #include "cli/evaluatecommand.h"
 
-#include "cli/climessagesink.h"
 #include "design/design.h"
 #include "design/evaluation.h"
 #include "model/case.h"
@@ -44,17 +43,10 @@ int RunEvaluate(const QStringList& arguments)
     const QCommandLineOption objectsOption(QStringLiteral("objects"),
                                            QStringLiteral("Also print the value of every attribute of every object."));
     parser.addOption(objectsOption);
-    const QString missing = QStringLiteral("evaluate needs FOLDER.");
-    if (const int status = ParseCommandLine(parser, EvaluateCommand, arguments, 1, missing); status >= 0)
-        return status;
-    const QStringList folders = parser.positionalArguments();
-
-    TCliMessageSink sink;
-    TCase aCase;
-    if (const int status = ReadCaseForCommand(aCase, folders[0], sink))
-        return status;
-    PrintValues(aCase, parser.isSet(objectsOption));
-    return sink.ErrorCount > 0 ? 1 : 0;
+    return RunOnCase(parser, EvaluateCommand, arguments, [&](TCase& aCase, const QStringList&) {
+        PrintValues(aCase, parser.isSet(objectsOption));
+        return 0;
+    });
 }
 
 } // namespace

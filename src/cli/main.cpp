@@ -1,6 +1,7 @@
 #include "cli/appraisecommand.h"
 #include "cli/clicommand.h"
 #include "cli/evaluatecommand.h"
+#include "cli/importcommand.h"
 #include "cli/reportcommand.h"
 #include "cli/resavecommand.h"
 
@@ -17,6 +18,7 @@ const TCliCommand* const Commands[] = {
     &EvaluateCommand,
     &AppraiseCommand,
     &ReportCommand,
+    &ImportCommand,
 };
 
 QString Usage(const TCliCommand& command)

@@ -2,7 +2,6 @@
 
 #include "actors/impactreport.h"
 #include "cli/appreciationflags.h"
-#include "cli/climessagesink.h"
 #include "model/case.h"
 
 #include <QCommandLineParser>
@@ -11,26 +10,10 @@
 
 namespace {
 
-int RunReport(const QStringList& arguments)
+int Report(TCase& aCase, const QStringList& designNames, const TAppreciationFlags& flags)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption designOption(QStringLiteral("design"), QStringLiteral("A design to report on."),
-                                          QStringLiteral("NAME"));
-    parser.addOption(designOption);
-    const TAppreciationFlags flags(parser);
-    const QString missing = QStringLiteral("report needs FOLDER.");
-    if (const int status = ParseCommandLine(parser, ReportCommand, arguments, 1, missing); status >= 0)
-        return status;
-    const QStringList folders = parser.positionalArguments();
-    if (!parser.isSet(designOption))
-        return WrongCommandLine(ReportCommand, QStringLiteral("report needs at least one --design."));
-
-    TCliMessageSink sink;
-    TCase aCase;
-    if (const int status = ReadCaseForCommand(aCase, folders[0], sink))
-        return status;
     std::vector<TDesign*> designs;
-    for (const QString& name : parser.values(designOption)) {
+    for (const QString& name : designNames) {
         designs.push_back(FindDesignByName(aCase, name));
         if (!designs.back())
             return ExitWrongCommandLine;
@@ -42,7 +25,25 @@ int RunReport(const QStringList& arguments)
         return 1;
     std::fputs((QFileInfo(path).fileName() + QLatin1Char('\n')).toUtf8().constData(), stdout);
     std::fflush(stdout);
-    return sink.ErrorCount > 0 ? 1 : 0;
+    return 0;
+}
+
+int RunReport(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption designOption(QStringLiteral("design"), QStringLiteral("A design to report on."),
+                                          QStringLiteral("NAME"));
+    parser.addOption(designOption);
+    const TAppreciationFlags flags(parser);
+    return RunCommand(parser, ReportCommand, arguments, [&](const QStringList& positional, const TCliMessageSink& sink) {
+        // A wrong command line is told before anything is read.
+        if (!parser.isSet(designOption))
+            return WrongCommandLine(ReportCommand, QStringLiteral("report needs at least one --design."));
+        TCase aCase;
+        if (const int status = ReadCaseForCommand(aCase, positional[0], sink))
+            return status;
+        return Report(aCase, parser.values(designOption), flags);
+    });
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 #include "cli/resavecommand.h"
 
-#include "cli/climessagesink.h"
 #include "model/case.h"
 #include "storage/folderwriter.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
 
 namespace {
 
@@ -15,17 +13,10 @@ int RunResave(const QStringList& arguments)
     const QCommandLineOption exportOption(QStringLiteral("export"),
                                           QStringLiteral("Write the data pages compressed, as Export does."));
     parser.addOption(exportOption);
-    const QString missing = QStringLiteral("resave needs FOLDER and OUTFOLDER.");
-    if (const int status = ParseCommandLine(parser, ResaveCommand, arguments, 2, missing); status >= 0)
-        return status;
-    const QStringList folders = parser.positionalArguments();
-
-    TCliMessageSink sink;
-    TCase aCase;
-    if (const int status = ReadCaseForCommand(aCase, folders[0], sink))
-        return status;
-    WriteCaseFolder(aCase, folders[1], parser.isSet(exportOption) ? TSaveMode::Export : TSaveMode::Normal);
-    return sink.ErrorCount > 0 ? 1 : 0;
+    return RunOnCase(parser, ResaveCommand, arguments, [&](TCase& aCase, const QStringList& positional) {
+        WriteCaseFolder(aCase, positional[1], parser.isSet(exportOption) ? TSaveMode::Export : TSaveMode::Normal);
+        return 0;
+    });
 }
 
 } // namespace

@@ -7,11 +7,7 @@
 
 TDesign::TDesign(const QString& name, TCase* owner) : TConcept(name), Case(owner), TopObjects(owner) {}
 
-TDesign::~TDesign()
-{
-    // The editor shows this design and must not outlive it.
-    delete Editor.data();
-}
+TDesign::~TDesign() = default;
 
 TDesignObject* TDesign::AddDesignObject(const QString& name, TDesignObject* parent, TSystemLevel* level)
 {
@@ -93,11 +89,10 @@ QStringList TDesign::DescriptionRows() const
     QStringList rows;
     rows << QStringLiteral("<tr class=subsection><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(TopObjects.Count());
+    QStringList objects;
     for (const TDesignObject* object : TopObjects)
-        rows << object->TreeRows();
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        objects << object->TreeRows();
+    return rows << NestedTable(TopObjects.Count(), objects);
 }
 
 TDesignObject* FindDesignObjectById(const TConceptList<TDesignObject>& list, qint32 id)

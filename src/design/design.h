@@ -20,8 +20,8 @@ public:
 
     TCase* Case;
     TConceptList<TDesignObject> TopObjects;
-    /// The open design editor window, not owned; at most one. Deleting the
-    /// design closes it first, so that no editor outlives its design.
+    /// The window of the open design editor, not owned; at most one. The
+    /// program closes it when the change notice tells of the design's deletion.
     QPointer<QObject> Editor;
 
     /// The object of that name under `parent` (nullptr: a top object), created

@@ -50,18 +50,11 @@ void RemoveEffectFromDesigns(const TEffect& effect)
     });
 }
 
-void ApplyPreclusionToDesigns(TOption& option, TDecisionArea& area)
+void RefreshPreclusionInDesigns(TOption& option, TDecisionArea& area)
 {
     for (const TDesign* design : option.Case()->Designs)
         for (TDesignObject* top : design->TopObjects)
-            top->Preclude(&option, &area);
-}
-
-void LiftPreclusionFromDesigns(TOption& option, TDecisionArea& area)
-{
-    for (const TDesign* design : option.Case()->Designs)
-        for (TDesignObject* top : design->TopObjects)
-            top->Unpreclude(&option, &area);
+            top->RefreshPreclusionsOf(&option, &area);
 }
 
 void DropOptionFromDesigns(TOption& option)

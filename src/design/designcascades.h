@@ -15,10 +15,8 @@ class TVariable;
 void ApplyEffectToDesigns(TEffect& effect);
 /// The effect is about to leave its option: its calculations go.
 void RemoveEffectFromDesigns(const TEffect& effect);
-/// The option has just begun to preclude the area.
-void ApplyPreclusionToDesigns(TOption& option, TDecisionArea& area);
-/// The option has just stopped precluding the area.
-void LiftPreclusionFromDesigns(TOption& option, TDecisionArea& area);
+/// The option has just begun or stopped precluding the area.
+void RefreshPreclusionInDesigns(TOption& option, TDecisionArea& area);
 /// The option is about to be deleted: every design drops it.
 void DropOptionFromDesigns(TOption& option);
 /// The area, whose options are gone and which nothing precludes any more, is

@@ -10,12 +10,9 @@
 #include "model/systemlevel.h"
 
 #include <algorithm>
-#include <climits>
 #include <iterator>
 
 namespace {
-
-int Saturated(qint64 value) { return int(std::clamp<qint64>(value, INT_MIN, INT_MAX)); }
 
 bool Contains(const std::vector<TOption*>& list, const TOption* option)
 {
@@ -215,16 +212,6 @@ void TDesignObject::RefreshPreclusionsOf(const TOption* option, const TDecisionA
         child->RefreshPreclusionsOf(option, area);
 }
 
-void TDesignObject::Preclude(const TOption* option, const TDecisionArea* area)
-{
-    RefreshPreclusionsOf(option, area);
-}
-
-void TDesignObject::Unpreclude(const TOption* option, const TDecisionArea* area)
-{
-    RefreshPreclusionsOf(option, area);
-}
-
 std::vector<const TOption*> TDesignObject::RederivePreclusions()
 {
     PrecludedAreas = DerivePrecludedAreas(*this);
@@ -366,11 +353,10 @@ QStringList TDesignObject::TreeRows() const
     QStringList rows;
     rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>[%1x] ").arg(Count()) + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Children.Count());
+    QStringList children;
     for (const TDesignObject* child : Children)
-        rows << child->TreeRows();
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        children << child->TreeRows();
+    return rows << NestedTable(Children.Count(), children);
 }
 
 namespace {
@@ -379,11 +365,10 @@ namespace {
 void AppendOptionTable(QStringList& rows, std::vector<TOption*> options, const QString& caption, int marker)
 {
     SortOptions(options);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(options.size());
-    rows << QStringLiteral("  <tr><td colspan=2><i>") + caption + QStringLiteral("</i></td></tr>");
+    QStringList table{ QStringLiteral("  <tr><td colspan=2><i>") + caption + QStringLiteral("</i></td></tr>") };
     for (const TOption* option : options)
-        rows << OptionRow(*option, marker);
-    rows << QStringLiteral("</table></td></tr>");
+        table << OptionRow(*option, marker);
+    rows << NestedTable(qsizetype(options.size()), table);
 }
 
 } // namespace
@@ -407,9 +392,8 @@ QStringList TDesignObject::DesignBlock()
     SortOptions(StatusQuoOptions);
     SortOptions(DesignOptions);
     QStringList rows = DescriptionRows();
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Children.Count());
+    QStringList children;
     for (TDesignObject* child : Children)
-        rows << child->DesignBlock();
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        children << child->DesignBlock();
+    return rows << NestedTable(Children.Count(), children);
 }

@@ -78,11 +78,9 @@ public:
     int IsPrecluded(const TDecisionArea* area) const;
     /// Chosen here and not ruled out.
     bool HasEffect(const TOption* option) const;
-    /// The option, chosen somewhere, has begun to rule out the area: brings
-    /// the records of this subtree up to date.
-    void Preclude(const TOption* option, const TDecisionArea* area);
-    /// The option no longer rules out the area: brings the records up to date.
-    void Unpreclude(const TOption* option, const TDecisionArea* area);
+    /// The option, chosen somewhere, has begun or stopped ruling out the area:
+    /// brings the records of this subtree up to date.
+    void RefreshPreclusionsOf(const TOption* option, const TDecisionArea* area);
     /// Derives this object's records from its ancestors' records and its own
     /// choices (the objects above must be up to date).
     void RecomputePreclusions();
@@ -112,7 +110,6 @@ public:
     QStringList DesignBlock();
 
 private:
-    void RefreshPreclusionsOf(const TOption* option, const TDecisionArea* area);
     bool ChainChooses(const TOption* option) const;
     /// RecomputePreclusions; returns the options whose effect came or went.
     std::vector<const TOption*> RederivePreclusions();

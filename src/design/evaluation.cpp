@@ -229,3 +229,13 @@ QString ResultText(const TVMResult& result)
 {
     return result.Error != 0 ? VMErrorText(result.Error) : FormatValue(result.Value);
 }
+
+QString ValueText(double value)
+{
+    return IsUndefined(value) ? QStringLiteral("undefined") : FormatValue(value);
+}
+
+QString ShownResultText(const TVMResult& result)
+{
+    return result.Error != 0 ? VMErrorText(result.Error) : ValueText(result.Value);
+}

@@ -46,3 +46,9 @@ double DesignValue(const TDesign& design, const TVariable& variable);
 
 /// The error text, or the value formatted for the user.
 QString ResultText(const TVMResult& result);
+
+/// The value for the user, "undefined" when there is none: a reader takes a
+/// 0 for a result.
+QString ValueText(double value);
+/// As ResultText, but "undefined" when there is no value and no error.
+QString ShownResultText(const TVMResult& result);

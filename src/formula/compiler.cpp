@@ -4,7 +4,6 @@
 #include "formula/vminstruction.h"
 #include "formula/vmunary.h"
 #include "model/case.h"
-#include "model/messages.h"
 
 #include <cmath>
 #include <cstring>
@@ -221,8 +220,9 @@ void TCompiler::Emit(const TOperator& op)
 void TCompiler::EmitVariable(const QString& name)
 {
     const TVariable* variable = Case ? Case->Variables.Find(name) : nullptr;
-    if (!variable)
-        ShowWarning(QStringLiteral("Unknown variable: \"") + name + QStringLiteral("\""));
+    const QString warning = QStringLiteral("Unknown variable: \"") + name + QStringLiteral("\"");
+    if (!variable && !Result.Warnings.contains(warning))
+        Result.Warnings << warning;
     Result.Code.push_back(std::make_unique<TVM_PUSHVAR>(variable));
     ++Operands;
 }

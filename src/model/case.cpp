@@ -1,11 +1,28 @@
 #include "model/case.h"
+#include "model/ordering.h"
 
 #include "design/designcascades.h"
 #include "model/decisionarea.h"
 #include "model/effect.h"
+#include "model/messages.h"
 #include "model/option.h"
 
 #include <algorithm>
+
+namespace {
+
+// Listeners may unsubscribe (a window closes) while they are told: each is
+// told only while it is still subscribed.
+template <typename Tell>
+void TellListeners(const std::vector<TCaseListener*>& listeners, Tell tell)
+{
+    const std::vector<TCaseListener*> snapshot = listeners;
+    for (TCaseListener* listener : snapshot)
+        if (std::find(listeners.begin(), listeners.end(), listener) != listeners.end())
+            tell(listener);
+}
+
+} // namespace
 
 void MarkCaseChanged(TCase* aCase)
 {
@@ -47,18 +64,20 @@ QStringList TCase::DefaultContents()
 int TCase::AddCategory(const QString& name)
 {
     const int before = Categories.Count();
+    const int next = NextCategoryNumber(*this);
     const int index = Categories.Add(name, this);
     if (Categories.Count() > before)
-        Categories.At(index)->Number = Categories.Count();
+        Categories.At(index)->Number = next;
     return index;
 }
 
 int TCase::AddPhase(const QString& name)
 {
     const int before = Phases.Count();
+    const int next = NextPhaseOrder(*this);
     const int index = Phases.Add(name, this);
     if (Phases.Count() > before)
-        Phases.At(index)->Order = Phases.Count() - 1;
+        Phases.At(index)->Order = next;
     return index;
 }
 
@@ -189,11 +208,18 @@ void TCase::DeleteVariable(TVariable* variable)
 
 void TCase::DeleteDesign(TDesign* design)
 {
+    TellListeners(Listeners, [design](TCaseListener* listener) { listener->DesignDeleting(*design); });
     if (BaseCase == design)
         BaseCase = nullptr;
     for (int i = design->TopObjects.Count() - 1; i >= 0; --i)
         design->DeleteDesignObject(design->TopObjects.At(i));
-    Designs.Remove(design);   // closes its editor
+    Designs.Remove(design);
+    Changed = true;
+}
+
+void TCase::SetBaseCase(TDesign* design)
+{
+    BaseCase = design;
     Changed = true;
 }
 
@@ -222,6 +248,20 @@ void TCase::RenameVariable(TVariable* variable, const QString& newName)
     const QString to = QLatin1Char('[') + name + QLatin1Char(']');
     ForEachEffect([&](TEffect* effect) { effect->Formula.replace(from, to, Qt::CaseInsensitive); });
     Changed = true;
-    if (OnHierarchyChanged)
-        OnHierarchyChanged();
+}
+
+void TCase::Subscribe(TCaseListener* listener)
+{
+    if (std::find(Listeners.begin(), Listeners.end(), listener) == Listeners.end())
+        Listeners.push_back(listener);
+}
+
+void TCase::Unsubscribe(TCaseListener* listener) { std::erase(Listeners, listener); }
+
+void TCase::Announce(TChangeKinds kinds)
+{
+    if (Listeners.empty() || kinds == 0)
+        return;
+    TBusyScope busy;
+    TellListeners(Listeners, [kinds](TCaseListener* listener) { listener->CaseChanged(kinds); });
 }

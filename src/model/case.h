@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/casechange.h"
 #include "model/concept.h"
 #include "model/conceptlist.h"
 #include "model/category.h"
@@ -66,6 +67,9 @@ public:
     void DeletePolicy(TPolicy* policy);
     void DeleteCombination(TCombination* combination);
 
+    /// The design relative impacts are measured against, or none.
+    void SetBaseCase(TDesign* design);
+
     /// Renames the variable and rewrites "[old name]" in every formula.
     void RenameVariable(TVariable* variable, const QString& newName);
 
@@ -74,7 +78,21 @@ public:
     void ForEachOption(const std::function<void(TOption*)>& visit) const;
     void ForEachEffect(const std::function<void(TEffect*)>& visit) const;
 
-    /// Called after structural changes so that open views can rebuild; the
-    /// program installs it, the core only calls it.
-    std::function<void()> OnHierarchyChanged;
+    // The change notice. Windows subscribe while they show the case; edits
+    // (TCaseEdit) announce what they changed once they have finished.
+    void Subscribe(TCaseListener* listener);
+    void Unsubscribe(TCaseListener* listener);
+    /// Tells every listener now; edits call it when the outermost one ends.
+    void Announce(TChangeKinds kinds);
+    /// True while an edit is under way.
+    bool Editing() const { return EditDepth > 0; }
+    /// The label of the edit under way, or of the last one.
+    QString EditLabel;
+
+private:
+    friend class TCaseEdit;
+    std::vector<TCaseListener*> Listeners;
+    int EditDepth = 0;
+    TChangeKinds PendingKinds = 0;
+    bool PendingChange = false;
 };

@@ -33,7 +33,6 @@ public:
     bool IsEmpty() const { return Items.empty(); }
     T* At(int index) const { return Items[size_t(index)].get(); }
     T* First() const { return Items.empty() ? nullptr : Items.front().get(); }
-    T* Last() const { return Items.empty() ? nullptr : Items.back().get(); }
 
     /// Binary search; found: the index, else -(insertion position + 1).
     int IndexOfName(const QString& name) const

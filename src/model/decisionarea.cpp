@@ -2,6 +2,7 @@
 
 #include "model/case.h"
 #include "design/designcascades.h"
+#include "model/helpers.h"
 
 #include <algorithm>
 
@@ -13,6 +14,22 @@ TDecisionArea::TDecisionArea(const QString& name, TSystemLevel* level)
 TDecisionArea::~TDecisionArea() = default;
 
 TCase* TDecisionArea::Case() const { return SystemLevel->Case; }
+
+void TDecisionArea::SetCategory(TCategory* category)
+{
+    if (category == Category)
+        return;
+    Category = category;
+    MarkCaseChanged(Case());
+}
+
+void TDecisionArea::SetPhase(TPhase* phase)
+{
+    if (phase == Phase)
+        return;
+    Phase = phase;
+    MarkCaseChanged(Case());
+}
 
 int TDecisionArea::AddOption(const QString& name) { return Options.Add(name, this); }
 
@@ -70,11 +87,10 @@ QStringList TDecisionArea::DescriptionRows() const
     QStringList rows;
     rows << QStringLiteral("<tr class=da><td>") + IconHTML() + CategoryIcon(Category)
                 + QStringLiteral("</td><td>") + PageText(Name) + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Options.Count());
+    QStringList options;
     for (const TOption* option : Options)
-        rows << option->DescriptionRows();
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        options << option->DescriptionRows();
+    return rows << NestedTable(Options.Count(), options);
 }
 
 QString TDecisionArea::SummaryRow() const

@@ -25,6 +25,9 @@ public:
     TConceptList<TOption> Options;
 
     TCase* Case() const;
+    /// Classifies the area anew; both are concepts of the same case.
+    void SetCategory(TCategory* category);
+    void SetPhase(TPhase* phase);
     int AddOption(const QString& name);
     /// Deletes the option with every reference to it.
     void DeleteOption(TOption* option);

@@ -3,6 +3,7 @@
 #include "formula/compiler.h"
 #include "formula/vminstruction.h"
 #include "model/helpers.h"
+#include "model/messages.h"
 #include "model/option.h"
 #include "model/scale.h"
 #include "model/variable.h"
@@ -27,10 +28,14 @@ QString TEffect::Recompile()
     }
     TCompileResult compiled = CompileFormula(Formula, Option ? Option->Case() : nullptr);
     Code = std::move(compiled.Code);
-    // Code that did not compile is never run: the effect is an error in every design.
+    // Code that did not compile is never run: the effect is an error in every
+    // design. A faulty formula is repaired first; its warnings come once it compiles.
     if (!compiled.Message.isEmpty()) {
         Code.clear();
         Code.push_back(std::make_unique<TVM_PUSHERR>(VMSyntaxError));
+    } else {
+        for (const QString& warning : compiled.Warnings)
+            ShowWarning(warning);
     }
     return compiled.Message;
 }

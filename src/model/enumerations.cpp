@@ -32,10 +32,6 @@ QString FeasibilityLevelText(int feasibility) { return Lookup(FeasibilityLevels,
 QString ChangeDirectionText(int direction) { return Lookup(ChangeDirections, direction + 2); }
 QString VMErrorText(int errorCode) { return Lookup(VMErrorTexts, errorCode + 6); }
 
-bool IsInfluence(int value) { return value >= 1 && value <= 4; }
-bool IsPreferenceOrFeasibility(int value) { return value >= -3 && value <= 3; }
-bool IsChangeDirection(int value) { return value != 0 && value >= -2 && value <= 2; }
-
 QString FaceImage(int value, const QString& word)
 {
     return QStringLiteral("<img src=\"img/face%1.bmp\" alt=\"%2\">").arg(value).arg(word);

@@ -4,7 +4,9 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 QString DecimalSeparator() { return QLocale().decimalPoint(); }
 
@@ -196,4 +198,15 @@ QString ColorToHex(const QColor& color)
 QColor HalveColor(const QColor& color)
 {
     return QColor(color.red() / 2, color.green() / 2, color.blue() / 2);
+}
+
+int Saturated(qint64 value)
+{
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+QStringList NestedTable(qsizetype count, const QStringList& rows, const QString& indent)
+{
+    return QStringList{ indent + QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(count) } + rows
+           + QStringList{ indent + QStringLiteral("</table></td></tr>") };
 }

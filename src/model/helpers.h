@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 class TNameless;
 
@@ -37,6 +38,10 @@ int CompareLocaleAware(const QString& a, const QString& b);
 /// "A".."Z", then "BA", "BB", ... (26 gives "BA").
 QString ColumnLetters(int n);
 
+/// The value clamped to the int range: counts and sums that multiply up stay
+/// at the largest value instead of wrapping round.
+int Saturated(qint64 value);
+
 /// Text as a page holds it: "&", "<" and ">" escaped, so that no name, comment
 /// or formula can end a row or a table of the page; and back. A bare "&", as
 /// older pages hold it, reads as itself.
@@ -44,6 +49,9 @@ QString PageText(const QString& text);
 QString FromPageText(const QString& text);
 /// The comment row of an item, or empty text when it has no comment.
 QString CommentRow(const TNameless& item);
+/// `rows` nested as a table of `count` items in the second column of one row,
+/// each of the two framing rows after `indent`.
+QStringList NestedTable(qsizetype count, const QStringList& rows, const QString& indent = QString());
 
 QString ColorToHex(const QColor& color);
 QColor HalveColor(const QColor& color);

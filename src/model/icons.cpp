@@ -1,6 +1,9 @@
 #include "model/icons.h"
 
+#include "model/category.h"
 #include "model/phase.h"
+#include "model/qualifier.h"
+#include "model/systemlevel.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -112,4 +115,24 @@ QImage LevelInPhaseVariantIcon(const QImage& levelIcon, const TPhase& phase)
     painter.drawPolyline(Points({ { 1, 6 }, { 5, 10 }, { 1, 14 }, { 1, 12 }, { 3, 10 }, { 1, 8 },
                                   { 1, 7 }, { 4, 10 }, { 1, 13 } }));
     return icon;
+}
+
+bool SetConceptIcon(TConcept& item, const QImage& image)
+{
+    QImage icon = BlankIcon();
+    {
+        QPainter painter(&icon);
+        painter.drawImage(0, 0, image, 0, 0, IconSize, IconSize);
+    }
+    if (auto* level = dynamic_cast<TSystemLevel*>(&item)) {
+        level->Icon = icon;
+        level->UpdateDesignIcon();
+    } else if (auto* category = dynamic_cast<TCategory*>(&item)) {
+        category->Icon = icon;
+    } else if (auto* qualifier = dynamic_cast<TQualifier*>(&item)) {
+        qualifier->Icon = icon;
+    } else {
+        return false;
+    }
+    return true;
 }

@@ -24,3 +24,9 @@ QImage DesignIcon(const QImage& levelIcon, bool selectedVariant = false);
 /// marker on the left edge.
 QImage LevelInPhaseIcon(const QImage& levelIcon, const TPhase& phase);
 QImage LevelInPhaseVariantIcon(const QImage& levelIcon, const TPhase& phase);
+
+class TConcept;
+/// Gives a system level, a category or a qualifier a new icon (white where the
+/// image does not reach); a level's design icon follows. Other concepts have
+/// no icon: false. Windows call it inside an edit, which marks the case changed.
+bool SetConceptIcon(TConcept& item, const QImage& image);

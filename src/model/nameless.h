@@ -13,5 +13,15 @@ public:
     TNameless& operator=(const TNameless&) = delete;
 
     QStringList Comments;
+
+    /// The comment as one text, its lines joined by line breaks.
+    QString CommentText() const { return Comments.join(QLatin1Char('\n')); }
+    /// Stores a typed comment: trimmed, one entry per line. Windows call it
+    /// inside an edit, which marks the case changed.
+    void SetCommentText(const QString& text)
+    {
+        const QString trimmed = text.trimmed();
+        Comments = trimmed.isEmpty() ? QStringList() : trimmed.split(QLatin1Char('\n'));
+    }
     qint32 ID = 0;
 };

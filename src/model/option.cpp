@@ -2,6 +2,9 @@
 
 #include "model/case.h"
 #include "design/designcascades.h"
+#include "design/evaluation.h"
+#include "formula/compiler.h"
+#include "model/helpers.h"
 #include "model/messages.h"
 
 #include <algorithm>
@@ -12,6 +15,7 @@ TOption::~TOption() = default;
 
 TCase* TOption::Case() const { return DecisionArea->Case(); }
 TSystemLevel* TOption::SystemLevel() const { return DecisionArea->SystemLevel; }
+QString TOption::AreaAndName() const { return DecisionArea->Name + QStringLiteral(" = ") + Name; }
 
 TEffect* TOption::AddEffect(std::unique_ptr<TEffect> effect)
 {
@@ -36,6 +40,21 @@ std::unique_ptr<TEffect> TOption::TakeEffect(TEffect* effect)
 
 void TOption::DeleteEffect(TEffect* effect) { TakeEffect(effect).reset(); }
 
+QString TOption::EditEffect(TEffect& effect, const QString& formula, bool nullWhenStatusQuo)
+{
+    const bool changed = effect.Formula != TrimFormula(formula) || effect.NullWhenStatusQuo != nullWhenStatusQuo;
+    // The calculations go and come back, so that each reads what the new code reads
+    // and the status quo setting decides afresh whether it exists.
+    RemoveEffectFromDesigns(effect);
+    effect.NullWhenStatusQuo = nullWhenStatusQuo;
+    const QString message = effect.SetFormula(formula);
+    ApplyEffectToDesigns(effect);
+    TEvaluation::Invalidate();
+    if (changed)
+        MarkCaseChanged(Case());
+    return message;
+}
+
 void TOption::AddPreclusion(TDecisionArea* area)
 {
     // An option cannot rule out its own decision, nor one outside its own system.
@@ -46,7 +65,7 @@ void TOption::AddPreclusion(TDecisionArea* area)
     if (Precludes(area))
         return;
     PrecludedAreas.push_back(area);
-    ApplyPreclusionToDesigns(*this, *area);
+    RefreshPreclusionInDesigns(*this, *area);
     MarkCaseChanged(Case());
 }
 
@@ -55,7 +74,7 @@ void TOption::RemovePreclusion(TDecisionArea* area)
     if (!Precludes(area))
         return;
     std::erase(PrecludedAreas, area);
-    LiftPreclusionFromDesigns(*this, *area);
+    RefreshPreclusionInDesigns(*this, *area);
     MarkCaseChanged(Case());
 }
 
@@ -98,11 +117,10 @@ QStringList TOption::DescriptionRows() const
     QStringList rows;
     rows << QStringLiteral("<tr><td align=right>") + icons + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Effects.size());
+    QStringList effects;
     for (const auto& effect : Effects)
-        rows << effect->Row();
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        effects << effect->Row();
+    return rows << NestedTable(qsizetype(Effects.size()), effects);
 }
 
 QString OptionRow(const TOption& option, int marker)
@@ -110,7 +128,7 @@ QString OptionRow(const TOption& option, int marker)
     const TDecisionArea* area = option.DecisionArea;
     return QStringLiteral("<tr><td><img src=\"img/smopt%1.bmp\">").arg(marker) + area->IconHTML()
            + (area->Category ? area->Category->IconHTML() : QString()) + QStringLiteral("</td><td>")
-           + PageText(area->Name + QStringLiteral(" = ") + option.Name) + QStringLiteral("</td></tr>");
+           + PageText(option.AreaAndName()) + QStringLiteral("</td></tr>");
 }
 
 bool OptionLess(const TOption* a, const TOption* b)

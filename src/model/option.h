@@ -26,12 +26,19 @@ public:
 
     TCase* Case() const;
     TSystemLevel* SystemLevel() const;
+    /// "area = option", as messages and pages name a chosen option.
+    QString AreaAndName() const;
 
     /// Appends the effect and lets every design take it into account.
     TEffect* AddEffect(std::unique_ptr<TEffect> effect);
     /// Takes the effect out (designs drop its calculations first) without freeing it.
     std::unique_ptr<TEffect> TakeEffect(TEffect* effect);
     void DeleteEffect(TEffect* effect);
+    /// The one way to change an effect of this option: sets its formula (as
+    /// SetFormula does) and its "null when status quo" setting, and brings the
+    /// calculations of every design object that chose the option up to date.
+    /// Returns the compiler's message (empty on success).
+    QString EditEffect(TEffect& effect, const QString& formula, bool nullWhenStatusQuo);
     /// Refused with a warning outside the option's own subtree or for its own area.
     void AddPreclusion(TDecisionArea* area);
     void RemovePreclusion(TDecisionArea* area);

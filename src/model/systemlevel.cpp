@@ -77,9 +77,8 @@ QStringList TSystemLevel::DescriptionRows() const
     QStringList rows;
     rows << QStringLiteral("  <tr><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("  <tr><td>&nbsp;</td><td><table class=c%1>").arg(Children.size());
+    QStringList children;
     for (const TSystemLevel* child : Children)
-        rows << child->DescriptionRows();
-    rows << QStringLiteral("  </table></td></tr>");
-    return rows;
+        children << child->DescriptionRows();
+    return rows << NestedTable(qsizetype(Children.size()), children, QStringLiteral("  "));
 }

@@ -3,6 +3,13 @@
 #include "model/helpers.h"
 #include "model/scale.h"
 
+void TVariable::SetAggregationMode(quint8 mode)
+{
+    AggregationMode = mode;
+    if (mode == AggregationCumulative || mode == AggregationAveraging)
+        Value = UndefinedValue;
+}
+
 QString TVariable::NameWithScale() const
 {
     return Name + QStringLiteral(" [") + (Scale ? Scale->Name : QString()) + QStringLiteral("]");

@@ -21,6 +21,12 @@ public:
     double Value = UndefinedValue;
     quint8 AggregationMode = AggregationConstant;
 
+    /// Cumulative and averaging variables take their values from the design
+    /// tree, so they drop a constant; a constant keeps its value (or none).
+    void SetAggregationMode(quint8 mode);
+    void SetScale(TScale* scale) { Scale = scale; }
+    void SetValue(double value) { Value = value; }
+
     bool HasValue() const { return !IsUndefined(Value); }
     bool IsAveraging() const { return AggregationMode == AggregationAveraging; }
     bool IsCumulative() const { return AggregationMode == AggregationCumulative; }

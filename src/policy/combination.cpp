@@ -56,9 +56,8 @@ QStringList CombinationRows(const TCombination& combination)
     QStringList rows;
     rows << QStringLiteral("<tr><td>") + FaceImage(combination.Rating, word) + QStringLiteral("</td><td>[") + word
                 + QStringLiteral(" combination]</td></tr>") + CommentRow(combination);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(combination.Options.size());
+    QStringList options;
     for (const TOption* option : combination.Options)
-        rows << OptionRow(*option, 0);
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        options << OptionRow(*option, 0);
+    return rows << NestedTable(qsizetype(combination.Options.size()), options);
 }

@@ -21,20 +21,13 @@ QStringList TPolicy::DescriptionRows() const
     QStringList rows;
     rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
-    rows << QStringLiteral("<tr><td>&nbsp;</td><td><table class=c%1>").arg(Options.size());
-    rows << QStringLiteral("  <tr><td colspan=2><i>Selected options for this policy:</i></td></tr>");
+    QStringList options{ QStringLiteral("  <tr><td colspan=2><i>Selected options for this policy:</i></td></tr>") };
     for (const TOption* option : Options)
-        rows << OptionRow(*option, 0);
-    rows << QStringLiteral("</table></td></tr>");
-    return rows;
+        options << OptionRow(*option, 0);
+    return rows << NestedTable(qsizetype(Options.size()), options);
 }
 
 namespace {
-
-QString AreaAndOption(const TOption* option)
-{
-    return option->DecisionArea->Name + QStringLiteral(" = ") + option->Name;
-}
 
 // The warning that refuses `option` because of a preclusion with `member`, or
 // empty text when the two go together.
@@ -42,10 +35,10 @@ QString PreclusionConflict(const TOption* option, const TOption* member)
 {
     if (member->Precludes(option->DecisionArea))
         return QStringLiteral("Decision area \"") + option->DecisionArea->Name
-               + QStringLiteral("\"\ris precluded by policy option \"") + AreaAndOption(member) + QLatin1Char('"');
+               + QStringLiteral("\"\ris precluded by policy option \"") + member->AreaAndName() + QLatin1Char('"');
     if (option->Precludes(member->DecisionArea))
-        return QStringLiteral("Option \"") + AreaAndOption(option)
-               + QStringLiteral("\"\rwould preclude policy option \"") + AreaAndOption(member) + QLatin1Char('"');
+        return QStringLiteral("Option \"") + option->AreaAndName()
+               + QStringLiteral("\"\rwould preclude policy option \"") + member->AreaAndName() + QLatin1Char('"');
     return QString();
 }
 

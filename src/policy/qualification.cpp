@@ -7,7 +7,6 @@
 #include "model/option.h"
 
 #include <algorithm>
-#include <limits>
 
 const std::vector<std::unique_ptr<TQualificationList>>& TQualification::SubQualifications() const
 {
@@ -39,11 +38,6 @@ void CountOwnDecisions(TQualificationList& list)
             for (const auto& q : list.Items)
                 if (area->HasQualifier(q->Qualifier))
                     ++q->RelevantCount;
-}
-
-int Saturated(qint64 value)
-{
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 template <class Own>

@@ -20,8 +20,8 @@ public:
     TFileBuffer(const TFileBuffer&) = delete;
     TFileBuffer& operator=(const TFileBuffer&) = delete;
 
-    /// Opens the page and clears both flags. Missing or unreadable: shows
-    /// "Could not open file", sets both flags and answers false. `name` is how
+    /// Opens the page and clears the error flag. Missing or unreadable: shows
+    /// "Could not open file", sets the flag and answers false. `name` is how
     /// messages name the page (its file name in the case folder).
     bool Open(const QString& path, const QString& name = QString());
     void Close();

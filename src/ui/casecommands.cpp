@@ -2,6 +2,7 @@
 #include "ui/mainwindow.h"
 
 #include "model/case.h"
+#include "model/caseedit.h"
 #include "model/helpers.h"
 #include "model/messages.h"
 #include "ui/casestore.h"
@@ -11,7 +12,7 @@ void TORVEL::New()
 {
     if (CloseCase()) {
         if (const auto name = Prompter->AskName(QString())) {
-            OpenCase = std::make_unique<TCase>(CleanTrimmedName(*name));
+            AdoptCase(std::make_unique<TCase>(CleanTrimmedName(*name)));
             RepaintStatus();
         }
     }
@@ -25,7 +26,7 @@ void TORVEL::Open()
     const QString folder = Prompter->ChooseCaseFolder(Folder);
     if (folder.isEmpty())
         return;
-    OpenCase = std::make_unique<TCase>();
+    AdoptCase(std::make_unique<TCase>());
     RepaintStatus();
     const bool complete = CaseStore->Read(*OpenCase, folder);
     Folder = OpenCase->Folder.isEmpty() ? folder : OpenCase->Folder;
@@ -43,7 +44,7 @@ void TORVEL::Import()
         return;
     const QString database = Prompter->ChooseDatabase(Folder);
     if (!database.isEmpty())
-        OpenCase = Importer(database);
+        AdoptCase(Importer(database));
     UpdateMenus();
     RepaintStatus();
 }
@@ -57,9 +58,8 @@ void TORVEL::Rename()
     if (clean.isEmpty() || clean == OpenCase->Name)
         return;
     // The name is written to every page: renaming is a change to save.
+    TCaseEdit edit(*OpenCase, tr("Rename case"), ChangeCase);
     OpenCase->Name = clean;
-    OpenCase->Changed = true;
-    RepaintStatus();
 }
 
 bool TORVEL::Save()
@@ -93,6 +93,7 @@ void TORVEL::Export()
 
 bool TORVEL::WriteCase(const QString& folder, bool exporting)
 {
+    StorePendingEdits();
     ExportRunning = exporting;
     const bool written = CaseStore->Write(*OpenCase, folder, exporting);
     ExportRunning = false;
@@ -106,6 +107,8 @@ bool TORVEL::CloseCase()
 {
     if (!OpenCase)
         return true;
+    // What is being typed counts before the question is asked.
+    StorePendingEdits();
     if (OpenCase->Changed) {
         switch (Prompter->AskSaveChanges()) {
         case TPrompter::TAnswer::Cancel:
@@ -120,10 +123,18 @@ bool TORVEL::CloseCase()
         }
     }
     CloseViews();
+    OpenCase->Unsubscribe(this);
     OpenCase.reset();
     UpdateMenus();
     RepaintStatus();
     return true;
+}
+
+void TORVEL::AdoptCase(std::unique_ptr<TCase> aCase)
+{
+    OpenCase = std::move(aCase);
+    if (OpenCase)
+        OpenCase->Subscribe(this);
 }
 
 void TORVEL::Reports()

@@ -24,7 +24,8 @@ public:
         try {
             WriteContentsPage(aCase.Folder, aCase.Contents, false);
             return true;
-        } catch (const TStorageError&) {
+        } catch (const TStorageError& error) {
+            ShowError(error.Message);
             return false;
         }
     }

@@ -21,6 +21,7 @@ public:
     /// with an error: the case then holds what was read up to there.
     virtual bool Read(TCase& aCase, const QString& folder) = 0;
     /// Writes the contents page (items.htm) of the case's folder from its Contents.
+    /// On failure shows why and answers false.
     virtual bool WriteContents(const TCase& aCase) = 0;
 
     /// The store that reads and writes real case folders.

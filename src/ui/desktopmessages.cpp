@@ -1,5 +1,6 @@
 #include "ui/desktopmessages.h"
 
+#include "model/option.h"
 #include "ui/mainwindow.h"
 #include "ui/xeditor.h"
 
@@ -80,5 +81,7 @@ void TDesktopMessages::Busy(bool on)
 void TDesktopMessages::RepairFormula(TEffect& effect)
 {
     TPointerScope pointer(BusyDepth > 0);
-    Window.Dialogs().XEditor->Run(effect, true);
+    TXEditor* editor = Window.Dialogs().XEditor;
+    if (editor->Run(effect, true) && effect.Option)
+        effect.Option->EditEffect(effect, editor->Formula(), editor->NullWhenStatusQuo());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/casechange.h"
 #include "ui/settings.h"
 #include "ui/shareddialogs.h"
 
@@ -40,7 +41,7 @@ using TViewFactory = QWidget* (*)(class TORVEL& main, TCase& aCase);
 /// The main frame: owns the one open case (or none), offers the commands that
 /// create, read, write and close it, opens the views as child windows and shows
 /// the case name, progress and folder in the status bar.
-class TORVEL : public QMainWindow
+class TORVEL : public QMainWindow, public TCaseListener
 {
     Q_OBJECT
 public:
@@ -57,6 +58,8 @@ public:
     const TSharedDialogs& Dialogs() const { return Shared; }
     TCaseStore& Store() const { return *CaseStore; }
 
+    /// Where every window asks its questions.
+    TPrompter& Prompts() const { return *Prompter; }
     void SetPrompter(std::unique_ptr<TPrompter> prompter);
     void SetCaseStore(std::unique_ptr<TCaseStore> store);
     /// Builds a case from a database; the Import item is enabled once one is set.
@@ -81,7 +84,6 @@ public:
     /// The text after the case name in the status bar; shown at once, since
     /// long operations run without returning to the event loop.
     void SetStatusText(const QString& text);
-    QString StatusText() const { return Status; }
     void RepaintStatus();
     const TStatusPanel& CasePanel() const { return *Panel1; }
     const TStatusPanel& FolderPanel() const { return *Panel2; }
@@ -93,6 +95,15 @@ public:
     /// Replaces the factory of a kind (for views built elsewhere, and for tests).
     void SetViewFactory(TViewKind kind, TViewFactory factory);
     QAction* ViewAction(TViewKind kind) const { return ViewActions[size_t(kind)]; }
+    /// Puts a further window of a view (a design editor) into a sub-window,
+    /// which deletes it when closed; the frame is returned.
+    QMdiSubWindow* AddSubWindow(QWidget* view);
+    /// Has every open window store what is being typed into the case.
+    void StorePendingEdits();
+
+    // The change notice of the open case.
+    void CaseChanged(TChangeKinds kinds) override;
+    void DesignDeleting(TDesign& design) override;
 
     // The actor appreciation options that the design view and the report read.
     bool Objectives() const;
@@ -130,6 +141,8 @@ private:
     void CreateStatusBar();
     bool WriteCase(const QString& folder, bool exporting);
     void CloseViews();
+    /// Makes `aCase` the open one (there was none).
+    void AdoptCase(std::unique_ptr<TCase> aCase);
     QMdiSubWindow* SubWindow(TViewKind kind) const { return Views[size_t(kind)]; }
 
     QString SettingsFile;

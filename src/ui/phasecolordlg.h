@@ -28,10 +28,10 @@ public:
     explicit TPhaseColorDlg(QWidget* parent = nullptr);
 
     bool Run();
-    const TPhaseColors& Colors() const { return Chosen; }
     QColor Color() const { return Chosen.Color; }
     QColor MiddleColor() const { return Chosen.Middle; }
     QColor DarkColor() const { return Chosen.Dark; }
+    const TPhaseColors& Colors() const { return Chosen; }
 
     /// The swatch selected, or (-1, -1).
     QPoint Selected() const { return Cell; }

@@ -201,10 +201,9 @@ bool TReportView::DeleteReport()
     const QString address = CurrentAddress;
     if (!Case || !Store || !IsReportPage(address, CaseFolder))
         return false;
-    const QString failure = QStringLiteral("Could not delete file:\r") + address;
     // A report that stays on disk is not reported as deleted.
     if (QFile::exists(address) && !QFile::remove(address)) {
-        ShowError(failure);
+        ShowError(QStringLiteral("Could not delete file:\r") + address);
         return false;
     }
     const QString name = address.mid(CaseFolder.size());
@@ -217,10 +216,10 @@ bool TReportView::DeleteReport()
             break;
         }
     }
+    // The store has said why the contents page could not be written.
     if (!Store->WriteContents(*Case)) {
         if (line >= 0)
             Case->Contents.insert(line, removed);
-        ShowError(failure);
         return false;
     }
     Home();

@@ -4,6 +4,7 @@ class QWidget;
 class TAddDADialog;
 class TAddOptionDialog;
 class TFindDialog;
+class TIconEditor;
 class TNameDialog;
 class TPhaseColorDlg;
 class TReportView;
@@ -18,6 +19,7 @@ struct TSharedDialogs
 
     TNameDialog* NameDialog;
     TPhaseColorDlg* PhaseColorDlg;
+    TIconEditor* IconEditor;
     TAddDADialog* AddDADialog;
     TFindDialog* FindDialog;
     TXEditor* XEditor;

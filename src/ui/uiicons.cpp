@@ -1,10 +1,15 @@
 #include "ui/uiicons.h"
 
+#include "storage/folderimages.h"
+
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
-QIcon EffectIcon(bool nullWhenStatusQuo)
+QIcon EffectIcon(bool nullWhenStatusQuo) { return QIcon(EffectPixmap(false, nullWhenStatusQuo)); }
+
+QPixmap EffectPixmap(bool averaging, bool nullWhenStatusQuo)
 {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
@@ -19,12 +24,12 @@ QIcon EffectIcon(bool nullWhenStatusQuo)
     arrow.lineTo(8, 10);
     arrow.lineTo(2, 10);
     arrow.closeSubpath();
-    painter.fillPath(arrow, QColor(0x20, 0x50, 0xA0));
+    painter.fillPath(arrow, averaging ? QColor(0x20, 0x90, 0x40) : QColor(0x20, 0x50, 0xA0));
     if (nullWhenStatusQuo) {
         painter.setPen(QPen(QColor(0xD0, 0x20, 0x20), 2));
         painter.drawLine(2, 14, 14, 2);
     }
-    return QIcon(pixmap);
+    return pixmap;
 }
 
 QIcon ProgramIcon()
@@ -49,4 +54,19 @@ QIcon ProgramIcon()
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+QIcon BuiltinIcon(const QString& name)
+{
+    static QHash<QString, QIcon> icons;
+    const auto found = icons.constFind(name);
+    if (found != icons.constEnd())
+        return *found;
+    const QImage image = QImage::fromData(BuiltinIconFile(name));
+    return icons.insert(name, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image))).value();
+}
+
+QIcon FaceIcon(int value)
+{
+    return value == 0 ? QIcon() : BuiltinIcon(QStringLiteral("face") + QString::number(value));
 }

@@ -2,7 +2,18 @@
 #include "ui/mainwindow.h"
 
 #include "model/case.h"
+#include "ui/actorview.h"
+#include "ui/caseview.h"
+#include "ui/categoryview.h"
+#include "ui/designview.h"
+#include "ui/phaseview.h"
+#include "ui/policyview.h"
+#include "ui/proproview.h"
+#include "ui/qualifierview.h"
+#include "ui/scaleview.h"
+#include "ui/variableview.h"
 #include "ui/prompter.h"
+#include "ui/systemhierarchy.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,16 +31,16 @@ struct TViewItem
 
 // In menu order.
 constexpr TViewItem ViewItems[ViewKindCount] = {
-    {"Systemhierarchy1", QT_TRANSLATE_NOOP("TORVEL", "&System hierarchy"), nullptr},
-    {"Variables1", QT_TRANSLATE_NOOP("TORVEL", "&Variables"), nullptr},
-    {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), nullptr},
-    {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), nullptr},
-    {"Policies1", QT_TRANSLATE_NOOP("TORVEL", "P&olicies"), nullptr},
-    {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), nullptr},
-    {"Phases1", QT_TRANSLATE_NOOP("TORVEL", "P&hases"), nullptr},
-    {"Categories1", QT_TRANSLATE_NOOP("TORVEL", "&Categories"), nullptr},
-    {"Qualifiers1", QT_TRANSLATE_NOOP("TORVEL", "&Qualifiers"), nullptr},
-    {"Scales1", QT_TRANSLATE_NOOP("TORVEL", "Sca&les"), nullptr},
+    {"Systemhierarchy1", QT_TRANSLATE_NOOP("TORVEL", "&System hierarchy"), &TSystemHierarchy::Create},
+    {"Variables1", QT_TRANSLATE_NOOP("TORVEL", "&Variables"), &TVariableView::Create},
+    {"ProblemsPromises1", QT_TRANSLATE_NOOP("TORVEL", "&Preclusions, problems && promises"), &TProProView::Create},
+    {"Actorsrelationsobjectives1", QT_TRANSLATE_NOOP("TORVEL", "&Actors, relations && objectives"), &TActorView::Create},
+    {"Policies1", QT_TRANSLATE_NOOP("TORVEL", "P&olicies"), &TPolicyView::Create},
+    {"Designvariants1", QT_TRANSLATE_NOOP("TORVEL", "&Designs"), &TDesignView::Create},
+    {"Phases1", QT_TRANSLATE_NOOP("TORVEL", "P&hases"), &TPhaseView::Create},
+    {"Categories1", QT_TRANSLATE_NOOP("TORVEL", "&Categories"), &TCategoryView::Create},
+    {"Qualifiers1", QT_TRANSLATE_NOOP("TORVEL", "&Qualifiers"), &TQualifierView::Create},
+    {"Scales1", QT_TRANSLATE_NOOP("TORVEL", "Sca&les"), &TScaleView::Create},
 };
 
 } // namespace
@@ -107,23 +118,50 @@ void TORVEL::ToggleView(TViewKind kind)
         action->setChecked(false);
         return;
     }
-    // A view that chose its size keeps it; the frame goes around it.
-    const QSize wanted = view->testAttribute(Qt::WA_Resized) ? view->size() : QSize();
-    QMdiSubWindow* window = Mdi->addSubWindow(view);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* window = AddSubWindow(view);
     Views[size_t(kind)] = window;
     // Closed by any means, the view unchecks its item.
     connect(window, &QObject::destroyed, this, [action] { action->setChecked(false); });
     action->setChecked(true);
+}
+
+QMdiSubWindow* TORVEL::AddSubWindow(QWidget* view)
+{
+    // A view that chose its size keeps it; the frame goes around it.
+    const QSize wanted = view->testAttribute(Qt::WA_Resized) ? view->size() : QSize();
+    QMdiSubWindow* window = Mdi->addSubWindow(view);
+    window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     if (wanted.isValid())
         window->resize(window->size() - view->size() + wanted);
+    return window;
+}
+
+void TORVEL::StorePendingEdits()
+{
+    // Typing in a box that still has the focus is stored as if it had lost it.
+    for (QMdiSubWindow* window : Mdi->subWindowList())
+        if (auto* view = qobject_cast<TCaseView*>(window->widget()))
+            view->StorePendingEdits();
+}
+
+void TORVEL::CaseChanged(TChangeKinds kinds)
+{
+    if (kinds & ChangeCase)
+        RepaintStatus();
+}
+
+void TORVEL::DesignDeleting(TDesign& design)
+{
+    // The editor of a deleted design goes with its frame.
+    delete design.Editor.data();
 }
 
 void TORVEL::CloseViews()
 {
     // Closing lets each view store pending edits; deleting at once makes sure no
     // view outlives the case it points into.
+    StorePendingEdits();
     for (QMdiSubWindow* window : Mdi->subWindowList()) {
         window->close();
         delete window;

@@ -1,7 +1,6 @@
 #include "ui/xeditor.h"
 
 #include "formula/compiler.h"
-#include "formula/vminstruction.h"
 #include "model/case.h"
 #include "model/effect.h"
 #include "model/option.h"
@@ -119,17 +118,19 @@ TXEditor::TXEditor(QWidget* parent)
             [this](int index) { InsertVariable(VariableList->itemText(index)); });
 }
 
-void TXEditor::Prepare(TEffect& effect, bool checkOnShow)
+void TXEditor::Prepare(const TEffect& effect, bool checkOnShow)
 {
-    Effect = &effect;
+    Case = effect.Option ? effect.Option->Case() : nullptr;
     CheckOnShow = checkOnShow;
+    AcceptedFormula = effect.Formula;
+    AcceptedNullWhenStatusQuo = effect.NullWhenStatusQuo;
     setWindowTitle(QStringLiteral("Expression for [") + (effect.Variable ? effect.Variable->Name : QString()) +
                    QStringLiteral("]"));
     FormulaBox->setPlainText(effect.Formula);   // also empties the undo history
     (effect.NullWhenStatusQuo ? NullWhenStatusQuoBtn : AlwaysBtn)->setChecked(true);
     VariableList->clear();
-    if (const TCase* aCase = effect.Option ? effect.Option->Case() : nullptr)
-        for (const TVariable* variable : aCase->Variables)
+    if (Case)
+        for (const TVariable* variable : Case->Variables)
             if (variable != effect.Variable)
                 VariableList->addItem(variable->Name);
     VariableList->setCurrentIndex(-1);
@@ -137,7 +138,7 @@ void TXEditor::Prepare(TEffect& effect, bool checkOnShow)
     FormulaBox->setFocus();
 }
 
-bool TXEditor::Run(TEffect& effect, bool checkOnShow)
+bool TXEditor::Run(const TEffect& effect, bool checkOnShow)
 {
     Prepare(effect, checkOnShow);
     return exec() == Accepted;
@@ -162,18 +163,16 @@ void TXEditor::InsertVariable(const QString& name)
 void TXEditor::accept()
 {
     CheckOnShow = false;
-    if (!Effect)
-        return;
     const QString raw = FormulaBox->toPlainText();
     qsizetype begin = 0;
     const QString text = TrimFormula(raw, &begin);
     if (text.isEmpty()) {
         StatusLine->clear();
-        Store(QString(), false);
-        QDialog::accept();
+        AcceptWith(QString(), false);
         return;
     }
-    TCompileResult compiled = CompileFormula(text, Effect->Option ? Effect->Option->Case() : nullptr);
+    // Only the message counts here; the warnings show once the caller applies the formula.
+    const TCompileResult compiled = CompileFormula(text, Case);
     StatusLine->setText(compiled.Message);
     if (!compiled.Message.isEmpty()) {
         // Position is 1-based and just after the faulty token, in the trimmed text.
@@ -186,18 +185,14 @@ void TXEditor::accept()
         Beep();
         return;
     }
-    Store(text, NullWhenStatusQuoBtn->isChecked());
-    Effect->Code = std::move(compiled.Code);
-    QDialog::accept();
+    AcceptWith(text, NullWhenStatusQuoBtn->isChecked());
 }
 
-void TXEditor::Store(const QString& formula, bool nullWhenStatusQuo)
+void TXEditor::AcceptWith(const QString& formula, bool nullWhenStatusQuo)
 {
-    if (Effect->Formula != formula || Effect->NullWhenStatusQuo != nullWhenStatusQuo)
-        MarkCaseChanged(Effect->Option ? Effect->Option->Case() : nullptr);
-    Effect->Formula = formula;
-    Effect->Code.clear();
-    Effect->NullWhenStatusQuo = nullWhenStatusQuo;
+    AcceptedFormula = formula;
+    AcceptedNullWhenStatusQuo = nullWhenStatusQuo;
+    QDialog::accept();
 }
 
 bool TXEditor::ShowsMessage() const { return !StatusLine->text().isEmpty(); }

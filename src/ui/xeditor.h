@@ -9,11 +9,13 @@ class QToolButton;
 class TCase;
 class TEffect;
 
-/// The formula editor: edits the formula of one effect and whether the effect
-/// also holds when its option is the status quo. OK compiles the formula and
-/// stays open, with the compiler's message and the faulty token selected,
-/// until it compiles or is emptied; while a message shows, the dialog cannot be
-/// left at all. In checking mode, OK runs as soon as the dialog shows.
+/// The formula editor: shows the formula of one effect and whether the effect
+/// also holds when its option is the status quo, and gives back what the user
+/// chose (Formula, NullWhenStatusQuo); the caller applies it through
+/// TOption::EditEffect. OK compiles the formula and stays open, with the
+/// compiler's message and the faulty token selected, until it compiles or is
+/// emptied; while a message shows, the dialog cannot be left at all. In
+/// checking mode, OK runs as soon as the dialog shows.
 class TXEditor : public QDialog
 {
     Q_OBJECT
@@ -27,9 +29,13 @@ public:
     QLabel* StatusLine;
     bool CheckOnShow = false;
 
-    /// Shows the effect's stored values; the effect must outlive the run.
-    void Prepare(TEffect& effect, bool checkOnShow = false);
-    bool Run(TEffect& effect, bool checkOnShow = false);
+    /// Shows the effect's stored values; its case must outlive the run.
+    void Prepare(const TEffect& effect, bool checkOnShow = false);
+    bool Run(const TEffect& effect, bool checkOnShow = false);
+    /// What OK accepted: the trimmed formula (empty when emptied) and the setting
+    /// (always off for an empty formula).
+    QString Formula() const { return AcceptedFormula; }
+    bool NullWhenStatusQuo() const { return AcceptedNullWhenStatusQuo; }
     /// Puts "[" + name + "]" in place of the selection, through the clipboard.
     void InsertVariable(const QString& name);
 
@@ -42,7 +48,9 @@ protected:
 
 private:
     bool ShowsMessage() const;
-    void Store(const QString& formula, bool nullWhenStatusQuo);
+    void AcceptWith(const QString& formula, bool nullWhenStatusQuo);
 
-    TEffect* Effect = nullptr;
+    const TCase* Case = nullptr;
+    QString AcceptedFormula;
+    bool AcceptedNullWhenStatusQuo = false;
 };

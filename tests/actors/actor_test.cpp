@@ -1,7 +1,7 @@
 #include "actors/actor.h"
 #include "model/helpers.h"
 #include "model/messagerecorder.h"
-#include "model/modelfixture.h"
+#include "support/modelfixture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 
 #include "actors/actor.h"
 #include "actors/appreciation.h"
-#include "policy/designfixture.h"
+#include "support/designfixture.h"
 
-/// The design fixture (Amsterdam > North x3, South x2 in design "Plan") with
+/// The plan fixture (Amsterdam > North x3, South x2 in design "Plan") with
 /// the actor Mayor; Gas costs 10 at the city, Walls 3 per district.
-struct TAppraisalFixture : TDesignFixture
+struct TAppraisalFixture : TPlanFixture
 {
     TActor* Mayor = Case.Actors.At(Case.AddActor("Mayor"));
 
@@ -17,15 +17,6 @@ struct TAppraisalFixture : TDesignFixture
         Effect(Walls, Cost, "3");
         Amsterdam->SelectDesignOption(Gas);
         North->SelectDesignOption(Walls);
-    }
-
-    /// An effect with its formula from the start, so that designs where the
-    /// option is already chosen take it into account.
-    static void Effect(TOption* option, TVariable* variable, const QString& formula)
-    {
-        auto effect = std::make_unique<TEffect>(option, variable);
-        effect->SetFormula(formula);
-        option->AddEffect(std::move(effect));
     }
 
     /// A further design with only the city, choosing `option` (if any) there.

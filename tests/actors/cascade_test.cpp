@@ -1,6 +1,6 @@
 #include "actors/actor.h"
 #include "model/messagerecorder.h"
-#include "model/modelfixture.h"
+#include "support/modelfixture.h"
 #include "policy/combination.h"
 #include "policy/policy.h"
 

@@ -5,6 +5,7 @@
 #include "model/effect.h"
 #include "model/option.h"
 #include "storage/folderwriter.h"
+#include "support/casebuilder.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,21 +23,14 @@ TCliRun Evaluate(const QStringList& arguments)
 void WriteCase(const QString& folder)
 {
     TCase c(QStringLiteral("Evaluated"));
-    TSystemLevel* city = c.SystemLevels.At(c.AddSystemLevel("City"));
-    TSystemLevel* district = c.SystemLevels.At(c.AddSystemLevel("District"));
-    city->PlaceUnder(nullptr);
-    district->PlaceUnder(city);
+    TSystemLevel* city = NewLevel(c, "City", nullptr);
+    TSystemLevel* district = NewLevel(c, "District", city);
     TScale* euro = c.Scales.At(c.AddScale("EUR"));
-    TVariable* cost = c.Variables.At(c.AddVariable("Cost"));
-    cost->AggregationMode = AggregationCumulative;
-    cost->Scale = euro;
-    TVariable* price = c.Variables.At(c.AddVariable("Price"));
-    price->AggregationMode = AggregationAveraging;
-    price->Scale = euro;
+    TVariable* cost = NewVariable(c, "Cost", euro, AggregationCumulative);
+    TVariable* price = NewVariable(c, "Price", euro, AggregationAveraging);
     auto option = [&](TSystemLevel* level, const char* name, TVariable* variable, const char* formula) {
-        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(name));
-        TOption* o = area->Options.At(area->AddOption(name));
-        o->AddEffect(std::make_unique<TEffect>(o, variable))->SetFormula(formula);
+        TOption* o = NewOption(*NewArea(*level, name, nullptr, nullptr), name, 0);
+        NewEffect(*o, variable, formula);
         return o;
     };
     TDesign* alpha = c.Designs.At(c.AddDesign("Alpha"));
@@ -113,6 +107,20 @@ TEST(EvaluateCommand, ReportsBrokenInputAndWrongCommandLines)
     EXPECT_EQ(Evaluate({}).Status, 2);
     EXPECT_EQ(Evaluate({ temp.path(), QStringLiteral("--bogus") }).Status, 2);
     EXPECT_EQ(Evaluate({ QStringLiteral("--help") }).Status, 0);
+}
+
+TEST(EvaluateCommand, AFaultyFormulaWarnsOnceAboutEachProblem)
+{
+    QTemporaryDir temp;
+    TCase c(QStringLiteral("Evaluated"));
+    TOption* option = NewOption(*NewArea(*NewLevel(c, "City", nullptr), "Budget", nullptr, nullptr), "Low", 0);
+    TEffect* effect = NewEffect(*option, NewVariable(c, "Cost", c.Scales.At(c.AddScale("EUR")), AggregationCumulative), "");
+    effect->Formula = QStringLiteral("[Nowhere] +");
+    ASSERT_TRUE(WriteCaseFolder(c, temp.path()));
+    const TCliRun run = Evaluate({ temp.path() });
+    EXPECT_EQ(run.Errors, QStringLiteral("Warning: Unknown variable: \"Nowhere\"\n"
+                                         "Warning: The formula of \"Budget = Low\" for \"Cost\" does not compile "
+                                         "(ERROR: Missing operand): [Nowhere] +\n"));
 }
 
 } // namespace

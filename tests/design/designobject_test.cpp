@@ -1,4 +1,4 @@
-#include "designfixture.h"
+#include "support/designfixture.h"
 
 #include "model/messagerecorder.h"
 
@@ -12,10 +12,10 @@ TEST(DesignObject, AddingFindsAnExistingSiblingAndDeletingTakesTheSubtree)
     f.Object("Block", north, f.Block);
     f.Object("East", town, f.District);
     f.Case.Changed = false;
-    EXPECT_EQ(f.Design->AddDesignObject("North", town), north);
+    EXPECT_EQ(f.Plan->AddDesignObject("North", town), north);
     EXPECT_FALSE(f.Case.Changed);
     EXPECT_EQ(town->Children.At(0)->Name, "East");
-    f.Design->DeleteDesignObject(north);
+    f.Plan->DeleteDesignObject(north);
     EXPECT_TRUE(f.Case.Changed);
     EXPECT_EQ(town->Children.Count(), 1);
 }
@@ -28,7 +28,7 @@ TEST(DesignObject, CumulativeCountIsAlwaysTheProductUpTheChain)
     TDesignObject* block = f.Object("Block", north, f.Block, 5);
     town->SetCount(4);
     EXPECT_EQ(block->CumulativeCount(), 60);
-    EXPECT_EQ(f.Design->DuplicateDesignObject(north, town, true)->Children.First()->CumulativeCount(), 60);
+    EXPECT_EQ(f.Plan->DuplicateDesignObject(north, town, true)->Children.First()->CumulativeCount(), 60);
     north->SetCount(1 << 20);
     block->SetCount(1 << 20);
     EXPECT_EQ(block->CumulativeCount(), INT_MAX);
@@ -48,14 +48,14 @@ TEST(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
     town->SelectStatusQuoOption(pump);
     f.Object("North", town, f.District, 3)->SelectDesignOption(walls);
 
-    TDesignObject* copy = f.Design->DuplicateDesignObject(town, nullptr, true);
+    TDesignObject* copy = f.Plan->DuplicateDesignObject(town, nullptr, true);
     EXPECT_EQ(copy->Name, "Copy of Town");
     EXPECT_EQ(copy->Count(), 2);
     EXPECT_TRUE(copy->Comments.isEmpty());
     EXPECT_EQ(copy->StatusQuoOptions, std::vector<TOption*>{ pump });
     EXPECT_EQ(copy->Children.At(0)->DesignOptions, std::vector<TOption*>{ walls });
     EXPECT_EQ(f.Value(copy, cost), 16);
-    EXPECT_EQ(f.Design->DuplicateDesignObject(town, nullptr, true), nullptr);
+    EXPECT_EQ(f.Plan->DuplicateDesignObject(town, nullptr, true), nullptr);
 
     // Into another design, merging into an object of the same name.
     TDesign* other = f.Case.Designs.At(f.Case.AddDesign("Other"));
@@ -66,7 +66,7 @@ TEST(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
     // Into itself: refused, since the copy would be copied again.
     TDesignObject* north = town->Children.At(0);
     for (TDesignObject* target : { town, north })
-        EXPECT_EQ(f.Design->DuplicateDesignObject(town, target, true), nullptr);
+        EXPECT_EQ(f.Plan->DuplicateDesignObject(town, target, true), nullptr);
     EXPECT_EQ(town->Children.Count(), 1);
     EXPECT_EQ(messages.Warnings(), QStringList({ "Copy of Town already exists",
                                                  "A subsystem cannot be duplicated into itself",
@@ -89,8 +89,8 @@ TEST(DesignObject, SearchesAndCounts)
     EXPECT_EQ(north->UndecidedCount(), 0);
     block->ID = 7;
     south->ID = 7;
-    EXPECT_EQ(FindDesignObjectById(f.Design->TopObjects, 7), block);
-    EXPECT_EQ(FindDesignObjectById(f.Design->TopObjects, 9), nullptr);
+    EXPECT_EQ(FindDesignObjectById(f.Plan->TopObjects, 7), block);
+    EXPECT_EQ(FindDesignObjectById(f.Plan->TopObjects, 9), nullptr);
 }
 
 TEST(DesignObject, RowsForTheCaseFolder)
@@ -99,14 +99,14 @@ TEST(DesignObject, RowsForTheCaseFolder)
     TOption* pump = TDesignFixture::Option(f.Area(f.City, "Heating"), "Pump", 2);
     TOption* gas = TDesignFixture::Option(pump->DecisionArea, "Gas", 1);
     TOption* bus = TDesignFixture::Option(f.Area(f.City, "Bus lines"), "Bus", 1);
-    f.Design->Comments << "first draft";
+    f.Plan->Comments << "first draft";
     TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
     f.Object("North", town, f.District, 3)->Comments << "a <note>";
     town->SelectDesignOption(pump);
     town->SelectDesignOption(bus);
     town->SelectStatusQuoOption(gas);
 
-    EXPECT_EQ(f.Design->DescriptionRows(), QStringList({
+    EXPECT_EQ(f.Plan->DescriptionRows(), QStringList({
         "<tr class=subsection><td><img src=\"img/design.bmp\" alt=\"design\"></td><td>Plan</td></tr>"
         "<tr class=cmnt><td></td><td>first draft</td></tr>",
         "<tr><td>&nbsp;</td><td><table class=c1>",
@@ -119,7 +119,7 @@ TEST(DesignObject, RowsForTheCaseFolder)
         "</table></td></tr>",
         "</table></td></tr>",
     }));
-    const QString icons = pump->DecisionArea->IconHTML() + f.Category->IconHTML();
+    const QString icons = pump->DecisionArea->IconHTML() + f.Energy->IconHTML();
     const QStringList block = town->DesignBlock();
     EXPECT_EQ(town->DesignOptions, (std::vector<TOption*>{ bus, pump }));   // sorted in place
     EXPECT_EQ(block.mid(0, 9), QStringList({

@@ -1,4 +1,4 @@
-#include "designfixture.h"
+#include "support/designfixture.h"
 
 #include "formula/vminstruction.h"
 #include "model/messagerecorder.h"
@@ -14,7 +14,7 @@ TEST(Evaluation, CumulativeValuesAddUpWeightedByCount)
     town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", cost, "10"));
     north->SelectDesignOption(f.OptionWithEffect(f.District, "Paving", cost, "4"));
     EXPECT_EQ(f.Value(town, cost), 22);
-    EXPECT_EQ(DesignValue(*f.Design, *cost), 44);
+    EXPECT_EQ(DesignValue(*f.Plan, *cost), 44);
     north->SetCount(0);
     EXPECT_EQ(f.Value(town, cost), 10);
 }
@@ -24,11 +24,11 @@ TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
     TDesignFixture f;
     TVariable* rate = f.Variable("Rate", AggregationConstant);
     rate->Value = 2.5;
-    EXPECT_EQ(DesignValue(*f.Design, *rate), 2.5);   // no object at all
+    EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);   // no object at all
     f.Object("Town", nullptr, f.City, 2)->SelectDesignOption(f.OptionWithEffect(f.City, "Levy", rate, "7"));
-    EXPECT_EQ(DesignValue(*f.Design, *rate), 2.5);
+    EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);
     rate->Value = UndefinedValue;
-    EXPECT_EQ(DesignValue(*f.Design, *rate), 7);   // without its value, the top objects' average
+    EXPECT_EQ(DesignValue(*f.Plan, *rate), 7);   // without its value, the top objects' average
 }
 
 TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
@@ -53,7 +53,7 @@ TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
     EXPECT_EQ(f.Value(east, price), 17.5);
     EXPECT_EQ(f.Value(west, price), 12.5);
     EXPECT_EQ(f.Value(own, price), 61.25);
-    EXPECT_EQ(DesignValue(*f.Design, *price), 15);   // Own has count 0
+    EXPECT_EQ(DesignValue(*f.Plan, *price), 15);   // Own has count 0
 
     // Children averaging to 0 give 0, not an undefined value.
     TDesignObject* zero = object("Zero", nullptr, 1, "");
@@ -110,8 +110,8 @@ TEST(Evaluation, ErrorsTravelUpAndLeaveTheDesignValueUndefined)
     south->SelectDesignOption(mean);
     EXPECT_EQ(f.Text(town, cost), "#DIV0!");
     EXPECT_EQ(f.Text(town, price), "#DIV0!");
-    EXPECT_TRUE(IsUndefined(DesignValue(*f.Design, *cost)));
-    EXPECT_TRUE(IsUndefined(DesignValue(*f.Design, *price)));
+    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *cost)));
+    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *price)));
 }
 
 TEST(Evaluation, APlaceholderBecomesTheRealAttributeAtOnce)

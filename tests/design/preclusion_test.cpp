@@ -1,4 +1,4 @@
-#include "designfixture.h"
+#include "support/designfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +11,9 @@ namespace {
 /// rules out Windows.
 struct TPreclusionFixture : TDesignFixture
 {
-    TVariable* Cost = Variable("Cost");
-    TDecisionArea* Heating = Area(City, "Heating");
-    TDecisionArea* Transport = Area(City, "Transport");
-    TDecisionArea* Insulation = Area(District, "Insulation");
     TDecisionArea* Windows = Area(District, "Windows");
-    TOption* Gas = Option(Heating, "Gas", 1);
-    TOption* Pump = Option(Heating, "Pump", 2);
-    TOption* Bus = Option(Transport, "Bus", 1);
+    TOption* Pump = HeatPump;
     TOption* Tram = Option(Transport, "Tram", 2);
-    TOption* Walls = Option(Insulation, "Walls", 1);
     TOption* Triple = Option(Windows, "Triple", 1);
     TDesignObject* Town = Object("Town", nullptr, City);
     TDesignObject* North = Object("North", Town, District);
@@ -114,7 +107,7 @@ TEST(Preclusion, CyclesSettleTheSameWayWhateverTheOrderOfChoosing)
         }
         std::vector<int> order = { 0, 1, 2 };
         do {
-            TDesignObject* object = f.Object(QString::number(f.Design->TopObjects.Count()), nullptr, f.City);
+            TDesignObject* object = f.Object(QString::number(f.Plan->TopObjects.Count()), nullptr, f.City);
             for (int i : order)
                 object->SelectDesignOption(options[size_t(i)]);
             QStringList records;

@@ -4,7 +4,7 @@
 // plain recursive evaluation straight from the choices; every object's
 // preclusion records must equal those derived afresh, also when the choices
 // are made again in another order, as on opening a saved case.
-#include "designfixture.h"
+#include "support/designfixture.h"
 
 #include "formula/machine.h"
 #include "model/messagerecorder.h"
@@ -96,6 +96,9 @@ public:
             NewVariable();
         for (TSystemLevel* level : { City, District, Block, City, District, Block })
             NewArea(level);
+        for (TOption* option : Options())
+            if (option->Effects.empty())
+                NewEffect(option);
         for (int t = 0; t < 2; ++t) {
             TDesignObject* top = Object(QString("T%1").arg(t), nullptr, City, Pick(1, 3));
             for (int d = 0; d < 2; ++d) {
@@ -111,7 +114,7 @@ public:
     std::vector<TDesignObject*> Objects() const
     {
         std::vector<TDesignObject*> all;
-        Design->ForEachObject([&](TDesignObject* o) { all.push_back(o); });
+        Plan->ForEachObject([&](TDesignObject* o) { all.push_back(o); });
         return all;
     }
 
@@ -128,10 +131,8 @@ public:
         case 3: object->SelectStatusQuoOption(Any(Options(object->SystemLevel))); return "status quo";
         case 4: object->SetCount(Pick(0, 4)); return "count";
         case 5: {
-            std::unique_ptr<TEffect> effect = option->TakeEffect(option->Effects.front().get());
-            effect->NullWhenStatusQuo = Pick(0, 3) == 0;
-            effect->SetFormula(Formula(effect->Variable));
-            option->AddEffect(std::move(effect));
+            TEffect& effect = *option->Effects.front();
+            option->EditEffect(effect, Formula(effect.Variable), Pick(0, 3) == 0);
             return "formula";
         }
         case 6: TogglePreclusion(option); return "preclusion";
@@ -139,10 +140,10 @@ public:
             if (object->SystemLevel != Block)
                 Object(QString("N%1").arg(NextName++), object, object->SystemLevel->Children.front(), Pick(0, 3));
             return "add object";
-        case 8: Design->DuplicateDesignObject(object, object->Parent, true); return "duplicate";
+        case 8: Plan->DuplicateDesignObject(object, object->Parent, true); return "duplicate";
         case 9:
-            if (Objects().size() > 4 && (object->Parent || Design->TopObjects.Count() > 1))
-                Design->DeleteDesignObject(object);
+            if (Objects().size() > 4 && (object->Parent || Plan->TopObjects.Count() > 1))
+                Plan->DeleteDesignObject(object);
             return "delete object";
         case 10: {
             TDecisionArea* area = option->DecisionArea;
@@ -263,7 +264,7 @@ TReads ReadEverything(TRandomCase& c)
     for (auto& [attribute, result] : reads.Attributes)
         result = Compute(*attribute);
     for (const TVariable* variable : c.Case.Variables)
-        reads.DesignValues.push_back(DesignValue(*c.Design, *variable));
+        reads.DesignValues.push_back(DesignValue(*c.Plan, *variable));
     return reads;
 }
 
@@ -281,7 +282,7 @@ void CheckValues(TRandomCase& c, const TReads& inPass, bool withReference)
         }
     }
     for (int i = 0; i < c.Case.Variables.Count(); ++i)
-        ASSERT_EQ(inPass.DesignValues[size_t(i)], DesignValue(*c.Design, *c.Case.Variables.At(i)));
+        ASSERT_EQ(inPass.DesignValues[size_t(i)], DesignValue(*c.Plan, *c.Case.Variables.At(i)));
 }
 
 void CheckPreclusions(TRandomCase& c)

@@ -1,5 +1,5 @@
 #include "model/messagerecorder.h"
-#include "model/modelfixture.h"
+#include "support/modelfixture.h"
 #include "policy/combination.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "policy/designfixture.h"
+#include "support/designfixture.h"
 #include "policy/policy.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct TDesignOptionsFixture : TDesignFixture
+struct TDesignOptionsFixture : TPlanFixture
 {
     TPolicy* Policy = Case.Policies.At(Case.AddPolicy("From design"));
 

@@ -1,5 +1,5 @@
 #include "policy/combination.h"
-#include "policy/designfixture.h"
+#include "support/designfixture.h"
 #include "policy/occurrence.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ std::unique_ptr<TCombination> Combination(TCase& c, std::vector<TOption*> option
 
 TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
 {
-    TDesignFixture f;
+    TPlanFixture f;
     const auto gasRoofsAndWalls = Combination(f.Case, { f.Gas, f.Solar, f.Walls });
     f.Amsterdam->SelectDesignOption(f.Gas);
     f.North->SelectDesignOption(f.Walls);
@@ -42,7 +42,7 @@ TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
 
 TEST(OccursIn, ALevelAndItsSubLevel)
 {
-    TDesignFixture f;
+    TPlanFixture f;
     const auto gasAndWalls = Combination(f.Case, { f.Walls, f.Gas });
     f.Amsterdam->SelectDesignOption(f.Gas);
     EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
@@ -58,7 +58,7 @@ TEST(OccursIn, ALevelAndItsSubLevel)
 
 TEST(OccursIn, PrecludedChoicesDoNotCount)
 {
-    TDesignFixture f;
+    TPlanFixture f;
     const auto gasAndWalls = Combination(f.Case, { f.Gas, f.Walls });
     f.Gas->AddPreclusion(f.Insulation);
     f.Amsterdam->SelectDesignOption(f.Gas);
@@ -68,7 +68,7 @@ TEST(OccursIn, PrecludedChoicesDoNotCount)
 
 TEST(OccursIn, ACombinationAboveTheObjectOrInAnotherTreeDoesNotOccur)
 {
-    TDesignFixture f;
+    TPlanFixture f;
     const auto cityOnly = Combination(f.Case, { f.Gas, f.Bus });
     f.Amsterdam->SelectDesignOption(f.Gas);
     f.Amsterdam->SelectDesignOption(f.Bus);
@@ -81,7 +81,7 @@ TEST(OccursIn, ACombinationAboveTheObjectOrInAnotherTreeDoesNotOccur)
 
 TEST(CountOccurrences, WeighsEachOccurrenceWithTheCumulativeCount)
 {
-    TDesignFixture f;
+    TPlanFixture f;
     f.Amsterdam->SetCount(2);
     TDesignObject* east = f.Plan->AddDesignObject("East", f.Amsterdam, f.District);
     for (TDesignObject* district : { f.North, f.South, east }) {

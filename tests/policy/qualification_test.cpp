@@ -1,4 +1,4 @@
-#include "policy/designfixture.h"
+#include "support/designfixture.h"
 #include "policy/qualification.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ QString Local(QString text) { return text.replace(QLatin1Char('.'), DecimalSepar
 
 // Green on Bus (Transport, City) and Walls (Insulation, District); Cheap on
 // no option at all.
-struct TQualificationFixture : TDesignFixture
+struct TQualificationFixture : TPlanFixture
 {
     TQualifier* Cheap = Case.Qualifiers.At(Case.AddQualifier("Cheap"));
 

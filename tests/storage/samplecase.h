@@ -4,6 +4,7 @@
 #include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
+#include "support/casebuilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,68 +42,39 @@ inline std::unique_ptr<TCase> BuildSampleCase()
     TScale* area = c->Scales.At(c->AddScale(QStringLiteral("m2")));
     area->Comments = { QStringLiteral("square metres") };
 
-    auto variable = [&](const char* name, TScale* scale, quint8 mode, double value) {
-        TVariable* v = c->Variables.At(c->AddVariable(QString::fromUtf8(name)));
-        v->Scale = scale;
-        v->AggregationMode = mode;
-        v->Value = value;
-        return v;
-    };
-    TVariable* cost = variable("Cost", eur, AggregationCumulative, UndefinedValue);
-    TVariable* density = variable("Density", area, AggregationAveraging, UndefinedValue);
-    variable("Rate", eur, AggregationConstant, 1234.5);
-    variable("Limit", area, AggregationConstant, UndefinedValue);
+    TVariable* cost = NewVariable(*c, "Cost", eur, AggregationCumulative);
+    TVariable* density = NewVariable(*c, "Density", area, AggregationAveraging);
+    NewVariable(*c, "Rate", eur, AggregationConstant, 1234.5);
+    NewVariable(*c, "Limit", area, AggregationConstant);
     cost->Comments = { QStringLiteral("All costs"), QStringLiteral("in euro") };
 
-    auto level = [&](const char* name, TSystemLevel* parent) {
-        TSystemLevel* l = c->SystemLevels.At(c->AddSystemLevel(QString::fromUtf8(name)));
-        l->PlaceUnder(parent);
-        return l;
-    };
-    TSystemLevel* city = level("City", nullptr);
-    TSystemLevel* district = level("District", city);
-    TSystemLevel* region = level("Region", nullptr);
-    level("Zone", region);
+    TSystemLevel* city = NewLevel(*c, "City", nullptr);
+    TSystemLevel* district = NewLevel(*c, "District", city);
+    TSystemLevel* region = NewLevel(*c, "Region", nullptr);
+    NewLevel(*c, "Zone", region);
     city->Comments = { QStringLiteral("The whole town") };
 
-    auto decision = [&](TSystemLevel* l, const char* name, TCategory* category, TPhase* phase) {
-        TDecisionArea* a = l->DecisionAreas.At(l->AddDecisionArea(QString::fromUtf8(name)));
-        a->Category = category;
-        a->Phase = phase;
-        return a;
-    };
-    auto option = [](TDecisionArea* a, const char* name, int number) {
-        TOption* o = a->Options.At(a->AddOption(QString::fromUtf8(name)));
-        o->Number = number;
-        return o;
-    };
-    auto effect = [](TOption* o, TVariable* v, const char* formula) {
-        TEffect* e = o->AddEffect(std::make_unique<TEffect>(o, v));
-        e->SetFormula(QString::fromUtf8(formula));
-        return e;
-    };
-
-    TDecisionArea* layout = decision(city, "Layout", land, plan);
-    TDecisionArea* roads = decision(city, "Roads & <paths>", water, build);
-    TDecisionArea* blocks = decision(district, "Blocks", land, build);
-    TDecisionArea* coast = decision(region, "Coast", water, plan);
+    TDecisionArea* layout = NewArea(*city, "Layout", land, plan);
+    TDecisionArea* roads = NewArea(*city, "Roads & <paths>", water, build);
+    TDecisionArea* blocks = NewArea(*district, "Blocks", land, build);
+    TDecisionArea* coast = NewArea(*region, "Coast", water, plan);
     layout->Comments = { QStringLiteral("How the town is laid out") };
 
-    TOption* compact = option(layout, "Compact", 1);
+    TOption* compact = NewOption(*layout, "Compact", 1);
     compact->AddQualifier(green);
-    effect(compact, cost, "[Rate] * 2");
-    effect(compact, density, "3")->NullWhenStatusQuo = true;
-    TOption* sprawl = option(layout, "Sprawl", 2);
+    NewEffect(*compact, cost, "[Rate] * 2");
+    NewEffect(*compact, density, "3", true);
+    TOption* sprawl = NewOption(*layout, "Sprawl", 2);
     sprawl->AddQualifier(cheap);
     sprawl->AddQualifier(green);
     sprawl->Comments = { QStringLiteral("Spread out"), QStringLiteral("over the land") };
-    TOption* wide = option(roads, "Wide", 1);
-    effect(wide, cost, "")->Comments = { QStringLiteral("No formula yet") };
+    TOption* wide = NewOption(*roads, "Wide", 1);
+    NewEffect(*wide, cost, "")->Comments = { QStringLiteral("No formula yet") };
     wide->AddPreclusion(blocks);
     wide->AddPreclusion(layout);
-    TOption* small = option(blocks, "Small", 1);
-    effect(small, density, "[Cost] / 2");
-    option(coast, "Dike", 1);
+    TOption* small = NewOption(*blocks, "Small", 1);
+    NewEffect(*small, density, "[Cost] / 2");
+    NewOption(*coast, "Dike", 1);
     c->Changed = false;
     return c;
 }

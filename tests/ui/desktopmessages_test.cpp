@@ -3,6 +3,7 @@
 #include "model/case.h"
 #include "model/decisionarea.h"
 #include "model/option.h"
+#include "support/casebuilder.h"
 #include "ui/mainwindow.h"
 #include "ui/statuspanel.h"
 #include "ui/xeditor.h"
@@ -63,14 +64,11 @@ TEST_F(DesktopMessagesTest, BusyScopesNestAndRestoreTheCursor)
 TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)
 {
     TCase aCase(QStringLiteral("Test"));
-    aCase.AddScale(QStringLiteral("kWh"));
-    TVariable* use = aCase.Variables.At(aCase.AddVariable(QStringLiteral("Use")));
-    use->Scale = aCase.Scales.First();
-    TSystemLevel* level = aCase.SystemLevels.At(aCase.AddSystemLevel(QStringLiteral("Building")));
-    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Roof")));
-    TOption* option = area->Options.At(area->AddOption(QStringLiteral("Green roof")));
-    TEffect effect(option, use);
+    TVariable* use = NewVariable(aCase, QStringLiteral("Use"), aCase.Scales.At(aCase.AddScale(QStringLiteral("kWh"))), AggregationConstant);
+    TDecisionArea* area = NewArea(*NewLevel(aCase, QStringLiteral("Building"), nullptr), QStringLiteral("Roof"), nullptr, nullptr);
+    TEffect& effect = *NewEffect(*NewOption(*area, QStringLiteral("Green roof"), 1), use, QString());
     effect.Formula = QStringLiteral("2 +");
+    aCase.Changed = false;
     TXEditor* editor = Window.Dialogs().XEditor;
     QString shown;
     QTimer::singleShot(0, editor, [&] {
@@ -82,8 +80,10 @@ TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)
     });
     RepairFormula(effect);
     EXPECT_EQ(shown, QStringLiteral("Expression for [Use]|2 +"));
+    // The repair goes through the one operation that edits an effect.
     EXPECT_EQ(effect.Formula, QStringLiteral("2 + 3"));
     EXPECT_FALSE(effect.Code.empty());
+    EXPECT_TRUE(aCase.Changed);
 }
 
 } // namespace

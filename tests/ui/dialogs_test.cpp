@@ -10,6 +10,7 @@
 #include "model/decisionarea.h"
 #include "model/messagerecorder.h"
 #include "model/option.h"
+#include "support/casebuilder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -89,14 +90,9 @@ protected:
         Case.AddScale(QStringLiteral("EUR"));
         Case.AddScale(QStringLiteral("kWh"));
         Case.AddScale(QStringLiteral("t CO2"));
-        Energy = Case.Variables.At(Case.AddVariable(QStringLiteral("Energy use")));
-        Energy->Scale = Case.Scales.Find(QStringLiteral("kWh"));
-        Energy->AggregationMode = AggregationCumulative;
-        TVariable* rate = Case.Variables.At(Case.AddVariable(QStringLiteral("Interest rate")));
-        rate->Scale = Case.Scales.Find(QStringLiteral("EUR"));
-        rate->Value = 0.04;
-        Level = Case.SystemLevels.At(Case.AddSystemLevel(QStringLiteral("City")));
-        Level->PlaceUnder(nullptr);
+        Energy = NewVariable(Case, QStringLiteral("Energy use"), Case.Scales.Find(QStringLiteral("kWh")), AggregationCumulative);
+        NewVariable(Case, QStringLiteral("Interest rate"), Case.Scales.Find(QStringLiteral("EUR")), AggregationConstant, 0.04);
+        Level = NewLevel(Case, QStringLiteral("City"), nullptr);
     }
 
     TMessageRecorder Messages;
@@ -128,10 +124,7 @@ TEST_F(CaseDialogTest, DecisionAreaDialogPresetsAndChoices)
     dialog.Prepare(Case);
     EXPECT_TRUE(dialog.Name().isEmpty());
     EXPECT_EQ(dialog.CategoryBox->currentIndex(), 2);
-    TDecisionArea* area = Level->DecisionAreas.At(Level->AddDecisionArea(QStringLiteral("Roofs")));
-    area->Phase = Case.Phases.At(0);
-    area->Category = Case.Categories.At(1);
-    dialog.Prepare(Case, area);
+    dialog.Prepare(Case, NewArea(*Level, QStringLiteral("Roofs"), Case.Categories.At(1), Case.Phases.At(0)));
     EXPECT_EQ(dialog.Name(), QStringLiteral("Roofs"));
     EXPECT_EQ(dialog.PhaseBox->currentIndex(), 0);
     EXPECT_EQ(dialog.CategoryBox->currentIndex(), 1);
@@ -139,8 +132,7 @@ TEST_F(CaseDialogTest, DecisionAreaDialogPresetsAndChoices)
 
 TEST_F(CaseDialogTest, OptionDialogTogglesQualifiers)
 {
-    TDecisionArea* area = Level->DecisionAreas.At(Level->AddDecisionArea(QStringLiteral("Roofs")));
-    TOption* option = area->Options.At(area->AddOption(QStringLiteral("Solar panels")));
+    TOption* option = NewOption(*NewArea(*Level, QStringLiteral("Roofs"), nullptr, nullptr), QStringLiteral("Solar panels"), 0);
     TQualifier* cheap = Case.Qualifiers.Find(QStringLiteral("cheap"));
     TQualifier* innovative = Case.Qualifiers.Find(QStringLiteral("innovative"));
     option->AddQualifier(innovative);

@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,50 +53,35 @@ protected:
     TLoggingStore* Store;
 };
 
-TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndAccessKeys)
+TEST_F(MainWindowTest, EveryMenuItemHasItsOwnAccessKey)
 {
-    const std::pair<const char*, const char*> items[] = {
-        {"New1", "&New"},
-        {"Open1", "&Open"},
-        {"Import1", "&Import"},
-        {"Rename1", "&Rename"},
-        {"Save1", "&Save"},
-        {"SaveAs1", "Save &As"},
-        {"Export1", "&Export"},
-        {"Close1", "&Close"},
-        {"Systemhierarchy1", "&System hierarchy"},
-        {"Variables1", "&Variables"},
-        {"ProblemsPromises1", "&Preclusions, problems && promises"},
-        {"Actorsrelationsobjectives1", "&Actors, relations && objectives"},
-        {"Policies1", "P&olicies"},
-        {"Designvariants1", "&Designs"},
-        {"Reports1", "&Reports"},
-        {"Phases1", "P&hases"},
-        {"Categories1", "&Categories"},
-        {"Qualifiers1", "&Qualifiers"},
-        {"Scales1", "Sca&les"},
-        {"Actorappreciation1", "&Actor appreciation"},
-        {"Objectives", "&Objectives"},
-        {"SpecificOptions", "&Specific options"},
-        {"Qualifications", "&Qualifications"},
-        {"Font1", "Change &Font"},
+    // The letter after a single "&" ("&&" shows an ampersand).
+    const auto accessKey = [](QString caption) {
+        caption.replace(QStringLiteral("&&"), QString());
+        const qsizetype at = caption.indexOf(QLatin1Char('&'));
+        return at < 0 ? QChar() : caption.at(at + 1).toLower();
     };
-    for (const auto& [name, caption] : items) {
-        const QAction* action = Window.findChild<QAction*>(QLatin1String(name));
-        ASSERT_TRUE(action) << name;
-        EXPECT_EQ(action->text(), QLatin1String(caption)) << name;
-    }
-    QStringList menus;
+    std::function<void(const QMenu*)> check = [&](const QMenu* menu) {
+        QString keys;
+        for (const QAction* item : menu->actions()) {
+            if (item->isSeparator())
+                continue;
+            const QChar key = accessKey(item->text());
+            EXPECT_FALSE(key.isNull()) << item->text().toStdString();
+            EXPECT_FALSE(keys.contains(key)) << item->text().toStdString();
+            keys += key;
+            if (item->menu())
+                check(item->menu());
+        }
+    };
     for (const QAction* menu : Window.menuBar()->actions())
-        menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&Case", "View", "&Options"}));
-    EXPECT_EQ(Window.New1->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_EQ(Window.Open1->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(Window.Save1->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        check(menu->menu());
+    EXPECT_EQ(Window.New1->shortcut(), QKeySequence::New);
+    EXPECT_EQ(Window.Open1->shortcut(), QKeySequence::Open);
+    EXPECT_EQ(Window.Save1->shortcut(), QKeySequence::Save);
     EXPECT_EQ(Window.Close1->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
     EXPECT_TRUE(Window.Objectives());
-    EXPECT_FALSE(Window.SpecificOptions());
-    EXPECT_FALSE(Window.Qualifications());
+    EXPECT_FALSE(Window.SpecificOptions() || Window.Qualifications());
 }
 
 TEST_F(MainWindowTest, UpdateMenusFollowsTheOpenCase)
@@ -111,7 +98,6 @@ TEST_F(MainWindowTest, UpdateMenusFollowsTheOpenCase)
 
     OpenChangedCase();
     EXPECT_EQ(enabled(), std::vector<bool>(8, true));
-    EXPECT_FALSE(Window.ViewAction(TViewKind::Designs)->isEnabled()) << "a window that does not exist yet";
     EXPECT_EQ(Window.windowTitle(), QStringLiteral("ORVEL 3.0  --  City"));
 
     Prompter->SaveAnswers = {TAnswer::No};

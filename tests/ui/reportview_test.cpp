@@ -155,16 +155,18 @@ TEST_F(ReportViewTest, AReportThatCannotBeDeletedKeepsEverything)
     EXPECT_EQ(View.Address(), InFolder("ORVEL report 1.htm"));
 }
 
-TEST_F(ReportViewTest, AFailedContentsWriteKeepsTheContentsLine)
+TEST_F(ReportViewTest, AFailedContentsWriteKeepsTheContentsLineAndSaysWhy)
 {
-    TLoggingStore failing;
-    failing.FailWrites = true;
-    View.Open(Case, failing);
     ShowDirectly("ORVEL report 1.htm");
+    // A folder in the way of the page fails its write, even for root.
+    QFile::remove(InFolder("items.htm"));
+    QDir(Dir.path()).mkdir(QStringLiteral("items.htm"));
     const QStringList before = Case.Contents;
     EXPECT_FALSE(View.DeleteReport());
     EXPECT_EQ(Case.Contents, before);
-    EXPECT_EQ(Messages.Errors().size(), 1);
+    ASSERT_EQ(Messages.Errors().size(), 1);
+    EXPECT_TRUE(Messages.Errors().front().startsWith(QStringLiteral("Could not write file\r\"") + InFolder("items.htm")))
+        << Messages.Errors().front().toStdString();
 }
 
 TEST_F(ReportViewTest, EachOpeningStartsWithAnEmptyHistory)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/case.h"
+#include "model/messages.h"
 #include "ui/casestore.h"
 #include "ui/prompter.h"
 
@@ -16,8 +17,25 @@ public:
     QString CaseFolderAnswer;
     std::deque<QString> SaveFolderAnswers;       // empty: the chooser is dismissed
     std::optional<QFont> FontAnswer;
+    QString DatabaseAnswer;                      // empty: the chooser is dismissed
     QStringList Asked;
     int ReportRuns = 0;
+    std::deque<std::optional<QString>> ConceptNames;   // cancelled once they run out
+    std::optional<TPhaseColors> PhaseColors;
+    QString OpenFileAnswer;
+    QString SaveFileAnswer;
+    std::optional<QImage> IconAnswer;
+    std::deque<int> MenuChoices;                       // dismissed once they run out
+    QStringList MenuItemsShown;
+    std::deque<std::optional<TDecisionAreaAnswer>> DecisionAreas;   // cancelled once they run out
+    std::vector<const TDecisionArea*> DecisionAreaPresets;          // as asked, in order
+    std::deque<std::optional<TOptionAnswer>> Options;               // cancelled once they run out
+    std::deque<TVariable*> Variables;                               // cancelled once they run out
+    std::deque<std::optional<TFindRequest>> Finds;                  // cancelled once they run out
+    std::deque<std::optional<TFormulaAnswer>> Formulas;             // cancelled once they run out
+    std::vector<bool> FormulaChecks;                                // checkOnShow, as asked
+    std::deque<int> MenuChoiceAnswers;                              // dismissed once they run out
+    std::vector<TMenuChoice> MenuChoicesShown;
 
     TAnswer AskSaveChanges() override
     {
@@ -47,9 +65,87 @@ public:
         SaveFolderAnswers.pop_front();
         return answer;
     }
-    QString ChooseDatabase(const QString&) override { return QString(); }
+    QString ChooseDatabase(const QString& start) override
+    {
+        Asked << QStringLiteral("database: ") + start;
+        return DatabaseAnswer;
+    }
     std::optional<QFont> ChooseFont(const QFont&) override { return FontAnswer; }
     void ViewReports(TCase&) override { ++ReportRuns; }
+    std::optional<QString> AskConceptName(const QString& caption, const QString& initial) override
+    {
+        Asked << caption + QStringLiteral(": ") + initial;
+        return Next(ConceptNames, std::optional<QString>());
+    }
+    std::optional<TPhaseColors> AskPhaseColors() override
+    {
+        Asked << QStringLiteral("phase colours");
+        return PhaseColors;
+    }
+    QString ChooseOpenFile(const QString& caption, const QString&) override
+    {
+        Asked << caption;
+        return OpenFileAnswer;
+    }
+    QString ChooseSaveFile(const QString& caption, const QString&) override
+    {
+        Asked << caption;
+        return SaveFileAnswer;
+    }
+    std::optional<QImage> EditIcon(const TConcept& item) override
+    {
+        Asked << QStringLiteral("icon: ") + item.Name;
+        return IconAnswer;
+    }
+    int ChooseMenuItem(const QStringList& items, const QPoint&) override
+    {
+        MenuItemsShown = items;
+        return Next(MenuChoices, -1);
+    }
+
+    std::optional<TDecisionAreaAnswer> AskDecisionArea(const TCase&, const TDecisionArea* presets) override
+    {
+        Asked << QStringLiteral("decision area");
+        DecisionAreaPresets.push_back(presets);
+        return Next(DecisionAreas, std::optional<TDecisionAreaAnswer>());
+    }
+    std::optional<TOptionAnswer> AskOption(const TCase&) override
+    {
+        Asked << QStringLiteral("option");
+        return Next(Options, std::optional<TOptionAnswer>());
+    }
+    TVariable* ChooseEffectVariable(TCase&) override
+    {
+        Asked << QStringLiteral("variable");
+        return Next(Variables, static_cast<TVariable*>(nullptr));
+    }
+    std::optional<TFindRequest> AskFind() override
+    {
+        Asked << QStringLiteral("find");
+        return Next(Finds, std::optional<TFindRequest>());
+    }
+    std::optional<TFormulaAnswer> EditFormula(const TEffect&, bool checkOnShow) override
+    {
+        Asked << QStringLiteral("formula");
+        FormulaChecks.push_back(checkOnShow);
+        return Next(Formulas, std::optional<TFormulaAnswer>());
+    }
+    int ChooseMenuChoice(const std::vector<TMenuChoice>& items, const QPoint&) override
+    {
+        MenuChoicesShown = items;
+        return Next(MenuChoiceAnswers, -1);
+    }
+
+private:
+    template <typename T>
+    static T Next(std::deque<T>& answers, T whenNone)
+    {
+        if (answers.empty())
+            return whenNone;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 /// Keeps a log of the writes instead of writing, and leaves the case as the
@@ -82,5 +178,10 @@ public:
         aCase.AddScale(QStringLiteral("EUR"));
         return ReadComplete;
     }
-    bool WriteContents(const TCase&) override { return !FailWrites; }
+    bool WriteContents(const TCase&) override
+    {
+        if (FailWrites)
+            ShowError(QStringLiteral("Could not write the contents"));
+        return !FailWrites;
+    }
 };

@@ -4,6 +4,7 @@
 #include "model/decisionarea.h"
 #include "model/messagerecorder.h"
 #include "model/option.h"
+#include "support/casebuilder.h"
 #include "ui/beep.h"
 
 #include <QClipboard>
@@ -25,18 +26,12 @@ class XEditorTest : public ::testing::Test
 protected:
     XEditorTest()
     {
-        Case.AddScale(QStringLiteral("kWh"));
-        for (const char* name : {"Energy use", "Roof area", "Households"}) {
-            TVariable* variable = Case.Variables.At(Case.AddVariable(QLatin1String(name)));
-            variable->Scale = Case.Scales.First();
-        }
-        TSystemLevel* level = Case.SystemLevels.At(Case.AddSystemLevel(QStringLiteral("Building")));
-        level->PlaceUnder(nullptr);
-        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Roof")));
-        TOption* option = area->Options.At(area->AddOption(QStringLiteral("Solar panels")));
-        Effect = option->AddEffect(std::make_unique<TEffect>(option, Case.Variables.Find(QStringLiteral("Energy use"))));
-        Effect->SetFormula(QStringLiteral("-2 * [Roof area]"));
-        Effect->NullWhenStatusQuo = true;
+        TScale* scale = Case.Scales.At(Case.AddScale(QStringLiteral("kWh")));
+        for (const char* name : {"Energy use", "Roof area", "Households"})
+            NewVariable(Case, QLatin1String(name), scale, AggregationCumulative);
+        TDecisionArea* area = NewArea(*NewLevel(Case, QStringLiteral("Building"), nullptr), QStringLiteral("Roof"), nullptr, nullptr);
+        Effect = NewEffect(*NewOption(*area, QStringLiteral("Solar panels"), 1), Case.Variables.Find(QStringLiteral("Energy use")),
+                           QStringLiteral("-2 * [Roof area]"), true);
         Case.Changed = false;
     }
 
@@ -67,29 +62,32 @@ TEST_F(XEditorTest, ShowsTheEffectAndTheOtherVariables)
     EXPECT_FALSE(Editor.FormulaBox->document()->isUndoAvailable());
 }
 
-TEST_F(XEditorTest, EmptyingTheFormulaClearsItAndSetsAlwaysOccurs)
+TEST_F(XEditorTest, OkGivesBackTheTrimmedFormulaAndTheSettingButChangesNothing)
 {
-    Editor.Prepare(*Effect);
-    Editor.FormulaBox->setPlainText(QStringLiteral(" \t\n "));
-    EXPECT_TRUE(Editor.NullWhenStatusQuoBtn->isChecked());
-    EXPECT_TRUE(PressOk());
-    EXPECT_TRUE(Effect->Formula.isEmpty());
-    EXPECT_TRUE(Effect->Code.empty());
-    EXPECT_FALSE(Effect->NullWhenStatusQuo);
-    EXPECT_TRUE(Case.Changed);
-}
-
-TEST_F(XEditorTest, AValidFormulaIsStoredCompiledWithTheFlag)
-{
-    Editor.Prepare(*Effect);
-    Editor.FormulaBox->setPlainText(QStringLiteral("  3 * [Households]\n"));
-    Editor.AlwaysBtn->setChecked(true);
-    EXPECT_TRUE(PressOk());
-    EXPECT_EQ(Effect->Formula, QStringLiteral("3 * [Households]"));
-    EXPECT_FALSE(Effect->Code.empty());
-    EXPECT_FALSE(Effect->NullWhenStatusQuo);
-    EXPECT_TRUE(Editor.StatusLine->text().isEmpty());
-    EXPECT_TRUE(Case.Changed);
+    const struct
+    {
+        const char* Typed;
+        bool NullWhenStatusQuo;
+        const char* Formula;
+        bool Setting;
+    } cases[] = {
+        { "  3 * [Households]\n", false, "3 * [Households]", false },
+        { "1", true, "1", true },
+        // An emptied formula always occurs, whatever the buttons say.
+        { " \t\n ", true, "", false },
+    };
+    for (const auto& c : cases) {
+        Editor.Prepare(*Effect);
+        Editor.FormulaBox->setPlainText(QString::fromUtf8(c.Typed));
+        (c.NullWhenStatusQuo ? Editor.NullWhenStatusQuoBtn : Editor.AlwaysBtn)->setChecked(true);
+        EXPECT_TRUE(PressOk()) << c.Typed;
+        EXPECT_EQ(Editor.Formula(), QString::fromUtf8(c.Formula));
+        EXPECT_EQ(Editor.NullWhenStatusQuo(), c.Setting) << c.Typed;
+        EXPECT_TRUE(Editor.StatusLine->text().isEmpty());
+    }
+    EXPECT_EQ(Effect->Formula, QStringLiteral("-2 * [Roof area]"));
+    EXPECT_TRUE(Effect->NullWhenStatusQuo);
+    EXPECT_FALSE(Case.Changed);
 }
 
 TEST_F(XEditorTest, CancelLeavesTheEffectAsItWas)
@@ -113,7 +111,6 @@ TEST_F(XEditorTest, AnInvalidFormulaSelectsTheFaultyTokenAndBlocksClosing)
     EXPECT_EQ(Editor.FormulaBox->textCursor().selectionStart(), 6);
     EXPECT_EQ(Selected(), QStringLiteral("o"));
     EXPECT_EQ(BeepCount() - beeps, 1);
-    EXPECT_EQ(Effect->Formula, QStringLiteral("-2 * [Roof area]"));
 
     // Neither Cancel nor closing the window leaves while the message shows.
     Editor.show();
@@ -125,7 +122,7 @@ TEST_F(XEditorTest, AnInvalidFormulaSelectsTheFaultyTokenAndBlocksClosing)
     Editor.FormulaBox->setPlainText(QStringLiteral("1 + 2"));
     EXPECT_TRUE(PressOk());
     EXPECT_FALSE(Editor.isVisible());
-    EXPECT_EQ(Effect->Formula, QStringLiteral("1 + 2"));
+    EXPECT_EQ(Editor.Formula(), QStringLiteral("1 + 2"));
 }
 
 TEST_F(XEditorTest, TheSelectionCountsTheBlanksBeforeTheFormula)
@@ -137,13 +134,15 @@ TEST_F(XEditorTest, TheSelectionCountsTheBlanksBeforeTheFormula)
     EXPECT_EQ(Selected(), QStringLiteral("o"));
 }
 
-TEST_F(XEditorTest, AnUnknownVariableWarnsButDoesNotBlock)
+TEST_F(XEditorTest, AnUnknownVariableDoesNotBlockAndWarnsOnceApplied)
 {
     Editor.Prepare(*Effect);
-    Editor.FormulaBox->setPlainText(QStringLiteral("[Nowhere] + 1"));
+    Editor.FormulaBox->setPlainText(QStringLiteral("[Nowhere] + [Nowhere]"));
     EXPECT_TRUE(PressOk());
+    EXPECT_TRUE(Messages.Messages.isEmpty());
+    Effect->Option->EditEffect(*Effect, Editor.Formula(), Editor.NullWhenStatusQuo());
     EXPECT_EQ(Messages.Warnings(), QStringList({"Unknown variable: \"Nowhere\""}));
-    EXPECT_EQ(Effect->Formula, QStringLiteral("[Nowhere] + 1"));
+    EXPECT_EQ(Effect->Formula, QStringLiteral("[Nowhere] + [Nowhere]"));
 }
 
 TEST_F(XEditorTest, ChoosingAVariableReplacesTheSelectionThroughTheClipboard)
@@ -181,7 +180,7 @@ TEST_F(XEditorTest, CheckingModeAcceptsAFormulaThatCompilesAtOnce)
     Effect->Formula = QStringLiteral("[Households] / 2");
     EXPECT_TRUE(Editor.Run(*Effect, true));
     EXPECT_FALSE(Editor.CheckOnShow);
-    EXPECT_FALSE(Effect->Code.empty());
+    EXPECT_EQ(Editor.Formula(), QStringLiteral("[Households] / 2"));
 }
 
 TEST_F(XEditorTest, CheckingModeKeepsAFaultyFormulaUntilItIsRepaired)
@@ -198,7 +197,7 @@ TEST_F(XEditorTest, CheckingModeKeepsAFaultyFormulaUntilItIsRepaired)
         });
     });
     EXPECT_TRUE(Editor.Run(*Effect, true));
-    EXPECT_EQ(Effect->Formula, QStringLiteral("[Households] / 4"));
+    EXPECT_EQ(Editor.Formula(), QStringLiteral("[Households] / 4"));
 }
 
 } // namespace

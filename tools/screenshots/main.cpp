@@ -1,12 +1,14 @@
-// Pictures of the windows for a person to look at: run with ORVEL_SCREENSHOTS
-// set to a folder (outside the repository) and the PNGs land there.
+// Pictures of the windows for a person to look at:
+//   orvel_screenshots FOLDER
+// writes one PNG per dialog and window into FOLDER (outside the repository).
 #include "actors/appreciation.h"
 #include "actors/impactreport.h"
 #include "model/case.h"
-#include "storage/folderreader.h"
 #include "model/decisionarea.h"
 #include "model/messagerecorder.h"
 #include "model/option.h"
+#include "model/effect.h"
+#include "storage/folderreader.h"
 #include "ui/adddadialog.h"
 #include "ui/addoptiondialog.h"
 #include "ui/finddialog.h"
@@ -14,36 +16,41 @@
 #include "ui/namedialog.h"
 #include "ui/phasecolordlg.h"
 #include "ui/reportview.h"
+#include "ui/systemhierarchy.h"
 #include "ui/variabledialog.h"
 #include "ui/xeditor.h"
-#include "uitestsupport.h"
+#include "ui/uitestsupport.h"
+#include "ui/webengineroot.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
-#include <QEventLoop>
-#include <QTimer>
-#include <QToolButton>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
 #include <QWebEngineView>
-#include <gtest/gtest.h>
+#include <cstdio>
 
 namespace {
 
-QString ShotFolder() { return qEnvironmentVariable("ORVEL_SCREENSHOTS"); }
+QString ShotFolder;
+int Failures = 0;
 
 void Shoot(QWidget& widget, const char* name)
 {
     widget.show();
     QApplication::processEvents();
-    const QString path = ShotFolder() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
-    EXPECT_TRUE(widget.grab().save(path)) << name;
+    const QString path = ShotFolder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "Could not write %s\n", qPrintable(path));
+        ++Failures;
+    }
 }
 
 /// A small case with enough in it to fill every dialog.
@@ -78,11 +85,8 @@ std::unique_ptr<TCase> SampleCase()
     return aCase;
 }
 
-TEST(Screenshots, DialogsAndWindows)
+void ShootDialogsAndWindows()
 {
-    if (ShotFolder().isEmpty())
-        GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to make them";
-    TMessageRecorder quiet;
     std::unique_ptr<TCase> aCase = SampleCase();
     TOption* option = aCase->SystemLevels.At(0)->DecisionAreas.At(0)->Options.At(0);
 
@@ -118,7 +122,7 @@ TEST(Screenshots, DialogsAndWindows)
     editor.accept();
     Shoot(editor, "formula-editor");
 
-    TORVEL window(QDir(ShotFolder()).filePath(QStringLiteral("ORVEL.ini")));
+    TORVEL window(QDir(ShotFolder).filePath(QStringLiteral("ORVEL.ini")));
     auto prompter = std::make_unique<TScriptedPrompter>();
     prompter->NameAnswer = aCase->Name;
     window.SetPrompter(std::move(prompter));
@@ -136,22 +140,23 @@ TEST(Screenshots, DialogsAndWindows)
     window.Case()->Changed = false;
 }
 
-TEST(Screenshots, ReportViewer)
+// Answers false when the example case cannot be read or reported on.
+bool ShootReportViewer()
 {
-    if (ShotFolder().isEmpty())
-        GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to make them";
-    TMessageRecorder quiet;
     // The shipped example case, saved to a scratch folder, with a real report on its designs.
     QTemporaryDir dir;
     auto aCase = std::make_unique<TCase>();
-    ASSERT_TRUE(ReadCaseFolder(*aCase, QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown")));
+    if (!ReadCaseFolder(*aCase, QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown")))
+        return false;
     std::unique_ptr<TCaseStore> store = TCaseStore::CaseFolders();
-    ASSERT_TRUE(store->Write(*aCase, dir.filePath(QStringLiteral("Rivertown")), false));
+    if (!store->Write(*aCase, dir.filePath(QStringLiteral("Rivertown")), false))
+        return false;
     std::vector<TDesign*> designs(aCase->Designs.begin(), aCase->Designs.end());
     aCase->BaseCase = designs.front();
     TAppreciationSettings settings;
     settings.SpecificOptions = settings.Qualifications = true;
-    ASSERT_FALSE(WriteImpactReport(*aCase, designs, settings, true).isEmpty());
+    if (WriteImpactReport(*aCase, designs, settings, true).isEmpty())
+        return false;
     TReportView view;
     view.resize(1000, 650);
     view.Open(*aCase, *store);
@@ -171,7 +176,7 @@ TEST(Screenshots, ReportViewer)
     Shoot(view, "report-viewer");
 
     // The main window with that folder opened.
-    TORVEL window(QDir(ShotFolder()).filePath(QStringLiteral("ORVEL.ini")));
+    TORVEL window(QDir(ShotFolder).filePath(QStringLiteral("ORVEL.ini")));
     auto prompter = std::make_unique<TScriptedPrompter>();
     prompter->CaseFolderAnswer = aCase->Folder;
     window.SetPrompter(std::move(prompter));
@@ -180,6 +185,55 @@ TEST(Screenshots, ReportViewer)
     window.Open();
     Shoot(window, "main-window-opened");
     window.Case()->Changed = false;
+    return true;
+}
+
+// The system hierarchy on the example case with each kind of item selected.
+void ShootSystemHierarchy()
+{
+    TORVEL window(QDir(ShotFolder).filePath(QStringLiteral("ORVEL.ini")));
+    auto prompter = std::make_unique<TScriptedPrompter>();
+    prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
+    window.SetPrompter(std::move(prompter));
+    window.SetCaseStore(TCaseStore::CaseFolders());
+    window.resize(1000, 700);
+    window.show();
+    window.Open();
+    window.ToggleView(TViewKind::SystemHierarchy);
+    auto* view = static_cast<TSystemHierarchy*>(window.View(TViewKind::SystemHierarchy));
+    TSystemLevel* district = window.Case()->SystemLevels.Find(QStringLiteral("District"));
+    TDecisionArea* area = district->DecisionAreas.Find(QStringLiteral("Collective heat supply"));
+    TOption* option = area->Options.Find(QStringLiteral("Geothermal heat network"));
+    view->Select(district);
+    Shoot(*view->parentWidget(), "hierarchy-level");
+    view->Select(area);
+    Shoot(*view->parentWidget(), "hierarchy-area");
+    view->Select(option);
+    Shoot(*view->parentWidget(), "hierarchy-option");
+    view->Select(option->Effects.front().get());
+    Shoot(*view->parentWidget(), "hierarchy-effect");
 }
 
 } // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    AllowWebEngineAsRoot();
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("Usage: orvel_screenshots FOLDER\n"
+                   "Writes a PNG of every dialog and window into FOLDER, for a person to look at.\n", stderr);
+        return 2;
+    }
+    ShotFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(ShotFolder);
+    TMessageRecorder quiet;
+    ShootDialogsAndWindows();
+    ShootSystemHierarchy();
+    if (!ShootReportViewer()) {
+        std::fputs("The example case could not be read or reported on.\n", stderr);
+        return 1;
+    }
+    return Failures > 0 ? 1 : 0;
+}

@@ -1,0 +1,139 @@
+// The database layer on real Access files: every user table copied into SQLite.
+#include "import/database.h"
+#include "import/databaseerror.h"
+#include "import/query.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+struct AccessTest : ::testing::Test
+{
+    QString Folder = QStringLiteral(ORVEL_SOURCE_DIR "/../shared/fixtures/mdb/");
+
+    void SetUp() override
+    {
+        if (!QDir(Folder).exists())
+            GTEST_SKIP() << "no Access test files at " << Folder.toStdString();
+    }
+    std::unique_ptr<TDatabase> Open(const char* file) { return TDatabase::Open(Folder + QString::fromLatin1(file)); }
+
+    static QStringList Column(TDatabase& database, const QString& sql, const QString& column)
+    {
+        TQuery query(database);
+        query.Open({ sql });
+        QStringList values;
+        for (; !query.Eof(); query.Next())
+            values << (query.IsNull(column) ? QStringLiteral("NULL") : query.AsText(column));
+        return values;
+    }
+};
+
+TEST_F(AccessTest, ReadsTheColumnTypes)
+{
+    const auto database = Open("testV1997.mdb");
+    TQuery query(*database);
+    query.Open({ QStringLiteral("SELECT * FROM Table1 ORDER BY C DESC") });
+    ASSERT_FALSE(query.Eof());
+    EXPECT_EQ(query.AsText(QStringLiteral("A")), QStringLiteral("abcdefg"));
+    EXPECT_EQ(query.AsInteger(QStringLiteral("D")), 222);
+    EXPECT_EQ(query.AsInteger(QStringLiteral("e")), 333333333);   // column names without letter case
+    EXPECT_DOUBLE_EQ(query.AsFloat(QStringLiteral("F")), 444.555);
+    EXPECT_EQ(query.AsInteger(QStringLiteral("H")), 4);             // 3.5 rounded
+    EXPECT_EQ(query.AsText(QStringLiteral("G")), QStringLiteral("1974-09-21 00:00:00"));
+    EXPECT_EQ(query.AsInteger(QStringLiteral("I")), 1);             // a yes/no column
+    query.Next();
+    query.Next();
+    EXPECT_TRUE(query.Eof());
+    EXPECT_THROW(query.AsText(QStringLiteral("A")), TDatabaseError);
+    // Empty tables are there too.
+    EXPECT_EQ(Column(*database, QStringLiteral("SELECT count(*) AS n FROM Table2"), QStringLiteral("n")), QStringList({ "0" }));
+}
+
+TEST_F(AccessTest, TextComparesWithoutLetterCaseAsInAccess)
+{
+    const auto database = Open("testV1997.mdb");
+    EXPECT_EQ(Column(*database, QStringLiteral("SELECT B FROM Table1 WHERE A='ABCDEFG'"), QStringLiteral("B")),
+              QStringList({ "hijklmnop" }));
+}
+
+TEST_F(AccessTest, ReadsNullsMemosAndSpecialCharacters)
+{
+    const auto database = Open("test2V2000.mdb");
+    TQuery query(*database);
+    query.Open({ QStringLiteral("SELECT * FROM MSP_PROJECTS") });
+    ASSERT_FALSE(query.Eof());
+    EXPECT_TRUE(query.IsNull(QStringLiteral("PROJ_PROP_CATEGORY")));
+    EXPECT_EQ(query.AsText(QStringLiteral("PROJ_PROP_CATEGORY")), QString());
+    EXPECT_EQ(query.AsInteger(QStringLiteral("PROJ_PROP_CATEGORY")), 0);
+    const QString memo = query.AsText(QStringLiteral("PROJ_PROP_AUTHOR"));
+    EXPECT_EQ(memo.size(), 348);   // longer than any text column: read whole
+    EXPECT_TRUE(memo.startsWith(QStringLiteral("Jon Iles")));
+    EXPECT_TRUE(memo.endsWith(QStringLiteral("dlkfslkd jflksjadf as")));
+    EXPECT_EQ(query.AsText(QStringLiteral("PROJ_OPT_CURRENCY_SYMBOL")), QStringLiteral("\u00a3"));
+}
+
+TEST_F(AccessTest, ReadsUnicodeText)
+{
+    const auto database = Open("testUnicodeCompV2003.mdb");
+    const QStringList values = Column(*database, QStringLiteral("SELECT Unicode FROM \"Table\" ORDER BY ID"), QStringLiteral("Unicode"));
+    ASSERT_EQ(values.size(), 8);
+    EXPECT_EQ(values[1], QStringLiteral("\u00e4\u00e4kk\u00f6si\u00e4"));
+    EXPECT_EQ(values[2], QStringLiteral("\u041c\u0438\u0440"));
+    EXPECT_EQ(values[4], QStringLiteral("\u6f22\u5b57\u4eee\u540d\u4ea4\u3058\u308a\u6587"));
+    EXPECT_EQ(values[7].size(), 255);   // every character from 1 up
+}
+
+TEST_F(AccessTest, JoinsAcrossTablesRunInSQLite)
+{
+    for (const char* file : { "indexTestV1997.mdb", "indexTestV2000.mdb" }) {
+        const auto database = Open(file);
+        EXPECT_EQ(Column(*database,
+                         QStringLiteral("SELECT Table1.data || '/' || Table2.data || '/' || Table3.data AS joined"
+                                        " FROM (Table1 INNER JOIN Table2 ON Table1.otherfk1 = Table2.id)"
+                                        " INNER JOIN Table3 ON Table1.otherfk2 = Table3.id ORDER BY Table1.id"),
+                         QStringLiteral("joined")),
+                  QStringList({ "baz0/foo0/bar10", "baz11/foo1/bar11", "baz11-2/foo1/bar11", "baz13/foo2/bar13" }))
+            << file;
+        // The user tables, and not Access's own.
+        EXPECT_EQ(Column(*database, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name"),
+                         QStringLiteral("name")),
+                  QStringList({ "Table1", "Table2", "Table3" }));
+    }
+}
+
+TEST_F(AccessTest, DatabasesWithoutTheCaseTablesFailClearly)
+{
+    const auto database = Open("emptyJet4.mdb");
+    TQuery query(*database);
+    EXPECT_THROW(query.Open({ QStringLiteral("SELECT Name FROM \"Case\"") }), TDatabaseError);
+    EXPECT_EQ(Column(*Open("fixedTextTestV2000.mdb"), QStringLiteral("SELECT c_user_login FROM users ORDER BY i_user_id"),
+                     QStringLiteral("c_user_login")),
+              QStringList({ "CORE USER", "admin" }));
+}
+
+TEST_F(AccessTest, TruncatedFilesGiveAnErrorOrWhatCanBeRead)
+{
+    QFile original(Folder + QStringLiteral("test2V2000.mdb"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    QTemporaryDir temp;
+    const QString path = temp.filePath(QStringLiteral("cut.mdb"));
+    for (const qsizetype size : { 0, 2048, 4096, 20000, 60000, 100000 }) {
+        QFile cut(path);
+        ASSERT_TRUE(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        cut.write(bytes.left(size));
+        cut.close();
+        try {
+            TDatabase::Open(path);
+        } catch (const TDatabaseError& error) {
+            EXPECT_TRUE(error.Message.contains(path)) << size;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+#include "ui/caseview.h"
+
+#include "model/caseedit.h"
+#include "model/messagerecorder.h"
+#include "model/option.h"
+#include "ui/commentbox.h"
+#include "ui/dragitems.h"
+#include "ui/mainwindow.h"
+#include "uitestsupport.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace {
+
+/// The least a view does: shows the case's comment in a comment box and
+/// counts the notices it hears.
+class TCommentView : public TCaseView
+{
+public:
+    TCommentView(TORVEL& main, TCase& aCase) : TCaseView(main, aCase), Box(new TCommentBox(this))
+    {
+        (new QVBoxLayout(this))->addWidget(Box);
+        Box->OnStore = [this](TNameless& item, const QString& text) { StoreComment(item, text, ChangeCase); };
+        Box->Show(&Case);
+    }
+    void StorePendingEdits() override { Box->StorePending(); }
+    void CaseChanged(TChangeKinds kinds) override
+    {
+        Notices.push_back(kinds);
+        Box->Show(&Case);
+    }
+    TCommentBox* Box;
+    std::vector<TChangeKinds> Notices;
+};
+
+QWidget* MakeCommentView(TORVEL& main, TCase& aCase) { return new TCommentView(main, aCase); }
+
+class CaseViewTest : public ::testing::Test
+{
+protected:
+    CaseViewTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    {
+        auto prompter = std::make_unique<TScriptedPrompter>();
+        Prompter = prompter.get();
+        Window.SetPrompter(std::move(prompter));
+        auto store = std::make_unique<TLoggingStore>();
+        Store = store.get();
+        Window.SetCaseStore(std::move(store));
+        Window.SetViewFactory(TViewKind::Phases, &MakeCommentView);
+        Prompter->NameAnswer = QStringLiteral("City");
+        Window.New();
+        Window.Case()->Folder = Settings.path() + QStringLiteral("/case/");
+        Window.Case()->Changed = false;
+        Window.show();
+        Window.ToggleView(TViewKind::Phases);
+        View = static_cast<TCommentView*>(Window.View(TViewKind::Phases));
+    }
+
+    // Types into the comment box, which keeps the focus.
+    void Type(const QString& text)
+    {
+        View->Box->setFocus();
+        QTest::keyClicks(View->Box, text);
+    }
+
+    TMessageRecorder Messages;
+    QTemporaryDir Settings;
+    TORVEL Window;
+    TScriptedPrompter* Prompter;
+    TLoggingStore* Store;
+    TCommentView* View;
+};
+
+TEST_F(CaseViewTest, SaveStoresWhatIsBeingTypedFirst)
+{
+    Type(QStringLiteral("Typed before saving"));
+    EXPECT_FALSE(Window.Case()->Changed);
+    Window.Save1->trigger();
+    EXPECT_EQ(Window.Case()->CommentText(), "Typed before saving");
+    ASSERT_EQ(Store->Writes.size(), 1u);
+    EXPECT_FALSE(Window.Case()->Changed);   // the write saw the comment
+}
+
+TEST_F(CaseViewTest, CloseAsksAboutTypingThatIsNotYetStored)
+{
+    Type(QStringLiteral("Not lost"));
+    Prompter->SaveAnswers = {TPrompter::TAnswer::Cancel};
+    EXPECT_FALSE(Window.CloseCase());
+    EXPECT_EQ(Prompter->Asked.count(QStringLiteral("Save changes made to case?")), 1);
+    EXPECT_EQ(Window.Case()->CommentText(), "Not lost");
+}
+
+TEST_F(CaseViewTest, EditsAnnounceOnceToEveryViewAndMarkTheCase)
+{
+    {
+        TCaseEdit edit(*Window.Case(), QStringLiteral("Add scale"), ChangeCatalogues);
+        Window.Case()->AddScale(QStringLiteral("EUR"));
+        Window.Case()->AddScale(QStringLiteral("kWh"));
+    }
+    EXPECT_EQ(View->Notices, std::vector<TChangeKinds>{ChangeCatalogues});
+    EXPECT_TRUE(Window.Case()->Changed);
+    // A rebuild keeps what is being typed for the item it still shows.
+    Type(QStringLiteral("half"));
+    Window.Case()->Announce(ChangeCase);
+    EXPECT_EQ(View->Box->toPlainText(), "half");
+}
+
+TEST_F(CaseViewTest, DeletingADesignClosesItsEditorWithItsFrame)
+{
+    TCase& c = *Window.Case();
+    TDesign* design = c.Designs.At(c.AddDesign(QStringLiteral("Variant")));
+    auto* editor = new TCommentView(Window, c);
+    QPointer<QMdiSubWindow> frame = Window.AddSubWindow(editor);
+    design->Editor = frame.data();
+    {
+        TCaseEdit edit(c, QStringLiteral("Delete design"), ChangeDesigns);
+        c.DeleteDesign(design);
+    }
+    EXPECT_TRUE(frame.isNull());
+    EXPECT_EQ(Window.findChild<QMdiArea*>()->subWindowList().size(), 1);
+    EXPECT_EQ(View->Notices.back(), ChangeDesigns);
+}
+
+TEST_F(CaseViewTest, DropsFindOnlyItemsThatStillBelongToTheCase)
+{
+    TCase& c = *Window.Case();
+    TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel(QStringLiteral("City")));
+    c.AddPhase(QStringLiteral("Now"));
+    c.AddCategory(QStringLiteral("Energy"));
+    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Heat")));
+    TOption* gas = area->Options.At(area->AddOption(QStringLiteral("Gas")));
+    TOption* pump = area->Options.At(area->AddOption(QStringLiteral("Pump")));
+    TQualifier* green = c.Qualifiers.At(c.AddQualifier(QStringLiteral("Green")));
+
+    std::unique_ptr<QMimeData> data(MakeDragData({DragItem(pump), DragItem(gas), DragItem(green), DragItem(area)}));
+    EXPECT_TRUE(CarriesKind(data.get(), TDragKind::Qualifier));
+    EXPECT_FALSE(CarriesKind(data.get(), TDragKind::Policy));
+    TDroppedItems dropped = ReadDragItems(data.get(), c);
+    EXPECT_EQ(dropped.Options, (std::vector<TOption*>{pump, gas}));   // in the order dragged
+    EXPECT_EQ(dropped.Qualifiers, std::vector<TQualifier*>{green});
+    EXPECT_EQ(dropped.Areas, std::vector<TDecisionArea*>{area});
+
+    area->DeleteOption(pump);
+    c.DeleteQualifier(green);
+    dropped = ReadDragItems(data.get(), c);
+    EXPECT_EQ(dropped.Options, std::vector<TOption*>{gas});
+    EXPECT_TRUE(dropped.Qualifiers.empty());
+
+    QMimeData foreign;
+    foreign.setData(DragFormat, QByteArray("\x01\x02garbage", 9));
+    EXPECT_TRUE(ReadDragItems(&foreign, c).Empty());
+}
+
+} // namespace

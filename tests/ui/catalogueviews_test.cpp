@@ -1,0 +1,432 @@
+#include "catalogueviewfixture.h"
+
+#include "model/caseedit.h"
+#include "model/decisionarea.h"
+#include "model/effect.h"
+#include "model/option.h"
+#include "model/ordering.h"
+#include "ui/beep.h"
+#include "ui/categoryview.h"
+#include "ui/commentbox.h"
+#include "ui/phaseview.h"
+#include "ui/qualifierview.h"
+#include "ui/scaleview.h"
+#include "ui/valuebox.h"
+#include "ui/variableview.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMimeData>
+#include <QToolButton>
+
+namespace {
+
+using TViewTest = CatalogueViewTest;
+
+struct TKindCase
+{
+    TViewKind Kind;
+    const char* Caption;
+};
+
+class EveryCatalogueView : public CatalogueViewTest, public ::testing::WithParamInterface<TKindCase>
+{
+};
+
+TEST_P(EveryCatalogueView, AddsSelectsAndFindsATakenNameWithoutChangingIt)
+{
+    Case().AddScale(QStringLiteral("EUR"));   // variables need one
+    auto* view = Open<TCatalogueView>(GetParam().Kind);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->windowTitle(), QLatin1String(GetParam().Caption));
+    EXPECT_TRUE(Window.ViewAction(GetParam().Kind)->isChecked());
+    // Nothing selected: the commands on the selection do nothing.
+    EXPECT_FALSE(view->DeleteBtn->isEnabled());
+    view->DeleteCurrent();
+
+    Add(view, QStringLiteral(" City "));
+    EXPECT_EQ(CurrentName(view), QStringLiteral("City"));
+    EXPECT_TRUE(view->DeleteBtn->isEnabled());
+    EXPECT_TRUE(view->Box->isEnabled());
+    EXPECT_TRUE(Case().Changed);
+
+    Case().Changed = false;
+    Add(view, QStringLiteral("Other"));
+    Add(view, QStringLiteral("city"));   // letter case aside, the same name
+    EXPECT_EQ(CurrentName(view), QStringLiteral("City"));
+    EXPECT_EQ(view->EntryNames().count(QStringLiteral("City")), 1);
+    EXPECT_EQ(view->EntryNames().size(), GetParam().Kind == TViewKind::Scales ? 3 : 2);
+    EXPECT_TRUE(Messages.Errors().isEmpty());
+
+    // Cancelled and empty names add nothing.
+    Case().Changed = false;
+    Add(view, QStringLiteral("  "));
+    view->AddBtn->click();
+    EXPECT_FALSE(Case().Changed);
+
+    Window.ViewAction(GetParam().Kind)->trigger();
+    EXPECT_EQ(Window.View(GetParam().Kind), nullptr);
+    EXPECT_FALSE(Window.ViewAction(GetParam().Kind)->isChecked());
+}
+
+TEST_P(EveryCatalogueView, DeletesOnlyAfterYes)
+{
+    Case().AddScale(QStringLiteral("EUR"));
+    auto* view = Open<TCatalogueView>(GetParam().Kind);
+    Add(view, QStringLiteral("Gone"));
+    const int before = view->List->count();
+    Messages.Answer = false;
+    view->DeleteBtn->click();
+    EXPECT_EQ(view->List->count(), before);
+    ASSERT_EQ(Messages.Messages.filter(QStringLiteral("question: ALL")).size(), 1);
+    Messages.Answer = true;
+    view->DeleteBtn->click();
+    EXPECT_EQ(view->List->count(), before - 1);
+    EXPECT_FALSE(view->EntryNames().contains(QStringLiteral("Gone")));
+    EXPECT_EQ(view->Current(), nullptr);
+    EXPECT_FALSE(view->DeleteBtn->isEnabled());
+    EXPECT_FALSE(view->Box->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(CatalogueViews, EveryCatalogueView,
+                         ::testing::Values(TKindCase{TViewKind::Phases, "Phases"},
+                                           TKindCase{TViewKind::Categories, "Categories"},
+                                           TKindCase{TViewKind::Qualifiers, "Qualifiers"},
+                                           TKindCase{TViewKind::Scales, "Scales"},
+                                           TKindCase{TViewKind::Variables, "Variables"}),
+                         [](const auto& info) { return std::string(info.param.Caption); });
+
+TEST_F(TViewTest, PhasesTakeTheHighestNumberPlusOneAndReorderByDrag)
+{
+    auto* view = Open<TPhaseView>(TViewKind::Phases);
+    for (const char* name : {"Plan", "Build", "Run"})
+        Add(view, QLatin1String(name));
+    EXPECT_EQ(view->EntryNames(), QStringList({"Plan", "Build", "Run"}));
+    Messages.Answer = true;
+    view->Select(Case().Phases.Find(QStringLiteral("Build")));
+    QTest::keyClick(view->List, Qt::Key_Delete);
+    Add(view, QStringLiteral("Dismantle"));
+    EXPECT_EQ(Case().Phases.Find(QStringLiteral("Dismantle"))->Order, 3);
+
+    // Plan (0) dragged onto Dismantle (3): Run 2 -> 1, Dismantle 3 -> 2.
+    view->MoveEntry(Case().Phases.Find(QStringLiteral("Plan")), Case().Phases.Find(QStringLiteral("Dismantle")));
+    EXPECT_EQ(view->EntryNames(), QStringList({"Run", "Dismantle", "Plan"}));
+    EXPECT_EQ(CurrentName(view), QStringLiteral("Dismantle"));   // the selection stays with its phase
+
+    // Insert asks for a name like the button.
+    Prompter->ConceptNames.push_back(QStringLiteral("Later"));
+    QTest::keyClick(view->List, Qt::Key_Insert);
+    EXPECT_EQ(view->EntryNames().last(), QStringLiteral("Later"));
+}
+
+TEST_F(TViewTest, CategoriesMoveUpAndKeepTheirIconsThroughTheEditor)
+{
+    auto* view = Open<TCategoryView>(TViewKind::Categories);
+    for (const char* name : {"Energy", "Water", "Traffic"})
+        Add(view, QLatin1String(name));
+    TCategory* traffic = Case().Categories.Find(QStringLiteral("Traffic"));
+    view->MoveEntry(traffic, Case().Categories.Find(QStringLiteral("Energy")));
+    EXPECT_EQ(view->EntryNames(), QStringList({"Traffic", "Energy", "Water"}));
+    EXPECT_EQ(traffic->Number, 1);
+
+    QImage red(16, 16, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    view->Select(traffic);
+    Case().Changed = false;
+    view->ImageBtn->click();   // cancelled
+    EXPECT_FALSE(Case().Changed);
+    Prompter->IconAnswer = red;
+    view->ImageBtn->click();
+    EXPECT_EQ(traffic->Icon.pixel(3, 3), QColor(Qt::red).rgb());
+    EXPECT_TRUE(Case().Changed);
+    EXPECT_TRUE(Prompter->Asked.contains(QStringLiteral("icon: Traffic")));
+}
+
+TEST_F(TViewTest, PhaseColoursComeFromTheDialogAsReturned)
+{
+    auto* view = Open<TPhaseView>(TViewKind::Phases);
+    view->ColorBtn->click();   // nothing selected
+    EXPECT_FALSE(Prompter->Asked.contains(QStringLiteral("phase colours")));
+    Add(view, QStringLiteral("Now"));
+    Prompter->PhaseColors = TPhaseColors{QColor(0xFF0000), QColor(0x00FF00), QColor(0x0000FF)};
+    Case().Changed = false;
+    view->ColorBtn->click();
+    const TPhase* now = Case().Phases.First();
+    EXPECT_EQ(now->Color, QColor(0xFF0000));
+    EXPECT_EQ(now->MiddleColor, QColor(0x00FF00));
+    EXPECT_EQ(now->DarkColor, QColor(0x0000FF));
+    EXPECT_EQ(now->Icon.pixel(7, 1), QColor(0x00FF00).rgb());   // an hour mark
+    EXPECT_TRUE(Case().Changed);
+}
+
+TEST_F(TViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
+{
+    auto* view = Open<TScaleView>(TViewKind::Scales);
+    for (const char* name : {"b", "c"})
+        Add(view, QLatin1String(name));
+    view->Select(Case().Scales.Find(QStringLiteral("b")));
+    RenameInPlace(view, QStringLiteral(" z=1 "));
+    EXPECT_EQ(view->EntryNames(), QStringList({"c", "z1"}));
+    EXPECT_EQ(CurrentName(view), QStringLiteral("z1"));
+
+    RenameInPlace(view, QStringLiteral("C"));
+    EXPECT_EQ(Messages.Warnings(), QStringList{QStringLiteral("Names must be unique")});
+    EXPECT_EQ(view->EntryNames(), QStringList({"c", "z1"}));
+
+    // Qualifiers cannot be renamed in place.
+    auto* qualifiers = Open<TQualifierView>(TViewKind::Qualifiers);
+    Add(qualifiers, QStringLiteral("green"));
+    EXPECT_FALSE(qualifiers->List->item(0)->flags() & Qt::ItemIsEditable);
+}
+
+TEST_F(TViewTest, AddingATakenVariableNameLeavesScaleModeAndValue)
+{
+    Case().AddScale(QStringLiteral("EUR"));
+    auto* view = Open<TVariableView>(TViewKind::Variables);
+    Add(view, QStringLiteral("Cost"));
+    TVariable* cost = Case().Variables.Find(QStringLiteral("Cost"));
+    view->ValueBox->selectAll();
+    Type(view->ValueBox, QStringLiteral("50"));
+    QTest::keyClick(view->ValueBox, Qt::Key_Return);
+    view->StorePendingEdits();
+    EXPECT_EQ(cost->Value, 50);
+
+    {
+        TCaseEdit edit(Case(), QStringLiteral("Add scale"), ChangeCatalogues);
+        Case().AddScale(QStringLiteral("ABC"));   // now the first scale
+    }
+    view->Select(nullptr);
+    view->ChooseMode(AggregationAveraging);   // nothing selected: only shown
+    EXPECT_EQ(cost->AggregationMode, AggregationConstant);
+    Case().Changed = false;
+    Add(view, QStringLiteral("COST"));
+    EXPECT_EQ(view->Current(), cost);
+    EXPECT_EQ(cost->Scale->Name, QStringLiteral("EUR"));
+    EXPECT_EQ(cost->AggregationMode, AggregationConstant);
+    EXPECT_EQ(cost->Value, 50);
+    EXPECT_FALSE(Case().Changed);
+
+    // A new one takes the first scale and the mode shown.
+    Add(view, QStringLiteral("Heat"));
+    const TVariable* heat = Case().Variables.Find(QStringLiteral("Heat"));
+    EXPECT_EQ(heat->Scale->Name, QStringLiteral("ABC"));
+    EXPECT_EQ(heat->AggregationMode, AggregationAveraging);
+
+    // Renaming rewrites the formulas that name it.
+    TSystemLevel* level = Case().SystemLevels.At(Case().AddSystemLevel(QStringLiteral("City")));
+    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Heat")));
+    TOption* option = area->Options.At(area->AddOption(QStringLiteral("Pump")));
+    auto effect = std::make_unique<TEffect>(option, cost);
+    effect->Formula = QStringLiteral("2 * [Heat]");
+    TEffect* formula = effect.get();
+    option->AddEffect(std::move(effect));
+    view->Select(Case().Variables.Find(QStringLiteral("Heat")));
+    RenameInPlace(view, QStringLiteral("Warmth"));
+    EXPECT_EQ(formula->Formula, QStringLiteral("2 * [Warmth]"));
+    EXPECT_EQ(view->EntryNames(), QStringList({"Cost", "Warmth"}));
+}
+
+TEST_F(TViewTest, AggregationModeActsOnTheSelectedVariableOnly)
+{
+    auto* view = Open<TVariableView>(TViewKind::Variables);
+    // No variable at all: the button does nothing, no add without a scale.
+    Case().Changed = false;
+    view->AggModeBtn->click();
+    view->ChooseMode(AggregationCumulative);
+    Add(view, QStringLiteral("Cost"));
+    EXPECT_FALSE(Case().Changed);
+    EXPECT_EQ(Messages.Warnings().size(), 1);
+    EXPECT_TRUE(Prompter->ConceptNames.size() == 1) << "no name asked without a scale";
+    Prompter->ConceptNames.clear();
+
+    Case().AddScale(QStringLiteral("EUR"));
+    view->ChooseMode(AggregationConstant);
+    Add(view, QStringLiteral("Cost"));
+    TVariable* cost = Case().Variables.First();
+    cost->SetValue(7);
+    Case().Announce(ChangeCatalogues);
+    EXPECT_EQ(view->ValueBox->text(), QStringLiteral("7"));
+    view->ChooseMode(AggregationAveraging);
+    EXPECT_EQ(cost->AggregationMode, AggregationAveraging);
+    EXPECT_FALSE(cost->HasValue());
+    EXPECT_FALSE(view->ValueBox->isEnabled());
+    EXPECT_EQ(view->AggModeBtn->toolTip(), QStringLiteral("Averaging variable"));
+    view->ChooseMode(AggregationConstant);
+    EXPECT_FALSE(cost->HasValue());   // undefined until one is typed
+    EXPECT_TRUE(view->ValueBox->isEnabled());
+    EXPECT_TRUE(view->ValueBox->text().isEmpty());
+
+    // The scale box sets the scale.
+    Case().AddScale(QStringLiteral("kWh"));
+    Case().Announce(ChangeCatalogues);
+    ASSERT_EQ(view->ScaleBox->count(), 2);
+    view->ScaleBox->activated(1);
+    EXPECT_EQ(cost->Scale->Name, QStringLiteral("kWh"));
+}
+
+TEST_F(TViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
+{
+    Case().AddScale(QStringLiteral("EUR"));
+    auto* view = Open<TVariableView>(TViewKind::Variables);
+    Add(view, QStringLiteral("Area"));
+    Add(view, QStringLiteral("Cost"));
+    TVariable* cost = Case().Variables.Find(QStringLiteral("Cost"));
+    cost->SetValue(12345);
+    Case().Announce(ChangeCatalogues);
+    EXPECT_EQ(view->ValueBox->text(), QStringLiteral("12345"));
+    // Touching without typing stores nothing back.
+    view->ValueBox->setFocus();
+    view->Select(Case().Variables.Find(QStringLiteral("Area")));
+    view->Select(cost);
+    EXPECT_EQ(cost->Value, 12345);
+
+    const int beeps = BeepCount();
+    view->ValueBox->setFocus();
+    view->ValueBox->selectAll();
+    QTest::keyClicks(view->ValueBox, QStringLiteral("1,5x"));
+    EXPECT_EQ(BeepCount(), beeps + 2);
+    EXPECT_EQ(view->ValueBox->text(), QStringLiteral("15"));
+    view->ValueBox->selectAll();
+    QTest::keyClicks(view->ValueBox, QStringLiteral("1.5E2"));
+    QTest::keyClick(view->ValueBox, Qt::Key_Return);   // the focus moves to the list, which stores
+    EXPECT_TRUE(view->List->hasFocus());
+    EXPECT_EQ(cost->Value, 150);
+
+    // An unreadable number keeps the focus where it was typed.
+    view->ValueBox->setFocus();
+    view->ValueBox->selectAll();
+    QTest::keyClicks(view->ValueBox, QStringLiteral("-"));
+    QTest::keyClick(view->ValueBox, Qt::Key_Return);
+    EXPECT_TRUE(view->ValueBox->hasFocus());
+    EXPECT_EQ(cost->Value, 150);
+
+    // A text that is no number beeps and changes nothing; it is not stored as 0.
+    view->ValueBox->selectAll();
+    QTest::keyClicks(view->ValueBox, QStringLiteral("1e+-"));
+    const int before = BeepCount();
+    view->StorePendingEdits();
+    EXPECT_EQ(BeepCount(), before + 1);
+    EXPECT_EQ(cost->Value, 150);
+    EXPECT_EQ(view->ValueBox->text(), QStringLiteral("1e+-"));
+
+    // Empty means no value.
+    view->ValueBox->clear();
+    QTest::keyClick(view->ValueBox, Qt::Key_Backspace);
+    view->StorePendingEdits();
+    EXPECT_FALSE(cost->HasValue());
+    EXPECT_TRUE(Case().Changed);
+}
+
+TEST_F(TViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsable)
+{
+    auto* scales = Open<TScaleView>(TViewKind::Scales);
+    auto* variables = Open<TVariableView>(TViewKind::Variables);
+    Add(scales, QStringLiteral("EUR"));
+    Add(scales, QStringLiteral("kWh"));
+    EXPECT_EQ(variables->ScaleBox->count(), 2);   // refilled with the new scale
+    Add(variables, QStringLiteral("Cost"));
+    Add(variables, QStringLiteral("Heat"));
+    variables->ScaleBox->activated(1);            // Heat in kWh
+    variables->Select(Case().Variables.Find(QStringLiteral("Cost")));
+    // A second window shows Cost as well.
+    auto* other = static_cast<TVariableView*>(TVariableView::Create(Window, Case()));
+    Window.AddSubWindow(other);
+    other->Select(Case().Variables.Find(QStringLiteral("Cost")));
+    // Typing for Cost is under way in both of its boxes when EUR goes.
+    variables->Box->setPlainText(QStringLiteral("typed"));
+    variables->ValueBox->setText(QStringLiteral("3"));
+    QTest::keyClicks(variables->ValueBox, QStringLiteral("3"));
+
+    scales->Select(Case().Scales.Find(QStringLiteral("EUR")));
+    Messages.Answer = true;
+    scales->DeleteBtn->click();
+    EXPECT_EQ(variables->EntryNames(), QStringList{QStringLiteral("Heat")});
+    EXPECT_EQ(variables->Current(), nullptr);
+    EXPECT_FALSE(variables->ScaleBox->isEnabled());
+    EXPECT_FALSE(variables->ValueBox->isEnabled());
+    EXPECT_FALSE(variables->Box->isEnabled());
+
+    EXPECT_EQ(other->EntryNames(), QStringList{QStringLiteral("Heat")});
+    EXPECT_EQ(other->Current(), nullptr);
+
+    // All windows go on working, and what was typed for Cost went with it.
+    other->StorePendingEdits();
+    other->AggModeBtn->click();
+    other->ValueBox->setText(QStringLiteral("1"));
+    variables->StorePendingEdits();
+    scales->StorePendingEdits();
+    variables->Select(Case().Variables.Find(QStringLiteral("Heat")));
+    variables->ChooseMode(AggregationCumulative);
+    Type(variables->Box, QStringLiteral("Warmth"));
+    Add(scales, QStringLiteral("m2"));
+    EXPECT_EQ(variables->ScaleBox->count(), 2);
+    EXPECT_EQ(variables->ScaleBox->currentText(), QStringLiteral("kWh"));
+    Window.StorePendingEdits();
+    EXPECT_EQ(Case().Variables.First()->CommentText(), QStringLiteral("Warmth"));
+    EXPECT_EQ(Case().Variables.First()->AggregationMode, AggregationCumulative);
+}
+
+TEST_F(TViewTest, ATypedCommentIsInThePageSavedByCtrlS)
+{
+    auto* view = Open<TCategoryView>(TViewKind::Categories);
+    Add(view, QStringLiteral("Energy"));
+    Type(view->Box, QStringLiteral("Heat and power supply"));
+    EXPECT_TRUE(view->Box->hasFocus());
+    const QString folder = Disk.filePath(QStringLiteral("case"));
+    Prompter->SaveFolderAnswers = {folder};
+    QTest::keyClick(view->Box, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(Case().Folder, folder + QLatin1Char('/'));
+    EXPECT_FALSE(Case().Changed);
+    QStringList found;
+    for (QDirIterator it(folder, {QStringLiteral("*.htm")}); it.hasNext();) {
+        QFile page(it.next());
+        if (page.open(QIODevice::ReadOnly) && QString::fromUtf8(page.readAll()).contains(QStringLiteral("Heat and power supply")))
+            found << it.fileName();
+    }
+    EXPECT_FALSE(found.isEmpty());
+}
+
+TEST_F(TViewTest, CommentsAreStoredBeforeTheSelectionChanges)
+{
+    auto* view = Open<TQualifierView>(TViewKind::Qualifiers);
+    Add(view, QStringLiteral("green"));
+    Add(view, QStringLiteral("cheap"));
+    Type(view->Box, QStringLiteral("  low cost  "));
+    view->Select(Case().Qualifiers.Find(QStringLiteral("green")));
+    EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("cheap"))->CommentText(), QStringLiteral("low cost"));
+    EXPECT_TRUE(view->Box->toPlainText().isEmpty());
+    // A click on another entry stores first as well.
+    Type(view->Box, QStringLiteral("natural"));
+    const QRect first = view->List->visualItemRect(view->List->item(0));
+    QTest::mouseClick(view->List->viewport(), Qt::LeftButton, {}, first.center());
+    QApplication::processEvents();
+    EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("green"))->CommentText(), QStringLiteral("natural"));
+    EXPECT_EQ(CurrentName(view), QStringLiteral("cheap"));
+    // So does closing the window from the View menu.
+    view->Box->selectAll();
+    Type(view->Box, QStringLiteral("affordable"));
+    Window.ViewAction(TViewKind::Qualifiers)->trigger();
+    EXPECT_EQ(Window.View(TViewKind::Qualifiers), nullptr);
+    EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("cheap"))->CommentText(), QStringLiteral("affordable"));
+}
+
+TEST_F(TViewTest, DropsFromOutsideTheListAreRefused)
+{
+    auto* view = Open<TCategoryView>(TViewKind::Categories);
+    Add(view, QStringLiteral("Energy"));
+    QMimeData data;
+    data.setText(QStringLiteral("Energy"));
+    const QPoint at = view->List->visualItemRect(view->List->item(0)).center();
+    QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->List->viewport(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, {});
+    Case().Changed = false;
+    QApplication::sendEvent(view->List->viewport(), &drop);
+    EXPECT_FALSE(Case().Changed);
+    EXPECT_EQ(view->EntryNames(), QStringList{QStringLiteral("Energy")});
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+// A user builds the catalogues of a small case from nothing through the
+// catalogue windows only, saves it, and finds it again after reopening.
+#include "catalogueviewfixture.h"
+
+#include "model/icons.h"
+#include "ui/categoryview.h"
+#include "ui/commentbox.h"
+#include "ui/phaseview.h"
+#include "ui/qualifierview.h"
+#include "ui/scaleview.h"
+#include "ui/valuebox.h"
+#include "ui/variableview.h"
+
+#include <QComboBox>
+#include <QCryptographicHash>
+
+namespace {
+
+QString Pixels(const QImage& icon)
+{
+    const QImage rgb = icon.convertToFormat(QImage::Format_RGB32);
+    return QString::fromLatin1(QCryptographicHash::hash(QByteArray(reinterpret_cast<const char*>(rgb.constBits()),
+                                                                   rgb.sizeInBytes()),
+                                                        QCryptographicHash::Md5).toHex().left(8));
+}
+
+/// Everything of the catalogues that a save writes, one line per item.
+QStringList Catalogues(const TCase& c)
+{
+    QStringList lines;
+    for (const TPhase* p : c.Phases)
+        lines << QStringLiteral("phase %1 %2 %3 %4").arg(p->Name).arg(p->Order).arg(p->Color.name(), p->CommentText());
+    for (const TCategory* k : c.Categories)
+        lines << QStringLiteral("category %1 %2 %3 %4").arg(k->Name).arg(k->Number).arg(Pixels(k->Icon), k->CommentText());
+    for (const TQualifier* q : c.Qualifiers)
+        lines << QStringLiteral("qualifier %1 %2 %3").arg(q->Name, Pixels(q->Icon), q->CommentText());
+    for (const TScale* s : c.Scales)
+        lines << QStringLiteral("scale %1 %2").arg(s->Name, s->CommentText());
+    for (const TVariable* v : c.Variables)
+        lines << QStringLiteral("variable %1 [%2] mode %3 value %4 %5")
+                     .arg(v->Name, v->Scale->Name)
+                     .arg(v->AggregationMode)
+                     .arg(v->HasValue() ? TValueBox::ValueText(v->Value) : QStringLiteral("none"), v->CommentText());
+    return lines;
+}
+
+QImage Painted(QRgb color)
+{
+    QImage icon(16, 16, QImage::Format_RGB32);
+    icon.fill(Qt::white);
+    for (int i = 2; i < 14; ++i)
+        icon.setPixel(i, i, color);
+    return icon;
+}
+
+TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
+{
+    auto comment = [](TCatalogueView* view, const QString& text) { Type(view->Box, text); };
+
+    auto* phases = Open<TPhaseView>(TViewKind::Phases);
+    for (const char* name : {"Planning", "Construction", "Operation"})
+        Add(phases, QLatin1String(name));
+    comment(phases, QStringLiteral("Permits and design"));
+    Prompter->PhaseColors = TPhaseColors{QColor(0xC00000), QColor(0x600000), QColor(0x300000)};
+    phases->Select(Case().Phases.Find(QStringLiteral("Planning")));
+    phases->ColorBtn->click();
+    phases->MoveEntry(Case().Phases.Find(QStringLiteral("Operation")), Case().Phases.Find(QStringLiteral("Planning")));
+
+    auto* categories = Open<TCategoryView>(TViewKind::Categories);
+    for (const char* name : {"Heat", "Power", "Mobility"})
+        Add(categories, QLatin1String(name));
+    Prompter->IconAnswer = Painted(0xFF008000);
+    categories->ImageBtn->click();
+    categories->Select(Case().Categories.Find(QStringLiteral("Heat")));
+    categories->MoveEntry(Case().Categories.Find(QStringLiteral("Heat")), Case().Categories.Find(QStringLiteral("Mobility")));
+    categories->List->currentItem()->setText(QStringLiteral("Heating"));
+    QApplication::processEvents();
+
+    auto* qualifiers = Open<TQualifierView>(TViewKind::Qualifiers);
+    Add(qualifiers, QStringLiteral("innovative"));
+    Prompter->IconAnswer = Painted(0xFFFF00FF);
+    qualifiers->ImageBtn->click();
+    Add(qualifiers, QStringLiteral("subsidised"));
+    comment(qualifiers, QStringLiteral("Paid for in part"));
+    QTest::keyClick(qualifiers->Box, Qt::Key_Return);
+    QTest::keyClicks(qualifiers->Box, QStringLiteral("by the region"));
+
+    auto* scales = Open<TScaleView>(TViewKind::Scales);
+    Add(scales, QStringLiteral("EUR"));
+    Add(scales, QStringLiteral("MWh"));
+    scales->List->currentItem()->setText(QStringLiteral("MWh/year"));
+    QApplication::processEvents();
+
+    auto* variables = Open<TVariableView>(TViewKind::Variables);
+    variables->ChooseMode(AggregationCumulative);
+    Add(variables, QStringLiteral("Heat demand"));
+    variables->ScaleBox->activated(Case().Scales.IndexOf(Case().Scales.Find(QStringLiteral("MWh/year"))));
+    comment(variables, QStringLiteral("Of all buildings"));
+    // The mode button also sets the selected variable: choose with none selected.
+    variables->Select(nullptr);
+    variables->ChooseMode(AggregationConstant);
+    Add(variables, QStringLiteral("Gas price"));
+    Type(variables->ValueBox, QStringLiteral("0.0725"));
+    QTest::keyClick(variables->ValueBox, Qt::Key_Return);
+    variables->Select(nullptr);
+    variables->ChooseMode(AggregationAveraging);
+    Add(variables, QStringLiteral("Comfort"));
+
+    const QStringList built = Catalogues(Case());
+    EXPECT_TRUE(built.contains(QStringLiteral("phase Operation 0 #c0c0c0 Permits and design")));
+    EXPECT_TRUE(built.contains(QStringLiteral("phase Planning 1 #c00000 ")));
+    EXPECT_TRUE(built.contains(QStringLiteral("qualifier subsidised ") + Pixels(DefaultEllipseIcon()) +
+                               QStringLiteral(" Paid for in part\nby the region")));
+    EXPECT_TRUE(built.contains(QStringLiteral("category Heating 3 %1 ").arg(Pixels(Case().Categories.Find(QStringLiteral("Heating"))->Icon))));
+    EXPECT_TRUE(built.contains(QStringLiteral("variable Gas price [EUR] mode 0 value 0.0725 ")));
+    EXPECT_TRUE(built.contains(QStringLiteral("variable Heat demand [MWh/year] mode 1 value none Of all buildings")));
+    EXPECT_TRUE(built.contains(QStringLiteral("variable Comfort [EUR] mode 2 value none ")));
+
+    const QString folder = Disk.filePath(QStringLiteral("Walk"));
+    Prompter->SaveFolderAnswers = {folder};
+    ASSERT_TRUE(Window.Save());
+    ASSERT_TRUE(Window.CloseCase());
+    EXPECT_EQ(Window.View(TViewKind::Variables), nullptr);
+
+    Prompter->CaseFolderAnswer = folder;
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_EQ(Catalogues(Case()), built);
+    EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Errors().join(QLatin1Char('\n')).toStdString();
+
+    // The reopened case shows in the windows as it was left.
+    auto* again = Open<TPhaseView>(TViewKind::Phases);
+    EXPECT_EQ(again->EntryNames(), QStringList({"Operation", "Planning", "Construction"}));
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+#include "ui/designview.h"
+
+#include "designwindowfixture.h"
+#include "ui/commentbox.h"
+#include "ui/doview.h"
+
+#include <QAction>
+#include <QFile>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QTest>
+
+namespace {
+
+class DesignViewTest : public DesignWindowTest
+{
+protected:
+    DesignViewTest()
+    {
+        Window.ToggleView(TViewKind::Designs);
+        View = qobject_cast<TDesignView*>(Window.View(TViewKind::Designs));
+        View->Select(Plan);
+    }
+
+    QStringList Names() const
+    {
+        QStringList names;
+        for (int i = 0; i < View->List->count(); ++i)
+            names << View->List->item(i)->text();
+        return names;
+    }
+
+    TDesignView* View = nullptr;
+};
+
+TEST_F(DesignViewTest, NewAddsOrSelectsAndDuplicateRefusesAnExistingCopy)
+{
+    ASSERT_NE(View, nullptr);
+    Prompter->ConceptNames = {QStringLiteral("Variant")};
+    View->NewBtn->trigger();
+    EXPECT_EQ(Names(), (QStringList{"Plan", "Variant"}));
+    EXPECT_EQ(View->Selected()->Name, "Variant");
+    EXPECT_TRUE(Window.Case()->Changed);
+
+    // An existing name only selects its design.
+    Prompter->ConceptNames = {QStringLiteral("plan")};
+    View->NewBtn->trigger();
+    EXPECT_EQ(View->Selected(), Plan);
+    EXPECT_EQ(Window.Case()->Designs.Count(), 2);
+
+    View->Select(Plan);
+    View->DuplicateBtn->trigger();
+    TDesign* copy = Window.Case()->Designs.Find(QStringLiteral("Copy of Plan"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(View->Selected(), copy);
+    EXPECT_EQ(copy->CommentText(), "Duplicated from original.");
+    ASSERT_EQ(copy->TopObjects.Count(), 1);
+    EXPECT_EQ(copy->TopObjects.First()->Children.Count(), 2);
+
+    // A second copy would overwrite the choices made in the first.
+    North->SelectDesignOption(Thick);
+    copy->TopObjects.First()->Children.Find(QStringLiteral("North"))->SelectDesignOption(NoInsulation);
+    View->Select(Plan);
+    View->DuplicateBtn->trigger();
+    EXPECT_EQ(Messages.Warnings(), QStringList{"Copy of Plan already exists"});
+    EXPECT_TRUE(copy->TopObjects.First()->Children.Find(QStringLiteral("North"))->HasDesignOption(NoInsulation));
+    EXPECT_EQ(copy->CommentText(), "Duplicated from original.");
+}
+
+TEST_F(DesignViewTest, BaseCaseTogglesAndDeleteAsksFirst)
+{
+    View->BaseCaseBtn->trigger();
+    EXPECT_EQ(Window.Case()->BaseCase, Plan);
+    View->BaseCaseBtn->trigger();
+    EXPECT_EQ(Window.Case()->BaseCase, nullptr);
+    View->BaseCaseBtn->trigger();
+
+    Messages.Answer = false;
+    View->DeleteBtn->trigger();
+    EXPECT_EQ(Messages.Messages.last(), "question: Really delete design?");
+    EXPECT_EQ(Window.Case()->Designs.Count(), 1);
+
+    Messages.Answer = true;
+    View->DeleteBtn->trigger();
+    EXPECT_TRUE(Window.Case()->Designs.IsEmpty());
+    EXPECT_EQ(Window.Case()->BaseCase, nullptr);
+    EXPECT_EQ(View->List->count(), 0);
+    EXPECT_FALSE(View->DeleteBtn->isEnabled());
+    EXPECT_FALSE(View->Comment->isEnabled());
+}
+
+TEST_F(DesignViewTest, RenameInPlaceKeepsNamesUniqueAndCommentsAreStored)
+{
+    Window.Case()->AddDesign(QStringLiteral("Variant"));
+    Window.Case()->Announce(ChangeDesigns);
+    View->Select(Plan);
+    View->Comment->setFocus();
+    QTest::keyClicks(View->Comment, QStringLiteral("First plan"));
+    View->Select(Window.Case()->Designs.Find(QStringLiteral("Variant")));
+    EXPECT_EQ(Plan->CommentText(), "First plan");
+
+    View->List->item(0)->setText(QStringLiteral("  Master [plan] "));
+    QApplication::processEvents();
+    EXPECT_EQ(Plan->Name, "Master plan");
+    EXPECT_EQ(Names(), (QStringList{"Master plan", "Variant"}));
+
+    View->List->item(1)->setText(QStringLiteral("master PLAN"));
+    QApplication::processEvents();
+    EXPECT_EQ(Messages.Warnings(), QStringList{"Names must be unique"});
+    EXPECT_EQ(Names(), (QStringList{"Master plan", "Variant"}));
+}
+
+TEST_F(DesignViewTest, AppreciationPanelFollowsChoicesOptionsAndTheBaseCase)
+{
+    auto top = [this] { return View->Appreciations->topLevelItem(0)->text(0); };
+    ASSERT_EQ(View->Appreciations->topLevelItemCount(), 1);
+    EXPECT_EQ(top(), "Mayor: 100% positive");   // nothing chosen yet costs nothing
+    {
+        TCaseEdit edit(*Window.Case(), QStringLiteral("Choose"), ChangeDesigns);
+        Rivertown->SelectDesignOption(HeatNet);
+        North->SelectDesignOption(Thick);
+        South->SelectDesignOption(Thick);
+        Rivertown->SetCount(5);
+    }
+    EXPECT_EQ(top(), "Mayor: 0% positive");
+    EXPECT_EQ(Texts(View->Appreciations), (QStringList{"Mayor: 0% positive", "  objectives: 0/2 positive",
+                                                       "    Unattained goals", "      cost <= 100"}));
+
+    // The panel keeps texts only: switching options rebuilds it from the case.
+    Window.SpecificOptionsItem->trigger();
+    Window.QualificationsItem->trigger();
+    EXPECT_TRUE(Texts(View->Appreciations).contains("  specific options: "));
+    EXPECT_TRUE(Texts(View->Appreciations).contains("  qualifiers: "));
+    Window.ObjectivesItem->trigger();
+    Window.SpecificOptionsItem->trigger();
+    Window.QualificationsItem->trigger();
+    EXPECT_EQ(top(), "Mayor: (not calculated)");
+}
+
+TEST_F(DesignViewTest, EditOpensOneEditorThatADeleteCloses)
+{
+    View->EditBtn->trigger();
+    ASSERT_FALSE(Plan->Editor.isNull());
+    EXPECT_FALSE(View->EditBtn->isEnabled());
+    auto* editor = qobject_cast<TDOView*>(static_cast<QMdiSubWindow*>(Plan->Editor.data())->widget());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), "Design editor [Plan]");
+
+    // The caption follows a rename made in the list.
+    View->List->item(0)->setText(QStringLiteral("Main plan"));
+    QApplication::processEvents();
+    EXPECT_EQ(editor->windowTitle(), "Design editor [Main plan]");
+
+    // Typing in the editor, then deleting the design: the editor goes, nothing dangles.
+    QPointer<QObject> frame = Plan->Editor;
+    editor->Select(North);
+    Messages.Answer = true;
+    View->DeleteBtn->trigger();
+    EXPECT_TRUE(frame.isNull());
+    QApplication::processEvents();
+    EXPECT_TRUE(Window.Case()->Designs.IsEmpty());
+    EXPECT_EQ(View->List->count(), 0);
+}
+
+TEST_F(DesignViewTest, KeysOfTheListAddEditAndDelete)
+{
+    View->List->setFocus();
+    Prompter->ConceptNames = {QStringLiteral("Keyed")};
+    QTest::keyClick(View->List, Qt::Key_Insert);
+    ASSERT_EQ(View->Selected()->Name, "Keyed");
+    QTest::keyClick(View->List, Qt::Key_Return);
+    EXPECT_FALSE(View->Selected()->Editor.isNull());
+    Messages.Answer = true;
+    View->List->setFocus();
+    QTest::keyClick(View->List, Qt::Key_Delete);
+    EXPECT_EQ(Window.Case()->Designs.Find(QStringLiteral("Keyed")), nullptr);
+}
+
+TEST_F(DesignViewTest, ClosingTheEditorClearsTheOpenMark)
+{
+    View->EditBtn->trigger();
+    // A design view opened while the editor is open watches it too.
+    Window.ToggleView(TViewKind::Designs);
+    Window.ToggleView(TViewKind::Designs);
+    View = qobject_cast<TDesignView*>(Window.View(TViewKind::Designs));
+    View->Select(Plan);
+    EXPECT_FALSE(View->EditBtn->isEnabled());
+    auto* frame = static_cast<QMdiSubWindow*>(Plan->Editor.data());
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    EXPECT_TRUE(Plan->Editor.isNull());
+    EXPECT_TRUE(View->EditBtn->isEnabled());
+}
+
+TEST_F(DesignViewTest, ReportNeedsAFolderThenWritesAndShowsTheReport)
+{
+    View->ReportBtn->trigger();
+    EXPECT_EQ(Messages.Infos(), QStringList{"Case must be saved to folder first"});
+    EXPECT_EQ(Prompter->ReportRuns, 0);
+
+    // A value in error in the report is undefined, never a 0 a reader takes for a result.
+    AddEffect(Gas, Comfort, QStringLiteral("1/0"));
+    Mayor->AddGoal(Comfort, 1, 2, 1);
+    Rivertown->SelectDesignOption(Gas);
+    QTemporaryDir folder;
+    Prompter->SaveFolderAnswers = {folder.path()};
+    ASSERT_TRUE(Window.SaveAs());
+    View->ReportBtn->trigger();
+    EXPECT_EQ(Prompter->ReportRuns, 1);
+    QFile contents(folder.filePath(QStringLiteral("items.htm")));
+    ASSERT_TRUE(contents.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(contents.readAll()).contains(QStringLiteral("ORVEL report 1.htm")));
+    QFile report(folder.filePath(QStringLiteral("ORVEL report 1.htm")));
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(report.readAll()).contains(QStringLiteral("<td align=right>undefined</td>")));
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+// The import dialog and the main window's Import, driven without a modal loop.
+#include "ui/importdialog.h"
+
+#include "import/olddatabasebuilder.h"
+#include "model/case.h"
+#include "model/messagerecorder.h"
+#include "uitestsupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ImportDialogTest : ::testing::Test
+{
+    QTemporaryDir Temp;
+    QString Database = Temp.filePath(QStringLiteral("cases.db"));
+    TMessageRecorder Messages;
+
+    void SetUp() override
+    {
+        TOldDatabaseBuilder db(Database);
+        const std::pair<int, const char*> cases[] = { { 1, "Rivertown heating" }, { 2, "NIL" }, { 3, "Harbour" }, { 4, "Broken" } };
+        for (const auto& [key, name] : cases)
+            db.Insert(QStringLiteral("Case"), { { "CaseID", key }, { "Name", name }, { "NrOfPhases", 1 }, { "Phase1", "Plan" } });
+        db.Insert(QStringLiteral("Scale"), { { "ScaleID", 1 }, { "Unit", "EUR" }, { "ScaleLevel", 0 } });
+        db.Insert(QStringLiteral("Variable"), { { "VariableID", 5 }, { "CaseID", 1 }, { "Name", "Cost" }, { "ScaleID", 1 } });
+        // The broken case's design object stands on a level of another case.
+        db.Insert(QStringLiteral("Variant"), { { "VariantID", 6 }, { "CaseID", 4 }, { "Name", "Plan" } });
+        db.Insert(QStringLiteral("SystemLevel"), { { "SysLevID", 9 }, { "CaseID", 1 }, { "Name", "Elsewhere" } });
+        db.Insert(QStringLiteral("Design"), { { "DesignID", 8 }, { "CaseID", 4 }, { "VariantID", 6 }, { "SysLevID", 9 }, { "Name", "X" } });
+    }
+};
+
+TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosen)
+{
+    TImportDialog dialog;
+    dialog.Prepare(Database);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Import case"));
+    EXPECT_EQ(dialog.DBBox->text(), Database);
+    EXPECT_TRUE(dialog.DBBox->isReadOnly());
+    QStringList names;
+    for (int i = 0; i < dialog.CaseBox->count(); ++i)
+        names << dialog.CaseBox->itemText(i);
+    EXPECT_EQ(names, QStringList({ "Broken", "Harbour", "Rivertown heating" }));
+    EXPECT_EQ(dialog.CaseBox->currentIndex(), -1);
+}
+
+TEST_F(ImportDialogTest, OkImportsTheChosenCaseWithProgress)
+{
+    TImportDialog dialog;
+    dialog.Prepare(Database);
+    dialog.CaseBox->setCurrentText(QStringLiteral("Rivertown heating"));
+    dialog.OKBtnClick();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.StatusBar1->currentMessage(), QStringLiteral("Imported: 0 options in policies"));
+    const std::unique_ptr<TCase> imported = dialog.TakeCase();
+    ASSERT_TRUE(imported);
+    EXPECT_TRUE(imported->Variables.Find(QStringLiteral("Cost")));
+    EXPECT_EQ(Messages.Messages, QStringList());
+}
+
+TEST_F(ImportDialogTest, StopsStayOpenAndOtherFaultsClose)
+{
+    TImportDialog dialog;
+    dialog.Prepare(Database);
+    dialog.setResult(-1);
+    dialog.CaseBox->setCurrentText(QStringLiteral("Broken"));
+    dialog.OKBtnClick();
+    EXPECT_EQ(dialog.result(), -1) << "a stop leaves the dialog open";
+    EXPECT_FALSE(dialog.TakeCase());
+    EXPECT_EQ(Messages.Errors(), QStringList({ "Undefined system level: ID = 9" }));
+
+    dialog.CaseBox->setCurrentIndex(-1);
+    dialog.OKBtnClick();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(Messages.Warnings(), QStringList({ "No case selected" }));
+
+    // A file that is no database: one error, an empty list.
+    const QString notes = Temp.filePath(QStringLiteral("notes.mdb"));
+    QFile(notes).open(QIODevice::WriteOnly);
+    dialog.Prepare(notes);
+    EXPECT_EQ(dialog.CaseBox->count(), 0);
+    EXPECT_EQ(Messages.Errors().size(), 2);
+}
+
+TEST_F(ImportDialogTest, MainWindowImportOpensTheImportedCase)
+{
+    TORVEL window(Temp.filePath(QStringLiteral("ORVEL.ini")));
+    auto prompter = std::make_unique<TScriptedPrompter>();
+    TScriptedPrompter* script = prompter.get();
+    window.SetPrompter(std::move(prompter));
+    window.SetCaseStore(std::make_unique<TLoggingStore>());
+    QStringList shown;
+    // The dialog as the program runs it, with the user's choice made at once.
+    window.SetImporter([&](const QString& database) {
+        TImportDialog dialog(&window);
+        dialog.Prepare(database);
+        shown << dialog.DBBox->text();
+        dialog.CaseBox->setCurrentText(QStringLiteral("Harbour"));
+        dialog.OKBtnClick();
+        return dialog.TakeCase();
+    });
+    EXPECT_TRUE(window.Import1->isEnabled());
+
+    window.Import();   // the chooser dismissed: nothing happens
+    EXPECT_FALSE(window.Case());
+    EXPECT_TRUE(shown.isEmpty());
+
+    script->DatabaseAnswer = Database;
+    window.Import();
+    EXPECT_EQ(shown, QStringList({ Database }));
+    ASSERT_TRUE(window.Case());
+    EXPECT_EQ(window.Case()->Phases.First()->Name, QStringLiteral("Plan"));
+    EXPECT_TRUE(window.Save1->isEnabled());
+    EXPECT_TRUE(window.Close1->isEnabled());
+}
+
+TEST_F(ImportDialogTest, Screenshot)
+{
+    const QString folder = qEnvironmentVariable("ORVEL_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to get the picture";
+    TImportDialog dialog;
+    dialog.Prepare(Database);
+    dialog.CaseBox->setCurrentText(QStringLiteral("Rivertown heating"));
+    dialog.StatusBar1->showMessage(QStringLiteral("Imported: 12 decision areas"));
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog.grab().save(folder + QStringLiteral("/importdialog.png")));
+}
+
+} // namespace

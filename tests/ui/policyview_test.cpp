@@ -1,0 +1,249 @@
+#include "ui/policyview.h"
+
+#include "model/caseedit.h"
+#include "model/messagerecorder.h"
+#include "support/designfixture.h"
+#include "ui/commentbox.h"
+#include "ui/mainwindow.h"
+#include "viewsupport.h"
+#include "uitestsupport.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+using TMode = TPolicyView::TMode;
+
+class PolicyViewTest : public ::testing::Test, protected TPlanFixture, protected TViewWindow
+{
+protected:
+    PolicyViewTest()
+    {
+        Combined = Case.Policies.At(Case.AddPolicy("Combined"));
+        Empty = Case.Policies.At(Case.AddPolicy("Empty"));
+        Combined->Options = {Gas, Walls};
+        Case.Changed = false;
+        View = std::make_unique<TPolicyView>(Window, Case);
+        View->show();
+        View->SelectPolicy(Combined);
+    }
+
+    QStringList Right() const { return TreeTexts(View->RightTree); }
+    bool Drop(std::vector<TDragItem> items, QTreeWidgetItem* target = nullptr)
+    {
+        return DropOn(View->RightTree, items, target);
+    }
+
+    TPolicy* Combined;
+    TPolicy* Empty;
+    std::unique_ptr<TPolicyView> View;
+};
+
+TEST_F(PolicyViewTest, OpensFromTheViewMenu)
+{
+    Prompter->NameAnswer = QStringLiteral("City");
+    Window.New();
+    Window.ToggleView(TViewKind::Policies);
+    EXPECT_NE(qobject_cast<TPolicyView*>(Window.View(TViewKind::Policies)), nullptr);
+}
+
+TEST_F(PolicyViewTest, AddsRenamesAndDeletesPolicies)
+{
+    Prompter->ConceptNames = {QStringLiteral(" New [plan] "), QStringLiteral("  "), std::nullopt};
+    View->PolicyTree->setFocus();
+    QTest::keyClick(View->PolicyTree, Qt::Key_Insert);
+    TPolicy* added = Case.Policies.Find("New plan");
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(View->SelectedPolicy(), added);
+    EXPECT_TRUE(Case.Changed);
+    View->AddBtnClick();   // blank: no nameless policy
+    View->AddBtnClick();   // cancelled
+    EXPECT_EQ(Case.Policies.Count(), 3);
+
+    // In place, through the tree's own editing; a taken name is refused and shown back.
+    QTreeWidgetItem* item = View->PolicyTree->currentItem();
+    item->setText(0, QStringLiteral("Renamed"));
+    QApplication::processEvents();
+    EXPECT_EQ(added->Name, "Renamed");
+    View->PolicyTree->currentItem()->setText(0, QStringLiteral("empty"));
+    QApplication::processEvents();
+    EXPECT_EQ(added->Name, "Renamed");
+    EXPECT_EQ(View->PolicyTree->currentItem()->text(0), "Renamed");
+    EXPECT_EQ(Messages.Warnings(), QStringList{"Names must be unique"});
+
+    Messages.Answer = false;
+    View->DeleteBtnClick();
+    EXPECT_EQ(Case.Policies.Count(), 3);
+    Messages.Answer = true;
+    View->SelectPolicy(Combined);
+    View->DeleteBtnClick();
+    EXPECT_EQ(Case.Policies.Find("Combined"), nullptr);
+    EXPECT_EQ(Messages.Messages.count("question: Really delete policy?"), 2);
+    // Nothing selected: the right list is empty and its commands do nothing.
+    EXPECT_EQ(View->SelectedPolicy(), nullptr);
+    EXPECT_TRUE(Right().isEmpty());
+    EXPECT_FALSE(View->DeleteBtn->isEnabled());
+    EXPECT_FALSE(View->ModeButtons[0]->isEnabled());
+    EXPECT_FALSE(View->PolicyComment->isEnabled());
+    View->DeleteBtnClick();
+    View->DeleteOptionBtnClick();
+    EXPECT_EQ(Case.Policies.Count(), 2);
+}
+
+TEST_F(PolicyViewTest, DroppedOptionsFollowThePreclusionWarningsAndTheReplaceQuestion)
+{
+    EXPECT_EQ(Right(), (QStringList{"Heating = Gas", "Insulation = Walls"}));
+    HeatPump->AddPreclusion(Insulation);
+    Gas->AddPreclusion(Roofs);
+    Case.Changed = false;
+
+    EXPECT_TRUE(Drop({DragItem(Solar)}));
+    EXPECT_TRUE(Drop({DragItem(HeatPump)}));
+    EXPECT_EQ(Messages.Warnings(),
+              (QStringList{"Decision area \"Roofs\"\ris precluded by policy option \"Heating = Gas\"",
+                           "Option \"Heating = Heat pump\"\rwould preclude policy option \"Insulation = Walls\""}));
+    EXPECT_FALSE(Case.Changed);
+
+    Messages.Answer = false;
+    EXPECT_TRUE(Drop({DragItem(Foam)}));
+    EXPECT_EQ(Messages.Messages.last(), "question: Policy already contains an option for this decision area.\rReplace?");
+    EXPECT_EQ(Combined->Options, (std::vector<TOption*>{Gas, Walls}));
+    EXPECT_FALSE(Case.Changed);
+    Messages.Answer = true;
+    EXPECT_TRUE(Drop({DragItem(Foam)}, View->RightTree->topLevelItem(0)));
+    EXPECT_EQ(Combined->Options, (std::vector<TOption*>{Gas, Foam}));
+    EXPECT_TRUE(Case.Changed);
+    EXPECT_EQ(Right(), (QStringList{"Heating = Gas", "Insulation = Foam"}));
+    EXPECT_EQ(View->RightTree->currentItem()->text(0), "Insulation = Foam");
+
+    // An option deleted after the drag began is left out.
+    Transport->DeleteOption(Bus);
+    Case.Changed = false;
+    const TOption* gone = Bus;
+    EXPECT_TRUE(DropOn(View->RightTree, {{TDragKind::Option, gone}}));
+    EXPECT_EQ(Combined->Options.size(), 2u);
+    EXPECT_FALSE(Case.Changed);
+}
+
+TEST_F(PolicyViewTest, DropsAreTakenOnlyInOptionsModeWithAPolicySelected)
+{
+    View->SetMode(TMode::Variables);
+    EXPECT_FALSE(Drop({DragItem(Bus)}));
+    View->SetMode(TMode::Options);
+    EXPECT_FALSE(Drop({DragItem(Green)}));
+    View->SelectPolicy(nullptr);
+    EXPECT_FALSE(Drop({DragItem(Bus)}));
+    View->SelectPolicy(Combined);
+    EXPECT_TRUE(Drop({DragItem(Bus)}));
+    EXPECT_EQ(Combined->Options, (std::vector<TOption*>{Gas, Bus, Walls}));
+}
+
+TEST_F(PolicyViewTest, ADroppedDesignObjectAddsWhatTheMenuChooses)
+{
+    Amsterdam->SelectDesignOption(HeatPump);
+    Amsterdam->SelectStatusQuoOption(Gas);
+    North->SelectStatusQuoOption(Solar);
+    South->SelectStatusQuoOption(GreenRoof);
+    North->SelectStatusQuoOption(Foam);
+    View->SelectPolicy(Empty);
+
+    Prompter->MenuChoices = {-1, 3};
+    EXPECT_TRUE(Drop({DragItem(Amsterdam)}));
+    EXPECT_EQ(Prompter->MenuItemsShown,
+              (QStringList{"Checked options ", "Checked options, including  subsystems", "Status quo options",
+                           "Status quo options, including subsystems"}));
+    EXPECT_TRUE(Empty->Options.empty());
+    EXPECT_TRUE(Drop({DragItem(Amsterdam)}));
+    // The first option met for an area wins: North's solar roofs, not South's green ones.
+    EXPECT_EQ(Empty->Options, (std::vector<TOption*>{Gas, Solar, Foam}));
+    EXPECT_EQ(Right(), (QStringList{"Heating = Gas", "Roofs = Solar", "Insulation = Foam"}));
+
+    Prompter->MenuChoices = {0};
+    View->SelectPolicy(Combined);
+    Drop({DragItem(Amsterdam)});
+    EXPECT_EQ(Combined->Options, (std::vector<TOption*>{Gas, Walls}));   // Heating already decided
+}
+
+TEST_F(PolicyViewTest, ModesListCombinationsVariablesAndQualifierCounts)
+{
+    Effect(Gas, Cost, "1");
+    Effect(Walls, Price, "2");
+    Effect(Walls, Cost, "3");
+    Walls->AddQualifier(Green);
+    {
+        TCaseEdit edit(Case, "Add combinations", ChangeCombinations);
+        for (auto [options, rating] : {std::pair{std::vector<TOption*>{Gas, Walls}, -2},
+                                       std::pair{std::vector<TOption*>{Gas, Solar}, 3}}) {
+            auto combination = std::make_unique<TCombination>(&Case);
+            combination->Options = options;
+            combination->Rating = qint16(rating);
+            Case.Combinations.push_back(std::move(combination));
+        }
+    }
+    View->SetMode(TMode::Combinations);
+    EXPECT_EQ(View->Title->text(), "Promises and problems within policy");
+    EXPECT_EQ(Right(), (QStringList{"[problematic]", "  Heating = Gas", "  Insulation = Walls"}));
+    View->SetMode(TMode::Variables);
+    EXPECT_EQ(Right(), (QStringList{"Cost", "Price"}));
+    View->SetMode(TMode::Qualifiers);
+    EXPECT_EQ(Right(), (QStringList{"Green: 1"}));
+    View->SelectPolicy(Empty);
+    EXPECT_EQ(Right(), (QStringList{"Green: 0"}));
+    View->SetMode(TMode::Appreciation);
+    EXPECT_TRUE(Right().isEmpty());
+    // Only the options mode deletes.
+    View->SelectPolicy(Combined);
+    View->SetMode(TMode::Variables);
+    View->RightTree->setCurrentItem(View->RightTree->topLevelItem(0));
+    EXPECT_FALSE(View->DeleteOptionBtn->isEnabled());
+    View->DeleteOptionBtnClick();
+    EXPECT_EQ(Combined->Options.size(), 2u);
+}
+
+TEST_F(PolicyViewTest, TheDeleteKeyDeletesOnlyFromAFocusedList)
+{
+    View->RightTree->setCurrentItem(View->RightTree->topLevelItem(1));
+    View->ItemComment->setFocus();
+    QTest::keyClick(View->ItemComment, Qt::Key_Delete);
+    View->PolicyComment->setFocus();
+    QTest::keyClick(View->PolicyComment, Qt::Key_Delete);
+    EXPECT_EQ(Combined->Options.size(), 2u);
+    EXPECT_EQ(Case.Policies.Count(), 2);
+    View->RightTree->setFocus();
+    QTest::keyClick(View->RightTree, Qt::Key_Delete);
+    EXPECT_EQ(Combined->Options, std::vector<TOption*>{Gas});
+    EXPECT_TRUE(Case.Changed);
+    EXPECT_EQ(Right(), QStringList{"Heating = Gas"});
+}
+
+TEST_F(PolicyViewTest, SelectedPoliciesDragOutTogether)
+{
+    View->PolicyTree->selectAll();
+    std::unique_ptr<QMimeData> data(View->PolicyTree->model()->mimeData(View->PolicyTree->selectionModel()->selectedIndexes()));
+    ASSERT_NE(data, nullptr);
+    std::vector<TPolicy*> dragged = ReadDragItems(data.get(), Case).Policies;
+    std::sort(dragged.begin(), dragged.end(), [](auto* a, auto* b) { return a->Name < b->Name; });
+    EXPECT_EQ(dragged, (std::vector<TPolicy*>{Combined, Empty}));
+}
+
+TEST_F(PolicyViewTest, ACommentIsStoredWhenTheSelectionChangesAndRebuildsKeepIt)
+{
+    View->PolicyComment->setFocus();
+    QTest::keyClicks(View->PolicyComment, QStringLiteral("Cheap "));
+    // Another window's edit rebuilds this one; the typing stays.
+    {
+        TCaseEdit edit(Case, "Add policy", ChangePolicies);
+        Case.AddPolicy("Another");
+    }
+    EXPECT_EQ(View->PolicyComment->toPlainText(), "Cheap ");
+    View->SelectPolicy(Empty);
+    EXPECT_EQ(Combined->CommentText(), "Cheap");
+    EXPECT_EQ(View->PolicyComment->toPlainText(), "");
+}
+
+} // namespace

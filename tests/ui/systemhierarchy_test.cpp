@@ -1,0 +1,506 @@
+#include "hierarchyfixture.h"
+
+#include "design/design.h"
+#include "design/designobject.h"
+#include "design/evaluation.h"
+#include "model/caseedit.h"
+#include "ui/beep.h"
+#include "ui/commentbox.h"
+#include "ui/dragitems.h"
+#include "ui/hierarchystatus.h"
+
+#include <QMimeData>
+#include <QTest>
+
+namespace {
+
+/// City with District below it; City has Heating (options Gas 0, Heat pump 1,
+/// District heat 2, each of the first two with an effect) and Transport.
+class SystemHierarchyTest : public HierarchyFixture
+{
+protected:
+    SystemHierarchyTest()
+    {
+        AddCatalogues();
+        OpenView();
+        City = AddLevel(QStringLiteral("City"));
+        District = AddLevel(QStringLiteral("District"), true);
+        View->Select(City);
+        Heating = AddArea(QStringLiteral("Heating"), Energy, Now);
+        Gas = AddOption(QStringLiteral("Gas"), {Green});
+        GasCost = AddEffect(Cost, QStringLiteral("2 * [Price]"), true);
+        View->Select(Gas);
+        HeatPump = AddOption(QStringLiteral("Heat pump"));
+        AddEffect(Price, QStringLiteral("7"));
+        View->Select(HeatPump);
+        DistrictHeat = AddOption(QStringLiteral("District heat"));
+        View->Select(City);
+        Transport = AddArea(QStringLiteral("Transport"), Mobility, Later);
+        Case().Changed = false;
+        Prompter->Asked.clear();
+        Prompter->FormulaChecks.clear();
+    }
+
+    std::vector<int> Numbers(std::vector<TOption*> options)
+    {
+        std::vector<int> numbers;
+        for (const TOption* option : options)
+            numbers.push_back(option->Number);
+        return numbers;
+    }
+
+    TSystemLevel* City;
+    TSystemLevel* District;
+    TDecisionArea* Heating;
+    TDecisionArea* Transport;
+    TOption* Gas;
+    TOption* HeatPump;
+    TOption* DistrictHeat;
+    TEffect* GasCost;
+};
+
+TEST_F(SystemHierarchyTest, ShowsTheLevelsAreasOptionsAndEffectsInOrder)
+{
+    EXPECT_EQ(City->Children, std::vector<TSystemLevel*>({District}));
+    EXPECT_EQ(District->Depth, 1);
+    EXPECT_EQ(View->TreeView1->topLevelItem(0)->child(0)->text(0), QStringLiteral("District"));
+    // Areas by category number, options by number (-1, 0, 1), effects by text.
+    EXPECT_EQ(RightTree(), QStringList({"Heating", "  Gas", "    Cost [EUR] = 2 * [Price]", "  Heat pump",
+                                        "    Price [EUR] = 7", "  District heat", "Transport"}));
+    EXPECT_EQ(Numbers({Gas, HeatPump, DistrictHeat}), std::vector<int>({-1, 0, 1}));
+    View->Select(Gas);
+    ASSERT_EQ(View->StatusBar1->Qualifications().size(), 1u);
+    EXPECT_EQ(View->StatusBar1->CategoryText(), QStringLiteral("Energy"));
+    View->TreeView2->setCurrentItem(nullptr);
+    EXPECT_EQ(View->StatusBar1->CategoryText(), QString());
+    EXPECT_TRUE(View->StatusBar1->Qualifications().empty());
+}
+
+TEST_F(SystemHierarchyTest, EachCommandIsEnabledByTheSelection)
+{
+    struct TRow
+    {
+        const char* What;
+        std::function<void()> Select;
+        std::vector<const char*> On;
+    };
+    const std::vector<const char*> all = {"NewSubBtn",    "ImageBtn",    "DeleteBtn",  "AddDABtn",     "AddOptionBtn",
+                                          "AddEffectBtn", "CategoryBtn", "PhaseBtn",   "QualifierBtn", "FormulaBtn",
+                                          "DuplicateBtn", "RightDeleteBtn", "FindBtn", "FindNextBtn"};
+    const TRow rows[] = {
+        {"nothing", [&] { View->TreeView1->setCurrentItem(nullptr); }, {}},
+        {"a level with sub-levels", [&] { View->Select(City); }, {"NewSubBtn", "ImageBtn", "AddDABtn", "FindBtn"}},
+        {"a leaf level", [&] { View->Select(District); },
+         {"NewSubBtn", "ImageBtn", "DeleteBtn", "AddDABtn", "FindBtn"}},
+        {"an area", [&] { View->Select(City), View->Select(Heating); },
+         {"NewSubBtn", "ImageBtn", "AddDABtn", "FindBtn", "AddOptionBtn", "CategoryBtn", "PhaseBtn", "DuplicateBtn",
+          "RightDeleteBtn"}},
+        {"an option", [&] { View->Select(Gas); },
+         {"NewSubBtn", "ImageBtn", "AddDABtn", "FindBtn", "AddOptionBtn", "AddEffectBtn", "QualifierBtn",
+          "DuplicateBtn", "RightDeleteBtn"}},
+        {"an effect", [&] { View->Select(GasCost); },
+         {"NewSubBtn", "ImageBtn", "AddDABtn", "FindBtn", "AddOptionBtn", "AddEffectBtn", "FormulaBtn",
+          "RightDeleteBtn"}},
+    };
+    for (const TRow& row : rows) {
+        row.Select();
+        for (const char* action : all) {
+            const bool on = std::find(row.On.begin(), row.On.end(), std::string_view(action)) != row.On.end();
+            EXPECT_EQ(Enabled(action), on) << action << " with " << row.What;
+        }
+    }
+    EXPECT_TRUE(Enabled("NewBtn"));
+
+    // With nothing selected the commands do nothing, not even ask.
+    View->TreeView1->setCurrentItem(nullptr);
+    for (const char* action : all)
+        Click(action);
+    View->InsertKey();
+    EXPECT_EQ(Prompter->Asked, QStringList());
+    EXPECT_FALSE(Case().Changed);
+    EXPECT_EQ(Messages.Messages, QStringList());
+}
+
+TEST_F(SystemHierarchyTest, ATypedNameThatExistsSelectsItsItemUnchanged)
+{
+    View->Select(District);
+    EXPECT_EQ(AddLevel(QStringLiteral("city")), City);
+    EXPECT_EQ(AddArea(QStringLiteral("transport"), Energy, Now), Transport);
+    EXPECT_EQ(Transport->Category, Mobility);
+    View->Select(DistrictHeat);
+    EXPECT_EQ(AddOption(QStringLiteral("GAS")), Gas);
+    EXPECT_EQ(Messages.Warnings(), QStringList({"Decision area \"transport\" already exists",
+                                                "Option \"GAS\" already defined"}));
+    EXPECT_EQ(Case().SystemLevels.Count(), 2);
+    EXPECT_EQ(Gas->Number, -1);
+    EXPECT_FALSE(Case().Changed);
+}
+
+TEST_F(SystemHierarchyTest, NewOptionsAreNumberedFromTheSelection)
+{
+    View->Select(Heating);   // numbers -1, 0, 1: the new one takes count - 1 = 2
+    TOption* fourth = AddOption(QStringLiteral("Wood"));
+    EXPECT_EQ(Numbers({Gas, HeatPump, DistrictHeat, fourth}), std::vector<int>({-1, 0, 1, 2}));
+    View->Select(Heating);
+    TOption* fifth = AddOption(QStringLiteral("Pellets"));   // count 4: 3, and nothing moves
+    View->Select(Gas);
+    TOption* sixth = AddOption(QStringLiteral("Solar"));     // after Gas: 0, the rest move up
+    EXPECT_EQ(Numbers({Gas, sixth, HeatPump, DistrictHeat, fourth, fifth}), std::vector<int>({-1, 0, 1, 2, 3, 4}));
+    EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^  \\w"))),
+              QStringList({"  Gas", "  Solar", "  Heat pump", "  District heat", "  Wood", "  Pellets"}));
+    EXPECT_TRUE(Case().Changed);
+}
+
+TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
+{
+    QTreeWidgetItem* entry = View->Entry(District);
+    entry->setText(0, QStringLiteral("  Ward <1> & co  "));
+    QApplication::processEvents();
+    EXPECT_EQ(District->Name, QStringLiteral("Ward <1> & co"));
+    EXPECT_EQ(Case().SystemLevels.IndexOf(District), 1) << "sorted after City";
+    EXPECT_EQ(View->CurrentLevel(), District);
+    EXPECT_EQ(View->Entry(District)->text(0), QStringLiteral("Ward <1> & co"));
+    EXPECT_TRUE(Case().Changed);
+
+    // A taken name is refused and the entry shows the name the level kept.
+    View->Entry(District)->setText(0, QStringLiteral("CITY"));
+    QApplication::processEvents();
+    EXPECT_EQ(Messages.Warnings(), QStringList({"Names must be unique"}));
+    EXPECT_EQ(View->Entry(District)->text(0), QStringLiteral("Ward <1> & co"));
+
+    // Blank names change nothing; an option renamed moves in its area's list.
+    View->Select(City);
+    View->Select(Gas);
+    View->Entry(Transport)->setText(0, QStringLiteral("   "));
+    View->Entry(Gas)->setText(0, QStringLiteral("Zinc=[x]"));
+    QApplication::processEvents();
+    EXPECT_EQ(Transport->Name, QStringLiteral("Transport"));
+    EXPECT_EQ(Gas->Name, QStringLiteral("Zincx"));
+    EXPECT_EQ(Heating->Options.IndexOf(Gas), 2);
+    EXPECT_EQ(View->CurrentItem(), Gas);
+
+    // An area renamed keeps its place in the tree until the tree is filled again.
+    TDecisionArea* boiler = AddArea(QStringLiteral("Boiler"), Energy, Now);
+    View->Entry(boiler)->setText(0, QStringLiteral("Zeta"));
+    QApplication::processEvents();
+    EXPECT_EQ(View->CurrentItem(), boiler);
+    EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^\\w"))), QStringList({"Zeta", "Heating", "Transport"}));
+    View->Select(District);
+    View->Select(City);
+    EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^\\w"))), QStringList({"Heating", "Zeta", "Transport"}));
+}
+
+/// What an open design editor shows: the options chosen at its object, rebuilt
+/// from the design whenever the notice tells it the structure changed.
+class TEditorStandIn : public TCaseListener
+{
+public:
+    TEditorStandIn(TCase& aCase, TDesignObject& object) : Case(aCase), Object(object)
+    {
+        Case.Subscribe(this);
+        CaseChanged(ChangeLevels);
+    }
+    ~TEditorStandIn() override { Case.Unsubscribe(this); }
+    void CaseChanged(TChangeKinds kinds) override
+    {
+        Kinds.push_back(kinds);
+        if (!(kinds & (ChangeLevels | ChangeAreasOptions)))
+            return;
+        Shown.clear();
+        for (const TOption* option : Object.DesignOptions)
+            Shown << option->Name;
+    }
+    TCase& Case;
+    TDesignObject& Object;
+    QStringList Shown;
+    std::vector<TChangeKinds> Kinds;
+};
+
+TEST_F(SystemHierarchyTest, DeletesReachOpenDesignEditors)
+{
+    TDesign* design = Case().Designs.At(Case().AddDesign(QStringLiteral("Plan")));
+    TDesignObject* town = design->AddDesignObject(QStringLiteral("Town"), nullptr, City);
+    town->SelectDesignOption(HeatPump);
+    TEditorStandIn editor(Case(), *town);
+    ASSERT_EQ(editor.Shown, QStringList({"Heat pump"}));
+
+    View->Select(GasCost);
+    Click("RightDeleteBtn");
+    EXPECT_TRUE(Gas->Effects.empty());
+    EXPECT_EQ(editor.Kinds.back() & ChangeValues, ChangeValues);
+
+    View->Select(Heating);
+    Click("RightDeleteBtn");
+    EXPECT_EQ(Messages.Messages.filter(QStringLiteral("question")),
+              QStringList({"question: Effect will also be removed from designs.\nContinue?",
+                           "question: Decision area, options and effects will also be removed from designs.\nContinue?"}));
+    EXPECT_EQ(City->DecisionAreas.Count(), 1);
+    EXPECT_TRUE(town->DesignOptions.empty());
+    EXPECT_EQ(editor.Shown, QStringList());
+    EXPECT_EQ(editor.Kinds.back() & ChangeLevels, ChangeLevels) << "the design trees rebuild whole";
+    EXPECT_EQ(View->CurrentItem(), nullptr);
+    EXPECT_FALSE(Enabled("RightDeleteBtn"));
+    EXPECT_FALSE(View->RightComment->isEnabled());
+
+    // A level with sub-levels cannot go; a leaf goes after the question.
+    View->Select(City);
+    Click("DeleteBtn");
+    EXPECT_EQ(Case().SystemLevels.Count(), 2);
+    View->Select(District);
+    Click("DeleteBtn");
+    EXPECT_EQ(Case().SystemLevels.Count(), 1);
+    EXPECT_EQ(View->CurrentLevel(), nullptr);
+    EXPECT_FALSE(Enabled("AddDABtn"));
+    View->Select(City);
+    EXPECT_TRUE(Case().Changed);
+
+    // Answered No, nothing goes.
+    Messages.Answer = false;
+    View->Select(Transport);
+    Click("RightDeleteBtn");
+    EXPECT_EQ(City->DecisionAreas.Count(), 1);
+}
+
+TEST_F(SystemHierarchyTest, DraggingAnOptionRenumbersItsArea)
+{
+    View->Select(Heating);
+    TOption* wood = AddOption(QStringLiteral("Wood"));   // numbers -1, 0, 1, 2
+    std::unique_ptr<QMimeData> data(View->DragData(View->Entry(wood)));
+    ASSERT_TRUE(CarriesKind(data.get(), TDragKind::Option));
+    EXPECT_TRUE(View->DropOnOption(data.get(), HeatPump));
+    EXPECT_EQ(Numbers({Gas, HeatPump, DistrictHeat, wood}), std::vector<int>({-1, 1, 2, 0}));
+    EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^  \\w"))),
+              QStringList({"  Gas", "  Wood", "  Heat pump", "  District heat"}));
+    EXPECT_EQ(View->CurrentItem(), wood);
+
+    // Only onto an option of the same area.
+    View->Select(Transport);
+    TOption* bus = AddOption(QStringLiteral("Bus"));
+    std::unique_ptr<QMimeData> busData(View->DragData(View->Entry(bus)));
+    EXPECT_FALSE(View->DropOnOption(busData.get(), Gas));
+    EXPECT_FALSE(View->DropOnOption(busData.get(), bus));
+    // Effects are not dragged; areas go to other windows in the shared format.
+    EXPECT_EQ(View->DragData(View->Entry(Gas->Effects.empty() ? nullptr : Gas->Effects[0].get())), nullptr);
+    std::unique_ptr<QMimeData> areaData(View->DragData(View->Entry(Heating)));
+    EXPECT_EQ(ReadDragItems(areaData.get(), Case()).Areas, std::vector<TDecisionArea*>({Heating}));
+}
+
+TEST_F(SystemHierarchyTest, DraggingAnAreaOntoALevelCopiesItWithTheAllowedPreclusions)
+{
+    View->Select(District);
+    AddLevel(QStringLiteral("Building"), true);
+    TDecisionArea* roof = AddArea(QStringLiteral("Roof"), Energy, Now);
+    View->Select(City);
+    AddLevel(QStringLiteral("School"), true);
+    TDecisionArea* yard = AddArea(QStringLiteral("Yard"), Energy, Now);
+    for (TDecisionArea* area : {roof, yard, Transport})
+        Gas->AddPreclusion(area);
+    View->Select(City);
+    Messages.Clear();
+
+    std::unique_ptr<QMimeData> data(View->DragData(View->Entry(Heating)));
+    EXPECT_TRUE(View->CanCopyArea(Heating, District));
+    EXPECT_TRUE(View->DropOnLevel(data.get(), District));
+    TDecisionArea* copy = District->DecisionAreas.Find(QStringLiteral("Heating"));
+    ASSERT_NE(copy, nullptr);
+    TOption* gas = copy->Options.Find(QStringLiteral("Gas"));
+    // Roof lies below District; Yard (a sibling subtree) and Transport (above) do not.
+    EXPECT_EQ(gas->PrecludedAreas, std::vector<TDecisionArea*>({roof}));
+    EXPECT_EQ(gas->Qualifiers, std::vector<TQualifier*>({Green}));
+    EXPECT_EQ(gas->Number, -1);
+    ASSERT_EQ(gas->Effects.size(), 1u);
+    EXPECT_EQ(gas->Effects[0]->Formula, QStringLiteral("2 * [Price]"));
+    EXPECT_EQ(Messages.Warnings(), QStringList({"Option \"Gas\" precluded 2 decision area(s)\nfor supersystems of "
+                                                "District;\nThese preclusions have NOT been copied"}));
+    EXPECT_EQ(View->CurrentLevel(), City) << "the source stays where it was";
+    EXPECT_EQ(City->DecisionAreas.Count(), 2);
+
+    // A level that has an area of that name refuses the drop.
+    EXPECT_FALSE(View->CanCopyArea(Heating, District));
+    EXPECT_FALSE(View->DropOnLevel(data.get(), District));
+    EXPECT_FALSE(View->CanCopyArea(Heating, City));
+    EXPECT_EQ(District->DecisionAreas.Count(), 1);
+
+    // The copy saves and reads back whole: no preclusion is dropped at the next Open,
+    // and a name with characters that mean something in a page comes back as typed.
+    View->Entry(District)->setText(0, QStringLiteral("Ward <1> & co"));
+    QApplication::processEvents();
+    QTemporaryDir disk;
+    Prompter->SaveFolderAnswers = {disk.filePath(QStringLiteral("town"))};
+    ASSERT_TRUE(Window.SaveAs());
+    Messages.Clear();
+    auto reread = std::make_unique<TCase>();
+    ASSERT_TRUE(TCaseStore::CaseFolders()->Read(*reread, disk.filePath(QStringLiteral("town"))));
+    EXPECT_EQ(Messages.Messages, QStringList());
+    ASSERT_NE(reread->SystemLevels.Find(QStringLiteral("Ward <1> & co")), nullptr);
+    TDecisionArea* readCopy =
+        reread->SystemLevels.Find(QStringLiteral("Ward <1> & co"))->DecisionAreas.Find(QStringLiteral("Heating"));
+    ASSERT_NE(readCopy, nullptr);
+    EXPECT_EQ(readCopy->Options.Find(QStringLiteral("Gas"))->PrecludedAreas.size(), 1u);
+}
+
+TEST_F(SystemHierarchyTest, DuplicatesCopyUnderANewName)
+{
+    Gas->AddPreclusion(Transport);
+    View->Select(Gas);
+    Click("DuplicateBtn");
+    TOption* copy = Heating->Options.Find(QStringLiteral("Gas (copy)"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->Number, 4) << "the number of options after the insertion";
+    EXPECT_EQ(copy->PrecludedAreas, std::vector<TDecisionArea*>({Transport}));
+    EXPECT_EQ(View->CurrentItem(), copy);
+    View->Select(Gas);
+    Click("DuplicateBtn");
+    View->Select(Heating);
+    Click("DuplicateBtn");
+    TDecisionArea* area = City->DecisionAreas.Find(QStringLiteral("Heating (copy)"));
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->Options.Count(), 4);
+    View->Select(Heating);
+    Click("DuplicateBtn");
+    EXPECT_EQ(Messages.Warnings(),
+              QStringList({"Duplicate option already exists", "Duplicate decision area already exists"}));
+
+    // A formula that does not compile (as a damaged page leaves it) is shown for
+    // repair in the formula editor's checking mode.
+    TEffect* price = HeatPump->Effects[0].get();
+    View->Select(price);
+    Prompter->Formulas.push_back(TFormulaAnswer{QStringLiteral("7 +"), false});
+    Click("FormulaBtn");
+    ASSERT_EQ(price->Formula, QStringLiteral("7 +"));
+    View->Select(HeatPump);
+    Prompter->FormulaChecks.clear();
+    Prompter->Formulas.push_back(TFormulaAnswer{QStringLiteral("8"), false});
+    Click("DuplicateBtn");
+    TOption* repaired = Heating->Options.Find(QStringLiteral("Heat pump (copy)"));
+    ASSERT_NE(repaired, nullptr);
+    EXPECT_EQ(Prompter->FormulaChecks, std::vector<bool>({true}));
+    EXPECT_EQ(repaired->Effects[0]->Formula, QStringLiteral("8"));
+    EXPECT_FALSE(repaired->Effects[0]->Code.empty());
+}
+
+TEST_F(SystemHierarchyTest, FindNextWrapsRoundAndLooksWhereTheBoxesSay)
+{
+    Prompter->Finds.push_back(TFindRequest{QStringLiteral("e"), true, true, true, false});
+    View->Select(DistrictHeat);
+    Click("FindBtn");
+    EXPECT_EQ(View->CurrentItem(), Heating) << "Find starts at the first entry";
+    QStringList found;
+    for (int i = 0; i < 6; ++i) {
+        Click("FindNextBtn");
+        found << View->TreeView2->currentItem()->text(0);
+    }
+    EXPECT_EQ(found, QStringList({"Cost [EUR] = 2 * [Price]", "Heat pump", "Price [EUR] = 7", "District heat",
+                                  "Heating", "Cost [EUR] = 2 * [Price]"}));
+    // A text only in a formula is found only with the formula box.
+    const int beeps = BeepCount();
+    Prompter->Finds.push_back(TFindRequest{QStringLiteral("price"), true, true, false, false});
+    Click("FindBtn");
+    EXPECT_EQ(BeepCount(), beeps + 1);
+    Prompter->Finds.push_back(TFindRequest{QStringLiteral("price"), true, true, false, true});
+    Click("FindBtn");
+    EXPECT_EQ(View->CurrentItem(), GasCost);
+    Click("FindNextBtn");
+    EXPECT_EQ(View->CurrentItem(), GasCost) << "the only match, found again round the end";
+    Prompter->Finds.push_back(std::nullopt);
+    View->Select(Transport);
+    Click("FindBtn");
+    EXPECT_EQ(View->CurrentItem(), Transport) << "a cancelled dialog searches nothing";
+}
+
+TEST_F(SystemHierarchyTest, FormulasGoThroughTheEditorAndItsCancelKeepsNoEffect)
+{
+    TDesign* design = Case().Designs.At(Case().AddDesign(QStringLiteral("Plan")));
+    TDesignObject* town = design->AddDesignObject(QStringLiteral("Town"), nullptr, City);
+    town->SelectDesignOption(DistrictHeat);
+    town->SelectStatusQuoOption(DistrictHeat);
+    Case().Changed = false;
+
+    View->Select(DistrictHeat);
+    Prompter->Variables.push_back(Cost);
+    Click("AddEffectBtn");   // the formula editor is cancelled
+    EXPECT_TRUE(DistrictHeat->Effects.empty());
+    EXPECT_EQ(View->CurrentItem(), DistrictHeat);
+    EXPECT_FALSE(Case().Changed);
+
+    TEffect* effect = AddEffect(Cost, QStringLiteral("5"));
+    ASSERT_NE(effect, nullptr);
+    EXPECT_EQ(effect->Option, DistrictHeat);
+    EXPECT_FALSE(effect->Code.empty());
+    EXPECT_TRUE(Case().Changed);
+    EXPECT_EQ(DesignValue(*design, *Cost), 5.0);
+
+    // The same variable again edits the effect it has; the new setting reaches the design.
+    View->Select(DistrictHeat);
+    Prompter->Variables.push_back(Cost);
+    Prompter->Formulas.push_back(TFormulaAnswer{QStringLiteral("6"), true});
+    Click("AddEffectBtn");
+    EXPECT_EQ(DistrictHeat->Effects.size(), 1u);
+    EXPECT_EQ(effect->Formula, QStringLiteral("6"));
+    EXPECT_TRUE(effect->NullWhenStatusQuo);
+    EXPECT_EQ(View->TreeView2->currentItem()->text(0), QStringLiteral("Cost [EUR] = 6"));
+    EXPECT_EQ(DesignValue(*design, *Cost), 0.0) << "the status quo choice: the effect no longer occurs";
+
+    Prompter->Formulas.push_back(TFormulaAnswer{QString(), false});
+    Click("FormulaBtn");
+    EXPECT_EQ(effect->Formula, QString());
+    EXPECT_EQ(View->TreeView2->currentItem()->text(0), QStringLiteral("Cost [EUR]"));
+    EXPECT_EQ(Prompter->FormulaChecks, std::vector<bool>({false, false, false, false}));
+
+    // Without scales no effect can be added.
+    {
+        TCaseEdit edit(Case(), QStringLiteral("Delete scale"), ChangeEverything);
+        Case().DeleteVariable(Cost);
+        Case().DeleteVariable(Price);
+        Case().DeleteScale(Case().Scales.First());
+    }
+    View->Select(HeatPump);
+    Click("AddEffectBtn");
+    EXPECT_EQ(Messages.Infos(), QStringList({"No scales have been defined yet"}));
+}
+
+TEST_F(SystemHierarchyTest, MenusChangeCategoryPhaseAndQualifiers)
+{
+    View->Select(Heating);
+    Prompter->MenuChoiceAnswers = {1, 1};
+    Click("CategoryBtn");
+    ASSERT_EQ(Prompter->MenuChoicesShown.size(), 2u);
+    EXPECT_EQ(Prompter->MenuChoicesShown[0].Text, QStringLiteral("Energy"));
+    EXPECT_EQ(Heating->Category, Mobility);
+    Click("PhaseBtn");
+    EXPECT_EQ(Prompter->MenuChoicesShown[1].Text, QStringLiteral("Later"));
+    EXPECT_EQ(Heating->Phase, Later);
+    EXPECT_EQ(View->CurrentItem(), Heating);
+    View->Select(Transport);
+    Prompter->MenuChoiceAnswers = {0};
+    Click("CategoryBtn");
+    EXPECT_EQ(RightTree().first(), QStringLiteral("Transport")) << "Energy sorts before Mobility";
+
+    View->Select(Gas);
+    Prompter->MenuChoiceAnswers = {0, 1};
+    Click("QualifierBtn");
+    ASSERT_EQ(Prompter->MenuChoicesShown.size(), 2u);
+    EXPECT_EQ(Prompter->MenuChoicesShown[0].Text, QStringLiteral("Cheap"));
+    EXPECT_FALSE(Prompter->MenuChoicesShown[0].Checked);
+    EXPECT_TRUE(Prompter->MenuChoicesShown[1].Checked);
+    Click("QualifierBtn");   // Green off again
+    EXPECT_EQ(Gas->Qualifiers, std::vector<TQualifier*>({Cheap}));
+    EXPECT_EQ(View->StatusBar1->Qualifications().size(), 1u);
+}
+
+TEST_F(SystemHierarchyTest, CommentsAreStoredBeforeTheSelectionMoves)
+{
+    View->Select(Gas);
+    View->RightComment->setFocus();
+    QTest::keyClicks(View->RightComment, QStringLiteral("Cheap now"));
+    View->Select(HeatPump);
+    EXPECT_EQ(Gas->Comments, QStringList({"Cheap now"}));
+    EXPECT_TRUE(Case().Changed);
+    View->LeftComment->setFocus();
+    QTest::keyClicks(View->LeftComment, QStringLiteral("The town"));
+    Window.StorePendingEdits();
+    EXPECT_EQ(City->Comments, QStringList({"The town"}));
+    EXPECT_EQ(View->CurrentItem(), HeatPump);
+}
+
+} // namespace
