@@ -15,6 +15,7 @@
 #include "storage/policiespagewriter.h"
 #include "storage/propropagereader.h"
 #include "storage/propropagewriter.h"
+#include "storage/savetransaction.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -136,13 +137,14 @@ void WritePositionPages(benchmark::State& state)
     EnsureApplication();
     const auto aCase = GenerateCase(PositionsSize(int(state.range(0))));
     QTemporaryDir temp;
-    const TFolderWriter folder(*aCase, temp.path() + QLatin1Char('/'), TSaveMode::Normal);
+    TSaveTransaction save(temp.path() + QLatin1Char('/'));
+    const TFolderWriter folder(*aCase, save, TSaveMode::Normal);
     for (auto _ : state) {
         WriteProblemsPromisesPage(folder);
         WriteActorsPage(folder);
         WritePoliciesPage(folder);
     }
-    state.SetBytesProcessed(state.iterations() * PositionPageBytes(folder.Folder));
+    state.SetBytesProcessed(state.iterations() * PositionPageBytes(save.StagedPath(QString())));
 }
 BENCHMARK(WritePositionPages)->Arg(1)->Arg(4)->ArgName("size")->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -154,10 +156,12 @@ void ReadPositionPages(benchmark::State& state)
     const QString path = temp.path() + QLatin1Char('/');
     {
         const auto written = GenerateCase(size);
-        const TFolderWriter folder(*written, path, TSaveMode::Normal);
+        TSaveTransaction save(path);
+        const TFolderWriter folder(*written, save, TSaveMode::Normal);
         WriteProblemsPromisesPage(folder);
         WriteActorsPage(folder);
         WritePoliciesPage(folder);
+        save.Commit();
     }
     // The same hierarchy without the positions, which each round reads anew.
     TCaseSize bare = size;

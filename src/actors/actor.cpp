@@ -116,7 +116,7 @@ QString TActor::IconHTML() const
 QStringList TActor::DescriptionRows() const
 {
     QStringList rows;
-    rows << QStringLiteral("  <tr class=subsection><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
+    rows << QStringLiteral("  <tr class=subsection><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
     AppendBlock(rows, "Influence on other actors:", Connections, &ConnectionLess);
     AppendBlock(rows, "Influence on decisions:", Decisions, &DecisionLess);

@@ -45,19 +45,19 @@ QString CategoryIcon(const TDecisionArea* area)
 
 QString TActorConnection::Row() const
 {
-    return Cells(Weight(Influence), OtherActor->Name) + CommentRow(*this);
+    return Cells(Weight(Influence), PageText(OtherActor->Name)) + CommentRow(*this);
 }
 
 QString TActorDecision::Row() const
 {
-    return Cells(Weight(Influence), DecisionArea->IconHTML() + DecisionArea->Name) + CommentRow(*this);
+    return Cells(Weight(Influence), DecisionArea->IconHTML() + PageText(DecisionArea->Name)) + CommentRow(*this);
 }
 
 QString TActorGoal::Row() const
 {
     // The target is written exactly, so that saving never wears its digits away.
     return Cells(Face(Preference) + DirectionImage(Direction),
-                 Variable->NameWithScale() + QStringLiteral(" = ") + FormatExactValue(Value))
+                 PageText(Variable->NameWithScale()) + QStringLiteral(" = ") + FormatExactValue(Value))
            + CommentRow(*this);
 }
 
@@ -65,13 +65,13 @@ QString TActorOption::Row() const
 {
     const TDecisionArea* area = Option->DecisionArea;
     return Cells(Face(Preference), QStringLiteral("<img src=\"img/smopt0.bmp\">") + area->IconHTML()
-                                       + CategoryIcon(area) + Option->AreaAndName())
+                                       + CategoryIcon(area) + PageText(Option->AreaAndName()))
            + CommentRow(*this);
 }
 
 QString TActorQualifier::Row() const
 {
-    return Cells(Face(Preference), Qualifier->IconHTML() + Qualifier->Name) + CommentRow(*this);
+    return Cells(Face(Preference), Qualifier->IconHTML() + PageText(Qualifier->Name)) + CommentRow(*this);
 }
 
 QString GoalText(const TActorGoal& goal)

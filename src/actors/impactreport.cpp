@@ -61,7 +61,7 @@ QString GoalTitle(const TActorGoal& goal)
     direction.replace(QLatin1Char('X'), FormatValue(goal.Value));
     if (IsRelativeDirection(goal.Direction))
         direction += QLatin1Char('%');
-    return goal.Actor->Name + QStringLiteral(": ") + direction + QStringLiteral(" is ")
+    return PageText(goal.Actor->Name) + QStringLiteral(": ") + direction + QStringLiteral(" is ")
            + PreferenceLevelText(goal.Preference);
 }
 
@@ -119,7 +119,7 @@ private:
         for (int i = 0; i < Case.Actors.Count(); ++i) {
             const QString letter = ColumnLetters(i);
             Lines << QStringLiteral(" <tr><td><img src=\"img/actor.bmp\" alt=\"Actor %1\"><b>%1</b></td><td>").arg(letter)
-                         + Case.Actors.At(i)->Name + QStringLiteral("</td></tr>");
+                         + PageText(Case.Actors.At(i)->Name) + QStringLiteral("</td></tr>");
         }
         Lines << QStringLiteral("</table><br>");
     }
@@ -129,7 +129,7 @@ private:
         Lines << QStringLiteral("<table>") << QStringLiteral(" <tr><th colspan=2>Designs assessed in this report:</th></tr>");
         for (size_t j = 0; j < Designs.size(); ++j)
             Lines << QStringLiteral(" <tr><td><img src=\"img/design.bmp\" alt=\"Design\"></td><td><b>D%1</b> ").arg(j + 1)
-                         + Designs[j]->Name + (IsBase(Designs[j]) ? QStringLiteral(" <i>(base design)</i>") : QString())
+                         + PageText(Designs[j]->Name) + (IsBase(Designs[j]) ? QStringLiteral(" <i>(base design)</i>") : QString())
                          + QStringLiteral("</td></tr>");
         Lines << QStringLiteral("</table><br>");
     }
@@ -182,8 +182,8 @@ private:
     // The row is left open, as the next one starts with its own " <tr>".
     void WriteVariableRow(const TVariable& variable, const std::vector<TGoalEntry>& goals)
     {
-        Lines << QStringLiteral(" <tr><td><img src=\"img/var.bmp\">") + variable.Name + QStringLiteral(" [")
-                     + (variable.Scale ? variable.Scale->Name : QString()) + QStringLiteral("]</td><td>")
+        Lines << QStringLiteral(" <tr><td><img src=\"img/var.bmp\">") + PageText(variable.NameWithScale())
+                     + QStringLiteral("</td><td>")
                      + ActorsCell(goals) + QStringLiteral("</td>");
         const TDesign* base = Case.BaseCase;
         const double baseValue = base ? DesignValue(*base, variable) : UndefinedValue;
@@ -240,7 +240,7 @@ private:
         Lines << QStringLiteral("<br><br>") << QStringLiteral("<table>");
         for (TDesign* design : Designs) {
             Lines << QStringLiteral(" <tr><th align=left>Actor</th><td><b>Appreciation of <img src=\"img/design.bmp\">")
-                         + design->Name + QStringLiteral("</b>") + BaseMark(design) + QStringLiteral("</td></tr>");
+                         + PageText(design->Name) + QStringLiteral("</b>") + BaseMark(design) + QStringLiteral("</td></tr>");
             // Every actor's appreciation of the design reads the same facts.
             const auto survey = std::make_shared<TDesignSurvey>(design);
             for (TActor* actor : Case.Actors)
@@ -252,7 +252,7 @@ private:
 
     void WriteAppreciation(const TActorAppreciation& a)
     {
-        Lines << QStringLiteral("  <tr valign=top><td><img src=\"img/actor.bmp\">") + a.Actor->Name + QStringLiteral("</td>");
+        Lines << QStringLiteral("  <tr valign=top><td><img src=\"img/actor.bmp\">") + PageText(a.Actor->Name) + QStringLiteral("</td>");
         Lines << QStringLiteral("    <td><table><tr><td colspan=2>") + BarHTML(a) + QStringLiteral("</td><td>")
                      + a.AppreciationText() + QStringLiteral("</td></tr>");
         const auto partRow = [&](const char* caption, const TAppreciation& part) {
@@ -273,7 +273,7 @@ private:
         Lines << QStringLiteral("<br><br>") << QStringLiteral("<table>");
         for (const TDesign* design : Designs) {
             Lines << QStringLiteral(" <tr><td align=left colspan=2><b>Promises and problems in <img src=\"img/design.bmp\">")
-                         + design->Name + QStringLiteral("</b>") + BaseMark(design) + QStringLiteral("</td></tr>");
+                         + PageText(design->Name) + QStringLiteral("</b>") + BaseMark(design) + QStringLiteral("</td></tr>");
             for (const auto& combination : Case.Combinations) {
                 const int occurrences = CountOccurrences(*combination, design->TopObjects);
                 if (occurrences > 0)

@@ -78,7 +78,21 @@ int ReadCaseForCommand(TCase& aCase, const QString& folder, const TCliMessageSin
     return ReadCaseFolder(aCase, input.absoluteFilePath() + QLatin1Char('/')) && sink.ErrorCount == 0 ? 0 : 1;
 }
 
-void PrintFields(const QStringList& fields)
+QString EscapeField(const QString& text)
 {
-    std::fputs((fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8().constData(), stdout);
+    QString field = text;
+    field.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    field.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    field.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+    field.replace(QLatin1Char('\r'), QLatin1String("\\n"));
+    field.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return field;
+}
+
+void PrintFields(const QStringList& fields, const QList<int>& escaped)
+{
+    QStringList line;
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        line << (escaped.contains(int(i)) ? fields[i] : EscapeField(fields[i]));
+    std::fputs((line.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8().constData(), stdout);
 }

@@ -45,5 +45,9 @@ int RunOnCase(QCommandLineParser& parser, const TCliCommand& command, const QStr
 /// the folder had faults). `sink` is the installed sink that counts errors.
 int ReadCaseForCommand(TCase& aCase, const QString& folder, const TCliMessageSink& sink);
 
-/// Prints one line of output: the fields separated by tabs.
-void PrintFields(const QStringList& fields);
+/// A field of output: backslash, tab and line breaks written as "\\", "\t" and
+/// "\n", so that every line is one record and every tab separates fields.
+QString EscapeField(const QString& text);
+/// Prints one line of output: the fields, each passed through EscapeField
+/// unless it is listed in `escaped`, separated by tabs.
+void PrintFields(const QStringList& fields, const QList<int>& escaped = {});

@@ -9,12 +9,14 @@
 
 namespace {
 
+// The path joins the object names with "/"; a "/" inside a name is written "\/".
 void PrintObjects(const TDesign& design, const TConceptList<TDesignObject>& objects, const QString& above)
 {
     for (TDesignObject* object : objects) {
-        const QString path = above.isEmpty() ? object->Name : above + QLatin1Char('/') + object->Name;
+        const QString name = EscapeField(object->Name).replace(QLatin1Char('/'), QLatin1String("\\/"));
+        const QString path = above.isEmpty() ? name : above + QLatin1Char('/') + name;
         for (const auto& attribute : object->Attributes)
-            PrintFields({ design.Name, path, attribute->Variable->Name, ResultText(Compute(*attribute)) });
+            PrintFields({ design.Name, path, attribute->Variable->Name, ResultText(Compute(*attribute)) }, { 1 });
         PrintObjects(design, object->Children, path);
     }
 }
@@ -54,7 +56,8 @@ const TCliCommand EvaluateCommand{
     "Reads the case folder FOLDER and prints, for each design, one line per\n"
     "      variable: design, variable and the design's value (or \"undefined\"),\n"
     "      separated by tabs. With --objects, then one line per attribute of\n"
-    "      every design object: design, object path (names joined by \"/\"),\n"
+    "      every design object: design, object path (names joined by \"/\",\n"
+    "      a \"/\" in a name written \"\\/\"),\n"
     "      variable and value or error. Nothing is printed when reading shows\n"
     "      an error.",
     RunEvaluate,

@@ -87,7 +87,7 @@ QString TDesign::IconHTML() const { return QStringLiteral("<img src=\"img/design
 QStringList TDesign::DescriptionRows() const
 {
     QStringList rows;
-    rows << QStringLiteral("<tr class=subsection><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
+    rows << QStringLiteral("<tr class=subsection><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
     QStringList objects;
     for (const TDesignObject* object : TopObjects)

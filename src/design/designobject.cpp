@@ -351,7 +351,7 @@ QString TDesignObject::IconHTML() const
 QStringList TDesignObject::TreeRows() const
 {
     QStringList rows;
-    rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>[%1x] ").arg(Count()) + Name
+    rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>[%1x] ").arg(Count()) + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
     QStringList children;
     for (const TDesignObject* child : Children)
@@ -375,9 +375,10 @@ void AppendOptionTable(QStringList& rows, std::vector<TOption*> options, const Q
 
 QStringList TDesignObject::DescriptionRows() const
 {
-    const QString container = Parent ? Parent->IconHTML() + Parent->Name : Design->IconHTML() + Design->Name;
+    const QString container =
+        Parent ? Parent->IconHTML() + PageText(Parent->Name) : Design->IconHTML() + PageText(Design->Name);
     QStringList rows;
-    rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
+    rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral(" <i>(subsystem of ") + container + QStringLiteral(")</i></td></tr>");
     AppendOptionTable(rows, StatusQuoOptions, QStringLiteral("Selected options in status quo:"), 1);
     AppendOptionTable(rows, DesignOptions, QStringLiteral("Selected options for this design:"), 0);

@@ -33,6 +33,11 @@ void TVM_PUSHVAR::Execute(TVMContext& context) const
         context.Stack.push_back(context.ReadVariable(*Variable));
 }
 
+void TVM_PUSHERR::Execute(TVMContext& context) const
+{
+    context.Stack.push_back({Error, UndefinedValue});
+}
+
 void TVM_PUSHCON::Execute(TVMContext& context) const
 {
     context.Stack.push_back({VMNoError, Value});

@@ -50,6 +50,17 @@ public:
     const TVariable* Variable;
 };
 
+/// Pushes an error without a value: the whole code of a formula that does not
+/// compile, so that no part of it ever runs.
+class TVM_PUSHERR : public TVMInstruction
+{
+public:
+    explicit TVM_PUSHERR(qint32 error) : Error(error) {}
+    void Execute(TVMContext& context) const override;
+
+    qint32 Error;
+};
+
 /// Pushes a constant without error.
 class TVM_PUSHCON : public TVMInstruction
 {

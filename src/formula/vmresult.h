@@ -19,4 +19,5 @@ enum TVMErrorCode : qint32 {
     VMConflict = -3,         // "#CONFLICT!"
     VMStackError = -4,       // "#STACK?"
     VMNoAttribute = -5,      // "#ATTRIBUTE?"
+    VMSyntaxError = -6,      // "#SYNTAX!": the formula does not compile
 };

@@ -86,7 +86,7 @@ QStringList TDecisionArea::DescriptionRows() const
 {
     QStringList rows;
     rows << QStringLiteral("<tr class=da><td>") + IconHTML() + CategoryIcon(Category)
-                + QStringLiteral("</td><td>") + Name + QStringLiteral("</td></tr>") + CommentRow(*this);
+                + QStringLiteral("</td><td>") + PageText(Name) + QStringLiteral("</td></tr>") + CommentRow(*this);
     QStringList options;
     for (const TOption* option : Options)
         options << option->DescriptionRows();
@@ -96,7 +96,7 @@ QStringList TDecisionArea::DescriptionRows() const
 QString TDecisionArea::SummaryRow() const
 {
     return QStringLiteral("<tr><td>") + IconHTML() + CategoryIcon(Category) + QStringLiteral("</td><td>")
-           + Name + QStringLiteral("</td></tr>");
+           + PageText(Name) + QStringLiteral("</td></tr>");
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "formula/compiler.h"
 #include "formula/vminstruction.h"
+#include "model/helpers.h"
 #include "model/messages.h"
 #include "model/option.h"
 #include "model/scale.h"
@@ -27,10 +28,15 @@ QString TEffect::Recompile()
     }
     TCompileResult compiled = CompileFormula(Formula, Option ? Option->Case() : nullptr);
     Code = std::move(compiled.Code);
-    // A faulty formula is repaired first; its warnings come once it compiles.
-    if (compiled.Message.isEmpty())
+    // Code that did not compile is never run: the effect is an error in every
+    // design. A faulty formula is repaired first; its warnings come once it compiles.
+    if (!compiled.Message.isEmpty()) {
+        Code.clear();
+        Code.push_back(std::make_unique<TVM_PUSHERR>(VMSyntaxError));
+    } else {
         for (const QString& warning : compiled.Warnings)
             ShowWarning(warning);
+    }
     return compiled.Message;
 }
 
@@ -54,8 +60,8 @@ QString TEffect::IconHTML() const
 
 QString TEffect::Row() const
 {
-    QString text = QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + Variable->NameWithScale();
+    QString text = QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Variable->NameWithScale());
     if (!Formula.isEmpty())
-        text += QStringLiteral(" = ") + Formula;
+        text += QStringLiteral(" = ") + PageText(Formula);
     return text + QStringLiteral("</td></tr>") + CommentRow(*this);
 }

@@ -23,8 +23,9 @@ public:
 
     /// Sets Formula to the trimmed text and compiles it into Code, for an effect
     /// that designs do not use yet (TOption::EditEffect edits one in use).
-    /// Returns the compiler's message (empty on success); warnings show only for a
-    /// formula that compiles. An empty text gives empty Code.
+    /// Returns the compiler's message (empty on success); then Code gives
+    /// "#SYNTAX!" in every design. Warnings show only for a formula that
+    /// compiles. An empty text gives empty Code.
     QString SetFormula(const QString& text);
     /// Compiles Formula again (after a variable it names came or went).
     QString Recompile();

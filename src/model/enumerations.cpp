@@ -21,8 +21,8 @@ const std::array<const char*, 7> FeasibilityLevels = {
     "impossible", "problematic", "unlikely", "OK", "promising", "favorable", "ideal" };
 const std::array<const char*, 5> ChangeDirections = {
     "decrease with X", "X or less", "", "X or more", "increase with X" };
-const std::array<const char*, 6> VMErrorTexts = {
-    "#ATTRIBUTE?", "#STACK?", "#CONFLICT!", "#NEG.LOG!", "#DIV0!", "" };
+const std::array<const char*, 7> VMErrorTexts = {
+    "#SYNTAX!", "#ATTRIBUTE?", "#STACK?", "#CONFLICT!", "#NEG.LOG!", "#DIV0!", "" };
 
 } // namespace
 
@@ -30,7 +30,7 @@ QString InfluenceLevelText(int influence) { return Lookup(InfluenceLevels, influ
 QString PreferenceLevelText(int preference) { return Lookup(PreferenceLevels, preference + 3); }
 QString FeasibilityLevelText(int feasibility) { return Lookup(FeasibilityLevels, feasibility + 3); }
 QString ChangeDirectionText(int direction) { return Lookup(ChangeDirections, direction + 2); }
-QString VMErrorText(int errorCode) { return Lookup(VMErrorTexts, errorCode + 5); }
+QString VMErrorText(int errorCode) { return Lookup(VMErrorTexts, errorCode + 6); }
 
 QString FaceImage(int value, const QString& word)
 {

@@ -8,7 +8,7 @@ QString InfluenceLevelText(int influence);       // 1..4
 QString PreferenceLevelText(int preference);     // -3..+3
 QString FeasibilityLevelText(int feasibility);   // -3..+3
 QString ChangeDirectionText(int direction);      // -2..+2, 0 has no text
-QString VMErrorText(int errorCode);              // -5..0
+QString VMErrorText(int errorCode);              // -6..0
 
 /// The directions of a goal: the sign says which way the value should go; the
 /// relative ones count in percent of the base design's value.

@@ -159,7 +159,7 @@ QString ColumnLetters(int n)
     return n < 26 ? QString(letter) : ColumnLetters(n / 26) + letter;
 }
 
-QString EscapeCommentText(const QString& text)
+QString PageText(const QString& text)
 {
     QString result = text;
     result.replace(QLatin1Char('&'), QLatin1String("&amp;"));
@@ -168,7 +168,7 @@ QString EscapeCommentText(const QString& text)
     return result;
 }
 
-QString UnescapeCommentText(const QString& text)
+QString FromPageText(const QString& text)
 {
     QString result = text;
     result.replace(QLatin1String("&lt;"), QLatin1String("<"));
@@ -182,7 +182,7 @@ QString CommentRow(const TNameless& item)
     const QString text = item.Comments.join(QLatin1String("\r\n")).trimmed();
     if (text.isEmpty())
         return QString();
-    return QStringLiteral("<tr class=cmnt><td></td><td>") + EscapeCommentText(text)
+    return QStringLiteral("<tr class=cmnt><td></td><td>") + PageText(text)
            + QStringLiteral("</td></tr>");
 }
 

@@ -42,9 +42,11 @@ QString ColumnLetters(int n);
 /// at the largest value instead of wrapping round.
 int Saturated(qint64 value);
 
-/// Comment text made safe inside an HTML cell, and back.
-QString EscapeCommentText(const QString& text);
-QString UnescapeCommentText(const QString& text);
+/// Text as a page holds it: "&", "<" and ">" escaped, so that no name, comment
+/// or formula can end a row or a table of the page; and back. A bare "&", as
+/// older pages hold it, reads as itself.
+QString PageText(const QString& text);
+QString FromPageText(const QString& text);
 /// The comment row of an item, or empty text when it has no comment.
 QString CommentRow(const TNameless& item);
 /// `rows` nested as a table of `count` items in the second column of one row,

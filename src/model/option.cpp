@@ -115,7 +115,7 @@ QStringList TOption::DescriptionRows() const
     for (const TQualifier* qualifier : Qualifiers)
         icons += qualifier->IconHTML();
     QStringList rows;
-    rows << QStringLiteral("<tr><td align=right>") + icons + IconHTML() + QStringLiteral("</td><td>") + Name
+    rows << QStringLiteral("<tr><td align=right>") + icons + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
     QStringList effects;
     for (const auto& effect : Effects)
@@ -128,7 +128,7 @@ QString OptionRow(const TOption& option, int marker)
     const TDecisionArea* area = option.DecisionArea;
     return QStringLiteral("<tr><td><img src=\"img/smopt%1.bmp\">").arg(marker) + area->IconHTML()
            + (area->Category ? area->Category->IconHTML() : QString()) + QStringLiteral("</td><td>")
-           + option.AreaAndName() + QStringLiteral("</td></tr>");
+           + PageText(option.AreaAndName()) + QStringLiteral("</td></tr>");
 }
 
 bool OptionLess(const TOption* a, const TOption* b)

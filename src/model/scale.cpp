@@ -4,6 +4,6 @@
 
 QStringList TScale::DescriptionRows() const
 {
-    return { QStringLiteral("  <tr><td><img src=\"img/scale.bmp\"></td><td>") + Name
+    return { QStringLiteral("  <tr><td><img src=\"img/scale.bmp\"></td><td>") + PageText(Name)
              + QStringLiteral("</td></tr>") + CommentRow(*this) };
 }

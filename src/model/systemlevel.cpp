@@ -1,7 +1,7 @@
 #include "model/systemlevel.h"
 
-#include "model/case.h"
 #include "design/designcascades.h"
+#include "model/case.h"
 #include "model/helpers.h"
 #include "model/icons.h"
 
@@ -69,13 +69,13 @@ int TSystemLevel::Index() const { return Case->SystemLevels.IndexOf(this); }
 
 QString TSystemLevel::IconHTML() const
 {
-    return QStringLiteral("<img src=\"img/sl%1.bmp\" alt=\"%2\">").arg(Index()).arg(Name);
+    return QStringLiteral("<img src=\"img/sl%1.bmp\" alt=\"%2\">").arg(Index()).arg(PageText(Name));
 }
 
 QStringList TSystemLevel::DescriptionRows() const
 {
     QStringList rows;
-    rows << QStringLiteral("  <tr><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
+    rows << QStringLiteral("  <tr><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
     QStringList children;
     for (const TSystemLevel* child : Children)

@@ -1,5 +1,6 @@
 #include "model/variable.h"
 
+#include "model/helpers.h"
 #include "model/scale.h"
 
 void TVariable::SetAggregationMode(quint8 mode)
@@ -28,7 +29,7 @@ QString TVariable::IconHTML() const
 
 QStringList TVariable::DescriptionRows() const
 {
-    QString line = QStringLiteral("  <tr><td>") + IconHTML() + QStringLiteral("</td><td>") + NameWithScale();
+    QString line = QStringLiteral("  <tr><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(NameWithScale());
     if (HasValue())
         line += QStringLiteral(" = ") + FormatExactValue(Value);
     return { line + QStringLiteral("</td></tr>") + CommentRow(*this) };

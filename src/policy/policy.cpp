@@ -19,7 +19,7 @@ QString TPolicy::IconHTML() const
 QStringList TPolicy::DescriptionRows() const
 {
     QStringList rows;
-    rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + Name
+    rows << QStringLiteral("<tr><td>") + IconHTML() + QStringLiteral("</td><td>") + PageText(Name)
                 + QStringLiteral("</td></tr>") + CommentRow(*this);
     QStringList options{ QStringLiteral("  <tr><td colspan=2><i>Selected options for this policy:</i></td></tr>") };
     for (const TOption* option : Options)

@@ -43,7 +43,7 @@ void ReadConnection(TFileBuffer& buffer, TActor* actor)
     buffer.SkipPast(QStringLiteral("</td><td>"));
     // An actor further down the page is created here and found by name there.
     TCase& aCase = *actor->Case;
-    link->OtherActor = aCase.Actors.At(aCase.AddActor(buffer.ReadUntil(RowEnd)));
+    link->OtherActor = aCase.Actors.At(aCase.AddActor(ReadText(buffer, RowEnd)));
     ReadComment(buffer, *link);
     link->Influence = influence;
     const bool inRange = CheckRange(influence, 1, 4, About(actor, "relation to", link->OtherActor->Name),
@@ -78,7 +78,7 @@ int DirectionOfImage(const QString& image)
         return 1;
     if (name == QLatin1String("plusp"))
         return 2;
-    ShowError(QStringLiteral("Undefined change direction: \"") + image + QLatin1Char('"'));
+    ShowReadError(QStringLiteral("Undefined change direction: \"") + image + QLatin1Char('"'));
     return 0;
 }
 
@@ -98,7 +98,7 @@ void ReadGoal(TFileBuffer& buffer, TActor* actor)
     buffer.ReadUntil(QStringLiteral("<img src=\"img/"));
     const int direction = DirectionOfImage(buffer.ReadUntil(ImageEnd));
     buffer.ReadUntil(QStringLiteral("</td><td>"));
-    link->Variable = VariableNamed(*actor->Case, buffer.ReadUntil(QStringLiteral(" [")));
+    link->Variable = VariableNamed(*actor->Case, ReadText(buffer, QStringLiteral(" [")));
     link->Value = UndefinedValue;
     if (buffer.FindFirstOf(QStringLiteral(" = "), QStringLiteral("</td>"))) {
         buffer.SkipPast(QStringLiteral(" = "));
@@ -124,7 +124,7 @@ void ReadOptionFeeling(TFileBuffer& buffer, TActor* actor)
     buffer.ReadUntil(AddressStart);
     const TDecisionArea* area = ReadDecisionAreaAddress(buffer, *actor->Case, QStringLiteral("\""));
     buffer.SkipPast(QStringLiteral(" = "));
-    link->Option = OptionNamed(*area, buffer.ReadUntil(RowEnd));
+    link->Option = OptionNamed(*area, ReadText(buffer, RowEnd));
     ReadComment(buffer, *link);
     link->Preference = qint16(preference);
     const bool inRange =
@@ -148,37 +148,30 @@ void ReadQualifierFeeling(TFileBuffer& buffer, TActor* actor)
     Keep(actor, actor->Qualifiers, std::move(link), inRange);
 }
 
-void ReadList(TFileBuffer& buffer, TActor* actor, void (*read)(TFileBuffer&, TActor*))
+void ReadList(TFileBuffer& buffer, TActor* actor, const QString& rowMarker, void (*read)(TFileBuffer&, TActor*))
 {
-    const int count = ReadTableCount(buffer);
-    for (int i = 0; i < count; ++i)
-        read(buffer, actor);
+    buffer.ReadTable(rowMarker, [&] { read(buffer, actor); });
 }
 
 void ReadActor(TFileBuffer& buffer, TCase& aCase)
 {
     buffer.SkipPast(ActorMarker);
-    TActor* actor = aCase.Actors.At(aCase.AddActor(buffer.ReadUntil(RowEnd)));
+    TActor* actor = aCase.Actors.At(aCase.AddActor(ReadText(buffer, RowEnd)));
     ReadComment(buffer, *actor);
-    ReadList(buffer, actor, ReadConnection);
-    ReadList(buffer, actor, ReadDecision);
-    ReadList(buffer, actor, ReadGoal);
-    ReadList(buffer, actor, ReadOptionFeeling);
+    ReadList(buffer, actor, WeightStart, ReadConnection);
+    ReadList(buffer, actor, WeightStart, ReadDecision);
+    ReadList(buffer, actor, FaceStart, ReadGoal);
+    ReadList(buffer, actor, FaceStart, ReadOptionFeeling);
     // Pages of older versions have no feelings about qualifiers; the heading
     // must belong to this actor, not to one further down.
     if (buffer.FindFirstOf(QStringLiteral("qualifiers"), ActorMarker))
-        ReadList(buffer, actor, ReadQualifierFeeling);
+        ReadList(buffer, actor, FaceStart, ReadQualifierFeeling);
 }
 
 } // namespace
 
 void ReadActorsPage(TFolderReader& folder)
 {
-    TFileBuffer buffer;
-    if (!folder.OpenPage(buffer, QStringLiteral("ORVEL actors.htm"), QStringLiteral(" [loading actor positions...]")))
-        return;
-    const int count = ReadTableCount(buffer);
-    for (int i = 0; i < count; ++i)
-        ReadActor(buffer, folder.Case);
-    buffer.Close();
+    folder.ReadItemsPage(QStringLiteral("ORVEL actors.htm"), QStringLiteral(" [loading actor positions...]"),
+                         ActorMarker, [&](TFileBuffer& buffer) { ReadActor(buffer, folder.Case); });
 }

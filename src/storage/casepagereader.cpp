@@ -26,7 +26,7 @@ class TCasePageReader
 {
 public:
     explicit TCasePageReader(TFolderReader& folder) : Folder(folder), Case(folder.Case) {}
-    void Read();
+    bool Read();
 
 private:
     void ReadHeader();
@@ -41,12 +41,14 @@ private:
     void ReadDecisionAreas();
     void ReadDecisionArea(TSystemLevel& level);
     void ReadOption(TDecisionArea& area);
+    void ReadQualifierIcons(const QString& icons, int line, TOption& option);
     void ReadEffect(TOption& option);
     void ReadPreclusions();
-    void ReadPreclusionBlock(TSystemLevel& level, const QString& block);
-    QString ReadTable() { Buffer.SkipPast(QStringLiteral("<table>")); return Buffer.ReadUntil(QStringLiteral("</table>")); }
-    QString ReadRowName() { Buffer.SkipPast(QStringLiteral("</td><td>")); return Buffer.ReadUntil(RowEnd); }
-    void LoadIcon(const QString& fileName, QImage& icon) { LoadFolderIcon(Folder.Folder, fileName, icon); }
+    void ReadPreclusionBlock(TSystemLevel& level, const QString& block, int line);
+    QString ReadSection(const QString& end) { SectionLine = Buffer.Line(); return Buffer.ReadUntil(end); }
+    QString ReadTable() { Buffer.SkipPast(QStringLiteral("<table>")); return ReadSection(QStringLiteral("</table>")); }
+    QString ReadRowName() { Buffer.SkipPast(QStringLiteral("</td><td>")); return ReadText(Buffer, RowEnd); }
+    void LoadIcon(const QString& fileName, QImage& icon) { LoadFolderIcon(Folder.Files, fileName, icon); }
 
     TFolderReader& Folder;
     TCase& Case;
@@ -54,15 +56,16 @@ private:
     // Variables whose row icon was not known: their mode is guessed, and an
     // averaging effect on one makes it averaging.
     std::set<TVariable*> GuessedModes;
+    int SectionLine = 0;   // where the section being parsed starts
 };
 
-void TCasePageReader::Read()
+bool TCasePageReader::Read()
 {
     if (!Folder.OpenPage(Buffer, QStringLiteral("ORVEL case.htm"), QStringLiteral(" [loading basic case data...]")))
-        return;
+        return false;
     ReadHeader();
     Buffer.SkipPast(QStringLiteral("<tr class=section><td>system levels</td></tr>"));
-    ReadLevels(Buffer.ReadUntil(QStringLiteral("<tr class=section><td>phases</td></tr>")));
+    ReadLevels(ReadSection(QStringLiteral("<tr class=section><td>phases</td></tr>")));
     ReadPhases(ReadTable());
     ReadCategories(ReadTable());
     ReadQualifiers(ReadTable());
@@ -71,13 +74,14 @@ void TCasePageReader::Read()
     ReadDecisionAreas();
     ReadPreclusions();
     Buffer.Close();
+    return true;
 }
 
 void TCasePageReader::ReadHeader()
 {
     Buffer.SkipPast(QStringLiteral("<table>"));
     Buffer.SkipPast(QStringLiteral("<td>"));
-    Case.Name = Buffer.ReadUntil(QStringLiteral("</td>")).trimmed();
+    Case.Name = ReadText(Buffer, QStringLiteral("</td>")).trimmed();
     Buffer.SkipPast(QStringLiteral("<td>"));
     Case.Comments = CommentLines(Buffer.ReadUntil(QStringLiteral("</td>")));
 }
@@ -85,7 +89,7 @@ void TCasePageReader::ReadHeader()
 // Levels nest in tables: a level row, then its children's table.
 void TCasePageReader::ReadLevels(const QString& section)
 {
-    TTextCutter text(section);
+    TTextCutter text(section, &Buffer, SectionLine);
     text.Cut(QStringLiteral("<table>"));
     std::vector<TSystemLevel*> parents{ nullptr };
     for (;;) {
@@ -105,7 +109,7 @@ void TCasePageReader::ReadLevelRow(TTextCutter& text, std::vector<TSystemLevel*>
     text.Cut(IconStart);
     const QString iconFile = text.Cut(QStringLiteral("\""));
     text.Cut(QStringLiteral("</td><td>"));
-    const QString name = text.Cut(RowEnd);
+    const QString name = CutText(text, RowEnd);
     if (Case.SystemLevels.Find(CleanTrimmedName(name)))
         throw TStorageError{ QStringLiteral("System level \"") + name.trimmed() + QStringLiteral("\" occurs twice") };
     if (parents.size() > DeepestLevel)
@@ -130,7 +134,7 @@ QColor HexColor(const QString& text)
 
 void TCasePageReader::ReadPhases(const QString& section)
 {
-    TTextCutter text(section);
+    TTextCutter text(section, &Buffer, SectionLine);
     while (text.Contains(QStringLiteral("<tr><td><img src=\"img/phase"))) {
         text.Cut(IconStart);
         const QString iconFile = text.Cut(QStringLiteral("\""));
@@ -138,7 +142,7 @@ void TCasePageReader::ReadPhases(const QString& section)
         const int order = ToInt(text.Cut(QStringLiteral(":")));
         const QColor color = HexColor(text.Cut(QStringLiteral("\"")));
         text.Cut(QStringLiteral("</td><td>"));
-        TPhase* phase = Case.Phases.At(Case.AddPhase(text.Cut(RowEnd)));
+        TPhase* phase = Case.Phases.At(Case.AddPhase(CutText(text, RowEnd)));
         phase->Order = order;
         phase->SetColorDerived(color);
         LoadIcon(iconFile, phase->Icon);
@@ -148,14 +152,14 @@ void TCasePageReader::ReadPhases(const QString& section)
 
 void TCasePageReader::ReadCategories(const QString& section)
 {
-    TTextCutter text(section);
+    TTextCutter text(section, &Buffer, SectionLine);
     while (text.Contains(QStringLiteral("<tr><td><img src=\"img/cat"))) {
         text.Cut(IconStart);
         const QString iconFile = text.Cut(QStringLiteral("\""));
         text.Cut(QStringLiteral("alt=\""));
         const int number = ToInt(text.Cut(QStringLiteral(".")));
         text.Cut(QStringLiteral("</td><td>"));
-        TCategory* category = Case.Categories.At(Case.AddCategory(text.Cut(RowEnd)));
+        TCategory* category = Case.Categories.At(Case.AddCategory(CutText(text, RowEnd)));
         category->Number = number;
         LoadIcon(iconFile, category->Icon);
         CutComment(text, *category);
@@ -164,12 +168,12 @@ void TCasePageReader::ReadCategories(const QString& section)
 
 void TCasePageReader::ReadQualifiers(const QString& section)
 {
-    TTextCutter text(section);
+    TTextCutter text(section, &Buffer, SectionLine);
     while (text.Contains(QStringLiteral("<tr><td><img src=\"img/qual"))) {
         text.Cut(IconStart);
         const QString iconFile = text.Cut(QStringLiteral("\""));
         text.Cut(QStringLiteral("</td><td>"));
-        TQualifier* qualifier = Case.Qualifiers.At(Case.AddQualifier(text.Cut(RowEnd)));
+        TQualifier* qualifier = Case.Qualifiers.At(Case.AddQualifier(CutText(text, RowEnd)));
         LoadIcon(iconFile, qualifier->Icon);
         CutComment(text, *qualifier);
     }
@@ -178,10 +182,10 @@ void TCasePageReader::ReadQualifiers(const QString& section)
 void TCasePageReader::ReadScales(const QString& section)
 {
     const QString row = QStringLiteral("<tr><td><img src=\"img/scale.bmp\"></td><td>");
-    TTextCutter text(section);
+    TTextCutter text(section, &Buffer, SectionLine);
     while (text.Contains(row)) {
         text.Cut(row);
-        TScale* scale = Case.Scales.At(Case.AddScale(text.Cut(RowEnd)));
+        TScale* scale = Case.Scales.At(Case.AddScale(CutText(text, RowEnd)));
         CutComment(text, *scale);
     }
 }
@@ -191,7 +195,7 @@ void TCasePageReader::ReadVariables()
 {
     Buffer.SkipPast(QStringLiteral("<table>"));
     for (;;) {
-        const QString piece = Buffer.ReadUntil(RowEnd);
+        const QString piece = ReadSection(RowEnd);
         if (AsciiLower(piece).contains(QLatin1String("</table>")))
             return;
         // A comment row that follows no variable row on its line belongs to none.
@@ -216,14 +220,14 @@ TAggregationMode ModeOfIcon(const QString& icon, bool& known)
 
 void TCasePageReader::ReadVariableRow(const QString& row)
 {
-    TTextCutter text(row);
+    TTextCutter text(row, &Buffer, SectionLine);
     text.Cut(IconStart);
     const QString icon = text.Cut(QStringLiteral(".bmp\"></td><td>"));
-    TVariable* variable = Case.Variables.At(Case.AddVariable(text.Cut(QStringLiteral(" ["))));
-    const QString scaleName = text.Cut(QStringLiteral("]")).trimmed();
+    TVariable* variable = Case.Variables.At(Case.AddVariable(CutText(text, QStringLiteral(" ["))));
+    const QString scaleName = CutText(text, QStringLiteral("]")).trimmed();
     variable->Scale = Case.Scales.Find(scaleName);
     if (!variable->Scale) {
-        ShowError(QStringLiteral("Unknown scale \"") + scaleName + QStringLiteral("\""));
+        ShowReadError(QStringLiteral("Unknown scale \"") + scaleName + QStringLiteral("\""));
         variable->Scale = Case.Scales.First();
     }
     const bool hasValue = text.Contains(QStringLiteral(" = "));
@@ -248,16 +252,13 @@ void TCasePageReader::ReadDecisionAreas()
     std::vector<TSystemLevel*> outsideTree;
     for (int i = 0; i < levels; ++i) {
         Buffer.SkipPast(QStringLiteral("<td>decision areas, options and effects for "));
-        const QString name = Buffer.ReadUntil(RowEnd);
+        const QString name = ReadText(Buffer, RowEnd);
         TSystemLevel* level = Case.SystemLevels.Find(CleanTrimmedName(name));
         if (!level) {
             level = Case.SystemLevels.At(Case.AddSystemLevel(name));
             outsideTree.push_back(level);
         }
-        Buffer.SkipPast(QStringLiteral("<tr><td><table class=c"));
-        const int count = ToInt(Buffer.ReadUntil(QStringLiteral(">")));
-        for (int k = 0; k < count; ++k)
-            ReadDecisionArea(*level);
+        Buffer.ReadTable(QStringLiteral("<tr class=da>"), [&] { ReadDecisionArea(*level); });
     }
     for (TSystemLevel* level : outsideTree) {
         LoadIcon(QStringLiteral("sl%1.bmp").arg(level->Index()), level->Icon);
@@ -281,27 +282,29 @@ void TCasePageReader::ReadDecisionArea(TSystemLevel& level)
     area->Phase = phase == -1 ? nullptr : ItemAt(Case.Phases, phase, QStringLiteral("Phase"));
     area->Category = category == -1 ? nullptr : ItemAt(Case.Categories, category, QStringLiteral("Category"));
     ReadComment(Buffer, *area);
-    const int count = ReadTableCount(Buffer);
-    for (int i = 0; i < count; ++i)
-        ReadOption(*area);
-    Buffer.SkipPast(QStringLiteral("</table></td></tr>"));
+    Buffer.ReadTable(QStringLiteral("<img src=\"img/option.bmp\""), [&] { ReadOption(*area); });
 }
 
 void TCasePageReader::ReadOption(TDecisionArea& area)
 {
-    TTextCutter qualifiers(Buffer.ReadUntil(QStringLiteral("<img src=\"img/option.bmp\" alt=\"")));
+    const QString icons = ReadSection(QStringLiteral("<img src=\"img/option.bmp\" alt=\""));
+    const int iconsLine = SectionLine;
     const int number = ToInt(Buffer.ReadUntil(QStringLiteral("\">")));
     TOption* option = area.Options.At(area.AddOption(ReadRowName()));
     option->Number = number;
-    while (qualifiers.Contains(QStringLiteral("<img src=\"img/qual"))) {
-        qualifiers.Cut(QStringLiteral("\"img/qual"));
-        const int index = ToInt(qualifiers.Cut(QStringLiteral(".bmp")));
-        option->AddQualifier(ItemAt(Case.Qualifiers, index, QStringLiteral("Qualifier")));
-    }
+    ReadQualifierIcons(icons, iconsLine, *option);
     ReadComment(Buffer, *option);
-    const int count = ReadTableCount(Buffer);
-    for (int i = 0; i < count; ++i)
-        ReadEffect(*option);
+    Buffer.ReadTable(QStringLiteral("<img src=\"img/"), [&] { ReadEffect(*option); });
+}
+
+void TCasePageReader::ReadQualifierIcons(const QString& icons, int line, TOption& option)
+{
+    TTextCutter text(icons, &Buffer, line);
+    while (text.Contains(QStringLiteral("<img src=\"img/qual"))) {
+        text.Cut(QStringLiteral("\"img/qual"));
+        const int index = ToInt(text.Cut(QStringLiteral(".bmp")));
+        option.AddQualifier(ItemAt(Case.Qualifiers, index, QStringLiteral("Qualifier")));
+    }
 }
 
 void TCasePageReader::ReadEffect(TOption& option)
@@ -309,7 +312,7 @@ void TCasePageReader::ReadEffect(TOption& option)
     Buffer.SkipPast(QStringLiteral("<img src=\"img/"));
     const QString icon = Buffer.ReadUntil(QStringLiteral(".bmp")).toLower();
     Buffer.SkipPast(QStringLiteral("</td><td>"));
-    const QString name = Buffer.ReadUntil(QStringLiteral(" ["));
+    const QString name = ReadText(Buffer, QStringLiteral(" ["));
     TVariable* variable = Case.Variables.Find(CleanTrimmedName(name));
     if (!variable)
         throw TStorageError{ QStringLiteral("Unknown variable \"") + name.trimmed() + QStringLiteral("\"") };
@@ -320,7 +323,7 @@ void TCasePageReader::ReadEffect(TOption& option)
     QString message;
     if (Buffer.FindFirstOf(QStringLiteral(" = "), QStringLiteral("</td>"))) {
         Buffer.SkipPast(QStringLiteral(" = "));
-        message = effect->SetFormula(Buffer.ReadUntil(RowEnd));
+        message = effect->SetFormula(ReadText(Buffer, RowEnd));
     } else {
         Buffer.SkipPast(RowEnd);
     }
@@ -332,34 +335,36 @@ void TCasePageReader::ReadEffect(TOption& option)
 
 void TCasePageReader::ReadPreclusions()
 {
+    const QString blockStart = QStringLiteral("<img src=\"img/smopt0.bmp\">");
     for (TSystemLevel* level : Case.SystemLevels) {
         Buffer.SkipPast(QStringLiteral("<td>preclusions"));
-        Buffer.SkipPast(QStringLiteral("<tr><td><table class=c"));
-        const int count = ToInt(Buffer.ReadUntil(QStringLiteral(">")));
-        for (int i = 0; i < count; ++i) {
-            Buffer.SkipPast(QStringLiteral("<img src=\"img/smopt0.bmp\">"));
-            ReadPreclusionBlock(*level, Buffer.ReadUntil(QStringLiteral("</table></td></tr>")));
-        }
+        Buffer.ReadTable(blockStart, [&] {
+            Buffer.SkipPast(blockStart);
+            const int line = Buffer.Line();
+            ReadPreclusionBlock(*level, Buffer.ReadUntil(QStringLiteral("</table></td></tr>")), line);
+        });
     }
 }
 
-void TCasePageReader::ReadPreclusionBlock(TSystemLevel& level, const QString& block)
+void TCasePageReader::ReadPreclusionBlock(TSystemLevel& level, const QString& block, int line)
 {
-    TTextCutter text(block);
+    TTextCutter text(block, &Buffer, line);
     text.Cut(QStringLiteral("<img src=\"img/sl"));
     text.Cut(QStringLiteral("alt=\""));
     text.Cut(QStringLiteral(":"));
     const int areaIndex = ToInt(text.Cut(QStringLiteral("\"")));
     const TDecisionArea* area = ItemAt(level.DecisionAreas, areaIndex, QStringLiteral("Decision area"));
     text.Cut(QStringLiteral(" = "));
-    const QString name = text.Cut(QStringLiteral("</td>"));
+    const QString name = CutText(text, QStringLiteral("</td>"));
     TOption* option = area->Options.Find(name);
     if (!option) {
-        ShowError(QStringLiteral("Undefined decision option \"") + name + QStringLiteral("\""));
+        ShowReadError(QStringLiteral("Undefined decision option \"") + name + QStringLiteral("\""));
         return;
     }
     text.Cut(QStringLiteral("<table class=c"));
     const int count = ToInt(text.Cut(QStringLiteral(">")));
+    if (count < 0 || count != text.Rest().count(RowEnd, Qt::CaseInsensitive))
+        throw TStorageError{ QStringLiteral("The count %1 does not match the rows of its table").arg(count) };
     for (int i = 0; i < count; ++i) {
         text.Cut(QStringLiteral("alt=\""));
         const TSystemLevel* precludedLevel = ItemAt(Case.SystemLevels, ToInt(text.Cut(QStringLiteral(":"))),
@@ -370,7 +375,7 @@ void TCasePageReader::ReadPreclusionBlock(TSystemLevel& level, const QString& bl
         if (level.IsWithin(precluded->SystemLevel))
             option->AddPreclusion(precluded);
         else
-            ShowWarning(QStringLiteral("Option \"") + area->Name + QStringLiteral(" = ") + option->Name
+            ShowReadWarning(QStringLiteral("Option \"") + area->Name + QStringLiteral(" = ") + option->Name
                         + QStringLiteral("\"\r in subsystem \"") + level.Name
                         + QStringLiteral("\" cannot preclude decision\rin parent or sibling system \"")
                         + precluded->SystemLevel->Name + QStringLiteral("\""));
@@ -380,7 +385,4 @@ void TCasePageReader::ReadPreclusionBlock(TSystemLevel& level, const QString& bl
 
 } // namespace
 
-void ReadCasePage(TFolderReader& folder)
-{
-    TCasePageReader(folder).Read();
-}
+bool ReadCasePage(TFolderReader& folder) { return TCasePageReader(folder).Read(); }

@@ -45,9 +45,9 @@ std::vector<T*> SortedBy(const TConceptList<T>& list, Key key)
 void WriteCaseHeader(TPageWriter& page, const TCase& aCase)
 {
     page.Line(QStringLiteral("<table>"));
-    page.Line(QStringLiteral(" <tr class=case><td>") + aCase.Name + QStringLiteral("</td><tr>"));
+    page.Line(QStringLiteral(" <tr class=case><td>") + PageText(aCase.Name) + QStringLiteral("</td><tr>"));
     page.Line(QStringLiteral(" <tr class=cmnt><td>"));
-    page.Line(EscapeCommentText(aCase.Comments.join(QStringLiteral("\r\n")).trimmed()));
+    page.Line(PageText(aCase.Comments.join(QStringLiteral("\r\n")).trimmed()));
     page.Line(QStringLiteral(" </td></tr>"));
 }
 
@@ -82,7 +82,7 @@ void WriteDecisionAreas(TPageWriter& page, const TCase& aCase)
     page.Line(QStringLiteral(" <tr class=section><td>System type definitions</td></tr>"));
     page.Line(QStringLiteral(" <tr><td><table c=%1>").arg(aCase.SystemLevels.Count()));
     for (const TSystemLevel* level : aCase.SystemLevels) {
-        page.Line(QStringLiteral(" <tr class=subsection><td>Decision areas, options and effects for ") + level->Name
+        page.Line(QStringLiteral(" <tr class=subsection><td>Decision areas, options and effects for ") + PageText(level->Name)
                   + QStringLiteral("</td></tr>"));
         page.Line(QStringLiteral(" <tr><td><table class=c%1>").arg(level->DecisionAreas.Count()));
         WriteRows(page, InListOrder(level->DecisionAreas));
@@ -107,7 +107,7 @@ void WritePreclusions(TPageWriter& page, const TCase& aCase)
     page.Line(QStringLiteral(" <tr><td><table>"));
     for (const TSystemLevel* level : aCase.SystemLevels) {
         const std::vector<TOption*> options = PrecludingOptions(*level);
-        page.Line(QStringLiteral("  <tr class=subsection><td>Preclusions for ") + level->Name + QStringLiteral("</td></tr>"));
+        page.Line(QStringLiteral("  <tr class=subsection><td>Preclusions for ") + PageText(level->Name) + QStringLiteral("</td></tr>"));
         page.Line(QStringLiteral("  <tr><td><table class=c%1>").arg(options.size()));
         for (TOption* option : options) {
             std::stable_sort(option->PrecludedAreas.begin(), option->PrecludedAreas.end(), DecisionAreaLess);

@@ -18,6 +18,8 @@ namespace {
 // Deeper nesting than this is no design anyone builds: the page is broken.
 constexpr int DeepestObject = 1000;
 
+const QString OptionMarker = QStringLiteral(".bmp\" alt=\"");
+
 class TDesignPageReader
 {
 public:
@@ -43,7 +45,7 @@ void TDesignPageReader::Read(int number)
                          QStringLiteral(" [loading design #%1...]").arg(number)))
         return;
     Buffer.SkipPast(QStringLiteral("<img src=\"img/design.bmp\" alt=\"design\"></td><td>"));
-    TDesign* design = Case.Designs.At(Case.AddDesign(Buffer.ReadUntil(RowEnd)));
+    TDesign* design = Case.Designs.At(Case.AddDesign(ReadText(Buffer, RowEnd)));
     ReadComment(Buffer, *design);
     ReadOutline(*design, nullptr, 0);
     for (TDesignObject* object : PageOrder)
@@ -55,53 +57,49 @@ void TDesignPageReader::ReadOutline(TDesign& design, TDesignObject* parent, int 
 {
     if (depth > DeepestObject)
         throw TStorageError{ QStringLiteral("Design objects nested too deeply") };
-    const int count = ReadTableCount(Buffer);
-    for (int i = 0; i < count; ++i) {
+    Buffer.ReadTable(QStringLiteral("<img src=\"img/sld"), [&] {
         Buffer.SkipPast(QStringLiteral("<img src=\"img/sld"));
         TSystemLevel* level = ItemAt(Case.SystemLevels, ToInt(Buffer.ReadUntil(QStringLiteral(".bmp"))),
                                      QStringLiteral("System level"));
         Buffer.SkipPast(QStringLiteral("<td>["));
         const int multiplicity = ToInt(Buffer.ReadUntil(QStringLiteral("x] ")));
-        TDesignObject* object = design.AddDesignObject(Buffer.ReadUntil(RowEnd), parent, level);
+        TDesignObject* object = design.AddDesignObject(ReadText(Buffer, RowEnd), parent, level);
         object->SetCount(multiplicity);
         ReadComment(Buffer, *object);
         PageOrder.push_back(object);
         ReadOutline(design, object, depth + 1);
-    }
+    });
 }
 
+// The status quo options, the design's options, and the specific values, which
+// are never written with rows.
 void TDesignPageReader::ReadDetails(TDesignObject& object)
 {
     object.RecomputePreclusions();
     Buffer.SkipPast(QStringLiteral("<i>(subsystem of"));
-    for (int list = 0; list < 3; ++list) {
-        const int count = ReadTableCount(Buffer);
-        Buffer.SkipPast(QStringLiteral("</i></td></tr>"));
-        for (int i = 0; i < count; ++i) {
-            if (list == 2) {   // specific values: never written with rows
-                Buffer.SkipPast(RowEnd);
-            } else if (TOption* option = ReadOptionRow()) {
-                if (list == 0)
-                    object.SelectStatusQuoOption(option);
-                else
-                    object.SelectDesignOption(option);
-            }
-        }
-    }
+    Buffer.ReadTable(OptionMarker, [&] {
+        if (TOption* option = ReadOptionRow())
+            object.SelectStatusQuoOption(option);
+    });
+    Buffer.ReadTable(OptionMarker, [&] {
+        if (TOption* option = ReadOptionRow())
+            object.SelectDesignOption(option);
+    });
+    Buffer.ReadTable(QStringLiteral("<tr><td><img"), [&] { Buffer.SkipPast(RowEnd); });
 }
 
 TOption* TDesignPageReader::ReadOptionRow()
 {
-    Buffer.SkipPast(QStringLiteral(".bmp\" alt=\""));
+    Buffer.SkipPast(OptionMarker);
     const TSystemLevel* level = ItemAt(Case.SystemLevels, ToInt(Buffer.ReadUntil(QStringLiteral(":"))),
                                        QStringLiteral("System level"));
     const TDecisionArea* area = ItemAt(level->DecisionAreas, ToInt(Buffer.ReadUntil(QStringLiteral("\">"))),
                                        QStringLiteral("Decision area"));
     Buffer.SkipPast(QStringLiteral(" = "));
-    const QString name = Buffer.ReadUntil(RowEnd);
+    const QString name = ReadText(Buffer, RowEnd);
     TOption* option = area->Options.Find(CleanTrimmedName(name));
     if (!option)
-        ShowError(QStringLiteral("Undefined decision option \"") + name + QStringLiteral("\""));
+        ShowReadError(QStringLiteral("Undefined decision option \"") + name + QStringLiteral("\""));
     return option;
 }
 
@@ -109,7 +107,7 @@ TOption* TDesignPageReader::ReadOptionRow()
 
 void ReadDesignPages(TFolderReader& folder)
 {
-    for (int number = 0; QFile::exists(folder.Folder + DesignPageBaseName(number) + QStringLiteral(".htm")); ++number) {
+    for (int number = 0; folder.Files.Exists(DesignPageBaseName(number) + QStringLiteral(".htm")); ++number) {
         TDesignPageReader(folder).Read(number);
         if (folder.RebuildContents)
             folder.Case.Contents << DesignContentsLine(number);

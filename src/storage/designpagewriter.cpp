@@ -4,10 +4,9 @@
 #include "model/case.h"
 #include "storage/folderwriter.h"
 #include "storage/pagewriter.h"
-#include "storage/storageerror.h"
+#include "storage/savetransaction.h"
 
 #include <QDir>
-#include <QFile>
 
 QString DesignPageBaseName(int number) { return QStringLiteral("ORVEL design %1").arg(number); }
 
@@ -19,18 +18,18 @@ QString DesignContentsLine(int number)
 
 namespace {
 
-// The pages about to be written replace their old versions when complete;
-// every other page of the kind goes.
+// The pages about to be written replace their old versions; every other page
+// of the kind goes with the save.
 void DeleteStalePages(const TFolderWriter& folder, const QString& extension)
 {
     QStringList current;
     for (int n = 0; n < folder.Case.Designs.Count(); ++n)
         current << DesignPageBaseName(n) + extension;
-    const QStringList pages = QDir(folder.Folder).entryList({ QStringLiteral("ORVEL design *") + extension }, QDir::Files);
-    for (const QString& name : pages) {
-        if (!current.contains(name) && !QFile::remove(folder.Folder + name))
-            throw TStorageError{ QStringLiteral("Could not delete file\r\"") + folder.Folder + name + QStringLiteral("\"") };
-    }
+    const QDir dir(folder.Save.LivePath(QString()));
+    const QStringList pages = dir.entryList({ QStringLiteral("ORVEL design *") + extension }, QDir::Files | QDir::System);
+    for (const QString& name : pages)
+        if (!current.contains(name))
+            folder.Save.Delete(name);
 }
 
 } // namespace

@@ -1,10 +1,36 @@
 #include "storage/filebuffer.h"
 
 #include "model/messages.h"
+#include "storage/rowreading.h"
 #include "storage/storageerror.h"
+#include "storage/textcutter.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
+
+namespace {
+
+const TFileBuffer*& OpenPage()
+{
+    static thread_local const TFileBuffer* page = nullptr;
+    return page;
+}
+
+const QString TableEnd = QStringLiteral("</table>");
+
+} // namespace
+
+QString ReadingPlace()
+{
+    if (const TTextCutter* section = TTextCutter::Active())
+        return section->Place();
+    return OpenPage() ? OpenPage()->Place() : QString();
+}
+
+void ShowReadError(const QString& message) { ShowError(ReadingPlace() + message); }
+void ShowReadWarning(const QString& message) { ShowWarning(ReadingPlace() + message); }
 
 QString AsciiLower(const QString& text)
 {
@@ -22,13 +48,15 @@ bool MarkerAfterBlanks(const QString& lower, qsizetype from, const QString& mark
     return QStringView(lower).sliced(from).startsWith(marker);
 }
 
-bool TFileBuffer::Open(const QString& path)
+bool TFileBuffer::Open(const QString& path, const QString& name)
 {
     Close();
     FilePath = path;
+    Name = name.isEmpty() ? path : name;
     Error = false;
     File.setFileName(path);
-    if (!File.open(QIODevice::ReadOnly)) {
+    // Only a regular file is a page: a pipe or a device would never end.
+    if (!QFileInfo(path).isFile() || !File.open(QIODevice::ReadOnly)) {
         ShowError(QStringLiteral("Could not open file\r\"") + path + QStringLiteral("\""));
         Error = true;
         return false;
@@ -42,11 +70,15 @@ bool TFileBuffer::Open(const QString& path)
     }
     const QByteArrayView page = Decoder.Prepare(QByteArrayView(Data, Size));
     Position = page.data() - Data;
+    OpenPage() = this;
     return true;
 }
 
 void TFileBuffer::Close()
 {
+    if (OpenPage() == this)
+        OpenPage() = nullptr;
+    TextLine = LinesRead = 0;
     File.close();   // also unmaps
     Bytes.clear();
     Data = nullptr;
@@ -69,6 +101,7 @@ QString TFileBuffer::ReadLine()
         if (Position < Size && Data[Position] == '\n')
             ++Position;
     }
+    ++LinesRead;
     return Decoder.Decode(QByteArrayView(begin, length));
 }
 
@@ -96,6 +129,7 @@ void TFileBuffer::Consume(qsizetype upTo)
     Start = upTo;
     // Drop consumed text once it is most of the buffer, so the buffer stays small.
     if (Start > 4096 && Start * 2 > Text.size()) {
+        TextLine += int(QStringView(Text).first(Start).count(QLatin1Char('\r')));
         Text.remove(0, Start);
         Lower.remove(0, Start);
         Start = 0;
@@ -129,9 +163,11 @@ QString TFileBuffer::ReadUntil(const QString& marker)
 
 void TFileBuffer::SkipPast(const QString& marker)
 {
+    const int from = Line();
     qsizetype at = Lower.indexOf(marker, Start);
     while (at < 0 && !AtEnd()) {
         Text = ReadLine();
+        TextLine = LinesRead;
         Lower = AsciiLower(Text);
         Start = 0;
         at = Lower.indexOf(marker);
@@ -140,6 +176,7 @@ void TFileBuffer::SkipPast(const QString& marker)
         Text.clear();
         Lower.clear();
         Start = 0;
+        TextLine = from;   // the error names the line where the search began
         Missing(marker);
     }
     Consume(at + marker.size());
@@ -151,4 +188,30 @@ void TFileBuffer::Missing(const QString& marker)
 {
     Error = true;
     throw TStorageError{ QStringLiteral("EOF while looking for \"") + marker + QStringLiteral("\"") };
+}
+
+int TFileBuffer::LineAt(qsizetype position) const
+{
+    return TextLine + int(QStringView(Text).first(std::min(position, Text.size())).count(QLatin1Char('\r')));
+}
+
+QString TFileBuffer::Place(int line) const
+{
+    return Name + QStringLiteral(", line %1: ").arg(line > 0 ? line : std::max(Line(), 1));
+}
+
+int TFileBuffer::ReadCount()
+{
+    SkipPast(QStringLiteral("<table class=c"));
+    const int count = ToInt(ReadUntil(QStringLiteral(">")));
+    if (count < 0)
+        throw TStorageError{ QStringLiteral("Negative count %1").arg(count) };
+    return count;
+}
+
+bool TFileBuffer::RowFollows(const QString& rowMarker) { return FindFirstOf(rowMarker, TableEnd); }
+
+void TFileBuffer::CountMismatch(int count)
+{
+    throw TStorageError{ QStringLiteral("The count %1 does not match the rows of its table").arg(count) };
 }

@@ -3,18 +3,22 @@
 #include "model/case.h"
 #include "model/icons.h"
 #include "model/messages.h"
-#include "storage/pagewriter.h"
+#include "storage/fileoutput.h"
+#include "storage/savetransaction.h"
+#include "storage/storageerror.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <cstdlib>
 
 namespace {
 
 // Icons larger than this are no icons of ours; they are not even decoded.
 constexpr int LargestIcon = 256;
+constexpr qint64 LargestIconFile = 54 + 1024 + qint64(LargestIcon) * LargestIcon * 4;
 
 QImage TwentyFourBit(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
@@ -67,15 +71,30 @@ QByteArray EightBitBitmap(const QImage& icon)
     return bytes;
 }
 
+// Icons are drawn again at every save; those the folder holds already, byte
+// for byte, are not written again.
 class TImageFolder
 {
 public:
-    explicit TImageFolder(const QString& path) : Path(path) {}
+    explicit TImageFolder(TSaveTransaction& save)
+        : Save(save), LiveImages(IsRealFolder(save.LivePath(QStringLiteral("img")))) {}
     void Write(const QString& name, const QByteArray& bitmap) const
     {
-        WriteFileSafely(Path + name + QStringLiteral(".bmp"), bitmap);
+        const QString file = QStringLiteral("img/") + name + QStringLiteral(".bmp");
+        if (!HoldsAlready(Save.LivePath(file), bitmap))
+            WriteWholeFile(Save.StagedPath(file), bitmap, TWriteMode::Staged);
     }
-    QString Path;
+
+private:
+    bool HoldsAlready(const QString& path, const QByteArray& bitmap) const
+    {
+        QFile old(path);
+        return LiveImages && IsRegularFile(path) && old.size() == bitmap.size() && old.open(QIODevice::ReadOnly)
+               && old.readAll() == bitmap;
+    }
+
+    TSaveTransaction& Save;
+    const bool LiveImages;   // img/ is a real folder, not a link out of the case folder
 };
 
 void WriteLevelIcons(const TCase& aCase, const TImageFolder& img)
@@ -132,14 +151,11 @@ QByteArray BuiltinIconFile(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteFolderImages(const TCase& aCase, const QString& folder)
+void WriteFolderImages(const TCase& aCase, TSaveTransaction& save)
 {
-    QDir dir(folder);
-    if (!QFileInfo(dir, QStringLiteral("img")).isDir() && !dir.mkdir(QStringLiteral("img"))) {
-        ShowError(QStringLiteral("Could not create folder for images"));
-        return;
-    }
-    const TImageFolder img(dir.filePath(QStringLiteral("img/")));
+    // A save without its icons would mix new pages with old icons: a failure here fails the save.
+    MakeRealFolder(save.StagedPath(QStringLiteral("img")));
+    const TImageFolder img(save);
     for (const QString& name : BuiltinIconNames())
         img.Write(name, BuiltinIconFile(name));
     WriteLevelIcons(aCase, img);
@@ -148,16 +164,56 @@ void WriteFolderImages(const TCase& aCase, const QString& folder)
     WriteCatalogueIcons(aCase.Qualifiers, QStringLiteral("qual"), img);
 }
 
-bool LoadFolderIcon(const QString& folder, const QString& fileName, QImage& icon)
+namespace {
+
+enum class TBitmapCheck { Usable, Foreign, Truncated };
+
+// Only uncompressed bitmaps of icon size are ours. One shorter than its header
+// says would be completed by the decoder from memory it never wrote.
+TBitmapCheck CheckBitmap(const QByteArray& bytes)
+{
+    const auto field = [&bytes](int at, int size) {
+        quint32 value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = (value << 8) | quint8(bytes.at(at + i));
+        return value;
+    };
+    if (bytes.size() < 54)
+        return TBitmapCheck::Truncated;
+    const qint64 width = qint32(field(18, 4));
+    const qint64 height = std::abs(qint64(qint32(field(22, 4))));
+    const qint64 bits = field(28, 2);
+    const quint32 compression = field(30, 4);
+    if (field(14, 4) < 40 || width <= 0 || width > LargestIcon || height == 0 || height > LargestIcon
+        || (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        || (compression != 0 && compression != 3))
+        return TBitmapCheck::Foreign;
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    if (field(2, 4) > quint32(bytes.size()) || qint64(field(10, 4)) + stride * height > bytes.size())
+        return TBitmapCheck::Truncated;
+    return TBitmapCheck::Usable;
+}
+
+} // namespace
+
+bool LoadFolderIcon(const TFolderFiles& files, const QString& fileName, QImage& icon)
 {
     // The name comes from the page: only a plain file name inside img/ is taken.
     if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\'))
         || fileName == QLatin1String("..") || fileName == QLatin1String("."))
         return false;
-    QImageReader reader(folder + QStringLiteral("img/") + fileName);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > LargestIcon || size.height() > LargestIcon)
+    QByteArray bytes;
+    if (!ReadRegularFile(files.Path(QStringLiteral("img/") + fileName), LargestIconFile, bytes)
+        || !bytes.startsWith("BM"))
         return false;
+    const TBitmapCheck check = CheckBitmap(bytes);
+    if (check == TBitmapCheck::Truncated)
+        ShowReadWarning(QStringLiteral("Icon \"img/") + fileName
+                        + QStringLiteral("\" is shorter than its header says and is left out"));
+    if (check != TBitmapCheck::Usable)
+        return false;
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "bmp");
     const QImage image = reader.read();
     if (image.isNull())
         return false;

@@ -14,7 +14,7 @@
 bool TFolderReader::OpenPage(TFileBuffer& buffer, const QString& fileName, const QString& status)
 {
     ShowStatus(status);
-    if (buffer.Open(Folder + fileName))
+    if (buffer.Open(Files.Path(fileName), fileName))
         return true;
     HadError = true;
     return false;
@@ -24,11 +24,24 @@ namespace {
 
 void ReadAllPages(TFolderReader& reader)
 {
-    ReadCasePage(reader);
+    // The other pages address what the case page defines: without it they
+    // would only give errors about what is missing.
+    if (!ReadCasePage(reader))
+        return;
     ReadProblemsPromisesPage(reader);
     ReadActorsPage(reader);
     ReadDesignPages(reader);
     ReadPoliciesPage(reader);
+}
+
+void TellInterruptedSave(const TFolderFiles& files)
+{
+    if (files.Interrupted() == TFolderFiles::AfterDecided)
+        ShowInfo(QStringLiteral("The last save of this case was interrupted after it was complete.\r"
+                                "The case opens as that save left it."));
+    else if (files.Interrupted() == TFolderFiles::BeforeDecided)
+        ShowInfo(QStringLiteral("The last save of this case was interrupted before it was complete.\r"
+                                "The case opens as it was before that save."));
 }
 
 } // namespace
@@ -39,16 +52,15 @@ bool ReadCaseFolder(TCase& aCase, const QString& path)
     if (!path.endsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('\\')))
         aCase.Folder += QLatin1Char('/');
     TFolderReader reader(aCase, aCase.Folder);
-    if (!LoadContentsPage(reader.Folder, aCase.Contents)) {
+    TellInterruptedSave(reader.Files);
+    if (!LoadContentsFile(reader.Files.Path(QStringLiteral("items.htm")), aCase.Contents)) {
         aCase.Contents = TCase::DefaultContents();
         reader.RebuildContents = true;
     }
     TBusyScope busy;
     try {
+        // Reading never writes: rebuilt contents are saved with the case.
         ReadAllPages(reader);
-        // A folder that could not be read is left as it was.
-        if (reader.RebuildContents && !reader.HadError)
-            WriteContentsPage(reader.Folder, aCase.Contents, false);
     } catch (const TStorageError& error) {
         ShowError(error.Message);
         reader.HadError = true;

@@ -6,19 +6,23 @@
 #include "storage/casepagewriter.h"
 #include "storage/contentspage.h"
 #include "storage/designpagewriter.h"
+#include "storage/fileoutput.h"
 #include "storage/folderimages.h"
 #include "storage/pagewriter.h"
 #include "storage/policiespagewriter.h"
 #include "storage/propropagewriter.h"
+#include "storage/savetransaction.h"
 #include "storage/storageerror.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 std::unique_ptr<TPageWriter> TFolderWriter::BeginDataPage(const QString& baseName, TPageKind kind, int number) const
 {
     const bool compressed = Mode == TSaveMode::Export;
     auto page = std::make_unique<TPageWriter>(
-        Folder + baseName + (compressed ? QStringLiteral(".cmc") : QStringLiteral(".htm")), compressed);
+        Save.StagedPath(baseName + (compressed ? QStringLiteral(".cmc") : QStringLiteral(".htm"))), compressed,
+        TWriteMode::Staged);
     page->Lines(PageHead(kind, number, Case.Name));
     return page;
 }
@@ -33,7 +37,7 @@ namespace {
 
 void WriteFramesetPage(const TFolderWriter& folder)
 {
-    TPageWriter page(folder.Folder + QStringLiteral("index.htm"), false);
+    TPageWriter page(folder.Save.StagedPath(QStringLiteral("index.htm")), false, TWriteMode::Staged);
     page.Lines(PageHead(TPageKind::Frameset, 0, folder.Case.Name));
     page.Lines({
         QStringLiteral("<frameset cols=\"125,*\">"),
@@ -54,7 +58,7 @@ void WriteFramesetPage(const TFolderWriter& folder)
 
 void WriteInfoPage(const TFolderWriter& folder)
 {
-    TPageWriter page(folder.Folder + QStringLiteral("ORVEL info.htm"), false);
+    TPageWriter page(folder.Save.StagedPath(QStringLiteral("ORVEL info.htm")), false, TWriteMode::Staged);
     page.Lines(PageHead(TPageKind::Info, 0, folder.Case.Name));
     page.Lines({
         QStringLiteral("<h1>ORVEL Case report browser</h1>"),
@@ -66,10 +70,26 @@ void WriteInfoPage(const TFolderWriter& folder)
     page.Commit();
 }
 
-void WriteAllPages(const TFolderWriter& folder)
+// Save As into another folder takes the reports that the contents link along.
+void CarryReports(const TFolderWriter& folder, const QString& from)
 {
-    WriteContentsPage(folder.Folder, folder.Case.Contents, folder.Mode == TSaveMode::Export);
-    WriteFolderImages(folder.Case, folder.Folder);
+    constexpr qint64 LargestReport = qint64(1) << 30;
+    if (from.isEmpty() || QFileInfo(from).canonicalFilePath() == QFileInfo(folder.Save.LivePath(QString())).canonicalFilePath())
+        return;
+    const QString contents = folder.Case.Contents.join(QLatin1Char('\n'));
+    for (const QString& name : QDir(from).entryList({ QStringLiteral("ORVEL report *.htm") }, QDir::Files)) {
+        QByteArray bytes;
+        if (contents.contains(QLatin1Char('"') + name + QLatin1Char('"')) && ReadRegularFile(from + name, LargestReport, bytes))
+            WriteWholeFile(folder.Save.StagedPath(name), bytes, TWriteMode::Staged);
+    }
+}
+
+void WriteAllPages(const TFolderWriter& folder, const QString& previousFolder)
+{
+    CarryReports(folder, previousFolder);
+    WriteContentsPage(folder.Save.StagedPath(QString()), folder.Case.Contents, folder.Mode == TSaveMode::Export,
+                      TWriteMode::Staged);
+    WriteFolderImages(folder.Case, folder.Save);
     WriteFramesetPage(folder);
     WriteInfoPage(folder);
     WriteCasePage(folder);
@@ -90,12 +110,16 @@ bool WriteCaseFolder(TCase& aCase, const QString& path, TSaveMode mode)
         ShowError(QStringLiteral("Could not create folder\r\"") + folder + QStringLiteral("\""));
         return false;
     }
+    const QString previous = aCase.Folder;
     aCase.Folder = folder + QLatin1Char('/');
     TBusyScope busy;
     try {
-        WriteAllPages(TFolderWriter(aCase, aCase.Folder, mode));
+        TSaveTransaction save(aCase.Folder);
+        TFolderWriter writer(aCase, save, mode);
+        WriteAllPages(writer, previous);
+        save.Commit();
     } catch (const TStorageError& error) {
-        ShowError(error.Message);
+        ShowError(InCaseFolderTerms(error.Message, aCase.Folder));
         return false;
     }
     if (mode == TSaveMode::Normal)

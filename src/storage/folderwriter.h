@@ -7,25 +7,25 @@
 
 class TCase;
 class TPageWriter;
+class TSaveTransaction;
 
 enum class TSaveMode { Normal, Export };
 
 /// Writes the whole case into `path` (created when missing, one level):
 /// items.htm, img/, index.htm, "ORVEL info.htm" and the data pages, which an
-/// export writes compressed as ".cmc" files. Each file replaces the old one only
-/// when complete. A save clears the case's Changed flag; an export, which
-/// writes copies, does not. Answers false after showing the error.
+/// export writes compressed as ".cmc" files. The files are replaced all together
+/// or not at all (TSaveTransaction). A save clears the case's Changed flag; an
+/// export, which writes copies, does not. Answers false after showing the error.
 bool WriteCaseFolder(TCase& aCase, const QString& path, TSaveMode mode = TSaveMode::Normal);
 
 /// What the writers of the data pages share.
 class TFolderWriter
 {
 public:
-    TFolderWriter(TCase& aCase, const QString& folder, TSaveMode mode)
-        : Case(aCase), Folder(folder), Mode(mode) {}
+    TFolderWriter(TCase& aCase, TSaveTransaction& save, TSaveMode mode) : Case(aCase), Save(save), Mode(mode) {}
 
     TCase& Case;
-    const QString Folder;   // ends in "/"
+    TSaveTransaction& Save;
     const TSaveMode Mode;
 
     /// Starts the data page `baseName` (".htm", or ".cmc" in an export) with its head.

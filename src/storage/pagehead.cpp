@@ -1,5 +1,7 @@
 #include "storage/pagehead.h"
 
+#include "model/helpers.h"
+
 #include <QDateTime>
 #include <QLocale>
 
@@ -19,7 +21,7 @@ QString Title(TPageKind kind, int number, const QString& caseName)
     case TPageKind::Report:
         return QStringLiteral("ORVEL case report #%1").arg(number);
     default:
-        return QStringLiteral("ORVEL case: ") + caseName;
+        return QStringLiteral("ORVEL case: ") + PageText(caseName);
     }
 }
 
@@ -69,7 +71,7 @@ QStringList PageHead(TPageKind kind, int number, const QString& caseName)
         lines << QStringLiteral("<body>");
     if (HasHeading(kind)) {
         lines << QStringLiteral("<h1>") + title + QStringLiteral("</h1>");
-        lines << QStringLiteral("<h2><b>Case name:</b> ") + caseName + QStringLiteral("</h2>");
+        lines << QStringLiteral("<h2><b>Case name:</b> ") + PageText(caseName) + QStringLiteral("</h2>");
     }
     return lines;
 }

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -27,27 +28,34 @@ int ContinuationBytes(unsigned char lead)
 
 } // namespace
 
-bool IsValidUtf8(QByteArrayView bytes)
+qsizetype Utf8SequenceLength(QByteArrayView bytes)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = p + bytes.size();
-    while (p < end) {
-        if (*p < 0x80) {
-            ++p;
-            continue;
-        }
-        const int more = ContinuationBytes(*p);
-        if (more < 0 || end - p <= more)
+    if (bytes.isEmpty())
+        return 0;
+    if (*p < 0x80)
+        return 1;
+    const int more = ContinuationBytes(*p);
+    if (more < 0 || bytes.size() <= more)
+        return 0;
+    // No overlong forms, no surrogates, nothing above U+10FFFF.
+    const unsigned char second = p[1];
+    if ((*p == 0xE0 && second < 0xA0) || (*p == 0xED && second > 0x9F) || (*p == 0xF0 && second < 0x90)
+        || (*p == 0xF4 && second > 0x8F))
+        return 0;
+    for (int i = 1; i <= more; ++i)
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+    return more + 1;
+}
+
+bool IsValidUtf8(QByteArrayView bytes)
+{
+    for (qsizetype i = 0; i < bytes.size();) {
+        const qsizetype length = Utf8SequenceLength(bytes.sliced(i));
+        if (length == 0)
             return false;
-        // No overlong forms, no surrogates, nothing above U+10FFFF.
-        const unsigned char second = p[1];
-        if ((*p == 0xE0 && second < 0xA0) || (*p == 0xED && second > 0x9F)
-            || (*p == 0xF0 && second < 0x90) || (*p == 0xF4 && second > 0x8F))
-            return false;
-        for (int i = 1; i <= more; ++i)
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        p += more + 1;
+        i += length;
     }
     return true;
 }
@@ -63,18 +71,35 @@ QString FromWindows1252(QByteArrayView bytes)
     return text;
 }
 
+QString FromMixedText(QByteArrayView bytes)
+{
+    if (IsValidUtf8(bytes))
+        return QString::fromUtf8(bytes);
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype plain = 0;   // start of the bytes not yet decoded
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (quint8(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const qsizetype length = Utf8SequenceLength(bytes.sliced(i));
+        text += QString::fromLatin1(bytes.sliced(plain, i - plain));
+        text += length > 0 ? QString::fromUtf8(bytes.sliced(i, length)) : FromWindows1252(bytes.sliced(i, 1));
+        i += std::max<qsizetype>(length, 1);
+        plain = i;
+    }
+    return text + QString::fromLatin1(bytes.sliced(plain));
+}
+
 QByteArrayView TPageDecoder::Prepare(QByteArrayView page)
 {
     if (page.startsWith("\xEF\xBB\xBF"))
         page = page.sliced(3);
-    Utf8 = IsValidUtf8(page);
     return page;
 }
 
-QString TPageDecoder::Decode(QByteArrayView bytes) const
-{
-    return Utf8 ? QString::fromUtf8(bytes) : FromWindows1252(bytes);
-}
+QString TPageDecoder::Decode(QByteArrayView bytes) const { return FromMixedText(bytes); }
 
 QStringList SplitLines(const QString& text)
 {

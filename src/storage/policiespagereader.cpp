@@ -24,10 +24,10 @@ void ReadPolicyOption(TFileBuffer& buffer, TPolicy& policy)
     buffer.SkipPast(QStringLiteral(".bmp\" alt=\""));
     const TDecisionArea* area = ReadDecisionAreaAddress(buffer, *policy.Case, QStringLiteral("\">"));
     buffer.SkipPast(QStringLiteral(" = "));
-    TOption* option = OptionNamed(*area, buffer.ReadUntil(RowEnd));
+    TOption* option = OptionNamed(*area, ReadText(buffer, RowEnd));
     // A policy holds one option per decision area: the first one read stays.
     if (HasOptionFor(policy, area)) {
-        ShowWarning(QStringLiteral("Policy \"") + policy.Name + QStringLiteral("\", option \"") + area->Name
+        ShowReadWarning(QStringLiteral("Policy \"") + policy.Name + QStringLiteral("\", option \"") + area->Name
                     + QStringLiteral(" = ") + option->Name
                     + QStringLiteral("\" skipped: the policy has an option for this decision area already"));
         return;
@@ -36,14 +36,14 @@ void ReadPolicyOption(TFileBuffer& buffer, TPolicy& policy)
     MarkCaseChanged(policy.Case);
 }
 
+const QString PolicyMarker = QStringLiteral("<img src=\"img/policy.bmp\" alt=\"policy\"></td><td>");
+
 void ReadPolicy(TFileBuffer& buffer, TCase& aCase)
 {
-    buffer.SkipPast(QStringLiteral("<img src=\"img/policy.bmp\" alt=\"policy\"></td><td>"));
-    TPolicy* policy = aCase.Policies.At(aCase.AddPolicy(buffer.ReadUntil(RowEnd)));
+    buffer.SkipPast(PolicyMarker);
+    TPolicy* policy = aCase.Policies.At(aCase.AddPolicy(ReadText(buffer, RowEnd)));
     ReadComment(buffer, *policy);
-    const int count = ReadTableCount(buffer);
-    for (int i = 0; i < count; ++i)
-        ReadPolicyOption(buffer, *policy);
+    buffer.ReadTable(QStringLiteral(".bmp\" alt=\""), [&] { ReadPolicyOption(buffer, *policy); });
     SortOptions(policy->Options);
 }
 
@@ -51,11 +51,6 @@ void ReadPolicy(TFileBuffer& buffer, TCase& aCase)
 
 void ReadPoliciesPage(TFolderReader& folder)
 {
-    TFileBuffer buffer;
-    if (!folder.OpenPage(buffer, QStringLiteral("ORVEL policies.htm"), QStringLiteral(" [loading design policies...]")))
-        return;
-    const int count = ReadTableCount(buffer);
-    for (int i = 0; i < count; ++i)
-        ReadPolicy(buffer, folder.Case);
-    buffer.Close();
+    folder.ReadItemsPage(QStringLiteral("ORVEL policies.htm"), QStringLiteral(" [loading design policies...]"),
+                         PolicyMarker, [&](TFileBuffer& buffer) { ReadPolicy(buffer, folder.Case); });
 }

@@ -27,15 +27,13 @@ void ReadCombination(TFileBuffer& buffer, TCase& aCase)
     const int rating = ToInt(buffer.ReadUntil(QStringLiteral(".bmp")));
     buffer.ReadUntil(RowEnd);
     ReadComment(buffer, *combination);
-    const int count = ReadTableCount(buffer);
-    for (int i = 0; i < count; ++i) {
+    buffer.ReadTable(QStringLiteral("alt=\""), [&] {
         buffer.ReadUntil(QStringLiteral("alt=\""));
         const TDecisionArea* area = ReadDecisionAreaAddress(buffer, aCase, QStringLiteral("\""));
         buffer.ReadUntil(QStringLiteral(" = "));
-        combination->Options.push_back(OptionNamed(*area, buffer.ReadUntil(RowEnd)));
-    }
+        combination->Options.push_back(OptionNamed(*area, ReadText(buffer, RowEnd)));
+    });
     SortOptions(combination->Options);
-    buffer.SkipPast(QStringLiteral("</table></td></tr>"));
     if (!CheckRange(rating, -3, 3, Describe(*combination), QStringLiteral("rating")))
         return;
     combination->Rating = qint16(rating);
@@ -47,12 +45,8 @@ void ReadCombination(TFileBuffer& buffer, TCase& aCase)
 
 void ReadProblemsPromisesPage(TFolderReader& folder)
 {
-    TFileBuffer buffer;
-    if (!folder.OpenPage(buffer, QStringLiteral("ORVEL propro.htm"), QStringLiteral(" [loading promises & problems...]")))
-        return;
-    const int count = ReadTableCount(buffer);
-    for (int i = 0; i < count; ++i)
-        ReadCombination(buffer, folder.Case);
+    folder.ReadItemsPage(QStringLiteral("ORVEL propro.htm"), QStringLiteral(" [loading promises & problems...]"),
+                         QStringLiteral("<img src=\"img/face"),
+                         [&](TFileBuffer& buffer) { ReadCombination(buffer, folder.Case); });
     SortCombinations(folder.Case.Combinations);
-    buffer.Close();
 }

@@ -6,12 +6,6 @@
 #include "storage/pagetext.h"
 #include "storage/textcutter.h"
 
-int ReadTableCount(TFileBuffer& buffer)
-{
-    buffer.SkipPast(QStringLiteral("<table class=c"));
-    return ToInt(buffer.ReadUntil(QStringLiteral(">")));
-}
-
 int ToInt(const QString& text)
 {
     bool ok = false;
@@ -29,6 +23,10 @@ double ToValue(const QString& text)
     return value;
 }
 
+QString ReadText(TFileBuffer& buffer, const QString& marker) { return FromPageText(buffer.ReadUntil(marker)); }
+
+QString CutText(TTextCutter& text, const QString& marker) { return FromPageText(text.Cut(marker)); }
+
 QStringList CommentLines(const QString& text)
 {
     const QString trimmed = text.trimmed();
@@ -36,7 +34,7 @@ QStringList CommentLines(const QString& text)
         return {};
     QStringList lines = SplitLines(trimmed);
     for (QString& line : lines)
-        line = UnescapeCommentText(line);
+        line = FromPageText(line);
     return lines;
 }
 

@@ -17,8 +17,10 @@ int ToInt(const QString& text);
 /// A measured value; anything that is not a number stops the reading.
 double ToValue(const QString& text);
 
-/// Skips to the next "<table class=c" and reads the row count that follows it.
-int ReadTableCount(TFileBuffer& buffer);
+/// The text before the marker, a name or a formula as the page holds it
+/// (escaped) given back as it was typed.
+QString ReadText(TFileBuffer& buffer, const QString& marker);
+QString CutText(TTextCutter& text, const QString& marker);
 
 /// Comment text as written (trimmed, escaped) back into its lines.
 QStringList CommentLines(const QString& text);

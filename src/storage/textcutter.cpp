@@ -2,7 +2,29 @@
 
 #include "storage/filebuffer.h"
 
-TTextCutter::TTextCutter(const QString& text) : Text(text), Lower(AsciiLower(text)) {}
+const TTextCutter*& TTextCutter::ActiveSection()
+{
+    static thread_local const TTextCutter* active = nullptr;
+    return active;
+}
+
+TTextCutter::TTextCutter(const QString& text, const TFileBuffer* page, int firstLine)
+    : Text(text), Lower(AsciiLower(text)), Page(page), FirstLine(firstLine), Outer(ActiveSection())
+{
+    if (Page)
+        ActiveSection() = this;
+}
+
+TTextCutter::~TTextCutter()
+{
+    if (Page)
+        ActiveSection() = Outer;
+}
+
+QString TTextCutter::Place() const
+{
+    return Page ? Page->Place(FirstLine + int(QStringView(Text).first(Position).count(QLatin1Char('\r')))) : QString();
+}
 
 qsizetype TTextCutter::IndexOf(const QString& marker) const { return Lower.indexOf(marker, Position); }
 

@@ -68,6 +68,31 @@ TEST(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
                            + empty);
 }
 
+// Fields keep one line and one tab each whatever the names hold; the folder
+// read is left as it was, even without its contents page.
+TEST(EvaluateCommand, EscapesFieldsAndNeverWritesIntoTheFolder)
+{
+    QTemporaryDir temp;
+    {
+        TCase c(QStringLiteral("Escaped"));
+        TSystemLevel* city = c.SystemLevels.At(c.AddSystemLevel("City"));
+        city->PlaceUnder(nullptr);
+        TVariable* cost = c.Variables.At(c.AddVariable("Cost"));
+        cost->Scale = c.Scales.At(c.AddScale("EUR"));
+        TDecisionArea* area = city->DecisionAreas.At(city->AddDecisionArea("Budget"));
+        TOption* option = area->Options.At(area->AddOption("Some"));
+        option->AddEffect(std::make_unique<TEffect>(option, cost))->SetFormula("1");
+        TDesign* design = c.Designs.At(c.AddDesign("Tab\there\\"));
+        design->AddDesignObject("North/South", nullptr, city)->SelectDesignOption(option);
+        ASSERT_TRUE(WriteCaseFolder(c, temp.path()));
+    }
+    QFile::remove(temp.filePath(QStringLiteral("items.htm")));
+    const TCliRun run = Evaluate({ temp.path(), QStringLiteral("--objects") });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, QStringLiteral("Tab\\there\\\\\tCost\t1\nTab\\there\\\\\tNorth\\/South\tCost\t1\n"));
+    EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("items.htm"))));
+}
+
 TEST(EvaluateCommand, ReportsBrokenInputAndWrongCommandLines)
 {
     QTemporaryDir temp;

@@ -30,6 +30,18 @@ TEST_F(ResaveTest, WritesTheSamePagesWithPointsForDecimals)
     EXPECT_EQ(WithoutDate(ReadBytes(Out + QStringLiteral("/ORVEL case.htm"))), expected);
 }
 
+// The contents page never links to a page the new folder lacks.
+TEST_F(ResaveTest, TakesTheLinkedReportsAlong)
+{
+    QByteArray items = ReadBytes(In + QStringLiteral("/items.htm"));
+    WriteBytes(In + QStringLiteral("/items.htm"), items + "<a href=\"ORVEL report 1.htm\" target=main>Report #1</a>\r\n");
+    WriteBytes(In + QStringLiteral("/ORVEL report 1.htm"), "<html>the report</html>");
+    WriteBytes(In + QStringLiteral("/ORVEL report 2.htm"), "<html>linked from nowhere</html>");
+    EXPECT_EQ(RunCli({ QStringLiteral("resave"), In, Out }).Status, 0);
+    EXPECT_EQ(ReadBytes(Out + QStringLiteral("/ORVEL report 1.htm")), QByteArray("<html>the report</html>"));
+    EXPECT_FALSE(QFile::exists(Out + QStringLiteral("/ORVEL report 2.htm")));
+}
+
 TEST_F(ResaveTest, ExportsCompressedPages)
 {
     EXPECT_EQ(RunCli({ QStringLiteral("resave"), In, Out, QStringLiteral("--export") }).Status, 0);
@@ -43,13 +55,13 @@ TEST_F(ResaveTest, ReportsMessagesAndExitStatus)
     WriteBytes(In + QStringLiteral("/ORVEL case.htm"), page.replace("<td>Rate [EUR]", "<td>Rate [USD]"));
     TCliRun run = RunCli({ QStringLiteral("resave"), In, Out });
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Unknown scale \"USD\"\n"));
+    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: ORVEL case.htm, line 77: Unknown scale \"USD\"\n"));
     EXPECT_FALSE(QFile::exists(Out));
 
     WriteBytes(In + QStringLiteral("/ORVEL case.htm"), page.left(page.indexOf("<tr class=section><td>Categories")));
     run = RunCli({ QStringLiteral("resave"), In, Out });
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: EOF while looking for \"<table>\"\n"));
+    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: ORVEL case.htm, line 55: EOF while looking for \"<table>\"\n"));
 
     const struct { QStringList arguments; int status; } wrong[] = {
         { { QStringLiteral("resave"), In }, 2 },

@@ -108,7 +108,7 @@ TEST(CommentRow, JoinsTrimsAndEscapes)
     item.Comments = QStringList({ " first & <b>", "second</td></tr> " });
     EXPECT_EQ(CommentRow(item),
               "<tr class=cmnt><td></td><td>first &amp; &lt;b&gt;\r\nsecond&lt;/td&gt;&lt;/tr&gt;</td></tr>");
-    EXPECT_EQ(UnescapeCommentText(EscapeCommentText("a &lt; <b> & c")), "a &lt; <b> & c");
+    EXPECT_EQ(FromPageText(PageText("a &lt; <b> & c")), "a &lt; <b> & c");
 }
 
 TEST(Colors, HexAndHalving)
@@ -134,7 +134,8 @@ TEST(Enumerations, TextsAndSafeRanges)
     EXPECT_EQ(VMErrorText(-1), "#DIV0!");
     EXPECT_EQ(VMErrorText(-5), "#ATTRIBUTE?");
     EXPECT_EQ(VMErrorText(0), "");
-    EXPECT_EQ(VMErrorText(-6), "");
+    EXPECT_EQ(VMErrorText(-6), "#SYNTAX!");
+    EXPECT_EQ(VMErrorText(-7), "");
     EXPECT_TRUE(IsUndefined(UndefinedValue));
     EXPECT_FALSE(IsUndefined(0));
     EXPECT_FALSE(IsUndefined(-1e-100));

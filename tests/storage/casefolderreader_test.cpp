@@ -216,7 +216,7 @@ TEST_F(CaseFolderReaderTest, PagesFromWindowsAndMissingIconsAreRead)
     EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("City"))->Icon, DefaultRectangleIcon());
     EXPECT_EQ(c->Categories.Find(QStringLiteral("Land use"))->Icon, DefaultRectangleIcon());
     EXPECT_EQ(c->Contents, TCase::DefaultContents());
-    EXPECT_EQ(ReadPageLines(Folder + QStringLiteral("items.htm")), TCase::DefaultContents());   // rebuilt and saved
+    EXPECT_FALSE(QFile::exists(Folder + QStringLiteral("items.htm")));   // rebuilt, but reading never writes
 }
 
 TEST_F(CaseFolderReaderTest, AFormulaThatDoesNotCompileGoesToTheRepairHook)
@@ -239,21 +239,28 @@ TEST_F(CaseFolderReaderTest, BrokenPagesEndWithAClearMessage)
     {
         const char* from;
         const char* to;
+        int line;          // where the page is broken
         const char* error;
         int levels;        // read before the reading stopped
         int regionAreas;
     } cases[] = {
-        { "<table class=c2>\r\n<tr><td align=right>", "<table class=cx>\r\n<tr><td align=right>", "\"x\" is not a valid integer value", 4, 0 },
-        { "<td>Rate [EUR] = ", "<td>Rate [EUR] = 12a</td></tr>", "\"12a\" is not a valid number", 4, 0 },
-        { "img/cat1.bmp\" alt=\"1. Water\"></td><td>Roads", "img/cat7.bmp\" alt=\"1. Water\"></td><td>Roads", "Category index 7 out of range", 4, 0 },
-        { "img/sl0p1.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Layout</td></tr><tr", "img/sl0p9.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Layout</td></tr><tr", "Phase index 9 out of range", 4, 0 },
-        { "alt=\"1:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Blocks</td></tr>\r\n</table>", "alt=\"1:5\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Blocks</td></tr>\r\n</table>", "Decision area index 5 out of range", 4, 1 },
-        { "<td>Density [m2] = [Cost] / 2", "<td>Densit [m2] = [Cost] / 2", "Unknown variable \"Densit\"", 4, 0 },
-        { "qual1.bmp\" alt=\"green\"><img src=\"img/option.bmp\" alt=\"1\"></td><td>Compact", "qual4.bmp\" alt=\"green\"><img src=\"img/option.bmp\" alt=\"1\"></td><td>Compact", "Qualifier index 4 out of range", 4, 0 },
-        { "<td>Rate [EUR]", "<td>Rate [USD]", "Unknown scale \"USD\"", 4, 1 },
-        { "Roads & <paths> = Wide</td>", "Roads & <paths> = Wider</td>", "Undefined decision option \"Wider\"", 4, 1 },
-        { "<td>Zone</td></tr>\r\n", "<td>City</td></tr>\r\n", "System level \"City\" occurs twice", 3, 0 },
-        { "alt=\"0:FF0000\"", "alt=\"0:FF00\"", "\"FF00\" is not a valid colour", 4, 0 },
+        { "<table class=c2>\r\n<tr><td align=right>", "<table class=cx>\r\n<tr><td align=right>", 84, "\"x\" is not a valid integer value", 4, 0 },
+        { "<td>Rate [EUR] = ", "<td>Rate [EUR] = 12a</td></tr>", 77, "\"12a\" is not a valid number", 4, 0 },
+        { "img/cat1.bmp\" alt=\"1. Water\"></td><td>Roads", "img/cat7.bmp\" alt=\"1. Water\"></td><td>Roads", 95, "Category index 7 out of range", 4, 0 },
+        { "img/sl0p1.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Layout</td></tr><tr", "img/sl0p9.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Layout</td></tr><tr", 83, "Phase index 9 out of range", 4, 0 },
+        { "alt=\"1:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Blocks</td></tr>\r\n</table>", "alt=\"1:5\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Blocks</td></tr>\r\n</table>", 133, "Decision area index 5 out of range", 4, 1 },
+        { "<td>Density [m2] = [Cost] / 2", "<td>Densit [m2] = [Cost] / 2", 109, "Unknown variable \"Densit\"", 4, 0 },
+        { "qual1.bmp\" alt=\"green\"><img src=\"img/option.bmp\" alt=\"1\"></td><td>Compact", "qual4.bmp\" alt=\"green\"><img src=\"img/option.bmp\" alt=\"1\"></td><td>Compact", 85, "Qualifier index 4 out of range", 4, 0 },
+        { "<td>Rate [EUR]", "<td>Rate [USD]", 77, "Unknown scale \"USD\"", 4, 1 },
+        { "Roads &amp; &lt;paths&gt; = Wide</td>", "Roads &amp; &lt;paths&gt; = Wider</td>", 130, "Undefined decision option \"Wider\"", 4, 1 },
+        { "<td>Zone</td></tr>\r\n", "<td>City</td></tr>\r\n", 46, "System level \"City\" occurs twice", 3, 0 },
+        { "alt=\"0:FF0000\"", "alt=\"0:FF00\"", 53, "\"FF00\" is not a valid colour", 4, 0 },
+        // Counts that do not fit their rows would silently reshape the hierarchy.
+        { "<table class=c2>\r\n<tr><td align=right>", "<table class=c-1>\r\n<tr><td align=right>", 84, "Negative count -1", 4, 0 },
+        { "<table class=c2>\r\n<tr><td align=right>", "<table class=c0>\r\n<tr><td align=right>", 84, "The count 0 does not match the rows of its table", 4, 0 },
+        { "<table class=c2>\r\n<tr><td align=right>", "<table class=c3>\r\n<tr><td align=right>", 93, "The count 3 does not match the rows of its table", 4, 0 },
+        { "<table class=c1>\r\n<tr><td><img src=\"img/ceff.bmp\" alt=\"cumulative\"></td><td>Cost [EUR]</td>", "<table class=c0>\r\n<tr><td><img src=\"img/ceff.bmp\" alt=\"cumulative\"></td><td>Cost [EUR]</td>", 98, "The count 0 does not match the rows of its table", 4, 0 },
+        { "<table class=c2>\r\n<tr><td><img src=\"img/sl0p1", "<table class=c1>\r\n<tr><td><img src=\"img/sl0p1", 131, "The count 1 does not match the rows of its table", 4, 1 },
     };
     for (const auto& broken : cases) {
         SCOPED_TRACE(broken.error);
@@ -262,7 +269,8 @@ TEST_F(CaseFolderReaderTest, BrokenPagesEndWithAClearMessage)
         Edit(broken.from, broken.to);
         Messages.Clear();
         auto c = Read(Folder);
-        EXPECT_EQ(Messages.Errors(), QStringList{ QString::fromUtf8(broken.error) });
+        EXPECT_EQ(Messages.Errors(),
+                  QStringList{ QStringLiteral("ORVEL case.htm, line %1: ").arg(broken.line) + QString::fromUtf8(broken.error) });
         EXPECT_EQ(Messages.BusyDepth, 0);
         EXPECT_EQ(c->Name, QStringLiteral("Harbour & <Town>"));
         EXPECT_EQ(c->SystemLevels.Count(), broken.levels);
@@ -284,7 +292,7 @@ TEST_F(CaseFolderReaderTest, MissingAndTruncatedPages)
     WriteBytes(CasePage, page.left(cut));
     Messages.Clear();
     auto some = Read(Folder);
-    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("EOF while looking for \"<tr><td><table class=c\"") });
+    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("ORVEL case.htm, line 126: EOF while looking for \"<table class=c\"") });
     EXPECT_EQ(some->SystemLevels.Find(QStringLiteral("Region"))->DecisionAreas.Count(), 1);
     EXPECT_TRUE(some->SystemLevels.At(0)->DecisionAreas.At(1)->Options.At(0)->PrecludedAreas.empty());
 
@@ -292,7 +300,7 @@ TEST_F(CaseFolderReaderTest, MissingAndTruncatedPages)
     WriteBytes(CasePage, QByteArray(page).replace(" <tr class=section><td>Phases</td></tr>", ""));
     Messages.Clear();
     auto named = Read(Folder);
-    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("EOF while looking for \"<tr class=section><td>phases</td></tr>\"") });
+    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("ORVEL case.htm, line 36: EOF while looking for \"<tr class=section><td>phases</td></tr>\"") });
     EXPECT_EQ(named->Name, QStringLiteral("Harbour & <Town>"));
     EXPECT_EQ(named->SystemLevels.Count(), 0);
 }

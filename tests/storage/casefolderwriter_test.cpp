@@ -122,13 +122,31 @@ TEST_F(CaseFolderWriterTest, AFolderThatCannotBeMadeWritesNothing)
     EXPECT_EQ(Messages.BusyDepth, 0);
 }
 
-TEST_F(CaseFolderWriterTest, AnImageFolderThatCannotBeMadeSkipsTheIconsOnly)
+// A file or a link named img is replaced by the image folder; nothing is
+// written through a link out of the case folder.
+TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
 {
     QDir().mkpath(Folder());
+    QDir().mkpath(Temp.filePath(QStringLiteral("outside/img")));
+    const QString outsidePage = Temp.filePath(QStringLiteral("outside/info.htm"));
+    WriteBytes(outsidePage, "someone else's file");
+    QFile::link(outsidePage, File(QStringLiteral("ORVEL info.htm")));
+    QFile::link(Temp.filePath(QStringLiteral("outside/img")), File(QStringLiteral("img")));
+    QFile::link(Temp.filePath(QStringLiteral("outside")), File(QStringLiteral(".orvel-save")));
+    QFile::link(Temp.filePath(QStringLiteral("outside")), File(QStringLiteral(".orvel-save.new")));
+    EXPECT_TRUE(WriteCaseFolder(*Case, Folder()));
+    EXPECT_TRUE(Messages.Messages.isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(ReadBytes(outsidePage), QByteArray("someone else's file"));
+    EXPECT_TRUE(QDir(Temp.filePath(QStringLiteral("outside/img"))).isEmpty());
+    EXPECT_EQ(QDir(Temp.filePath(QStringLiteral("outside"))).entryList(QDir::Files), QStringList{ QStringLiteral("info.htm") });
+    EXPECT_FALSE(QFileInfo(File(QStringLiteral("ORVEL info.htm"))).isSymLink());
+    EXPECT_FALSE(QFileInfo(File(QStringLiteral("img"))).isSymLink());
+    EXPECT_EQ(BitsPerPixel(File(QStringLiteral("img/sl0.bmp"))), 24);
+
+    QDir(File(QStringLiteral("img"))).removeRecursively();
     WriteBytes(File(QStringLiteral("img")), "not a folder");
     EXPECT_TRUE(WriteCaseFolder(*Case, Folder()));
-    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not create folder for images") });
-    EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("ORVEL case.htm"))));
+    EXPECT_TRUE(QFileInfo(File(QStringLiteral("img"))).isDir());
 }
 
 // A disk that fills up halfway through the case page: the old page stays whole,

@@ -3,6 +3,7 @@
 #include "model/messagerecorder.h"
 #include "storage/folderreader.h"
 #include "storage/folderwriter.h"
+#include "expectpage.h"
 #include "samplecase.h"
 
 #include <gtest/gtest.h>
@@ -113,7 +114,9 @@ TEST_F(DesignPagesTest, PagesAreReadUpToTheFirstMissingNumberAndListedWhenTheCon
         "<img src=\"img/design.bmp\" alt=\"Design\"><a href=\"ORVEL design 1.htm\" target=main><b>Design #1</b></a><br>",
         "<hr>" };
     EXPECT_EQ(read->Contents, expected);
-    EXPECT_EQ(ReadPageLines(Folder + QStringLiteral("items.htm")).mid(1).join('\n').contains("Design #1"), true);
+    EXPECT_FALSE(QFile::exists(Folder + QStringLiteral("items.htm")));   // reading never writes
+    ASSERT_TRUE(WriteCaseFolder(*read, Folder));
+    EXPECT_EQ(ReadPageLines(Folder + QStringLiteral("items.htm")), expected);
 }
 
 TEST_F(DesignPagesTest, DetailsFollowThePageOrderOfTheObjects)
@@ -144,7 +147,7 @@ TEST_F(DesignPagesTest, BrokenPagesAreReportedAndKeepWhatWasRead)
         WriteBytes(Page(1), QByteArray(page).replace(c.from, c.to));
         Messages.Clear();
         auto read = Read(Folder);
-        EXPECT_EQ(Messages.Errors().value(0), c.message);
+        EXPECT_EQ(WithoutPlace(Messages.Errors()).value(0), c.message);
         int objects = 0;
         if (TDesign* design = read->Designs.Find("Plan B"))
             design->ForEachObject([&](TDesignObject*) { ++objects; });

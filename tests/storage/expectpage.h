@@ -4,7 +4,20 @@
 #include "support/testpaths.h"
 #include "samplecase.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+
+/// The messages with the page and line that reading messages start with taken
+/// out, after checking that each names a page and a line.
+inline QStringList WithoutPlace(QStringList messages)
+{
+    static const QRegularExpression place(QStringLiteral("^((?:warning|error): )?ORVEL [^,]+\\.htm, line [1-9][0-9]*: "));
+    for (QString& message : messages) {
+        EXPECT_TRUE(place.match(message).hasMatch()) << message.toStdString();
+        message.replace(place, QStringLiteral("\\1"));
+    }
+    return messages;
+}
 
 // Expected pages are kept as plain lines; a line ending in "*" only fixes its start
 // (the generator comment carries the date and time), and "{.}" stands for the

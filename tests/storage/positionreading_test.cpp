@@ -2,6 +2,7 @@
 #include "model/messagerecorder.h"
 #include "storage/folderreader.h"
 #include "storage/folderwriter.h"
+#include "expectpage.h"
 #include "samplecase.h"
 #include "samplepositions.h"
 
@@ -138,9 +139,12 @@ TEST_F(PositionReadingTest, ARelationCreatesAnActorThatComesLater)
     auto original = BuildRichCase();
     ASSERT_TRUE(WriteCaseFolder(*original, Folder));
     // Without the last actor's own block, the relation alone brings it in.
-    Edit("ORVEL actors.htm", "<table class=c3>\r\n  <tr class=subsection>", "<table class=c2>\r\n  <tr class=subsection>");
+    QByteArray page = ReadBytes(Folder + QStringLiteral("ORVEL actors.htm"));
+    const qsizetype block = page.indexOf("  <tr class=subsection><td><img src=\"img/actor.bmp\"></td><td>Zoning board");
+    page.remove(block, page.lastIndexOf("</table>\r\n</body>") - block);
+    WriteBytes(Folder + QStringLiteral("ORVEL actors.htm"), page.replace("<table class=c3>\r\n  <tr class=subsection>", "<table class=c2>\r\n  <tr class=subsection>"));
     const auto c = Read();
-    EXPECT_TRUE(Messages.Messages.isEmpty());
+    EXPECT_TRUE(Messages.Messages.isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
     const TActor* board = c->Actors.Find(QStringLiteral("Zoning board"));
     ASSERT_NE(board, nullptr);
     EXPECT_TRUE(board->Comments.isEmpty());
@@ -207,7 +211,7 @@ TEST_F(PositionReadingTest, RowsWithValuesOutOfRangeAreLeftOut)
         Edit(bad.page, bad.from, bad.to);
         Messages.Clear();
         const auto c = Read();
-        EXPECT_EQ(Messages.Messages.filter(QRegularExpression(QStringLiteral("^(warning|error): "))),
+        EXPECT_EQ(WithoutPlace(Messages.Messages.filter(QRegularExpression(QStringLiteral("^(warning|error): ")))),
                   QStringList{ QString::fromUtf8(bad.message) });
         EXPECT_EQ(c->Combinations.size(), size_t(bad.combinations));
         const TActor* alderman = c->Actors.Find(QStringLiteral("Alderman"));
@@ -228,7 +232,7 @@ TEST_F(PositionReadingTest, APolicyKeepsTheFirstOptionOfAnArea)
     Edit("ORVEL policies.htm", "<td>Layout = Compact</td>", "<td>Layout = Sprawl</td></tr>\r\n<tr><td><img src=\"img/smopt0.bmp\"><img src=\"img/sl0p1.bmp\" alt=\"0:0\"></td><td>Layout = Compact</td>");
     Edit("ORVEL policies.htm", "<table class=c3>\r\n  <tr><td colspan=2>", "<table class=c4>\r\n  <tr><td colspan=2>");
     const auto c = Read();
-    EXPECT_EQ(Messages.Warnings(), QStringList{ QStringLiteral("Policy \"Compact town\", option \"Layout = Compact\" skipped: "
+    EXPECT_EQ(WithoutPlace(Messages.Warnings()), QStringList{ QStringLiteral("Policy \"Compact town\", option \"Layout = Compact\" skipped: "
                                                                "the policy has an option for this decision area already") });
     const TPolicy* town = c->Policies.Find(QStringLiteral("Compact town"));
     ASSERT_EQ(town->Options.size(), 3u);
@@ -253,7 +257,7 @@ TEST_F(PositionReadingTest, DamagedPagesEndWithAMessageAndKeepWhatWasRead)
         { "ORVEL actors.htm", "Density [m2]", "Densities [m2]", "Unknown variable \"Densities\"", 5, 3, 0 },
         { "ORVEL actors.htm", "img/qual1.bmp", "img/qual2.bmp", "Qualifier index 2 out of range", 5, 3, 0 },
         { "ORVEL actors.htm", "  <tr class=subsection><td><img src=\"img/actor.bmp\"></td><td>Zoning board",
-          "  <tr class=subsection><td>Zoning board", "EOF while looking for \"<img src=\"img/actor.bmp\"></td><td>\"", 5, 3, 0 },
+          "  <tr class=subsection><td>Zoning board", "The count 3 does not match the rows of its table", 5, 3, 0 },
         { "ORVEL policies.htm", "<td>Coast = Dike</td>", "<td>Coast = Dikes</td>", "Undefined decision option \"Dikes\"", 5, 3, 1 },
     };
     for (const auto& broken : cases) {
@@ -263,7 +267,7 @@ TEST_F(PositionReadingTest, DamagedPagesEndWithAMessageAndKeepWhatWasRead)
         Edit(broken.page, broken.from, broken.to);
         Messages.Clear();
         const auto c = Read();
-        EXPECT_EQ(Messages.Errors(), QStringList{ QString::fromUtf8(broken.error) });
+        EXPECT_EQ(WithoutPlace(Messages.Errors()), QStringList{ QString::fromUtf8(broken.error) });
         EXPECT_EQ(Messages.BusyDepth, 0);
         EXPECT_EQ(c->Combinations.size(), size_t(broken.combinations));
         EXPECT_EQ(c->Actors.Count(), broken.actors);

@@ -1,0 +1,217 @@
+// What a folder holds never breaks the case: names that look like markup,
+// pages in mixed encodings, icons that are pipes or shorter than they say.
+#include "actors/actor.h"
+#include "design/design.h"
+#include "design/designobject.h"
+#include "design/evaluation.h"
+#include "model/icons.h"
+#include "model/messagerecorder.h"
+#include "storage/folderreader.h"
+#include "storage/folderwriter.h"
+#include "samplecase.h"
+
+#include <gtest/gtest.h>
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+template <class List>
+QStringList NamesOf(const List& list)
+{
+    QStringList names;
+    for (const auto* item : list)
+        names << item->Name;
+    return names;
+}
+
+struct HostileFolderTest : ::testing::Test
+{
+    TMessageRecorder Messages;
+    QTemporaryDir Temp;
+    QString Folder = Temp.filePath(QStringLiteral("case/"));
+
+    std::unique_ptr<TCase> Read()
+    {
+        auto c = std::make_unique<TCase>();
+        ReadCaseFolder(*c, Folder);
+        return c;
+    }
+    void Edit(const QString& page, const QByteArray& from, const QByteArray& to)
+    {
+        QByteArray bytes = ReadBytes(Folder + page);
+        ASSERT_TRUE(bytes.contains(from)) << from.toStdString();
+        WriteBytes(Folder + page, bytes.replace(from, to));
+    }
+};
+
+// Every name a user can type comes back exactly, in every list that names things.
+TEST_F(HostileFolderTest, NamesThatLookLikeMarkupComeBackExactly)
+{
+    const QStringList names = { QStringLiteral("a<b"), QStringLiteral("a>b"), QStringLiteral("a&b"),
+                                QStringLiteral("x</td></tr>y"), QStringLiteral("&amp; as typed"),
+                                QStringLiteral("A</table>B"), QStringLiteral("<tr class cmnt><td></td><td>") };
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        TCase c(name);
+        c.Comments = { name };
+        TScale* scale = c.Scales.At(c.AddScale(name));
+        TVariable* variable = c.Variables.At(c.AddVariable(name));
+        variable->Scale = scale;
+        TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel(name));
+        level->PlaceUnder(nullptr);
+        c.AddPhase(name);
+        c.AddCategory(name);
+        c.AddQualifier(name);
+        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(name));
+        TOption* option = area->Options.At(area->AddOption(name));
+        option->AddEffect(std::make_unique<TEffect>(option, variable))->SetFormula(QLatin1Char('[') + name + QStringLiteral("] * 2"));
+        c.Actors.At(c.AddActor(name))->AddOptionFeeling(option, 2);
+        TDesign* design = c.Designs.At(c.AddDesign(name));
+        design->AddDesignObject(name, nullptr, level)->SelectDesignOption(option);
+        c.Policies.At(c.AddPolicy(name))->Options = { option };
+        ASSERT_TRUE(WriteCaseFolder(c, Folder));
+
+        Messages.Clear();
+        const auto read = Read();
+        EXPECT_TRUE(Messages.Messages.isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(read->Name, name);
+        EXPECT_EQ(read->Comments, QStringList{ name });
+        const QStringList one{ name };
+        EXPECT_EQ(NamesOf(read->Scales), one);
+        EXPECT_EQ(NamesOf(read->Variables), one);
+        EXPECT_EQ(NamesOf(read->SystemLevels), one);
+        EXPECT_EQ(NamesOf(read->Phases), one);
+        EXPECT_EQ(NamesOf(read->Categories), one);
+        EXPECT_EQ(NamesOf(read->Qualifiers), one);
+        EXPECT_EQ(NamesOf(read->Actors), one);
+        EXPECT_EQ(NamesOf(read->Designs), one);
+        EXPECT_EQ(NamesOf(read->Policies), one);
+        const TOption* readOption = read->SystemLevels.At(0)->DecisionAreas.At(0)->Options.At(0);
+        EXPECT_EQ(readOption->DecisionArea->Name, name);
+        EXPECT_EQ(readOption->Name, name);
+        ASSERT_EQ(readOption->Effects.size(), 1u);
+        EXPECT_EQ(readOption->Effects.front()->Formula, QLatin1Char('[') + name + QStringLiteral("] * 2"));
+        EXPECT_EQ(read->Actors.At(0)->Options.size(), 1u);
+        EXPECT_EQ(read->Designs.At(0)->TopObjects.At(0)->Name, name);
+        EXPECT_EQ(read->Designs.At(0)->TopObjects.At(0)->DesignOptions.size(), 1u);
+        EXPECT_EQ(read->Policies.At(0)->Options.size(), 1u);
+    }
+}
+
+// Pages of older folders hold "&" and "<" as they are; they read as before.
+TEST_F(HostileFolderTest, OlderPagesWithBareAmpersandsReadAsBefore)
+{
+    auto original = BuildSampleCase();
+    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    Edit(QStringLiteral("ORVEL case.htm"), "<td>Harbour &amp; &lt;Town&gt;</td>", "<td>Harbour & <Town></td>");
+    Edit(QStringLiteral("ORVEL case.htm"), "<td>cheap &amp; fast</td>", "<td>cheap & fast</td>");
+    const auto read = Read();
+    EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(read->Name, QStringLiteral("Harbour & <Town>"));
+    EXPECT_TRUE(read->Qualifiers.Find(QStringLiteral("cheap & fast")));
+}
+
+// Valid UTF-8 reads as UTF-8 and every other byte as Windows-1252, in one page.
+TEST_F(HostileFolderTest, APageMixingUtf8AndWindowsBytesKeepsBoth)
+{
+    auto original = BuildSampleCase();
+    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    Edit(QStringLiteral("ORVEL case.htm"), "<td>Coast</td>", "<td>C\xf4te</td>");
+    Edit(QStringLiteral("ORVEL case.htm"), "<td>Dike</td>", "<td>Caf\xc3\xa9 \x80</td>");
+    const auto read = Read();
+    EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
+    const TDecisionArea* coast = read->SystemLevels.Find(QStringLiteral("Region"))->DecisionAreas.Find(QString::fromUtf8("C\u00f4te"));
+    ASSERT_TRUE(coast);
+    EXPECT_TRUE(coast->Options.Find(QString::fromUtf8("Caf\u00e9 \u20ac")));
+}
+
+// Reading runs in a child process that may take ten seconds at most: a pipe
+// where an icon should be must not hang it.
+int ReadWithinTenSeconds(const QString& folder)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(10);
+        TCase c;
+        ReadCaseFolder(c, folder);
+        ::_exit(c.SystemLevels.Count() == 4 ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST_F(HostileFolderTest, IconsAreReadOnlyFromRegularFiles)
+{
+    auto original = BuildSampleCase();
+    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    QFile::remove(Folder + QStringLiteral("img/sl0.bmp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Folder + QStringLiteral("img/sl0.bmp")).constData(), 0600), 0);
+    QFile::remove(Folder + QStringLiteral("img/sl1.bmp"));
+    QFile::link(QStringLiteral("/dev/zero"), Folder + QStringLiteral("img/sl1.bmp"));
+    QFile::remove(Folder + QStringLiteral("items.htm"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Folder + QStringLiteral("items.htm")).constData(), 0600), 0);
+    EXPECT_EQ(ReadWithinTenSeconds(Folder), 0);
+    const auto read = Read();
+    EXPECT_EQ(read->SystemLevels.Find(QStringLiteral("City"))->Icon, DefaultRectangleIcon());
+}
+
+// A bitmap whose pixels are cut off is left out with a warning, never completed
+// from memory that nobody wrote (AddressSanitizer watches this one).
+TEST_F(HostileFolderTest, ATruncatedIconIsLeftOutWithAWarning)
+{
+    auto original = BuildSampleCase();
+    original->SystemLevels.Find(QStringLiteral("City"))->Icon.fill(Qt::red);
+    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    const QByteArray icon = ReadBytes(Folder + QStringLiteral("img/sl0.bmp"));
+    WriteBytes(Folder + QStringLiteral("img/sl0.bmp"), icon.left(icon.size() / 2));
+    const auto read = Read();
+    EXPECT_EQ(Messages.Warnings().size(), 1);
+    EXPECT_TRUE(Messages.Warnings().value(0).contains(QStringLiteral("\"img/sl0.bmp\" is shorter than its header says")));
+    EXPECT_EQ(read->SystemLevels.Find(QStringLiteral("City"))->Icon, DefaultRectangleIcon());
+    ASSERT_TRUE(WriteCaseFolder(*read, Folder));
+    EXPECT_EQ(ReadBytes(Folder + QStringLiteral("img/sl0.bmp")).size(), icon.size());
+}
+
+// The other pages address what the case page defines: without it they are not
+// read, so the one message says what is wrong.
+TEST_F(HostileFolderTest, AMissingCasePageIsReportedAsSuch)
+{
+    auto original = BuildSampleCase();
+    original->Designs.At(original->AddDesign(QStringLiteral("Plan")))
+        ->AddDesignObject(QStringLiteral("Town"), nullptr, original->SystemLevels.At(0));
+    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    QFile::remove(Folder + QStringLiteral("ORVEL case.htm"));
+    const auto read = Read();
+    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not open file\r\"") + Folder + QStringLiteral("ORVEL case.htm\"") });
+    EXPECT_EQ(read->Designs.Count(), 0);
+}
+
+// A formula that does not compile is never run, in part or whole: once the
+// repair is declined its effect is "#SYNTAX!" in every design.
+TEST_F(HostileFolderTest, AFormulaThatDoesNotCompileIsAnErrorInEveryDesign)
+{
+    auto original = BuildSampleCase();
+    TSystemLevel* city = original->SystemLevels.Find(QStringLiteral("City"));
+    TOption* compact = city->DecisionAreas.Find(QStringLiteral("Layout"))->Options.Find(QStringLiteral("Compact"));
+    for (const char* name : { "One", "Two" })
+        original->Designs.At(original->AddDesign(QString::fromLatin1(name)))
+            ->AddDesignObject(QStringLiteral("Town"), nullptr, city)->SelectDesignOption(compact);
+    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    Edit(QStringLiteral("ORVEL case.htm"), "Cost [EUR] = [Rate] * 2</td>", "Cost [EUR] = 1 + * / )</td>");
+    const auto read = Read();
+    EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(Messages.Messages.contains(QStringLiteral("repair: 1 + * / )")));
+    const TVariable* cost = read->Variables.Find(QStringLiteral("Cost"));
+    for (TDesign* design : read->Designs) {
+        TAttribute* attribute = design->TopObjects.At(0)->FindAttribute(cost);
+        ASSERT_TRUE(attribute);
+        EXPECT_EQ(ResultText(Compute(*attribute)), QStringLiteral("#SYNTAX!"));
+    }
+    EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
+}
+
+} // namespace
