@@ -3,6 +3,7 @@
 #include "model/caseedit.h"
 #include "model/messagerecorder.h"
 #include "storage/undohistory.h"
+#include "ui/designview.h"
 #include "uitestsupport.h"
 
 #include <QListWidget>
@@ -136,6 +137,48 @@ TEST_F(UndoTest, UndoingADeleteBringsItBackInEveryOpenWindow)
     EXPECT_FALSE(Shows(Window.View(TViewKind::Variables), name));
     Window.Undo1->trigger();
     EXPECT_TRUE(Shows(Window.View(TViewKind::Variables), name));
+    EXPECT_EQ(Messages.Errors(), QStringList());
+}
+
+
+TEST_F(UndoTest, EveryWindowAndADesignEditorFollowUndoAndRedo)
+{
+    Prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    for (int kind = 0; kind < ViewKindCount; ++kind)
+        Window.ViewAction(TViewKind(kind))->trigger();
+    auto* designs = dynamic_cast<TDesignView*>(Window.View(TViewKind::Designs));
+    ASSERT_NE(designs, nullptr);
+    TCase& c = *Window.Case();
+    designs->Select(c.Designs.At(0));
+    designs->EditBtnClick();
+    ASSERT_NE(c.Designs.At(0)->Editor.data(), nullptr);
+    const QString first = c.Designs.At(0)->Name;
+
+    // Steps that reach every window: a level (areas, options, choices, positions) and a design.
+    {
+        TCaseEdit edit(c, QStringLiteral("Delete system level Building"), ChangeEverything);
+        c.DeleteSystemLevel(c.SystemLevels.Find(QStringLiteral("Building")));
+    }
+    {
+        TCaseEdit edit(c, QStringLiteral("Delete design ") + first, ChangeDesigns);
+        c.DeleteDesign(c.Designs.Find(first));
+    }
+    for (int round = 0; round < 2; ++round) {
+        Window.Undo1->trigger();
+        Window.Undo1->trigger();
+        ASSERT_NE(c.SystemLevels.Find(QStringLiteral("Building")), nullptr);
+        ASSERT_NE(c.Designs.Find(first), nullptr);
+        Window.Redo1->trigger();
+        Window.Redo1->trigger();
+        EXPECT_EQ(c.Designs.Find(first), nullptr);
+    }
+    // The windows still work on what is there now.
+    designs->Select(c.Designs.At(0));
+    designs->EditBtnClick();
+    EXPECT_NE(c.Designs.At(0)->Editor.data(), nullptr);
+    Window.Undo1->trigger();
     EXPECT_EQ(Messages.Errors(), QStringList());
 }
 
