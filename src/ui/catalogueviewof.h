@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <algorithm>
+#include <functional>
 
 /// A catalogue view on one of the case's lists of T, changed through the
 /// case's add and delete operations for it.
@@ -26,8 +27,8 @@ protected:
 
     std::vector<TConcept*> Entries() const override { return ListEntries(Items()); }
     TConcept* Find(const QString& name) const override { return Items().Find(name); }
-    TConcept* AddConcept(const QString& name) override { return Items().At((Case.*AddOperation)(name)); }
-    void DeleteConcept(TConcept* item) override { (Case.*DeleteOperation)(static_cast<T*>(item)); }
+    TConcept* AddConcept(const QString& name) override { return Items().At(std::invoke(AddOperation, Case, name)); }
+    void DeleteConcept(TConcept* item) override { std::invoke(DeleteOperation, Case, static_cast<T*>(item)); }
     bool RenameConcept(TConcept* item, const QString& name) override
     {
         return (Case.*Catalogue).RenameConcept(static_cast<T*>(item), name) >= 0;
