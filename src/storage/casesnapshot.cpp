@@ -102,7 +102,7 @@ TCaseSnapshot TSnapshotTaker::Take(TCase& aCase)
     const TKeptState kept(aCase);
     {
         TMessageRecorder quiet;
-        snapshot.Valid = Dir->Dir.isValid() && WriteCaseFolder(aCase, Scratch);
+        snapshot.Valid = Dir->Dir.isValid() && WriteCaseFolder(aCase, Scratch, TSaveMode::Snapshot);
     }
     kept.PutBack(aCase);
     if (!snapshot.Valid)

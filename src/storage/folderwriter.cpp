@@ -86,12 +86,14 @@ void CarryReports(const TFolderWriter& folder, const QString& from)
 
 void WriteAllPages(const TFolderWriter& folder, const QString& previousFolder)
 {
-    CarryReports(folder, previousFolder);
-    WriteContentsPage(folder.Save.StagedPath(QString()), folder.Case.Contents, folder.Mode == TSaveMode::Export,
-                      TWriteMode::Staged);
-    WriteFolderImages(folder.Case, folder.Save);
-    WriteFramesetPage(folder);
-    WriteInfoPage(folder);
+    if (folder.Mode != TSaveMode::Snapshot) {
+        CarryReports(folder, previousFolder);
+        WriteContentsPage(folder.Save.StagedPath(QString()), folder.Case.Contents, folder.Mode == TSaveMode::Export,
+                          TWriteMode::Staged);
+        WriteFolderImages(folder.Case, folder.Save);
+        WriteFramesetPage(folder);
+        WriteInfoPage(folder);
+    }
     WriteCasePage(folder);
     WriteProblemsPromisesPage(folder);
     WriteActorsPage(folder);

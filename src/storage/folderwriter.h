@@ -9,7 +9,9 @@ class TCase;
 class TPageWriter;
 class TSaveTransaction;
 
-enum class TSaveMode { Normal, Export };
+/// Snapshot writes only the data pages, as undo keeps them: no contents page,
+/// icons, frameset, info page or reports.
+enum class TSaveMode { Normal, Export, Snapshot };
 
 /// Writes the whole case into `path` (created when missing, one level):
 /// items.htm, img/, index.htm, "ORVEL info.htm" and the data pages, which an
