@@ -59,7 +59,7 @@ const TWeightItem Directions[] = {
 QIcon WeightIcon(int weight, bool preference)
 {
     if (preference)
-        return weight == 0 ? QIcon() : BuiltinIcon(QStringLiteral("face%1").arg(weight));
+        return FaceIcon(weight);
     return BuiltinIcon(QStringLiteral("wght%1").arg(weight));
 }
 

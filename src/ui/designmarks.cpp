@@ -4,7 +4,7 @@
 #include "model/icons.h"
 #include "model/systemlevel.h"
 #include "model/variable.h"
-#include "storage/folderimages.h"
+#include "ui/uiicons.h"
 
 #include <QHash>
 #include <QPainter>
@@ -27,19 +27,6 @@ void Dot(QPainter& painter, const QRect& box, const QColor& colour)
 }
 
 } // namespace
-
-QPixmap BuiltinPixmap(const QString& name)
-{
-    static QHash<QString, QPixmap> loaded;
-    auto found = loaded.find(name);
-    if (found == loaded.end()) {
-        QPixmap pixmap;
-        if (!pixmap.loadFromData(BuiltinIconFile(name), "BMP"))
-            pixmap = Blank();
-        found = loaded.insert(name, pixmap);
-    }
-    return *found;
-}
 
 QIcon DesignMarkIcon(bool open, bool base)
 {
@@ -110,7 +97,7 @@ QIcon OptionMarkIcon(TOptionState state, bool qualified)
 QIcon RatingFaceIcon(int level)
 {
     if (level != 0 && level >= -3 && level <= 3)
-        return QIcon(BuiltinPixmap(QStringLiteral("face%1").arg(level)));
+        return FaceIcon(level);
     QPixmap pixmap = Blank();
     QPainter painter(&pixmap);
     Dot(painter, QRect(2, 2, 12, 12), QColor(0xF0, 0xF0, 0x80));
@@ -126,13 +113,8 @@ QIcon BarIcon(const TAppreciation& appreciation)
 
 QIcon AttributeMarkIcon(bool error, int aggregationMode)
 {
-    if (!error) {
-        if (aggregationMode == AggregationCumulative)
-            return QIcon(BuiltinPixmap(QStringLiteral("ceff")));
-        if (aggregationMode == AggregationAveraging)
-            return QIcon(BuiltinPixmap(QStringLiteral("aeff")));
-        return QIcon(BuiltinPixmap(QStringLiteral("varc")));
-    }
+    if (!error)
+        return AggregationModeIcon(aggregationMode);
     QPixmap pixmap = Blank();
     QPainter painter(&pixmap);
     Dot(painter, QRect(1, 1, 14, 14), QColor(0xE0, 0x20, 0x20));

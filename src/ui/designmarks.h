@@ -8,8 +8,6 @@ class TSystemLevel;
 
 // The marks the design windows draw on their entries.
 
-/// One of the program's own icons ("face2", "actor", ...); blank when unknown.
-QPixmap BuiltinPixmap(const QString& name);
 /// A design in the design list: open in its editor, the base design, both or neither.
 QIcon DesignMarkIcon(bool open, bool base);
 /// A design object: its level's design icon with a red corner while

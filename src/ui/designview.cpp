@@ -13,6 +13,7 @@
 #include "policy/qualification.h"
 #include "ui/commentbox.h"
 #include "ui/designmarks.h"
+#include "ui/uiicons.h"
 #include "ui/doview.h"
 #include "ui/mainwindow.h"
 #include "ui/prompter.h"
@@ -61,7 +62,7 @@ QTreeWidgetItem* ActorEntry(const TActorAppreciation& appreciation)
 {
     const TActor& actor = *appreciation.Actor;
     auto* top = new QTreeWidgetItem(QStringList(actor.Name + QStringLiteral(": ") + appreciation.AppreciationText()));
-    top->setIcon(0, QIcon(BuiltinPixmap(QStringLiteral("actor"))));
+    top->setIcon(0, BuiltinIcon(QStringLiteral("actor")));
     top->setIcon(1, BarIcon(appreciation));
     const TAppreciationSettings& settings = appreciation.Settings;
     if (settings.Objectives) {

@@ -18,6 +18,7 @@
 #include "ui/commentbox.h"
 #include "ui/countbox.h"
 #include "ui/designmarks.h"
+#include "ui/uiicons.h"
 #include "ui/dragitems.h"
 #include "ui/designtree.h"
 #include "ui/mainwindow.h"
@@ -770,7 +771,7 @@ void TDOView::FillProblemsPromises(TDesignObject& object)
         for (size_t i = 0; i < combination->Options.size(); ++i) {
             const TOption* option = combination->Options[i];
             QTreeWidgetItem* optionEntry = Entry(entry, OptionText(*option), option->CommentText());
-            optionEntry->setIcon(0, BuiltinPixmap(QStringLiteral("option")));
+            optionEntry->setIcon(0, BuiltinIcon(QStringLiteral("option")));
             const TSystemLevel* level = option->SystemLevel();
             if (level && level->Depth > object.Depth() && i < selections.size())
                 for (const TDesignObject* where : selections[i])

@@ -53,14 +53,9 @@ constexpr TModeButton ModeButtonTexts[] = {
 
 QIcon VariableIcon(const TVariable& variable)
 {
-    switch (variable.AggregationMode) {
-    case AggregationCumulative:
-        return BuiltinIcon(QStringLiteral("ceff"));
-    case AggregationAveraging:
-        return BuiltinIcon(QStringLiteral("aeff"));
-    default:
-        return BuiltinIcon(QStringLiteral("var"));
-    }
+    // A constant shows the plain variable picture here: the list is about what a policy affects.
+    return variable.AggregationMode == AggregationConstant ? BuiltinIcon(QStringLiteral("var"))
+                                                           : AggregationModeIcon(variable.AggregationMode);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "ui/scaleview.h"
 
-#include "ui/builtinpictures.h"
+#include "ui/uiicons.h"
 
 TScaleView::TScaleView(TORVEL& main, TCase& aCase)
     : TCatalogueViewOf(main, aCase, TCatalogue::Scales, &TCase::Scales, &TCase::AddScale, &TCase::DeleteScale)
@@ -8,4 +8,4 @@ TScaleView::TScaleView(TORVEL& main, TCase& aCase)
     CaseChanged(ChangeEverything);
 }
 
-QIcon TScaleView::Picture(const TConcept*) const { return BuiltinPicture(QStringLiteral("scale")); }
+QIcon TScaleView::Picture(const TConcept*) const { return BuiltinIcon(QStringLiteral("scale")); }

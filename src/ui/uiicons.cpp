@@ -1,5 +1,6 @@
 #include "ui/uiicons.h"
 
+#include "model/variable.h"
 #include "storage/folderimages.h"
 
 #include <QHash>
@@ -58,12 +59,35 @@ QIcon ProgramIcon()
 
 QIcon BuiltinIcon(const QString& name)
 {
+    // Long lists show the same few pictures: each is decoded once.
     static QHash<QString, QIcon> icons;
     const auto found = icons.constFind(name);
     if (found != icons.constEnd())
         return *found;
     const QImage image = QImage::fromData(BuiltinIconFile(name));
     return icons.insert(name, image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image))).value();
+}
+
+QPixmap BuiltinPixmap(const QString& name)
+{
+    const QIcon icon = BuiltinIcon(name);
+    if (!icon.isNull())
+        return icon.pixmap(16, 16);
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return blank;
+}
+
+QIcon AggregationModeIcon(int mode)
+{
+    switch (mode) {
+    case AggregationCumulative:
+        return BuiltinIcon(QStringLiteral("ceff"));
+    case AggregationAveraging:
+        return BuiltinIcon(QStringLiteral("aeff"));
+    default:
+        return BuiltinIcon(QStringLiteral("varc"));
+    }
 }
 
 QIcon FaceIcon(int value)

@@ -3,7 +3,7 @@
 #include "model/case.h"
 #include "model/caseedit.h"
 #include "model/messages.h"
-#include "ui/builtinpictures.h"
+#include "ui/uiicons.h"
 #include "ui/commentbox.h"
 #include "ui/valuebox.h"
 
@@ -44,7 +44,7 @@ TVariableView::TVariableView(TORVEL& main, TCase& aCase)
     AggModeBtn->setPopupMode(QToolButton::MenuButtonPopup);
     auto* menu = new QMenu(AggModeBtn);
     for (const TModeItem& item : ModeItems) {
-        QAction* action = menu->addAction(AggregationModePicture(item.Mode), tr(item.MenuText));
+        QAction* action = menu->addAction(AggregationModeIcon(item.Mode), tr(item.MenuText));
         connect(action, &QAction::triggered, this, [this, mode = item.Mode] { ChooseMode(mode); });
     }
     AggModeBtn->setMenu(menu);
@@ -101,7 +101,7 @@ bool TVariableView::RenameConcept(TConcept* item, const QString& name)
 
 QIcon TVariableView::Picture(const TConcept* item) const
 {
-    return AggregationModePicture(static_cast<const TVariable*>(item)->AggregationMode);
+    return AggregationModeIcon(static_cast<const TVariable*>(item)->AggregationMode);
 }
 
 void TVariableView::ShowCurrentDetails()
@@ -126,7 +126,7 @@ void TVariableView::ChooseMode(int mode)
 {
     for (const TModeItem& item : ModeItems)
         if (item.Mode == mode) {
-            AggModeBtn->setIcon(AggregationModePicture(mode));
+            AggModeBtn->setIcon(AggregationModeIcon(mode));
             AggModeBtn->setToolTip(tr(item.Hint));
         }
     Mode = mode;
