@@ -12,6 +12,7 @@
 #include "ui/dragitems.h"
 #include "ui/droplist.h"
 #include "ui/mainwindow.h"
+#include "scriptedwindow.h"
 #include "uitestsupport.h"
 
 #include <QApplication>
@@ -27,14 +28,11 @@
 namespace {
 
 /// The actor window on the example case, with questions answered from a script.
-class ActorViewTest : public ::testing::Test
+class ActorViewTest : public ::testing::Test, protected TScriptedWindow
 {
 protected:
-    ActorViewTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    ActorViewTest()
     {
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
         Window.SetCaseStore(TCaseStore::CaseFolders());
         Prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
         Window.Open();
@@ -95,10 +93,6 @@ protected:
         return drop.isAccepted();
     }
 
-    TMessageRecorder Messages;
-    QTemporaryDir Settings;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
     TCase* Case;
     TActorView* View;
 };

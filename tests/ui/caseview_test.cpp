@@ -6,6 +6,7 @@
 #include "ui/commentbox.h"
 #include "ui/dragitems.h"
 #include "ui/mainwindow.h"
+#include "scriptedwindow.h"
 #include "uitestsupport.h"
 
 #include <QMdiArea>
@@ -41,17 +42,12 @@ public:
 
 QWidget* MakeCommentView(TORVEL& main, TCase& aCase) { return new TCommentView(main, aCase); }
 
-class CaseViewTest : public ::testing::Test
+class CaseViewTest : public ::testing::Test, protected TScriptedWindow
 {
 protected:
-    CaseViewTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    CaseViewTest()
     {
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
-        auto store = std::make_unique<TLoggingStore>();
-        Store = store.get();
-        Window.SetCaseStore(std::move(store));
+        Store = LogWrites();
         Window.SetViewFactory(TViewKind::Phases, &MakeCommentView);
         Prompter->NameAnswer = QStringLiteral("City");
         Window.New();
@@ -69,10 +65,6 @@ protected:
         QTest::keyClicks(View->Box, text);
     }
 
-    TMessageRecorder Messages;
-    QTemporaryDir Settings;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
     TLoggingStore* Store;
     TCommentView* View;
 };

@@ -4,6 +4,7 @@
 #include "model/messagerecorder.h"
 #include "ui/catalogueview.h"
 #include "ui/mainwindow.h"
+#include "scriptedwindow.h"
 #include "uitestsupport.h"
 
 #include <QApplication>
@@ -15,14 +16,11 @@
 
 /// A main window with a new case, real case folders and scripted answers,
 /// in which the catalogue views are opened as a user opens them.
-class CatalogueViewTest : public ::testing::Test
+class CatalogueViewTest : public ::testing::Test, protected TScriptedWindow
 {
 protected:
-    CatalogueViewTest() : Window(Disk.filePath(QStringLiteral("ORVEL.ini")))
+    CatalogueViewTest()
     {
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
         Window.SetCaseStore(TCaseStore::CaseFolders());
         Prompter->NameAnswer = QStringLiteral("Rivertown");
         Window.New();
@@ -67,8 +65,4 @@ protected:
         QTest::keyClicks(box, text);
     }
 
-    TMessageRecorder Messages;
-    QTemporaryDir Disk;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
 };

@@ -374,7 +374,7 @@ TEST_F(TViewTest, ATypedCommentIsInThePageSavedByCtrlS)
     Add(view, QStringLiteral("Energy"));
     Type(view->Box, QStringLiteral("Heat and power supply"));
     EXPECT_TRUE(view->Box->hasFocus());
-    const QString folder = Disk.filePath(QStringLiteral("case"));
+    const QString folder = Settings.filePath(QStringLiteral("case"));
     Prompter->SaveFolderAnswers = {folder};
     QTest::keyClick(view->Box, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(Case().Folder, folder + QLatin1Char('/'));

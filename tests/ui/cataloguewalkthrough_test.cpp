@@ -116,7 +116,7 @@ TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
     EXPECT_TRUE(built.contains(QStringLiteral("variable Heat demand [MWh/year] mode 1 value none Of all buildings")));
     EXPECT_TRUE(built.contains(QStringLiteral("variable Comfort [EUR] mode 2 value none ")));
 
-    const QString folder = Disk.filePath(QStringLiteral("Walk"));
+    const QString folder = Settings.filePath(QStringLiteral("Walk"));
     Prompter->SaveFolderAnswers = {folder};
     ASSERT_TRUE(Window.Save());
     ASSERT_TRUE(Window.CloseCase());

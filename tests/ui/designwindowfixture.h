@@ -9,6 +9,7 @@
 #include "model/option.h"
 #include "policy/combination.h"
 #include "ui/mainwindow.h"
+#include "scriptedwindow.h"
 #include "uitestsupport.h"
 
 #include <QApplication>
@@ -20,14 +21,11 @@
 /// city Rivertown and its districts North (2x) and South; an option that rules
 /// out a district decision, a qualified option, a combination, a policy and an
 /// actor with a goal. Questions are answered from the script.
-class DesignWindowTest : public ::testing::Test
+class DesignWindowTest : public ::testing::Test, protected TScriptedWindow
 {
 protected:
-    DesignWindowTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    DesignWindowTest()
     {
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
         Window.SetCaseStore(TCaseStore::CaseFolders());
         Prompter->NameAnswer = QStringLiteral("Test case");
         Window.New();
@@ -118,10 +116,6 @@ protected:
         return texts;
     }
 
-    TMessageRecorder Messages;
-    QTemporaryDir Settings;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
     TQualifier* Green;
     TScale* EUR;
     TVariable* Cost;

@@ -6,6 +6,7 @@
 #include "ui/hierarchytree.h"
 #include "ui/mainwindow.h"
 #include "ui/systemhierarchy.h"
+#include "scriptedwindow.h"
 #include "uitestsupport.h"
 
 #include <QAction>
@@ -16,15 +17,12 @@
 /// The main window with the system hierarchy open on a new case that has the
 /// catalogues a hierarchy needs; questions are answered from a script and
 /// Yes/No questions with Yes.
-class HierarchyFixture : public ::testing::Test
+class HierarchyFixture : public ::testing::Test, protected TScriptedWindow
 {
 protected:
-    HierarchyFixture() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    HierarchyFixture()
     {
         Messages.Answer = true;
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
         Window.SetCaseStore(TCaseStore::CaseFolders());
         Prompter->NameAnswer = QStringLiteral("Town");
         Window.New();
@@ -110,10 +108,6 @@ protected:
         return lines;
     }
 
-    TMessageRecorder Messages;
-    QTemporaryDir Settings;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
     TSystemHierarchy* View = nullptr;
     TCategory* Energy = nullptr;
     TCategory* Mobility = nullptr;

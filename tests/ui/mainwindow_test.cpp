@@ -2,6 +2,7 @@
 
 #include "model/messagerecorder.h"
 #include "ui/statuspanel.h"
+#include "scriptedwindow.h"
 #include "uitestsupport.h"
 
 #include <QFile>
@@ -20,17 +21,12 @@ using TAnswer = TPrompter::TAnswer;
 QWidget* MakeTestView(TORVEL&, TCase& aCase) { return new QLabel(aCase.Name); }
 
 /// A main window whose questions and writes the test controls.
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public ::testing::Test, protected TScriptedWindow
 {
 protected:
-    MainWindowTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    MainWindowTest()
     {
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
-        auto store = std::make_unique<TLoggingStore>();
-        Store = store.get();
-        Window.SetCaseStore(std::move(store));
+        Store = LogWrites();
         Window.SetViewFactory(TViewKind::Phases, &MakeTestView);
         Window.SetViewFactory(TViewKind::Scales, &MakeTestView);
     }
@@ -46,10 +42,6 @@ protected:
 
     int OpenViews() const { return int(Window.findChild<QMdiArea*>()->subWindowList().size()); }
 
-    TMessageRecorder Messages;
-    QTemporaryDir Settings;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
     TLoggingStore* Store;
 };
 

@@ -19,7 +19,7 @@ namespace {
 
 using TMode = TPolicyView::TMode;
 
-class PolicyViewTest : public ::testing::Test, protected TPlanFixture, protected TViewWindow
+class PolicyViewTest : public ::testing::Test, protected TPlanFixture, protected TScriptedWindow
 {
 protected:
     PolicyViewTest()

@@ -20,7 +20,7 @@ namespace {
 
 /// The design fixture with a building level below the district and a harbour
 /// beside it: City > District > Building, and City > Harbour.
-class ProProViewTest : public ::testing::Test, protected TPlanFixture, protected TViewWindow
+class ProProViewTest : public ::testing::Test, protected TPlanFixture, protected TScriptedWindow
 {
 protected:
     ProProViewTest()

@@ -35,7 +35,7 @@ TOption* Neighbour(const TOption& option)
 
 TEST(ProProWalkThrough, ANewProblemAndANewPolicyAreSavedAndReadBack)
 {
-    TViewWindow user;
+    TScriptedWindow user;
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("Rivertown"));
     user.Window.SetCaseStore(TCaseStore::CaseFolders());

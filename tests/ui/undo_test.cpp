@@ -4,6 +4,7 @@
 #include "model/messagerecorder.h"
 #include "storage/undohistory.h"
 #include "ui/designview.h"
+#include "scriptedwindow.h"
 #include "uitestsupport.h"
 
 #include <QListWidget>
@@ -15,14 +16,11 @@
 
 namespace {
 
-class UndoTest : public ::testing::Test
+class UndoTest : public ::testing::Test, protected TScriptedWindow
 {
 protected:
-    UndoTest() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
+    UndoTest()
     {
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
         Window.SetCaseStore(TCaseStore::CaseFolders());
         Prompter->NameAnswer = QStringLiteral("City");
         Window.New();
@@ -34,10 +32,6 @@ protected:
         Window.Case()->AddScale(name);
     }
 
-    TMessageRecorder Messages;
-    QTemporaryDir Settings;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
 };
 
 TEST_F(UndoTest, TheEditMenuNamesTheStepsItTakesBackAndDoesAgain)

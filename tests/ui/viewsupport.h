@@ -4,6 +4,7 @@
 #include "ui/dragitems.h"
 #include "ui/droptree.h"
 #include "ui/mainwindow.h"
+#include "scriptedwindow.h"
 #include "uitestsupport.h"
 
 #include <QApplication>
@@ -12,22 +13,6 @@
 #include <QTemporaryDir>
 #include <memory>
 
-/// What a view under test needs around it: the recorder of messages and a main
-/// window that answers questions from a script. The view is given its case directly.
-struct TViewWindow
-{
-    TViewWindow() : Window(Settings.filePath(QStringLiteral("ORVEL.ini")))
-    {
-        auto prompter = std::make_unique<TScriptedPrompter>();
-        Prompter = prompter.get();
-        Window.SetPrompter(std::move(prompter));
-    }
-
-    TMessageRecorder Messages;
-    QTemporaryDir Settings;
-    TORVEL Window;
-    TScriptedPrompter* Prompter;
-};
 
 /// Drops `items` on a tree as a drag from another window would: on `target`,
 /// or on an empty part below the items when it is nullptr. True when the
