@@ -159,8 +159,12 @@ QString ColumnLetters(int n)
     return n < 26 ? QString(letter) : ColumnLetters(n / 26) + letter;
 }
 
+// Most texts hold nothing to escape; they go back shared, uncopied.
 QString PageText(const QString& text)
 {
+    const auto special = [](QChar c) { return c == u'&' || c == u'<' || c == u'>'; };
+    if (std::none_of(text.cbegin(), text.cend(), special))
+        return text;
     QString result = text;
     result.replace(QLatin1Char('&'), QLatin1String("&amp;"));
     result.replace(QLatin1Char('<'), QLatin1String("&lt;"));
@@ -170,6 +174,8 @@ QString PageText(const QString& text)
 
 QString FromPageText(const QString& text)
 {
+    if (!text.contains(QLatin1Char('&')))
+        return text;
     QString result = text;
     result.replace(QLatin1String("&lt;"), QLatin1String("<"));
     result.replace(QLatin1String("&gt;"), QLatin1String(">"));
