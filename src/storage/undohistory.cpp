@@ -19,32 +19,40 @@ TUndoHistory::~TUndoHistory()
 void TUndoHistory::StepBegins(const QString& label)
 {
     PendingLabel = label;
-    Pending = Taker.Take(Case);
+    if (!Current().Valid)
+        Current() = Taker.Take(Case);
 }
 
 void TUndoHistory::StepEnds(bool changed)
 {
     if (!changed)
         return;
-    if (!Pending.Valid) {
-        // Without the state before it, this step cannot be taken back, nor any before it.
-        Steps.clear();
-        Done = 0;
-        SavedAt = -1;
+    TCaseSnapshot after = Current().Valid ? Taker.Take(Case) : TCaseSnapshot();
+    if (!after.Valid) {
+        // Without both sides of it, this step cannot be taken back, nor any before it.
+        Forget();
         return;
     }
     Steps.erase(Steps.begin() + long(Done), Steps.end());
     if (SavedAt > static_cast<long long>(Done))
         SavedAt = -1;   // the saved state was among the steps undone and now replaced
-    Steps.push_back({PendingLabel, std::move(Pending), {}});
-    Pending = {};
+    Steps.push_back({PendingLabel, std::move(after)});
     ++Done;
     while (Steps.size() > MaxSteps || (Steps.size() > 1 && Bytes() > MemoryLimit))
         DropOldest();
 }
 
+void TUndoHistory::Forget()
+{
+    Steps.clear();
+    Start = {};
+    Done = 0;
+    SavedAt = -1;
+}
+
 void TUndoHistory::DropOldest()
 {
+    Start = std::move(Steps.front().After);
     Steps.pop_front();
     --Done;
     SavedAt = SavedAt > 0 ? SavedAt - 1 : -1;
@@ -57,36 +65,35 @@ void TUndoHistory::Undo()
 {
     if (!CanUndo())
         return;
-    TStep& step = Steps[Done - 1];
-    if (!step.After.Valid)
-        step.After = Taker.Take(Case);
     --Done;
-    Restore(step.Before);
+    Restore();
 }
 
 void TUndoHistory::Redo()
 {
-    if (!CanRedo() || !Steps[Done].After.Valid)
+    if (!CanRedo())
         return;
     ++Done;
-    Restore(Steps[Done - 1].After);
+    Restore();
 }
 
-void TUndoHistory::Restore(const TCaseSnapshot& snapshot)
+void TUndoHistory::Restore()
 {
-    if (!Taker.Restore(Case, snapshot))
+    Case.TellItemsReplacing();
+    if (!Taker.Restore(Case, Current()))
         ShowError(QStringLiteral("The case could not be restored completely"));
     Case.Changed = SavedAt != static_cast<long long>(Done);
     TEvaluation::Invalidate();
     Case.Announce(ChangeEverything);
+    Case.TellItemsReplaced();
 }
 
 void TUndoHistory::MarkSaved() { SavedAt = static_cast<long long>(Done); }
 
 size_t TUndoHistory::Bytes() const
 {
-    size_t bytes = 0;
+    size_t bytes = Start.Bytes();
     for (const TStep& step : Steps)
-        bytes += step.Before.Bytes() + step.After.Bytes();
+        bytes += step.After.Bytes();
     return bytes;
 }

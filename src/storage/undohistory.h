@@ -9,11 +9,11 @@ class TCase;
 
 /// Undo and redo of every step of the user's editing.
 ///
-/// Each step keeps a snapshot of the whole case as it was before the step
-/// (and, once undone, as it was after), taken with the case folder writer and
-/// read back with the reader. That restores a case exactly, cascades and all,
-/// without an inverse for every operation; the price is a save's worth of
-/// work per step, kept small by compressing the pages.
+/// The history keeps the case as it was after each step (and as it was
+/// before the first one), each a snapshot of the whole case taken with the
+/// case folder writer and read back with the reader. That restores a case
+/// exactly, cascades and all, without an inverse for every operation. A step
+/// costs one snapshot, taken as it ends; an undo or a redo only reads one back.
 class TUndoHistory : public TEditRecorder
 {
 public:
@@ -44,17 +44,19 @@ private:
     struct TStep
     {
         QString Label;
-        TCaseSnapshot Before;
-        TCaseSnapshot After;   // taken when the step is undone
+        TCaseSnapshot After;
     };
-    void Restore(const TCaseSnapshot& snapshot);
+    /// The case as it is at the position `Done`.
+    TCaseSnapshot& Current() { return Done == 0 ? Start : Steps[Done - 1].After; }
+    void Restore();
+    void Forget();
     void DropOldest();
 
     TCase& Case;
     TSnapshotTaker Taker;
+    TCaseSnapshot Start;           // before the oldest step kept; taken when the first step begins
     std::deque<TStep> Steps;
     size_t Done = 0;               // steps before this one are done; the rest can be redone
     long long SavedAt = 0;         // the position whose state the folder holds; -1: none
-    TCaseSnapshot Pending;         // taken as the current step began
     QString PendingLabel;
 };
