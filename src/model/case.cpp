@@ -273,6 +273,16 @@ void TCase::Subscribe(TCaseListener* listener)
         Listeners.push_back(listener);
 }
 
+void TCase::TellItemsReplacing()
+{
+    TellListeners(Listeners, [](TCaseListener* listener) { listener->ItemsReplacing(); });
+}
+
+void TCase::TellItemsReplaced()
+{
+    TellListeners(Listeners, [](TCaseListener* listener) { listener->ItemsReplaced(); });
+}
+
 void TCase::Unsubscribe(TCaseListener* listener) { std::erase(Listeners, listener); }
 
 void TCase::Announce(TChangeKinds kinds)

@@ -85,6 +85,10 @@ public:
     void Unsubscribe(TCaseListener* listener);
     /// Tells every listener now; edits call it when the outermost one ends.
     void Announce(TChangeKinds kinds);
+    /// Around a replacement of every item (an undo, a redo): before it, and
+    /// after the announcement that followed it.
+    void TellItemsReplacing();
+    void TellItemsReplaced();
     /// True while an edit is under way.
     bool Editing() const { return EditDepth > 0; }
     /// The label of the edit under way, or of the last one.

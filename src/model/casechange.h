@@ -32,4 +32,10 @@ public:
     /// The design is about to be freed, at once and not after the edit: drop
     /// every reference to it now (its editor closes).
     virtual void DesignDeleting(TDesign& /*design*/) {}
+    /// Every item is about to be freed and read back as it was at another
+    /// time (an undo, a redo): note what is selected by what is shown, since
+    /// the items that come back are new objects.
+    virtual void ItemsReplacing() {}
+    /// The items are back and every listener has rebuilt: select again.
+    virtual void ItemsReplaced() {}
 };

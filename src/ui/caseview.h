@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/casechange.h"
+#include "ui/selectionmemory.h"
 
 #include <QWidget>
 
@@ -29,6 +30,11 @@ public:
     /// the case, before a save, a close or quitting looks at the case.
     virtual void StorePendingEdits() {}
 
+    /// An undo or redo keeps the selection of every tree and list wherever
+    /// its item comes back.
+    void ItemsReplacing() override { Remembered = TSelectionMemory::Of(*this); }
+    void ItemsReplaced() override { Remembered.ApplyTo(*this); }
+
 protected:
     /// Stores a typed comment as one edit, when it differs from the item's.
     void StoreComment(TNameless& item, const QString& text, TChangeKinds kinds);
@@ -36,4 +42,7 @@ protected:
 
     TORVEL& Main;
     TCase& Case;
+
+private:
+    TSelectionMemory Remembered;
 };

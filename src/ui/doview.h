@@ -46,6 +46,7 @@ public:
     TDesignObject* Selected() const { return Current; }
     void Select(TDesignObject* object);
     void ShowPanel(TPanel panel);
+    TPanel ShownPanel() const { return Mode; }
 
     // The commands.
     /// Fills the Add subsystem list for the selected object (built when opened).

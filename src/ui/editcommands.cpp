@@ -1,11 +1,15 @@
 // The Edit menu: undo and redo of the steps of the open case.
 #include "ui/mainwindow.h"
 
+#include "design/design.h"
 #include "model/case.h"
 #include "storage/undohistory.h"
+#include "ui/doview.h"
 
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <utility>
 
 void TORVEL::CreateEditItems()
 {
@@ -47,4 +51,37 @@ void TORVEL::Redo()
     StorePendingEdits();
     Steps->Redo();
     UpdateEditItems();
+}
+
+void TORVEL::ItemsReplacing()
+{
+    EditorsToReopen.clear();
+    ActiveBeforeReplacing = Mdi->activeSubWindow();
+    for (QMdiSubWindow* frame : Mdi->subWindowList())
+        if (auto* editor = qobject_cast<TDOView*>(frame->widget()); editor && editor->Design())
+            EditorsToReopen.push_back({editor->Design()->Name, frame->geometry(), frame->windowState(),
+                                       int(editor->ShownPanel()), TSelectionMemory::Of(*editor),
+                                       frame == ActiveBeforeReplacing});
+}
+
+void TORVEL::ItemsReplaced()
+{
+    // Every design editor closed as its design was freed; the designs that
+    // came back get theirs again, as they were.
+    QMdiSubWindow* active = ActiveBeforeReplacing;
+    for (const TEditorPlace& place : std::exchange(EditorsToReopen, {})) {
+        TDesign* design = OpenCase ? OpenCase->Designs.Find(place.Design) : nullptr;
+        if (!design || design->Editor)
+            continue;
+        QMdiSubWindow* frame = TDOView::Open(*this, *OpenCase, *design);
+        frame->setGeometry(place.Geometry);
+        frame->setWindowState(place.State);
+        auto* editor = static_cast<TDOView*>(frame->widget());
+        editor->ShowPanel(TDOView::TPanel(place.Panel));
+        place.Selection.ApplyTo(*editor);
+        if (place.Active)
+            active = frame;
+    }
+    if (active)
+        Mdi->setActiveSubWindow(active);
 }

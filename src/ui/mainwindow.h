@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/casechange.h"
+#include "ui/selectionmemory.h"
 #include "ui/settings.h"
 #include "ui/shareddialogs.h"
 
@@ -10,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QMdiArea;
 class QMenu;
@@ -110,6 +112,8 @@ public:
     // The change notice of the open case.
     void CaseChanged(TChangeKinds kinds) override;
     void DesignDeleting(TDesign& design) override;
+    void ItemsReplacing() override;
+    void ItemsReplaced() override;
 
     // The actor appreciation options that the design view and the report read.
     bool Objectives() const;
@@ -163,6 +167,19 @@ private:
     bool Shown = false;
     std::unique_ptr<TCase> OpenCase;
     std::unique_ptr<TUndoHistory> Steps;   // of the open case; goes before it
+    /// Design editors open when an undo replaces every item, to open again,
+    /// where they were, on the designs that come back.
+    struct TEditorPlace
+    {
+        QString Design;
+        QRect Geometry;
+        Qt::WindowStates State;
+        int Panel;
+        TSelectionMemory Selection;
+        bool Active;
+    };
+    std::vector<TEditorPlace> EditorsToReopen;
+    QPointer<QMdiSubWindow> ActiveBeforeReplacing;
     std::unique_ptr<TCaseStore> CaseStore;
     std::unique_ptr<TPrompter> Prompter;
     TImporter Importer;

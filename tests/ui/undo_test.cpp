@@ -3,11 +3,15 @@
 #include "model/caseedit.h"
 #include "model/messagerecorder.h"
 #include "storage/undohistory.h"
+#include "design/design.h"
+#include "design/designobject.h"
 #include "ui/designview.h"
+#include "ui/doview.h"
 #include "scriptedwindow.h"
 #include "uitestsupport.h"
 
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -173,6 +177,46 @@ TEST_F(UndoTest, EveryWindowAndADesignEditorFollowUndoAndRedo)
     designs->EditBtnClick();
     EXPECT_NE(c.Designs.At(0)->Editor.data(), nullptr);
     Window.Undo1->trigger();
+    EXPECT_EQ(Messages.Errors(), QStringList());
+}
+
+TEST_F(UndoTest, SelectionsAndDesignEditorsComeBackWhereTheirItemsDo)
+{
+    Prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    TCase& c = *Window.Case();
+    Window.ViewAction(TViewKind::Variables)->trigger();
+    auto* variables = Window.View(TViewKind::Variables)->findChild<QListWidget*>();
+    ASSERT_NE(variables, nullptr);
+    variables->setCurrentRow(variables->count() - 1);
+    const QString variable = variables->currentItem()->text();
+
+    TDesign& design = *c.Designs.At(0);
+    const QString designName = design.Name;
+    QMdiSubWindow* frame = TDOView::Open(Window, c, design);
+    auto* editor = static_cast<TDOView*>(frame->widget());
+    std::vector<TDesignObject*> objects;
+    design.ForEachObject([&](TDesignObject* o) { objects.push_back(o); });
+    ASSERT_GT(objects.size(), 1u);
+    editor->Select(objects.back());
+    const QString object = objects.back()->Name;
+    editor->ShowPanel(TDOView::TPanel::Impacts);
+    frame->setGeometry(10, 20, 500, 400);
+
+    AddScale(QStringLiteral("EUR"));
+    Window.Undo1->trigger();
+    ASSERT_NE(variables->currentItem(), nullptr);
+    EXPECT_EQ(variables->currentItem()->text(), variable);
+    TDesign* back = c.Designs.Find(designName);   // a new object: the old one was freed
+    ASSERT_NE(back, nullptr);
+    auto* reframe = qobject_cast<QMdiSubWindow*>(back->Editor.data());
+    ASSERT_NE(reframe, nullptr);
+    EXPECT_EQ(reframe->geometry(), QRect(10, 20, 500, 400));
+    auto* reopened = static_cast<TDOView*>(reframe->widget());
+    EXPECT_EQ(reopened->ShownPanel(), TDOView::TPanel::Impacts);
+    ASSERT_NE(reopened->Selected(), nullptr);
+    EXPECT_EQ(reopened->Selected()->Name, object);
     EXPECT_EQ(Messages.Errors(), QStringList());
 }
 

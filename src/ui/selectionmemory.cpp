@@ -1,0 +1,97 @@
+#include "ui/selectionmemory.h"
+
+#include <QListWidget>
+#include <QTreeWidget>
+#include <map>
+
+namespace {
+
+// Trees and lists in creation order, each named by its object name and how
+// many of that name came before it.
+template <typename Visit>
+void ForEachItemView(const QWidget& window, Visit visit)
+{
+    std::map<QString, int> seen;
+    for (QAbstractItemView* view : window.findChildren<QAbstractItemView*>()) {
+        const QString name = view->objectName();
+        visit(view, name + QLatin1Char('#') + QString::number(seen[name]++));
+    }
+}
+
+QTreeWidgetItem* ChildAt(QTreeWidget& tree, QTreeWidgetItem* parent, int row)
+{
+    return parent ? parent->child(row) : tree.topLevelItem(row);
+}
+
+int ChildCount(QTreeWidget& tree, QTreeWidgetItem* parent)
+{
+    return parent ? parent->childCount() : tree.topLevelItemCount();
+}
+
+// The child showing `text`; else, for the remembered item itself, the one at its old row.
+QTreeWidgetItem* FindChild(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& text, int row, bool last)
+{
+    for (int i = 0; i < ChildCount(tree, parent); ++i)
+        if (!text.isEmpty() && ChildAt(tree, parent, i)->text(0) == text)
+            return ChildAt(tree, parent, i);
+    return last && row < ChildCount(tree, parent) ? ChildAt(tree, parent, row) : nullptr;
+}
+
+void Reselect(QTreeWidget& tree, const QStringList& texts, const QList<int>& rows)
+{
+    QTreeWidgetItem* found = nullptr;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        QTreeWidgetItem* child = FindChild(tree, found, texts[i], rows[i], i == texts.size() - 1);
+        if (!child)
+            break;
+        found = child;
+    }
+    if (found)
+        tree.setCurrentItem(found);
+}
+
+void Reselect(QListWidget& list, const QString& text, int row)
+{
+    const QList<QListWidgetItem*> same = list.findItems(text, Qt::MatchExactly);
+    if (!same.isEmpty())
+        list.setCurrentItem(same.first());
+    else if (row < list.count())
+        list.setCurrentRow(row);
+}
+
+} // namespace
+
+TSelectionMemory TSelectionMemory::Of(const QWidget& window)
+{
+    TSelectionMemory memory;
+    ForEachItemView(window, [&memory](QAbstractItemView* view, const QString& name) {
+        TMark mark{name, {}, {}};
+        if (auto* tree = qobject_cast<QTreeWidget*>(view)) {
+            for (QTreeWidgetItem* item = tree->currentItem(); item; item = item->parent()) {
+                mark.Texts.prepend(item->text(0));
+                mark.Rows.prepend(item->parent() ? item->parent()->indexOfChild(item)
+                                                 : tree->indexOfTopLevelItem(item));
+            }
+        } else if (auto* list = qobject_cast<QListWidget*>(view); list && list->currentItem()) {
+            mark.Texts = {list->currentItem()->text()};
+            mark.Rows = {list->currentRow()};
+        }
+        if (!mark.Texts.isEmpty())
+            memory.Marks.push_back(mark);
+    });
+    return memory;
+}
+
+void TSelectionMemory::ApplyTo(QWidget& window) const
+{
+    ForEachItemView(window, [this](QAbstractItemView* view, const QString& name) {
+        for (const TMark& mark : Marks) {
+            if (mark.Widget != name)
+                continue;
+            if (auto* tree = qobject_cast<QTreeWidget*>(view))
+                Reselect(*tree, mark.Texts, mark.Rows);
+            else if (auto* list = qobject_cast<QListWidget*>(view))
+                Reselect(*list, mark.Texts.first(), mark.Rows.first());
+        }
+    });
+}
