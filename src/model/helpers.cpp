@@ -78,8 +78,11 @@ QString FormatPercentage(double x)
 
 bool TryParseValue(const QString& text, double& value)
 {
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    static const QLocale c = [] {
+        QLocale plain = QLocale::c();
+        plain.setNumberOptions(QLocale::RejectGroupSeparator);
+        return plain;
+    }();
     const QString trimmed = text.trimmed();
     bool ok = false;
     value = c.toDouble(trimmed, &ok);

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <chrono>
 
 // Saves sync every page to the disk; a scratch folder in memory, where the
 // system has one, makes a snapshot cost no more than the writing itself.
@@ -81,9 +82,12 @@ struct TKeptState
 
 size_t TCaseSnapshot::Bytes() const
 {
-    size_t bytes = 0;
-    for (const auto& [name, page] : Pages)
-        bytes += size_t(page.size()) + size_t(name.size()) * 2;
+    size_t bytes = RawBytes;
+    if (Pages.valid() && Pages.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        bytes = 0;
+        for (const auto& [name, page] : Pages.get())
+            bytes += size_t(page.size()) + size_t(name.size()) * 2;
+    }
     // Icons are shared with the case as long as it keeps them; count them anyway.
     bytes += Icons.size() * (IconSize * IconSize * 4 + 64);
     return bytes;
@@ -107,14 +111,21 @@ TCaseSnapshot TSnapshotTaker::Take(TCase& aCase)
     kept.PutBack(aCase);
     if (!snapshot.Valid)
         return snapshot;
+    TCaseSnapshot::TPages pages;
     for (const QString& name : DataPages(Scratch)) {
         QFile file(Scratch + name);
         if (!file.open(QIODevice::ReadOnly)) {
             snapshot.Valid = false;
             return snapshot;
         }
-        snapshot.Pages[name] = qCompress(file.readAll(), 1);
+        pages[name] = file.readAll();
+        snapshot.RawBytes += size_t(pages[name].size());
     }
+    snapshot.Pages = std::async(std::launch::async, [pages = std::move(pages)]() mutable {
+        for (auto& entry : pages)
+            entry.second = qCompress(entry.second, 1);
+        return pages;
+    });
     snapshot.Icons = CaseIcons(aCase);
     for (const TPhase* phase : aCase.Phases)
         snapshot.Phases.push_back({phase->Name, phase->Color, phase->MiddleColor, phase->DarkColor, phase->Icon});
@@ -126,7 +137,7 @@ bool TSnapshotTaker::Restore(TCase& aCase, const TCaseSnapshot& snapshot)
 {
     for (const QString& name : DataPages(Scratch))
         QFile::remove(Scratch + name);
-    for (const auto& [name, page] : snapshot.Pages) {
+    for (const auto& [name, page] : snapshot.Pages.get()) {
         QFile file(Scratch + name);
         if (!file.open(QIODevice::WriteOnly) || file.write(qUncompress(page)) < 0)
             return false;

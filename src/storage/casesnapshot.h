@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <future>
 #include <map>
 #include <memory>
 #include <vector>
@@ -16,7 +17,10 @@ class TCase;
 /// case object, so that a save afterwards writes the same pages as before.
 struct TCaseSnapshot
 {
-    std::map<QString, QByteArray> Pages;   // file name -> compressed bytes
+    using TPages = std::map<QString, QByteArray>;   // file name -> compressed bytes
+    /// Compressed on a thread of its own, so that a step need not wait for it.
+    std::shared_future<TPages> Pages;
+    size_t RawBytes = 0;   // counted until the compressed pages are ready
     std::vector<std::pair<QString, QImage>> Icons;   // "kind:name" -> icon
     /// A phase's colours and clock as they were set, which its page row does not hold whole.
     struct TPhaseLook

@@ -140,8 +140,10 @@ bool TFileBuffer::FindFirstOf(const QString& a, const QString& b)
 {
     qsizetype from = Start;
     for (;;) {
+        // `b` matters only if it starts no later than `a`: no need to look further.
         const qsizetype atA = Lower.indexOf(a, from);
-        const qsizetype atB = Lower.indexOf(b, from);
+        const qsizetype bEnd = atA >= 0 ? std::min(Lower.size(), atA + b.size()) : Lower.size();
+        const qsizetype atB = QStringView(Lower).first(bEnd).indexOf(b, from);
         if (atA >= 0 || atB >= 0)
             return atA >= 0 && (atB < 0 || atA < atB);
         if (AtEnd())
