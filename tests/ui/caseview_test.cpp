@@ -1,21 +1,8 @@
 #include "ui/caseview.h"
-
-#include "model/caseedit.h"
-#include "model/messagerecorder.h"
-#include "model/option.h"
-#include "ui/commentbox.h"
-#include "ui/dragitems.h"
-#include "ui/mainwindow.h"
 #include "scriptedwindow.h"
-#include "uitestsupport.h"
 
 #include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMimeData>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,14 +1,7 @@
 #include "ui/designview.h"
 
 #include "designwindowfixture.h"
-#include "ui/commentbox.h"
 #include "ui/doview.h"
-
-#include <QAction>
-#include <QFile>
-#include <QListWidget>
-#include <QMdiSubWindow>
-#include <QTest>
 
 namespace {
 
@@ -123,14 +116,14 @@ TEST_F(DesignViewTest, AppreciationPanelFollowsChoicesOptionsAndTheBaseCase)
         Rivertown->SetCount(5);
     }
     EXPECT_EQ(top(), "Mayor: 0% positive");
-    EXPECT_EQ(Texts(View->Appreciations), (QStringList{"Mayor: 0% positive", "  objectives: 0/2 positive",
+    EXPECT_EQ(TreeTexts(View->Appreciations), (QStringList{"Mayor: 0% positive", "  objectives: 0/2 positive",
                                                        "    Unattained goals", "      cost <= 100"}));
 
     // The panel keeps texts only: switching options rebuilds it from the case.
     Window.SpecificOptionsItem->trigger();
     Window.QualificationsItem->trigger();
-    EXPECT_TRUE(Texts(View->Appreciations).contains("  specific options: "));
-    EXPECT_TRUE(Texts(View->Appreciations).contains("  qualifiers: "));
+    EXPECT_TRUE(TreeTexts(View->Appreciations).contains("  specific options: "));
+    EXPECT_TRUE(TreeTexts(View->Appreciations).contains("  qualifiers: "));
     Window.ObjectivesItem->trigger();
     Window.SpecificOptionsItem->trigger();
     Window.QualificationsItem->trigger();
@@ -200,7 +193,7 @@ TEST_F(DesignViewTest, ReportNeedsAFolderThenWritesAndShowsTheReport)
     EXPECT_EQ(Prompter->ReportRuns, 0);
 
     // A value in error in the report is undefined, never a 0 a reader takes for a result.
-    AddEffect(Gas, Comfort, QStringLiteral("1/0"));
+    NewEffect(*Gas, Comfort, QStringLiteral("1/0"));
     Mayor->AddGoal(Comfort, 1, 2, 1);
     Rivertown->SelectDesignOption(Gas);
     QTemporaryDir folder;

@@ -1,19 +1,11 @@
 #include "ui/desktopmessages.h"
 
-#include "model/case.h"
-#include "model/decisionarea.h"
-#include "model/option.h"
 #include "support/casebuilder.h"
-#include "ui/mainwindow.h"
 #include "ui/statuspanel.h"
 #include "ui/xeditor.h"
-#include "uitestsupport.h"
+#include "scriptedwindow.h"
 
-#include <QGuiApplication>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 

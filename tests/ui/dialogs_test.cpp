@@ -1,23 +1,14 @@
 #include "ui/adddadialog.h"
 #include "ui/addoptiondialog.h"
-#include "ui/beep.h"
 #include "ui/nameedit.h"
 #include "ui/namedialog.h"
 #include "ui/phasecolordlg.h"
 #include "ui/variabledialog.h"
 
-#include "model/case.h"
-#include "model/decisionarea.h"
-#include "model/messagerecorder.h"
-#include "model/option.h"
 #include "support/casebuilder.h"
+#include "scriptedwindow.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -2,17 +2,9 @@
 #include "ui/importdialog.h"
 
 #include "import/olddatabasebuilder.h"
-#include "model/case.h"
-#include "model/messagerecorder.h"
-#include "uitestsupport.h"
+#include "scriptedwindow.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

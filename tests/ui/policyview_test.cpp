@@ -1,19 +1,7 @@
 #include "ui/policyview.h"
 
-#include "model/caseedit.h"
-#include "model/messagerecorder.h"
 #include "support/designfixture.h"
-#include "ui/commentbox.h"
-#include "ui/mainwindow.h"
-#include "viewsupport.h"
-#include "uitestsupport.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
+#include "scriptedwindow.h"
 
 namespace {
 
@@ -43,14 +31,6 @@ protected:
     TPolicy* Empty;
     std::unique_ptr<TPolicyView> View;
 };
-
-TEST_F(PolicyViewTest, OpensFromTheViewMenu)
-{
-    Prompter->NameAnswer = QStringLiteral("City");
-    Window.New();
-    Window.ToggleView(TViewKind::Policies);
-    EXPECT_NE(qobject_cast<TPolicyView*>(Window.View(TViewKind::Policies)), nullptr);
-}
 
 TEST_F(PolicyViewTest, AddsRenamesAndDeletesPolicies)
 {

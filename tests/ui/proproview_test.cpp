@@ -1,20 +1,8 @@
 #include "ui/proproview.h"
 
-#include "model/caseedit.h"
-#include "model/messagerecorder.h"
 #include "policy/combinationedit.h"
 #include "support/designfixture.h"
-#include "ui/commentbox.h"
-#include "ui/mainwindow.h"
-#include "viewsupport.h"
-#include "uitestsupport.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
+#include "scriptedwindow.h"
 
 namespace {
 
@@ -43,13 +31,8 @@ protected:
     std::unique_ptr<TProProView> View;
 };
 
-TEST_F(ProProViewTest, OpensFromTheViewMenuAndListsAreasWithTheirOptions)
+TEST_F(ProProViewTest, ListsAreasWithTheirOptions)
 {
-    Prompter->NameAnswer = QStringLiteral("City");
-    Window.New();
-    Window.ToggleView(TViewKind::ProblemsPromises);
-    EXPECT_NE(qobject_cast<TProProView*>(Window.View(TViewKind::ProblemsPromises)), nullptr);
-
     // Decision area order: level depth first, then level name, category, phase, name.
     QStringList areas;
     for (int i = 0; i < View->AreaTree->topLevelItemCount(); ++i)

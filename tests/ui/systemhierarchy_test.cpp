@@ -3,14 +3,7 @@
 #include "design/design.h"
 #include "design/designobject.h"
 #include "design/evaluation.h"
-#include "model/caseedit.h"
-#include "ui/beep.h"
-#include "ui/commentbox.h"
-#include "ui/dragitems.h"
 #include "ui/hierarchystatus.h"
-
-#include <QMimeData>
-#include <QTest>
 
 namespace {
 

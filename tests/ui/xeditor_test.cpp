@@ -1,21 +1,10 @@
 #include "ui/xeditor.h"
 
-#include "model/case.h"
-#include "model/decisionarea.h"
-#include "model/messagerecorder.h"
-#include "model/option.h"
 #include "support/casebuilder.h"
-#include "ui/beep.h"
+#include "scriptedwindow.h"
 
 #include <QClipboard>
-#include <QComboBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTest>
 #include <QTimer>
-#include <QToolButton>
-#include <gtest/gtest.h>
 
 namespace {
 
