@@ -1,6 +1,7 @@
 #include "catalogueviewfixture.h"
 
 #include "model/ordering.h"
+#include "support/casebuilder.h"
 #include "ui/categoryview.h"
 #include "ui/phaseview.h"
 #include "ui/qualifierview.h"
@@ -11,8 +12,6 @@
 #include <QDirIterator>
 
 namespace {
-
-using TViewTest = CatalogueViewTest;
 
 struct TKindCase
 {
@@ -82,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(CatalogueViews, EveryCatalogueView,
                                            TKindCase{TViewKind::Variables, "Variables"}),
                          [](const auto& info) { return std::string(info.param.Caption); });
 
-TEST_F(TViewTest, PhasesTakeTheHighestNumberPlusOneAndReorderByDrag)
+TEST_F(CatalogueViewTest, PhasesTakeTheHighestNumberPlusOneAndReorderByDrag)
 {
     auto* view = Open<TPhaseView>(TViewKind::Phases);
     for (const char* name : {"Plan", "Build", "Run"})
@@ -105,7 +104,7 @@ TEST_F(TViewTest, PhasesTakeTheHighestNumberPlusOneAndReorderByDrag)
     EXPECT_EQ(view->EntryNames().last(), QStringLiteral("Later"));
 }
 
-TEST_F(TViewTest, CategoriesMoveUpAndKeepTheirIconsThroughTheEditor)
+TEST_F(CatalogueViewTest, CategoriesMoveUpAndKeepTheirIconsThroughTheEditor)
 {
     auto* view = Open<TCategoryView>(TViewKind::Categories);
     for (const char* name : {"Energy", "Water", "Traffic"})
@@ -128,7 +127,7 @@ TEST_F(TViewTest, CategoriesMoveUpAndKeepTheirIconsThroughTheEditor)
     EXPECT_TRUE(Prompter->Asked.contains(QStringLiteral("icon: Traffic")));
 }
 
-TEST_F(TViewTest, PhaseColoursComeFromTheDialogAsReturned)
+TEST_F(CatalogueViewTest, PhaseColoursComeFromTheDialogAsReturned)
 {
     auto* view = Open<TPhaseView>(TViewKind::Phases);
     view->ColorBtn->click();   // nothing selected
@@ -145,7 +144,7 @@ TEST_F(TViewTest, PhaseColoursComeFromTheDialogAsReturned)
     EXPECT_TRUE(Case().Changed);
 }
 
-TEST_F(TViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
+TEST_F(CatalogueViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
 {
     auto* view = Open<TScaleView>(TViewKind::Scales);
     for (const char* name : {"b", "c"})
@@ -165,7 +164,7 @@ TEST_F(TViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
     EXPECT_FALSE(qualifiers->List->item(0)->flags() & Qt::ItemIsEditable);
 }
 
-TEST_F(TViewTest, AddingATakenVariableNameLeavesScaleModeAndValue)
+TEST_F(CatalogueViewTest, AddingATakenVariableNameLeavesScaleModeAndValue)
 {
     Case().AddScale(QStringLiteral("EUR"));
     auto* view = Open<TVariableView>(TViewKind::Variables);
@@ -199,20 +198,15 @@ TEST_F(TViewTest, AddingATakenVariableNameLeavesScaleModeAndValue)
     EXPECT_EQ(heat->AggregationMode, AggregationAveraging);
 
     // Renaming rewrites the formulas that name it.
-    TSystemLevel* level = Case().SystemLevels.At(Case().AddSystemLevel(QStringLiteral("City")));
-    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Heat")));
-    TOption* option = area->Options.At(area->AddOption(QStringLiteral("Pump")));
-    auto effect = std::make_unique<TEffect>(option, cost);
-    effect->Formula = QStringLiteral("2 * [Heat]");
-    TEffect* formula = effect.get();
-    option->AddEffect(std::move(effect));
+    TDecisionArea* area = NewArea(*NewLevel(Case(), QStringLiteral("City"), nullptr), QStringLiteral("Heat"), nullptr, nullptr);
+    TEffect* formula = NewEffect(*NewOption(*area, QStringLiteral("Pump"), 1), cost, QStringLiteral("2 * [Heat]"));
     view->Select(Case().Variables.Find(QStringLiteral("Heat")));
     RenameInPlace(view, QStringLiteral("Warmth"));
     EXPECT_EQ(formula->Formula, QStringLiteral("2 * [Warmth]"));
     EXPECT_EQ(view->EntryNames(), QStringList({"Cost", "Warmth"}));
 }
 
-TEST_F(TViewTest, AggregationModeActsOnTheSelectedVariableOnly)
+TEST_F(CatalogueViewTest, AggregationModeActsOnTheSelectedVariableOnly)
 {
     auto* view = Open<TVariableView>(TViewKind::Variables);
     // No variable at all: the button does nothing, no add without a scale.
@@ -250,7 +244,7 @@ TEST_F(TViewTest, AggregationModeActsOnTheSelectedVariableOnly)
     EXPECT_EQ(cost->Scale->Name, QStringLiteral("kWh"));
 }
 
-TEST_F(TViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
+TEST_F(CatalogueViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
 {
     Case().AddScale(QStringLiteral("EUR"));
     auto* view = Open<TVariableView>(TViewKind::Variables);
@@ -303,7 +297,7 @@ TEST_F(TViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
     EXPECT_TRUE(Case().Changed);
 }
 
-TEST_F(TViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsable)
+TEST_F(CatalogueViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsable)
 {
     auto* scales = Open<TScaleView>(TViewKind::Scales);
     auto* variables = Open<TVariableView>(TViewKind::Variables);
@@ -352,7 +346,7 @@ TEST_F(TViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsable)
     EXPECT_EQ(Case().Variables.First()->AggregationMode, AggregationCumulative);
 }
 
-TEST_F(TViewTest, ATypedCommentIsInThePageSavedByCtrlS)
+TEST_F(CatalogueViewTest, ATypedCommentIsInThePageSavedByCtrlS)
 {
     auto* view = Open<TCategoryView>(TViewKind::Categories);
     Add(view, QStringLiteral("Energy"));
@@ -372,7 +366,7 @@ TEST_F(TViewTest, ATypedCommentIsInThePageSavedByCtrlS)
     EXPECT_FALSE(found.isEmpty());
 }
 
-TEST_F(TViewTest, CommentsAreStoredBeforeTheSelectionChanges)
+TEST_F(CatalogueViewTest, CommentsAreStoredBeforeTheSelectionChanges)
 {
     auto* view = Open<TQualifierView>(TViewKind::Qualifiers);
     Add(view, QStringLiteral("green"));
@@ -396,7 +390,7 @@ TEST_F(TViewTest, CommentsAreStoredBeforeTheSelectionChanges)
     EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("cheap"))->CommentText(), QStringLiteral("affordable"));
 }
 
-TEST_F(TViewTest, DropsFromOutsideTheListAreRefused)
+TEST_F(CatalogueViewTest, DropsFromOutsideTheListAreRefused)
 {
     auto* view = Open<TCategoryView>(TViewKind::Categories);
     Add(view, QStringLiteral("Energy"));
