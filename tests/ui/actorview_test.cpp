@@ -291,8 +291,7 @@ TEST_F(ActorViewTest, ActorsAreAddedRenamedAndCommented)
     EXPECT_EQ(View->SelectedActor(), ActorNamed("City council"));
     EXPECT_FALSE(Case().Changed);
 
-    View->ActorList->currentItem()->setText("Town council");
-    QApplication::processEvents();
+    RenameInPlace(View->ActorList->currentItem(), "Town council");
     EXPECT_EQ(ActorNamed("Town council"), View->SelectedActor());
     EXPECT_EQ(View->ActorList->currentItem()->text(), "Town council");
 

@@ -29,27 +29,18 @@ public:
 
 QWidget* MakeCommentView(TORVEL& main, TCase& aCase) { return new TCommentView(main, aCase); }
 
-class CaseViewTest : public ::testing::Test, protected TScriptedWindow
+class CaseViewTest : public TWindowTest
 {
 protected:
     CaseViewTest()
     {
         Store = LogWrites();
         Window.SetViewFactory(TViewKind::Phases, &MakeCommentView);
-        Prompter->NameAnswer = QStringLiteral("City");
-        Window.New();
-        Window.Case()->Folder = Settings.path() + QStringLiteral("/case/");
-        Window.Case()->Changed = false;
+        NewCase(QStringLiteral("City"));
+        Case().Folder = Settings.path() + QStringLiteral("/case/");
+        Case().Changed = false;
         Window.show();
-        Window.ToggleView(TViewKind::Phases);
-        View = static_cast<TCommentView*>(Window.View(TViewKind::Phases));
-    }
-
-    // Types into the comment box, which keeps the focus.
-    void Type(const QString& text)
-    {
-        View->Box->setFocus();
-        QTest::keyClicks(View->Box, text);
+        View = Open<TCommentView>(TViewKind::Phases);
     }
 
     TLoggingStore* Store;
@@ -58,35 +49,35 @@ protected:
 
 TEST_F(CaseViewTest, SaveStoresWhatIsBeingTypedFirst)
 {
-    Type(QStringLiteral("Typed before saving"));
-    EXPECT_FALSE(Window.Case()->Changed);
+    Type(View->Box, QStringLiteral("Typed before saving"));
+    EXPECT_FALSE(Case().Changed);
     Window.Save1->trigger();
-    EXPECT_EQ(Window.Case()->CommentText(), "Typed before saving");
+    EXPECT_EQ(Case().CommentText(), "Typed before saving");
     ASSERT_EQ(Store->Writes.size(), 1u);
-    EXPECT_FALSE(Window.Case()->Changed);   // the write saw the comment
+    EXPECT_FALSE(Case().Changed);   // the write saw the comment
 }
 
 TEST_F(CaseViewTest, CloseAsksAboutTypingThatIsNotYetStored)
 {
-    Type(QStringLiteral("Not lost"));
+    Type(View->Box, QStringLiteral("Not lost"));
     Prompter->SaveAnswers = {TPrompter::TAnswer::Cancel};
     EXPECT_FALSE(Window.CloseCase());
     EXPECT_EQ(Prompter->Asked.count(QStringLiteral("Save changes made to case?")), 1);
-    EXPECT_EQ(Window.Case()->CommentText(), "Not lost");
+    EXPECT_EQ(Case().CommentText(), "Not lost");
 }
 
 TEST_F(CaseViewTest, EditsAnnounceOnceToEveryViewAndMarkTheCase)
 {
     {
         TCaseEdit edit(*Window.Case(), QStringLiteral("Add scale"), ChangeCatalogues);
-        Window.Case()->AddScale(QStringLiteral("EUR"));
-        Window.Case()->AddScale(QStringLiteral("kWh"));
+        Case().AddScale(QStringLiteral("EUR"));
+        Case().AddScale(QStringLiteral("kWh"));
     }
     EXPECT_EQ(View->Notices, std::vector<TChangeKinds>{ChangeCatalogues});
-    EXPECT_TRUE(Window.Case()->Changed);
+    EXPECT_TRUE(Case().Changed);
     // A rebuild keeps what is being typed for the item it still shows.
-    Type(QStringLiteral("half"));
-    Window.Case()->Announce(ChangeCase);
+    Type(View->Box, QStringLiteral("half"));
+    Case().Announce(ChangeCase);
     EXPECT_EQ(View->Box->toPlainText(), "half");
 }
 

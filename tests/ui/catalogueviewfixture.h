@@ -27,12 +27,6 @@ protected:
         Prompter->ConceptNames.push_back(name);
         view->AddBtn->click();
     }
-    /// Renames the selected entry in place, as the list's editor does.
-    void RenameInPlace(TCatalogueView* view, const QString& name)
-    {
-        view->List->currentItem()->setText(name);
-        QApplication::processEvents();
-    }
     static QString CurrentName(const TCatalogueView* view)
     {
         return view->Current() ? view->Current()->Name : QString();

@@ -23,7 +23,7 @@ class EveryCatalogueView : public CatalogueViewTest, public ::testing::WithParam
 {
 };
 
-TEST_P(EveryCatalogueView, AddsSelectsAndFindsATakenNameWithoutChangingIt)
+TEST_P(EveryCatalogueView, AddsFindsATakenNameUnchangedAndDeletesOnlyAfterYes)
 {
     Case().AddScale(QStringLiteral("EUR"));   // variables need one
     auto* view = Open<TCatalogueView>(GetParam().Kind);
@@ -52,13 +52,8 @@ TEST_P(EveryCatalogueView, AddsSelectsAndFindsATakenNameWithoutChangingIt)
     Add(view, QStringLiteral("  "));
     view->AddBtn->click();
     EXPECT_FALSE(Case().Changed);
-}
 
-TEST_P(EveryCatalogueView, DeletesOnlyAfterYes)
-{
-    Case().AddScale(QStringLiteral("EUR"));
-    auto* view = Open<TCatalogueView>(GetParam().Kind);
-    Add(view, QStringLiteral("Gone"));
+    // Delete asks first; City is still selected.
     const int before = view->List->count();
     Messages.Answer = false;
     view->DeleteBtn->click();
@@ -67,7 +62,7 @@ TEST_P(EveryCatalogueView, DeletesOnlyAfterYes)
     Messages.Answer = true;
     view->DeleteBtn->click();
     EXPECT_EQ(view->List->count(), before - 1);
-    EXPECT_FALSE(view->EntryNames().contains(QStringLiteral("Gone")));
+    EXPECT_FALSE(view->EntryNames().contains(QStringLiteral("City")));
     EXPECT_EQ(view->Current(), nullptr);
     EXPECT_FALSE(view->DeleteBtn->isEnabled());
     EXPECT_FALSE(view->Box->isEnabled());
@@ -150,11 +145,11 @@ TEST_F(CatalogueViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
     for (const char* name : {"b", "c"})
         Add(view, QLatin1String(name));
     view->Select(Case().Scales.Find(QStringLiteral("b")));
-    RenameInPlace(view, QStringLiteral(" z=1 "));
+    RenameInPlace(view->List->currentItem(), QStringLiteral(" z=1 "));
     EXPECT_EQ(view->EntryNames(), QStringList({"c", "z1"}));
     EXPECT_EQ(CurrentName(view), QStringLiteral("z1"));
 
-    RenameInPlace(view, QStringLiteral("C"));
+    RenameInPlace(view->List->currentItem(), QStringLiteral("C"));
     EXPECT_EQ(Messages.Warnings(), QStringList{QStringLiteral("Names must be unique")});
     EXPECT_EQ(view->EntryNames(), QStringList({"c", "z1"}));
 
@@ -201,7 +196,7 @@ TEST_F(CatalogueViewTest, AddingATakenVariableNameLeavesScaleModeAndValue)
     TDecisionArea* area = NewArea(*NewLevel(Case(), QStringLiteral("City"), nullptr), QStringLiteral("Heat"), nullptr, nullptr);
     TEffect* formula = NewEffect(*NewOption(*area, QStringLiteral("Pump"), 1), cost, QStringLiteral("2 * [Heat]"));
     view->Select(Case().Variables.Find(QStringLiteral("Heat")));
-    RenameInPlace(view, QStringLiteral("Warmth"));
+    RenameInPlace(view->List->currentItem(), QStringLiteral("Warmth"));
     EXPECT_EQ(formula->Formula, QStringLiteral("2 * [Warmth]"));
     EXPECT_EQ(view->EntryNames(), QStringList({"Cost", "Warmth"}));
 }

@@ -69,8 +69,7 @@ TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
     categories->ImageBtn->click();
     categories->Select(Case().Categories.Find(QStringLiteral("Heat")));
     categories->MoveEntry(Case().Categories.Find(QStringLiteral("Heat")), Case().Categories.Find(QStringLiteral("Mobility")));
-    categories->List->currentItem()->setText(QStringLiteral("Heating"));
-    QApplication::processEvents();
+    RenameInPlace(categories->List->currentItem(), QStringLiteral("Heating"));
 
     auto* qualifiers = Open<TQualifierView>(TViewKind::Qualifiers);
     Add(qualifiers, QStringLiteral("innovative"));
@@ -84,8 +83,7 @@ TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
     auto* scales = Open<TScaleView>(TViewKind::Scales);
     Add(scales, QStringLiteral("EUR"));
     Add(scales, QStringLiteral("MWh"));
-    scales->List->currentItem()->setText(QStringLiteral("MWh/year"));
-    QApplication::processEvents();
+    RenameInPlace(scales->List->currentItem(), QStringLiteral("MWh/year"));
 
     auto* variables = Open<TVariableView>(TViewKind::Variables);
     variables->ChooseMode(AggregationCumulative);

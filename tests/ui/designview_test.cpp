@@ -87,18 +87,15 @@ TEST_F(DesignViewTest, RenameInPlaceKeepsNamesUniqueAndCommentsAreStored)
     Window.Case()->AddDesign(QStringLiteral("Variant"));
     Window.Case()->Announce(ChangeDesigns);
     View->Select(Plan);
-    View->Comment->setFocus();
-    QTest::keyClicks(View->Comment, QStringLiteral("First plan"));
+    Type(View->Comment, QStringLiteral("First plan"));
     View->Select(Window.Case()->Designs.Find(QStringLiteral("Variant")));
     EXPECT_EQ(Plan->CommentText(), "First plan");
 
-    View->List->item(0)->setText(QStringLiteral("  Master [plan] "));
-    QApplication::processEvents();
+    RenameInPlace(View->List->item(0), QStringLiteral("  Master [plan] "));
     EXPECT_EQ(Plan->Name, "Master plan");
     EXPECT_EQ(Names(), (QStringList{"Master plan", "Variant"}));
 
-    View->List->item(1)->setText(QStringLiteral("master PLAN"));
-    QApplication::processEvents();
+    RenameInPlace(View->List->item(1), QStringLiteral("master PLAN"));
     EXPECT_EQ(Messages.Warnings(), QStringList{"Names must be unique"});
     EXPECT_EQ(Names(), (QStringList{"Master plan", "Variant"}));
 }
@@ -140,8 +137,7 @@ TEST_F(DesignViewTest, EditOpensOneEditorThatADeleteCloses)
     EXPECT_EQ(editor->windowTitle(), "Design editor [Plan]");
 
     // The caption follows a rename made in the list.
-    View->List->item(0)->setText(QStringLiteral("Main plan"));
-    QApplication::processEvents();
+    RenameInPlace(View->List->item(0), QStringLiteral("Main plan"));
     EXPECT_EQ(editor->windowTitle(), "Design editor [Main plan]");
 
     // Typing in the editor, then deleting the design: the editor goes, nothing dangles.

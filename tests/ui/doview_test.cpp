@@ -180,8 +180,7 @@ TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
     EXPECT_EQ(North->DesignOptions, std::vector<TOption*>{NoInsulation});
 
     // The level goes, and the selected object with it.
-    Editor->Comment->setFocus();
-    QTest::keyClicks(Editor->Comment, QStringLiteral("typed"));
+    Type(Editor->Comment, QStringLiteral("typed"));
     {
         TCaseEdit edit(*Window.Case(), QStringLiteral("Delete system level District"), ChangeLevels);
         Window.Case()->DeleteSystemLevel(District);
@@ -254,8 +253,7 @@ TEST_F(DOViewTest, InPlaceEditingAsksForTheNameAndClosingStoresTheComment)
     EXPECT_EQ(South->Name, "Harbour");
     EXPECT_EQ(Prompter->Asked.last(), "Rename subsystem: South");
 
-    Editor->Comment->setFocus();
-    QTest::keyClicks(Editor->Comment, QStringLiteral("By the river"));
+    Type(Editor->Comment, QStringLiteral("By the river"));
     Frame->close();
     EXPECT_EQ(South->CommentText(), "By the river");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -47,11 +47,9 @@ TEST_F(PolicyViewTest, AddsRenamesAndDeletesPolicies)
 
     // In place, through the tree's own editing; a taken name is refused and shown back.
     QTreeWidgetItem* item = View->PolicyTree->currentItem();
-    item->setText(0, QStringLiteral("Renamed"));
-    QApplication::processEvents();
+    RenameInPlace(item, QStringLiteral("Renamed"));
     EXPECT_EQ(added->Name, "Renamed");
-    View->PolicyTree->currentItem()->setText(0, QStringLiteral("empty"));
-    QApplication::processEvents();
+    RenameInPlace(View->PolicyTree->currentItem(), QStringLiteral("empty"));
     EXPECT_EQ(added->Name, "Renamed");
     EXPECT_EQ(View->PolicyTree->currentItem()->text(0), "Renamed");
     EXPECT_EQ(Messages.Warnings(), QStringList{"Names must be unique"});
@@ -213,8 +211,7 @@ TEST_F(PolicyViewTest, SelectedPoliciesDragOutTogether)
 
 TEST_F(PolicyViewTest, ACommentIsStoredWhenTheSelectionChangesAndRebuildsKeepIt)
 {
-    View->PolicyComment->setFocus();
-    QTest::keyClicks(View->PolicyComment, QStringLiteral("Cheap "));
+    Type(View->PolicyComment, QStringLiteral("Cheap "));
     // Another window's edit rebuilds this one; the typing stays.
     {
         TCaseEdit edit(Case, "Add policy", ChangePolicies);

@@ -185,8 +185,7 @@ TEST_F(ProProViewTest, CommentsGoToTheCombinationOrThePrecludedItem)
     Walls->Comments = QStringList{"Outer walls"};
     View->Select(Gas);
     View->CombinationTree->setCurrentItem(CombinationItem(0));
-    View->CombinationComment->setFocus();
-    QTest::keyClicks(View->CombinationComment, QStringLiteral("Cheap together"));
+    Type(View->CombinationComment, QStringLiteral("Cheap together"));
     View->CombinationTree->setCurrentItem(CombinationItem(0)->child(0));
     EXPECT_EQ(combination->CommentText(), "Cheap together");
     EXPECT_EQ(View->CombinationComment->toPlainText(), "Outer walls");
@@ -195,8 +194,7 @@ TEST_F(ProProViewTest, CommentsGoToTheCombinationOrThePrecludedItem)
     Gas->AddPreclusion(Insulation);
     View->Select(Insulation);
     View->PreclusionTree->setCurrentItem(View->PreclusionTree->topLevelItem(0));
-    View->PreclusionComment->setFocus();
-    QTest::keyClicks(View->PreclusionComment, QStringLiteral("Gas mains"));
+    Type(View->PreclusionComment, QStringLiteral("Gas mains"));
     View->StorePendingEdits();
     EXPECT_EQ(Gas->CommentText(), "Gas mains");
 }

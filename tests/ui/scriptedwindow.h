@@ -167,6 +167,18 @@ inline bool DropOn(QTreeWidget* tree, const std::vector<TDragItem>& items, QTree
     return DropOn(tree, items, tree->visualItemRect(target).center());
 }
 
+/// Renames an entry in place, as the list's or the tree's own editor does.
+inline void RenameInPlace(QListWidgetItem* item, const QString& name)
+{
+    item->setText(name);
+    QApplication::processEvents();
+}
+inline void RenameInPlace(QTreeWidgetItem* item, const QString& name)
+{
+    item->setText(0, name);
+    QApplication::processEvents();
+}
+
 /// Types into a box that takes the focus, as a user does.
 inline void Type(QWidget* box, const QString& text)
 {

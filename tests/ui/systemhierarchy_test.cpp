@@ -149,8 +149,7 @@ TEST_F(SystemHierarchyTest, NewOptionsAreNumberedFromTheSelection)
 TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
 {
     QTreeWidgetItem* entry = View->Entry(District);
-    entry->setText(0, QStringLiteral("  Ward <1> & co  "));
-    QApplication::processEvents();
+    RenameInPlace(entry, QStringLiteral("  Ward <1> & co  "));
     EXPECT_EQ(District->Name, QStringLiteral("Ward <1> & co"));
     EXPECT_EQ(Case().SystemLevels.IndexOf(District), 1) << "sorted after City";
     EXPECT_EQ(View->CurrentLevel(), District);
@@ -158,8 +157,7 @@ TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
     EXPECT_TRUE(Case().Changed);
 
     // A taken name is refused and the entry shows the name the level kept.
-    View->Entry(District)->setText(0, QStringLiteral("CITY"));
-    QApplication::processEvents();
+    RenameInPlace(View->Entry(District), QStringLiteral("CITY"));
     EXPECT_EQ(Messages.Warnings(), QStringList({"Names must be unique"}));
     EXPECT_EQ(View->Entry(District)->text(0), QStringLiteral("Ward <1> & co"));
 
@@ -167,8 +165,7 @@ TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
     View->Select(City);
     View->Select(Gas);
     View->Entry(Transport)->setText(0, QStringLiteral("   "));
-    View->Entry(Gas)->setText(0, QStringLiteral("Zinc=[x]"));
-    QApplication::processEvents();
+    RenameInPlace(View->Entry(Gas), QStringLiteral("Zinc=[x]"));
     EXPECT_EQ(Transport->Name, QStringLiteral("Transport"));
     EXPECT_EQ(Gas->Name, QStringLiteral("Zincx"));
     EXPECT_EQ(Heating->Options.IndexOf(Gas), 2);
@@ -176,8 +173,7 @@ TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
 
     // An area renamed keeps its place in the tree until the tree is filled again.
     TDecisionArea* boiler = AddArea(QStringLiteral("Boiler"), Energy, Now);
-    View->Entry(boiler)->setText(0, QStringLiteral("Zeta"));
-    QApplication::processEvents();
+    RenameInPlace(View->Entry(boiler), QStringLiteral("Zeta"));
     EXPECT_EQ(View->CurrentItem(), boiler);
     EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^\\w"))), QStringList({"Zeta", "Heating", "Transport"}));
     View->Select(District);
@@ -293,8 +289,7 @@ TEST_F(SystemHierarchyTest, DraggingAnAreaOntoALevelCopiesItWithTheAllowedPreclu
 
     // The copy saves and reads back whole: no preclusion is dropped at the next Open,
     // and a name with characters that mean something in a page comes back as typed.
-    View->Entry(District)->setText(0, QStringLiteral("Ward <1> & co"));
-    QApplication::processEvents();
+    RenameInPlace(View->Entry(District), QStringLiteral("Ward <1> & co"));
     QTemporaryDir disk;
     Messages.Clear();
     ASSERT_TRUE(SaveAndReopen(disk.filePath(QStringLiteral("town"))));
@@ -458,13 +453,11 @@ TEST_F(SystemHierarchyTest, MenusChangeCategoryPhaseAndQualifiers)
 TEST_F(SystemHierarchyTest, CommentsAreStoredBeforeTheSelectionMoves)
 {
     View->Select(Gas);
-    View->RightComment->setFocus();
-    QTest::keyClicks(View->RightComment, QStringLiteral("Cheap now"));
+    Type(View->RightComment, QStringLiteral("Cheap now"));
     View->Select(HeatPump);
     EXPECT_EQ(Gas->Comments, QStringList({"Cheap now"}));
     EXPECT_TRUE(Case().Changed);
-    View->LeftComment->setFocus();
-    QTest::keyClicks(View->LeftComment, QStringLiteral("The town"));
+    Type(View->LeftComment, QStringLiteral("The town"));
     Window.StorePendingEdits();
     EXPECT_EQ(City->Comments, QStringList({"The town"}));
     EXPECT_EQ(View->CurrentItem(), HeatPump);
