@@ -103,7 +103,7 @@ TEST_F(ActorViewTest, TheChooserOffersWhatAPositionCanBeAbout)
     EXPECT_EQ(View->PercentLabel->text(), " ");
 }
 
-TEST_F(ActorViewTest, DropsFromOtherWindowsAddEachTargetOnce)
+TEST_F(ActorViewTest, DropsFromOtherWindowsAddEachTargetOnceAndNoneDeletedMeanwhile)
 {
     SelectActor("Housing association");
     TActor* actor = View->SelectedActor();
@@ -139,23 +139,20 @@ TEST_F(ActorViewTest, DropsFromOtherWindowsAddEachTargetOnce)
         EXPECT_EQ(PositionWeight(*actor, View->SelectedPosition()), WeighsPreference(d.mode) ? -3 : 4);
     }
     // Objectives and relations take no drops, nor a mode the wrong kind.
+    TOption* tram = FindOption(Case(), "Tram line");
     for (TActorMode mode : { TActorMode::Goals, TActorMode::Relations, TActorMode::Decisions }) {
         View->SetMode(mode);
-        EXPECT_FALSE(Drop({ DragItem(FindOption(Case(), "Tram line")) }));
+        EXPECT_FALSE(Drop({ DragItem(tram) }));
     }
-}
 
-TEST_F(ActorViewTest, AnItemDeletedSinceItsDragBeganIsIgnored)
-{
-    SelectActor("Housing association");
+    // An option deleted since its drag began is left out.
     View->SetMode(TActorMode::Options);
-    const QStringList before = Positions();
-    TOption* tram = FindOption(Case(), "Tram line");
     std::unique_ptr<QMimeData> data(MakeDragData({ DragItem(tram) }));
     {
         TCaseEdit edit(Case(), "Delete option Tram line", ChangeAreasOptions);
         tram->DecisionArea->DeleteOption(tram);
     }
+    const QStringList before = Positions();
     Case().Changed = false;
     View->DropPositions(data.get());
     EXPECT_EQ(Positions(), before);
@@ -190,7 +187,7 @@ TEST_F(ActorViewTest, ApplyingAWeightAddsByTheChooserOrWeighsTheSelection)
     EXPECT_TRUE(Case().Changed);
 }
 
-TEST_F(ActorViewTest, GoalsKeepTheirExactValueAndRefuseWhatIsNoNumber)
+TEST_F(ActorViewTest, GoalsKeepTheirExactValueRefuseWhatIsNoNumberAndAddPerVariable)
 {
     SelectActor("City council");
     View->ApplyWeight();
@@ -224,12 +221,8 @@ TEST_F(ActorViewTest, GoalsKeepTheirExactValueAndRefuseWhatIsNoNumber)
     View->ChooseDirection(-1);
     EXPECT_EQ(goal->Value, 2.5);
     EXPECT_EQ(goal->Direction, -1);
-}
 
-TEST_F(ActorViewTest, AGoalOnAnotherVariableIsANewGoal)
-{
-    SelectActor("City council");
-    SelectPosition("Jobs >= 50");
+    // A goal on another variable is a new goal, beside the one on that variable.
     const size_t goals = View->SelectedActor()->Goals.size();
     ASSERT_TRUE(View->ChooseTarget(Case().Variables.At(Case().Variables.IndexOfName("CO2 emissions"))));
     View->ValueBox->setText("10");

@@ -1,7 +1,6 @@
 #include "ui/caseview.h"
 #include "scriptedwindow.h"
 
-#include <QMdiArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,28 +33,15 @@ class CaseViewTest : public TWindowTest
 protected:
     CaseViewTest()
     {
-        Store = LogWrites();
         Window.SetViewFactory(TViewKind::Phases, &MakeCommentView);
         NewCase(QStringLiteral("City"));
-        Case().Folder = Settings.path() + QStringLiteral("/case/");
         Case().Changed = false;
         Window.show();
         View = Open<TCommentView>(TViewKind::Phases);
     }
 
-    TLoggingStore* Store;
     TCommentView* View;
 };
-
-TEST_F(CaseViewTest, SaveStoresWhatIsBeingTypedFirst)
-{
-    Type(View->Box, QStringLiteral("Typed before saving"));
-    EXPECT_FALSE(Case().Changed);
-    Window.Save1->trigger();
-    EXPECT_EQ(Case().CommentText(), "Typed before saving");
-    ASSERT_EQ(Store->Writes.size(), 1u);
-    EXPECT_FALSE(Case().Changed);   // the write saw the comment
-}
 
 TEST_F(CaseViewTest, CloseAsksAboutTypingThatIsNotYetStored)
 {
@@ -79,22 +65,6 @@ TEST_F(CaseViewTest, EditsAnnounceOnceToEveryViewAndMarkTheCase)
     Type(View->Box, QStringLiteral("half"));
     Case().Announce(ChangeCase);
     EXPECT_EQ(View->Box->toPlainText(), "half");
-}
-
-TEST_F(CaseViewTest, DeletingADesignClosesItsEditorWithItsFrame)
-{
-    TCase& c = *Window.Case();
-    TDesign* design = c.Designs.At(c.AddDesign(QStringLiteral("Variant")));
-    auto* editor = new TCommentView(Window, c);
-    QPointer<QMdiSubWindow> frame = Window.AddSubWindow(editor);
-    design->Editor = frame.data();
-    {
-        TCaseEdit edit(c, QStringLiteral("Delete design"), ChangeDesigns);
-        c.DeleteDesign(design);
-    }
-    EXPECT_TRUE(frame.isNull());
-    EXPECT_EQ(Window.findChild<QMdiArea*>()->subWindowList().size(), 1);
-    EXPECT_EQ(View->Notices.back(), ChangeDesigns);
 }
 
 TEST_F(CaseViewTest, DropsFindOnlyItemsThatStillBelongToTheCase)

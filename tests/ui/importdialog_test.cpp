@@ -27,7 +27,7 @@ struct ImportDialogTest : ::testing::Test, TScriptedWindow
     }
 };
 
-TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosen)
+TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosenAndOkImportsTheChosenOne)
 {
     TImportDialog dialog;
     dialog.Prepare(Database);
@@ -39,12 +39,7 @@ TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosen)
         names << dialog.CaseBox->itemText(i);
     EXPECT_EQ(names, QStringList({ "Broken", "Harbour", "Rivertown heating" }));
     EXPECT_EQ(dialog.CaseBox->currentIndex(), -1);
-}
 
-TEST_F(ImportDialogTest, OkImportsTheChosenCaseWithProgress)
-{
-    TImportDialog dialog;
-    dialog.Prepare(Database);
     dialog.CaseBox->setCurrentText(QStringLiteral("Rivertown heating"));
     dialog.OKBtnClick();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
