@@ -238,12 +238,10 @@ TEST_F(ActorViewTest, TheDeleteKeyDeletesOnlyFromAFocusedList)
     SelectActor("City council");
     View->SetMode(TActorMode::Qualifiers);
     SelectPosition("Renewable");
-    View->PositionComment->setFocus();
-    QTest::keyClick(View->PositionComment, Qt::Key_Delete);
+    Press(View->PositionComment, Qt::Key_Delete);
     EXPECT_EQ(Positions().size(), 2);
 
-    View->PositionList->setFocus();
-    QTest::keyClick(View->PositionList, Qt::Key_Delete);
+    Press(View->PositionList, Qt::Key_Delete);
     EXPECT_EQ(Positions(), QStringList({ "Disruptive" }));
     EXPECT_EQ(Selected(), "Disruptive");
     EXPECT_TRUE(Case().Changed);
@@ -255,8 +253,7 @@ TEST_F(ActorViewTest, TheDeleteKeyDeletesOnlyFromAFocusedList)
 TEST_F(ActorViewTest, DeletingAnActorAsksAndTakesTheRelationsToIt)
 {
     SelectActor("Rivertown Energy");
-    View->ActorList->setFocus();
-    QTest::keyClick(View->ActorList, Qt::Key_Delete);   // answered No
+    Press(View->ActorList, Qt::Key_Delete);   // answered No
     EXPECT_EQ(Messages.Messages, QStringList({ "question: ALL actor-related properties will also be deleted.\rContinue?" }));
     EXPECT_EQ(View->SelectedActor(), ActorNamed("Rivertown Energy"));
 
@@ -279,8 +276,7 @@ TEST_F(ActorViewTest, ActorsAreAddedRenamedAndCommented)
     EXPECT_EQ(View->ActorList->currentItem()->text(), "Water board");
     EXPECT_EQ(Case().EditLabel, "Add actor Water board");
     Case().Changed = false;
-    View->ActorList->setFocus();
-    QTest::keyClick(View->ActorList, Qt::Key_Insert);   // an existing name selects that actor
+    Press(View->ActorList, Qt::Key_Insert);   // an existing name selects that actor
     EXPECT_EQ(View->SelectedActor(), ActorNamed("City council"));
     EXPECT_FALSE(Case().Changed);
 

@@ -15,13 +15,7 @@ protected:
         View->Select(Plan);
     }
 
-    QStringList Names() const
-    {
-        QStringList names;
-        for (int i = 0; i < View->List->count(); ++i)
-            names << View->List->item(i)->text();
-        return names;
-    }
+    QStringList Names() const { return ListTexts(View->List); }
 
     TDesignView* View = nullptr;
 };
@@ -160,8 +154,7 @@ TEST_F(DesignViewTest, KeysOfTheListAddEditAndDelete)
     QTest::keyClick(View->List, Qt::Key_Return);
     EXPECT_FALSE(View->Selected()->Editor.isNull());
     Messages.Answer = true;
-    View->List->setFocus();
-    QTest::keyClick(View->List, Qt::Key_Delete);
+    Press(View->List, Qt::Key_Delete);
     EXPECT_EQ(Window.Case()->Designs.Find(QStringLiteral("Keyed")), nullptr);
 }
 

@@ -35,8 +35,7 @@ protected:
 TEST_F(PolicyViewTest, AddsRenamesAndDeletesPolicies)
 {
     Prompter->ConceptNames = {QStringLiteral(" New [plan] "), QStringLiteral("  "), std::nullopt};
-    View->PolicyTree->setFocus();
-    QTest::keyClick(View->PolicyTree, Qt::Key_Insert);
+    Press(View->PolicyTree, Qt::Key_Insert);
     TPolicy* added = Case.Policies.Find("New plan");
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(View->SelectedPolicy(), added);
@@ -186,14 +185,11 @@ TEST_F(PolicyViewTest, ModesListCombinationsVariablesAndQualifierCounts)
 TEST_F(PolicyViewTest, TheDeleteKeyDeletesOnlyFromAFocusedList)
 {
     View->RightTree->setCurrentItem(View->RightTree->topLevelItem(1));
-    View->ItemComment->setFocus();
-    QTest::keyClick(View->ItemComment, Qt::Key_Delete);
-    View->PolicyComment->setFocus();
-    QTest::keyClick(View->PolicyComment, Qt::Key_Delete);
+    Press(View->ItemComment, Qt::Key_Delete);
+    Press(View->PolicyComment, Qt::Key_Delete);
     EXPECT_EQ(Combined->Options.size(), 2u);
     EXPECT_EQ(Case.Policies.Count(), 2);
-    View->RightTree->setFocus();
-    QTest::keyClick(View->RightTree, Qt::Key_Delete);
+    Press(View->RightTree, Qt::Key_Delete);
     EXPECT_EQ(Combined->Options, std::vector<TOption*>{Gas});
     EXPECT_TRUE(Case.Changed);
     EXPECT_EQ(Right(), QStringList{"Heating = Gas"});

@@ -68,11 +68,9 @@ TEST_F(ProProViewTest, PreclusionsAreDroppedOnEitherSideAndRemovedButNoneDeleted
 
     // Delete only from the focused list, never from its comment box.
     View->PreclusionTree->setCurrentItem(View->PreclusionTree->topLevelItem(0));
-    View->PreclusionComment->setFocus();
-    QTest::keyClick(View->PreclusionComment, Qt::Key_Delete);
+    Press(View->PreclusionComment, Qt::Key_Delete);
     EXPECT_TRUE(Walls->Precludes(Triple->DecisionArea));
-    View->PreclusionTree->setFocus();
-    QTest::keyClick(View->PreclusionTree, Qt::Key_Delete);
+    Press(View->PreclusionTree, Qt::Key_Delete);
     EXPECT_TRUE(Walls->PrecludedAreas.empty());
     EXPECT_TRUE(Preclusions().isEmpty());
     View->DeletePreclusionBtnClick();   // nothing selected: nothing happens
@@ -164,8 +162,7 @@ TEST_F(ProProViewTest, DeletingCutsDownOrRemovesCombinations)
     EXPECT_EQ(Case.Combinations.size(), 2u);
 
     View->CombinationTree->setCurrentItem(CombinationItem(0)->child(1));   // Triple
-    View->CombinationTree->setFocus();
-    QTest::keyClick(View->CombinationTree, Qt::Key_Delete);
+    Press(View->CombinationTree, Qt::Key_Delete);
     EXPECT_EQ(big->Options, (std::vector<TOption*>{Gas, Walls}));
     EXPECT_TRUE(Case.Changed);
     // Left with one option, a combination is deleted.

@@ -186,6 +186,13 @@ inline void Type(QWidget* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
+/// Presses a key in a widget that takes the focus, as a user does.
+inline void Press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    widget->setFocus();
+    QTest::keyClick(widget, key, modifiers);
+}
+
 /// Pictures for a person to look at are made only when ORVEL_SCREENSHOTS names a folder.
 inline void Shoot(QWidget& widget, const QString& name)
 {
