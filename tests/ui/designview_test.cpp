@@ -10,8 +10,7 @@ class DesignViewTest : public DesignWindowTest
 protected:
     DesignViewTest()
     {
-        Window.ToggleView(TViewKind::Designs);
-        View = qobject_cast<TDesignView*>(Window.View(TViewKind::Designs));
+        View = Open<TDesignView>(TViewKind::Designs);
         View->Select(Plan);
     }
 
@@ -121,12 +120,13 @@ TEST_F(DesignViewTest, AppreciationPanelFollowsChoicesOptionsAndTheBaseCase)
     EXPECT_EQ(top(), "Mayor: (not calculated)");
 }
 
-TEST_F(DesignViewTest, EditOpensOneEditorThatADeleteCloses)
+TEST_F(DesignViewTest, EditOpensOneEditorThatClosingOrADeleteCloses)
 {
     View->EditBtn->trigger();
     ASSERT_FALSE(Plan->Editor.isNull());
     EXPECT_FALSE(View->EditBtn->isEnabled());
-    auto* editor = qobject_cast<TDOView*>(static_cast<QMdiSubWindow*>(Plan->Editor.data())->widget());
+    auto* frame = static_cast<QMdiSubWindow*>(Plan->Editor.data());
+    auto* editor = qobject_cast<TDOView*>(frame->widget());
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->windowTitle(), "Design editor [Plan]");
 
@@ -134,12 +134,24 @@ TEST_F(DesignViewTest, EditOpensOneEditorThatADeleteCloses)
     RenameInPlace(View->List->item(0), QStringLiteral("Main plan"));
     EXPECT_EQ(editor->windowTitle(), "Design editor [Main plan]");
 
+    // A design view opened while the editor is open watches it too.
+    Window.ToggleView(TViewKind::Designs);
+    View = Open<TDesignView>(TViewKind::Designs);
+    View->Select(Plan);
+    EXPECT_FALSE(View->EditBtn->isEnabled());
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    EXPECT_TRUE(Plan->Editor.isNull());
+    EXPECT_TRUE(View->EditBtn->isEnabled());
+
     // Typing in the editor, then deleting the design: the editor goes, nothing dangles.
-    QPointer<QObject> frame = Plan->Editor;
-    editor->Select(North);
+    View->EditBtn->trigger();
+    QPointer<QObject> open = Plan->Editor;
+    qobject_cast<TDOView*>(static_cast<QMdiSubWindow*>(open.data())->widget())->Select(North);
     Messages.Answer = true;
     View->DeleteBtn->trigger();
-    EXPECT_TRUE(frame.isNull());
+    EXPECT_TRUE(open.isNull());
     QApplication::processEvents();
     EXPECT_TRUE(Window.Case()->Designs.IsEmpty());
     EXPECT_EQ(View->List->count(), 0);
@@ -156,23 +168,6 @@ TEST_F(DesignViewTest, KeysOfTheListAddEditAndDelete)
     Messages.Answer = true;
     Press(View->List, Qt::Key_Delete);
     EXPECT_EQ(Window.Case()->Designs.Find(QStringLiteral("Keyed")), nullptr);
-}
-
-TEST_F(DesignViewTest, ClosingTheEditorClearsTheOpenMark)
-{
-    View->EditBtn->trigger();
-    // A design view opened while the editor is open watches it too.
-    Window.ToggleView(TViewKind::Designs);
-    Window.ToggleView(TViewKind::Designs);
-    View = qobject_cast<TDesignView*>(Window.View(TViewKind::Designs));
-    View->Select(Plan);
-    EXPECT_FALSE(View->EditBtn->isEnabled());
-    auto* frame = static_cast<QMdiSubWindow*>(Plan->Editor.data());
-    frame->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-    EXPECT_TRUE(Plan->Editor.isNull());
-    EXPECT_TRUE(View->EditBtn->isEnabled());
 }
 
 TEST_F(DesignViewTest, ReportNeedsAFolderThenWritesAndShowsTheReport)

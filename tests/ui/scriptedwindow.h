@@ -87,6 +87,7 @@ protected:
         Prompter->CaseFolderAnswer = folder;
         Window.Open();
     }
+    /// The window of `kind` from the View menu; the item toggles, so it must not be open yet.
     template <class V>
     V* Open(TViewKind kind)
     {
