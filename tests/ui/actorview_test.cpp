@@ -2,68 +2,25 @@
 
 #include "actors/actor.h"
 #include "actors/actoredit.h"
-#include "model/case.h"
-#include "model/caseedit.h"
-#include "model/decisionarea.h"
-#include "model/messagerecorder.h"
-#include "model/option.h"
-#include "ui/beep.h"
-#include "ui/commentbox.h"
-#include "ui/dragitems.h"
-#include "ui/droplist.h"
-#include "ui/mainwindow.h"
 #include "scriptedwindow.h"
-#include "uitestsupport.h"
-
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
 
 namespace {
 
 /// The actor window on the example case, with questions answered from a script.
-class ActorViewTest : public ::testing::Test, protected TScriptedWindow
+class ActorViewTest : public TWindowTest
 {
 protected:
     ActorViewTest()
     {
-        Window.SetCaseStore(TCaseStore::CaseFolders());
-        Prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
-        Window.Open();
-        Case = Window.Case();
-        Case->Changed = false;
+        OpenFolder(ExampleCase);
+        Case().Changed = false;
         Window.show();
-        Window.ToggleView(TViewKind::Actors);
-        View = static_cast<TActorView*>(Window.View(TViewKind::Actors));
+        View = Open<TActorView>(TViewKind::Actors);
         Messages.Clear();
     }
 
-    TActor* ActorNamed(const QString& name) const { return Case->Actors.At(Case->Actors.IndexOfName(name)); }
-    TOption* OptionNamed(const QString& name) const
-    {
-        TOption* found = nullptr;
-        Case->ForEachOption([&](TOption* o) { found = o->Name == name ? o : found; });
-        return found;
-    }
-    TDecisionArea* AreaNamed(const QString& name) const
-    {
-        TDecisionArea* found = nullptr;
-        Case->ForEachDecisionArea([&](TDecisionArea* a) { found = a->Name == name ? a : found; });
-        return found;
-    }
-    QStringList Positions() const
-    {
-        QStringList texts;
-        for (int i = 0; i < View->PositionList->count(); ++i)
-            texts << View->PositionList->item(i)->text();
-        return texts;
-    }
+    TActor* ActorNamed(const QString& name) { return Case().Actors.At(Case().Actors.IndexOfName(name)); }
+    QStringList Positions() const { return ListTexts(View->PositionList); }
     QString Selected() const
     {
         return View->PositionList->currentItem() ? View->PositionList->currentItem()->text() : QString();
@@ -78,22 +35,11 @@ protected:
         View->PositionList->setCurrentItem(View->PositionList->findItems(text, Qt::MatchExactly).value(0));
         ASSERT_EQ(Selected(), text);
     }
-    // Drops as another window's drag would: through the list's own drag events.
     bool Drop(const std::vector<TDragItem>& items)
     {
-        std::unique_ptr<QMimeData> data(MakeDragData(items));
-        QWidget* target = View->PositionList->viewport();
-        const QPoint at = target->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
-        return drop.isAccepted();
+        return DropOn(View->PositionList, items, View->PositionList->viewport()->rect().center());
     }
 
-    TCase* Case;
     TActorView* View;
 };
 
@@ -102,9 +48,8 @@ protected:
 TEST_F(ActorViewTest, OpensOnTheFirstActorWithItsObjectives)
 {
     EXPECT_EQ(View->windowTitle(), "Actors, objectives and influence");
-    EXPECT_TRUE(Window.ViewAction(TViewKind::Actors)->isChecked());
-    EXPECT_EQ(View->ActorList->count(), Case->Actors.Count());
-    EXPECT_EQ(View->SelectedActor(), Case->Actors.At(0));
+    EXPECT_EQ(View->ActorList->count(), Case().Actors.Count());
+    EXPECT_EQ(View->SelectedActor(), Case().Actors.At(0));
     EXPECT_EQ(View->Mode(), TActorMode::Goals);
     EXPECT_EQ(View->Title->text(), "Actor objectives:");
     EXPECT_EQ(View->Direction(), -2);
@@ -137,14 +82,14 @@ TEST_F(ActorViewTest, EveryModeListsItsPositionsInItsOrder)
         EXPECT_EQ(Positions(), m.texts) << m.title;
         EXPECT_EQ(View->ValueBox->isVisibleTo(View), m.mode == TActorMode::Goals);
     }
-    EXPECT_FALSE(Case->Changed);
+    EXPECT_FALSE(Case().Changed);
 }
 
 TEST_F(ActorViewTest, TheChooserOffersWhatAPositionCanBeAbout)
 {
     SelectActor("City council");
     View->SetMode(TActorMode::Relations);
-    EXPECT_EQ(View->NameBox->count(), Case->Actors.Count() - 1);
+    EXPECT_EQ(View->NameBox->count(), Case().Actors.Count() - 1);
     EXPECT_EQ(View->NameBox->findText("City council"), -1);
     View->SetMode(TActorMode::Goals);
     for (int i = 0; i < View->NameBox->count(); ++i) {
@@ -158,29 +103,29 @@ TEST_F(ActorViewTest, TheChooserOffersWhatAPositionCanBeAbout)
     EXPECT_EQ(View->PercentLabel->text(), " ");
 }
 
-TEST_F(ActorViewTest, DropsFromOtherWindowsAddEachTargetOnce)
+TEST_F(ActorViewTest, DropsFromOtherWindowsAddEachTargetOnceAndNoneDeletedMeanwhile)
 {
     SelectActor("Housing association");
     TActor* actor = View->SelectedActor();
     TQualifier* unfelt = nullptr;
-    for (TQualifier* q : Case->Qualifiers)
+    for (TQualifier* q : Case().Qualifiers)
         if (std::none_of(actor->Qualifiers.begin(), actor->Qualifiers.end(), [q](const auto& l) { return l->Qualifier == q; }))
             unfelt = q;
     ASSERT_TRUE(unfelt);
     const struct { TActorMode mode; TDragItem item; std::function<size_t()> count; QString text; } drops[] = {
-        { TActorMode::Options, DragItem(OptionNamed("Tram line")), [&] { return actor->Options.size(); },
+        { TActorMode::Options, DragItem(FindOption(Case(), "Tram line")), [&] { return actor->Options.size(); },
           "Public transport = Tram line" },
         { TActorMode::Qualifiers, DragItem(unfelt), [&] { return actor->Qualifiers.size(); }, unfelt->Name },
-        { TActorMode::Decisions, DragItem(AreaNamed("Parking")), [&] { return actor->Decisions.size(); }, "Parking" },
+        { TActorMode::Decisions, DragItem(FindArea(Case(), "Parking")), [&] { return actor->Decisions.size(); }, "Parking" },
     };
     for (const auto& d : drops) {
         View->SetMode(d.mode);
         const size_t before = d.count();
-        Case->Changed = false;
+        Case().Changed = false;
         ASSERT_TRUE(Drop({ d.item })) << d.text.toStdString();
         EXPECT_EQ(d.count(), before + 1) << d.text.toStdString();
         EXPECT_EQ(Selected(), d.text);
-        EXPECT_TRUE(Case->Changed);
+        EXPECT_TRUE(Case().Changed);
         const int weight = PositionWeight(*actor, View->SelectedPosition());
         EXPECT_EQ(weight, 2);
 
@@ -194,27 +139,24 @@ TEST_F(ActorViewTest, DropsFromOtherWindowsAddEachTargetOnce)
         EXPECT_EQ(PositionWeight(*actor, View->SelectedPosition()), WeighsPreference(d.mode) ? -3 : 4);
     }
     // Objectives and relations take no drops, nor a mode the wrong kind.
+    TOption* tram = FindOption(Case(), "Tram line");
     for (TActorMode mode : { TActorMode::Goals, TActorMode::Relations, TActorMode::Decisions }) {
         View->SetMode(mode);
-        EXPECT_FALSE(Drop({ DragItem(OptionNamed("Tram line")) }));
+        EXPECT_FALSE(Drop({ DragItem(tram) }));
     }
-}
 
-TEST_F(ActorViewTest, AnItemDeletedSinceItsDragBeganIsIgnored)
-{
-    SelectActor("Housing association");
+    // An option deleted since its drag began is left out.
     View->SetMode(TActorMode::Options);
-    const QStringList before = Positions();
-    TOption* tram = OptionNamed("Tram line");
     std::unique_ptr<QMimeData> data(MakeDragData({ DragItem(tram) }));
     {
-        TCaseEdit edit(*Case, "Delete option Tram line", ChangeAreasOptions);
+        TCaseEdit edit(Case(), "Delete option Tram line", ChangeAreasOptions);
         tram->DecisionArea->DeleteOption(tram);
     }
-    Case->Changed = false;
+    const QStringList before = Positions();
+    Case().Changed = false;
     View->DropPositions(data.get());
     EXPECT_EQ(Positions(), before);
-    EXPECT_FALSE(Case->Changed);
+    EXPECT_FALSE(Case().Changed);
 }
 
 TEST_F(ActorViewTest, ApplyingAWeightAddsByTheChooserOrWeighsTheSelection)
@@ -228,24 +170,24 @@ TEST_F(ActorViewTest, ApplyingAWeightAddsByTheChooserOrWeighsTheSelection)
     ASSERT_TRUE(View->ChooseTarget(ActorNamed("Rivertown Energy")));
     View->ChooseWeight(4);
     EXPECT_EQ(Selected(), "Rivertown Energy");
-    EXPECT_EQ(Case->EditLabel, "Weigh Rivertown Energy");
+    EXPECT_EQ(Case().EditLabel, "Weigh Rivertown Energy");
     View->ChooseWeight(1);   // the same actor again: the relation is weighed, not doubled
     EXPECT_EQ(int(View->SelectedActor()->Connections.size()), relations + 1);
     EXPECT_EQ(PositionWeight(*View->SelectedActor(), View->SelectedPosition()), 1);
 
     // Options mode, nothing selected and nothing chosen: nothing happens.
     View->SetMode(TActorMode::Options);
-    Case->Changed = false;
+    Case().Changed = false;
     View->ApplyWeight();
-    EXPECT_FALSE(Case->Changed);
+    EXPECT_FALSE(Case().Changed);
     // By the list: the chooser's option with the current weight.
-    ASSERT_TRUE(View->ChooseTarget(OptionNamed("Diesel buses")));
+    ASSERT_TRUE(View->ChooseTarget(FindOption(Case(), "Diesel buses")));
     View->ChooseWeight(-2);
     EXPECT_EQ(Selected(), "Public transport = Diesel buses");
-    EXPECT_TRUE(Case->Changed);
+    EXPECT_TRUE(Case().Changed);
 }
 
-TEST_F(ActorViewTest, GoalsKeepTheirExactValueAndRefuseWhatIsNoNumber)
+TEST_F(ActorViewTest, GoalsKeepTheirExactValueRefuseWhatIsNoNumberAndAddPerVariable)
 {
     SelectActor("City council");
     View->ApplyWeight();
@@ -262,7 +204,7 @@ TEST_F(ActorViewTest, GoalsKeepTheirExactValueAndRefuseWhatIsNoNumber)
     EXPECT_EQ(goal->Preference, -1);
     EXPECT_EQ(View->ValueBox->text(), "1234.5");
 
-    Case->Changed = false;
+    Case().Changed = false;
     for (const char* text : { "abc", "", "1.2.3", "inf" }) {
         const int beeps = BeepCount();
         View->ValueBox->setText(text);
@@ -270,23 +212,19 @@ TEST_F(ActorViewTest, GoalsKeepTheirExactValueAndRefuseWhatIsNoNumber)
         EXPECT_EQ(BeepCount(), beeps + 1) << text;
     }
     EXPECT_EQ(goal->Value, 1234.5);
-    EXPECT_FALSE(Case->Changed);
+    EXPECT_FALSE(Case().Changed);
 
     View->ValueBox->clear();
     QTest::keyClicks(View->ValueBox, "2,5");   // a comma is a decimal separator too
-    Case->Announce(ChangeActors);             // another window's change keeps what is typed
+    Case().Announce(ChangeActors);             // another window's change keeps what is typed
     EXPECT_EQ(View->ValueBox->text(), "2,5");
     View->ChooseDirection(-1);
     EXPECT_EQ(goal->Value, 2.5);
     EXPECT_EQ(goal->Direction, -1);
-}
 
-TEST_F(ActorViewTest, AGoalOnAnotherVariableIsANewGoal)
-{
-    SelectActor("City council");
-    SelectPosition("Jobs >= 50");
+    // A goal on another variable is a new goal, beside the one on that variable.
     const size_t goals = View->SelectedActor()->Goals.size();
-    ASSERT_TRUE(View->ChooseTarget(Case->Variables.At(Case->Variables.IndexOfName("CO2 emissions"))));
+    ASSERT_TRUE(View->ChooseTarget(Case().Variables.At(Case().Variables.IndexOfName("CO2 emissions"))));
     View->ValueBox->setText("10");
     View->ChooseDirection(1);
     EXPECT_EQ(View->SelectedActor()->Goals.size(), goals + 1);
@@ -300,15 +238,13 @@ TEST_F(ActorViewTest, TheDeleteKeyDeletesOnlyFromAFocusedList)
     SelectActor("City council");
     View->SetMode(TActorMode::Qualifiers);
     SelectPosition("Renewable");
-    View->PositionComment->setFocus();
-    QTest::keyClick(View->PositionComment, Qt::Key_Delete);
+    Press(View->PositionComment, Qt::Key_Delete);
     EXPECT_EQ(Positions().size(), 2);
 
-    View->PositionList->setFocus();
-    QTest::keyClick(View->PositionList, Qt::Key_Delete);
+    Press(View->PositionList, Qt::Key_Delete);
     EXPECT_EQ(Positions(), QStringList({ "Disruptive" }));
     EXPECT_EQ(Selected(), "Disruptive");
-    EXPECT_TRUE(Case->Changed);
+    EXPECT_TRUE(Case().Changed);
     QTest::keyClick(View->PositionList, Qt::Key_Delete);
     EXPECT_TRUE(Positions().isEmpty());
     View->DeletePosition();   // nothing selected: nothing happens
@@ -317,15 +253,14 @@ TEST_F(ActorViewTest, TheDeleteKeyDeletesOnlyFromAFocusedList)
 TEST_F(ActorViewTest, DeletingAnActorAsksAndTakesTheRelationsToIt)
 {
     SelectActor("Rivertown Energy");
-    View->ActorList->setFocus();
-    QTest::keyClick(View->ActorList, Qt::Key_Delete);   // answered No
+    Press(View->ActorList, Qt::Key_Delete);   // answered No
     EXPECT_EQ(Messages.Messages, QStringList({ "question: ALL actor-related properties will also be deleted.\rContinue?" }));
     EXPECT_EQ(View->SelectedActor(), ActorNamed("Rivertown Energy"));
 
     Messages.Answer = true;
-    const int count = Case->Actors.Count();
+    const int count = Case().Actors.Count();
     QTest::keyClick(View->ActorList, Qt::Key_Delete);
-    EXPECT_EQ(Case->Actors.Count(), count - 1);
+    EXPECT_EQ(Case().Actors.Count(), count - 1);
     EXPECT_EQ(View->ActorList->count(), count - 1);
     EXPECT_TRUE(View->SelectedActor());
     SelectActor("City council");
@@ -339,15 +274,13 @@ TEST_F(ActorViewTest, ActorsAreAddedRenamedAndCommented)
     View->AddBtn->click();
     EXPECT_EQ(View->SelectedActor(), ActorNamed("Water board"));
     EXPECT_EQ(View->ActorList->currentItem()->text(), "Water board");
-    EXPECT_EQ(Case->EditLabel, "Add actor Water board");
-    Case->Changed = false;
-    View->ActorList->setFocus();
-    QTest::keyClick(View->ActorList, Qt::Key_Insert);   // an existing name selects that actor
+    EXPECT_EQ(Case().EditLabel, "Add actor Water board");
+    Case().Changed = false;
+    Press(View->ActorList, Qt::Key_Insert);   // an existing name selects that actor
     EXPECT_EQ(View->SelectedActor(), ActorNamed("City council"));
-    EXPECT_FALSE(Case->Changed);
+    EXPECT_FALSE(Case().Changed);
 
-    View->ActorList->currentItem()->setText("Town council");
-    QApplication::processEvents();
+    RenameInPlace(View->ActorList->currentItem(), "Town council");
     EXPECT_EQ(ActorNamed("Town council"), View->SelectedActor());
     EXPECT_EQ(View->ActorList->currentItem()->text(), "Town council");
 
@@ -364,36 +297,18 @@ TEST_F(ActorViewTest, RebuildsAfterAnotherWindowsChange)
     View->SetMode(TActorMode::Options);
     SelectPosition("Public transport = Tram line");
     {
-        TCaseEdit edit(*Case, "Rename option", ChangeAreasOptions);
-        TOption* tram = OptionNamed("Tram line");
+        TCaseEdit edit(Case(), "Rename option", ChangeAreasOptions);
+        TOption* tram = FindOption(Case(), "Tram line");
         tram->DecisionArea->Options.RenameConcept(tram, "Light rail");
     }
     EXPECT_EQ(Selected(), "Public transport = Light rail");
     {
-        TCaseEdit edit(*Case, "Delete actor", ChangeActors);
-        Case->DeleteActor(ActorNamed("City council"));
+        TCaseEdit edit(Case(), "Delete actor", ChangeActors);
+        Case().DeleteActor(ActorNamed("City council"));
     }
     EXPECT_EQ(View->SelectedActor(), nullptr);
     EXPECT_TRUE(Positions().isEmpty());
     View->ApplyWeight();
     View->DeletePosition();
     EXPECT_FALSE(View->DeleteBtn->isEnabled());
-}
-
-// Pictures for a person to look at: set ORVEL_SCREENSHOTS to a folder.
-TEST_F(ActorViewTest, Screenshots)
-{
-    const QString folder = qEnvironmentVariable("ORVEL_SCREENSHOTS");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to make them";
-    Window.resize(1000, 640);
-    View->parentWidget()->resize(View->parentWidget()->size());
-    SelectActor("City council");
-    const char* names[] = {"objectives", "options", "qualifiers", "relations", "decisions"};
-    for (int i = 0; i < ActorModeCount; ++i) {
-        View->SetMode(TActorMode(i));
-        View->PositionList->setCurrentRow(0);
-        QApplication::processEvents();
-        EXPECT_TRUE(View->parentWidget()->grab().save(folder + QStringLiteral("/actors-%1.png").arg(names[i])));
-    }
 }

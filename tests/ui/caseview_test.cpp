@@ -1,21 +1,7 @@
 #include "ui/caseview.h"
-
-#include "model/caseedit.h"
-#include "model/messagerecorder.h"
-#include "model/option.h"
-#include "ui/commentbox.h"
-#include "ui/dragitems.h"
-#include "ui/mainwindow.h"
 #include "scriptedwindow.h"
-#include "uitestsupport.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMimeData>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -42,81 +28,43 @@ public:
 
 QWidget* MakeCommentView(TORVEL& main, TCase& aCase) { return new TCommentView(main, aCase); }
 
-class CaseViewTest : public ::testing::Test, protected TScriptedWindow
+class CaseViewTest : public TWindowTest
 {
 protected:
     CaseViewTest()
     {
-        Store = LogWrites();
         Window.SetViewFactory(TViewKind::Phases, &MakeCommentView);
-        Prompter->NameAnswer = QStringLiteral("City");
-        Window.New();
-        Window.Case()->Folder = Settings.path() + QStringLiteral("/case/");
-        Window.Case()->Changed = false;
+        NewCase(QStringLiteral("City"));
+        Case().Changed = false;
         Window.show();
-        Window.ToggleView(TViewKind::Phases);
-        View = static_cast<TCommentView*>(Window.View(TViewKind::Phases));
+        View = Open<TCommentView>(TViewKind::Phases);
     }
 
-    // Types into the comment box, which keeps the focus.
-    void Type(const QString& text)
-    {
-        View->Box->setFocus();
-        QTest::keyClicks(View->Box, text);
-    }
-
-    TLoggingStore* Store;
     TCommentView* View;
 };
 
-TEST_F(CaseViewTest, SaveStoresWhatIsBeingTypedFirst)
-{
-    Type(QStringLiteral("Typed before saving"));
-    EXPECT_FALSE(Window.Case()->Changed);
-    Window.Save1->trigger();
-    EXPECT_EQ(Window.Case()->CommentText(), "Typed before saving");
-    ASSERT_EQ(Store->Writes.size(), 1u);
-    EXPECT_FALSE(Window.Case()->Changed);   // the write saw the comment
-}
-
 TEST_F(CaseViewTest, CloseAsksAboutTypingThatIsNotYetStored)
 {
-    Type(QStringLiteral("Not lost"));
+    Type(View->Box, QStringLiteral("Not lost"));
     Prompter->SaveAnswers = {TPrompter::TAnswer::Cancel};
     EXPECT_FALSE(Window.CloseCase());
     EXPECT_EQ(Prompter->Asked.count(QStringLiteral("Save changes made to case?")), 1);
-    EXPECT_EQ(Window.Case()->CommentText(), "Not lost");
+    EXPECT_EQ(Case().CommentText(), "Not lost");
 }
 
 TEST_F(CaseViewTest, EditsAnnounceOnceToEveryViewAndMarkTheCase)
 {
     {
         TCaseEdit edit(*Window.Case(), QStringLiteral("Add scale"), ChangeCatalogues);
-        Window.Case()->AddScale(QStringLiteral("EUR"));
-        Window.Case()->AddScale(QStringLiteral("kWh"));
+        Case().AddScale(QStringLiteral("EUR"));
+        Case().AddScale(QStringLiteral("kWh"));
     }
     EXPECT_EQ(View->Notices, std::vector<TChangeKinds>{ChangeCatalogues});
-    EXPECT_TRUE(Window.Case()->Changed);
+    EXPECT_TRUE(Case().Changed);
     // A rebuild keeps what is being typed for the item it still shows.
-    Type(QStringLiteral("half"));
-    Window.Case()->Announce(ChangeCase);
+    Type(View->Box, QStringLiteral("half"));
+    Case().Announce(ChangeCase);
     EXPECT_EQ(View->Box->toPlainText(), "half");
-}
-
-TEST_F(CaseViewTest, DeletingADesignClosesItsEditorWithItsFrame)
-{
-    TCase& c = *Window.Case();
-    TDesign* design = c.Designs.At(c.AddDesign(QStringLiteral("Variant")));
-    auto* editor = new TCommentView(Window, c);
-    QPointer<QMdiSubWindow> frame = Window.AddSubWindow(editor);
-    design->Editor = frame.data();
-    {
-        TCaseEdit edit(c, QStringLiteral("Delete design"), ChangeDesigns);
-        c.DeleteDesign(design);
-    }
-    EXPECT_TRUE(frame.isNull());
-    EXPECT_EQ(Window.findChild<QMdiArea*>()->subWindowList().size(), 1);
-    EXPECT_EQ(View->Notices.back(), ChangeDesigns);
 }
 
 TEST_F(CaseViewTest, DropsFindOnlyItemsThatStillBelongToTheCase)

@@ -1,29 +1,17 @@
 #include "catalogueviewfixture.h"
 
-#include "model/caseedit.h"
-#include "model/decisionarea.h"
-#include "model/effect.h"
-#include "model/option.h"
 #include "model/ordering.h"
-#include "ui/beep.h"
+#include "support/casebuilder.h"
 #include "ui/categoryview.h"
-#include "ui/commentbox.h"
 #include "ui/phaseview.h"
 #include "ui/qualifierview.h"
 #include "ui/scaleview.h"
 #include "ui/valuebox.h"
 #include "ui/variableview.h"
 
-#include <QComboBox>
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QMimeData>
-#include <QToolButton>
 
 namespace {
-
-using TViewTest = CatalogueViewTest;
 
 struct TKindCase
 {
@@ -35,13 +23,12 @@ class EveryCatalogueView : public CatalogueViewTest, public ::testing::WithParam
 {
 };
 
-TEST_P(EveryCatalogueView, AddsSelectsAndFindsATakenNameWithoutChangingIt)
+TEST_P(EveryCatalogueView, AddsFindsATakenNameUnchangedAndDeletesOnlyAfterYes)
 {
     Case().AddScale(QStringLiteral("EUR"));   // variables need one
     auto* view = Open<TCatalogueView>(GetParam().Kind);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->windowTitle(), QLatin1String(GetParam().Caption));
-    EXPECT_TRUE(Window.ViewAction(GetParam().Kind)->isChecked());
     // Nothing selected: the commands on the selection do nothing.
     EXPECT_FALSE(view->DeleteBtn->isEnabled());
     view->DeleteCurrent();
@@ -66,16 +53,7 @@ TEST_P(EveryCatalogueView, AddsSelectsAndFindsATakenNameWithoutChangingIt)
     view->AddBtn->click();
     EXPECT_FALSE(Case().Changed);
 
-    Window.ViewAction(GetParam().Kind)->trigger();
-    EXPECT_EQ(Window.View(GetParam().Kind), nullptr);
-    EXPECT_FALSE(Window.ViewAction(GetParam().Kind)->isChecked());
-}
-
-TEST_P(EveryCatalogueView, DeletesOnlyAfterYes)
-{
-    Case().AddScale(QStringLiteral("EUR"));
-    auto* view = Open<TCatalogueView>(GetParam().Kind);
-    Add(view, QStringLiteral("Gone"));
+    // Delete asks first; City is still selected.
     const int before = view->List->count();
     Messages.Answer = false;
     view->DeleteBtn->click();
@@ -84,7 +62,7 @@ TEST_P(EveryCatalogueView, DeletesOnlyAfterYes)
     Messages.Answer = true;
     view->DeleteBtn->click();
     EXPECT_EQ(view->List->count(), before - 1);
-    EXPECT_FALSE(view->EntryNames().contains(QStringLiteral("Gone")));
+    EXPECT_FALSE(view->EntryNames().contains(QStringLiteral("City")));
     EXPECT_EQ(view->Current(), nullptr);
     EXPECT_FALSE(view->DeleteBtn->isEnabled());
     EXPECT_FALSE(view->Box->isEnabled());
@@ -98,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(CatalogueViews, EveryCatalogueView,
                                            TKindCase{TViewKind::Variables, "Variables"}),
                          [](const auto& info) { return std::string(info.param.Caption); });
 
-TEST_F(TViewTest, PhasesTakeTheHighestNumberPlusOneAndReorderByDrag)
+TEST_F(CatalogueViewTest, PhasesTakeTheHighestNumberPlusOneAndReorderByDrag)
 {
     auto* view = Open<TPhaseView>(TViewKind::Phases);
     for (const char* name : {"Plan", "Build", "Run"})
@@ -121,7 +99,7 @@ TEST_F(TViewTest, PhasesTakeTheHighestNumberPlusOneAndReorderByDrag)
     EXPECT_EQ(view->EntryNames().last(), QStringLiteral("Later"));
 }
 
-TEST_F(TViewTest, CategoriesMoveUpAndKeepTheirIconsThroughTheEditor)
+TEST_F(CatalogueViewTest, CategoriesMoveUpAndKeepTheirIconsThroughTheEditor)
 {
     auto* view = Open<TCategoryView>(TViewKind::Categories);
     for (const char* name : {"Energy", "Water", "Traffic"})
@@ -144,7 +122,7 @@ TEST_F(TViewTest, CategoriesMoveUpAndKeepTheirIconsThroughTheEditor)
     EXPECT_TRUE(Prompter->Asked.contains(QStringLiteral("icon: Traffic")));
 }
 
-TEST_F(TViewTest, PhaseColoursComeFromTheDialogAsReturned)
+TEST_F(CatalogueViewTest, PhaseColoursComeFromTheDialogAsReturned)
 {
     auto* view = Open<TPhaseView>(TViewKind::Phases);
     view->ColorBtn->click();   // nothing selected
@@ -161,17 +139,17 @@ TEST_F(TViewTest, PhaseColoursComeFromTheDialogAsReturned)
     EXPECT_TRUE(Case().Changed);
 }
 
-TEST_F(TViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
+TEST_F(CatalogueViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
 {
     auto* view = Open<TScaleView>(TViewKind::Scales);
     for (const char* name : {"b", "c"})
         Add(view, QLatin1String(name));
     view->Select(Case().Scales.Find(QStringLiteral("b")));
-    RenameInPlace(view, QStringLiteral(" z=1 "));
+    RenameInPlace(view->List->currentItem(), QStringLiteral(" z=1 "));
     EXPECT_EQ(view->EntryNames(), QStringList({"c", "z1"}));
     EXPECT_EQ(CurrentName(view), QStringLiteral("z1"));
 
-    RenameInPlace(view, QStringLiteral("C"));
+    RenameInPlace(view->List->currentItem(), QStringLiteral("C"));
     EXPECT_EQ(Messages.Warnings(), QStringList{QStringLiteral("Names must be unique")});
     EXPECT_EQ(view->EntryNames(), QStringList({"c", "z1"}));
 
@@ -181,7 +159,7 @@ TEST_F(TViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
     EXPECT_FALSE(qualifiers->List->item(0)->flags() & Qt::ItemIsEditable);
 }
 
-TEST_F(TViewTest, AddingATakenVariableNameLeavesScaleModeAndValue)
+TEST_F(CatalogueViewTest, AddingATakenVariableNameLeavesScaleModeAndValue)
 {
     Case().AddScale(QStringLiteral("EUR"));
     auto* view = Open<TVariableView>(TViewKind::Variables);
@@ -215,20 +193,15 @@ TEST_F(TViewTest, AddingATakenVariableNameLeavesScaleModeAndValue)
     EXPECT_EQ(heat->AggregationMode, AggregationAveraging);
 
     // Renaming rewrites the formulas that name it.
-    TSystemLevel* level = Case().SystemLevels.At(Case().AddSystemLevel(QStringLiteral("City")));
-    TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea(QStringLiteral("Heat")));
-    TOption* option = area->Options.At(area->AddOption(QStringLiteral("Pump")));
-    auto effect = std::make_unique<TEffect>(option, cost);
-    effect->Formula = QStringLiteral("2 * [Heat]");
-    TEffect* formula = effect.get();
-    option->AddEffect(std::move(effect));
+    TDecisionArea* area = NewArea(*NewLevel(Case(), QStringLiteral("City"), nullptr), QStringLiteral("Heat"), nullptr, nullptr);
+    TEffect* formula = NewEffect(*NewOption(*area, QStringLiteral("Pump"), 1), cost, QStringLiteral("2 * [Heat]"));
     view->Select(Case().Variables.Find(QStringLiteral("Heat")));
-    RenameInPlace(view, QStringLiteral("Warmth"));
+    RenameInPlace(view->List->currentItem(), QStringLiteral("Warmth"));
     EXPECT_EQ(formula->Formula, QStringLiteral("2 * [Warmth]"));
     EXPECT_EQ(view->EntryNames(), QStringList({"Cost", "Warmth"}));
 }
 
-TEST_F(TViewTest, AggregationModeActsOnTheSelectedVariableOnly)
+TEST_F(CatalogueViewTest, AggregationModeActsOnTheSelectedVariableOnly)
 {
     auto* view = Open<TVariableView>(TViewKind::Variables);
     // No variable at all: the button does nothing, no add without a scale.
@@ -266,7 +239,7 @@ TEST_F(TViewTest, AggregationModeActsOnTheSelectedVariableOnly)
     EXPECT_EQ(cost->Scale->Name, QStringLiteral("kWh"));
 }
 
-TEST_F(TViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
+TEST_F(CatalogueViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
 {
     Case().AddScale(QStringLiteral("EUR"));
     auto* view = Open<TVariableView>(TViewKind::Variables);
@@ -319,7 +292,7 @@ TEST_F(TViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
     EXPECT_TRUE(Case().Changed);
 }
 
-TEST_F(TViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsable)
+TEST_F(CatalogueViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsable)
 {
     auto* scales = Open<TScaleView>(TViewKind::Scales);
     auto* variables = Open<TVariableView>(TViewKind::Variables);
@@ -368,7 +341,7 @@ TEST_F(TViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsable)
     EXPECT_EQ(Case().Variables.First()->AggregationMode, AggregationCumulative);
 }
 
-TEST_F(TViewTest, ATypedCommentIsInThePageSavedByCtrlS)
+TEST_F(CatalogueViewTest, ATypedCommentIsInThePageSavedByCtrlS)
 {
     auto* view = Open<TCategoryView>(TViewKind::Categories);
     Add(view, QStringLiteral("Energy"));
@@ -388,7 +361,7 @@ TEST_F(TViewTest, ATypedCommentIsInThePageSavedByCtrlS)
     EXPECT_FALSE(found.isEmpty());
 }
 
-TEST_F(TViewTest, CommentsAreStoredBeforeTheSelectionChanges)
+TEST_F(CatalogueViewTest, CommentsAreStoredBeforeTheSelectionChanges)
 {
     auto* view = Open<TQualifierView>(TViewKind::Qualifiers);
     Add(view, QStringLiteral("green"));
@@ -412,7 +385,7 @@ TEST_F(TViewTest, CommentsAreStoredBeforeTheSelectionChanges)
     EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("cheap"))->CommentText(), QStringLiteral("affordable"));
 }
 
-TEST_F(TViewTest, DropsFromOutsideTheListAreRefused)
+TEST_F(CatalogueViewTest, DropsFromOutsideTheListAreRefused)
 {
     auto* view = Open<TCategoryView>(TViewKind::Categories);
     Add(view, QStringLiteral("Energy"));

@@ -4,14 +4,12 @@
 
 #include "model/icons.h"
 #include "ui/categoryview.h"
-#include "ui/commentbox.h"
 #include "ui/phaseview.h"
 #include "ui/qualifierview.h"
 #include "ui/scaleview.h"
 #include "ui/valuebox.h"
 #include "ui/variableview.h"
 
-#include <QComboBox>
 #include <QCryptographicHash>
 
 namespace {
@@ -55,12 +53,10 @@ QImage Painted(QRgb color)
 
 TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
 {
-    auto comment = [](TCatalogueView* view, const QString& text) { Type(view->Box, text); };
-
     auto* phases = Open<TPhaseView>(TViewKind::Phases);
     for (const char* name : {"Planning", "Construction", "Operation"})
         Add(phases, QLatin1String(name));
-    comment(phases, QStringLiteral("Permits and design"));
+    Type(phases->Box, QStringLiteral("Permits and design"));
     Prompter->PhaseColors = TPhaseColors{QColor(0xC00000), QColor(0x600000), QColor(0x300000)};
     phases->Select(Case().Phases.Find(QStringLiteral("Planning")));
     phases->ColorBtn->click();
@@ -73,29 +69,27 @@ TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
     categories->ImageBtn->click();
     categories->Select(Case().Categories.Find(QStringLiteral("Heat")));
     categories->MoveEntry(Case().Categories.Find(QStringLiteral("Heat")), Case().Categories.Find(QStringLiteral("Mobility")));
-    categories->List->currentItem()->setText(QStringLiteral("Heating"));
-    QApplication::processEvents();
+    RenameInPlace(categories->List->currentItem(), QStringLiteral("Heating"));
 
     auto* qualifiers = Open<TQualifierView>(TViewKind::Qualifiers);
     Add(qualifiers, QStringLiteral("innovative"));
     Prompter->IconAnswer = Painted(0xFFFF00FF);
     qualifiers->ImageBtn->click();
     Add(qualifiers, QStringLiteral("subsidised"));
-    comment(qualifiers, QStringLiteral("Paid for in part"));
+    Type(qualifiers->Box, QStringLiteral("Paid for in part"));
     QTest::keyClick(qualifiers->Box, Qt::Key_Return);
     QTest::keyClicks(qualifiers->Box, QStringLiteral("by the region"));
 
     auto* scales = Open<TScaleView>(TViewKind::Scales);
     Add(scales, QStringLiteral("EUR"));
     Add(scales, QStringLiteral("MWh"));
-    scales->List->currentItem()->setText(QStringLiteral("MWh/year"));
-    QApplication::processEvents();
+    RenameInPlace(scales->List->currentItem(), QStringLiteral("MWh/year"));
 
     auto* variables = Open<TVariableView>(TViewKind::Variables);
     variables->ChooseMode(AggregationCumulative);
     Add(variables, QStringLiteral("Heat demand"));
     variables->ScaleBox->activated(Case().Scales.IndexOf(Case().Scales.Find(QStringLiteral("MWh/year"))));
-    comment(variables, QStringLiteral("Of all buildings"));
+    Type(variables->Box, QStringLiteral("Of all buildings"));
     // The mode button also sets the selected variable: choose with none selected.
     variables->Select(nullptr);
     variables->ChooseMode(AggregationConstant);
@@ -116,15 +110,7 @@ TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
     EXPECT_TRUE(built.contains(QStringLiteral("variable Heat demand [MWh/year] mode 1 value none Of all buildings")));
     EXPECT_TRUE(built.contains(QStringLiteral("variable Comfort [EUR] mode 2 value none ")));
 
-    const QString folder = Settings.filePath(QStringLiteral("Walk"));
-    Prompter->SaveFolderAnswers = {folder};
-    ASSERT_TRUE(Window.Save());
-    ASSERT_TRUE(Window.CloseCase());
-    EXPECT_EQ(Window.View(TViewKind::Variables), nullptr);
-
-    Prompter->CaseFolderAnswer = folder;
-    Window.Open();
-    ASSERT_NE(Window.Case(), nullptr);
+    ASSERT_TRUE(SaveAndReopen(Settings.filePath(QStringLiteral("Walk"))));
     EXPECT_EQ(Catalogues(Case()), built);
     EXPECT_TRUE(Messages.Errors().isEmpty()) << Messages.Errors().join(QLatin1Char('\n')).toStdString();
 

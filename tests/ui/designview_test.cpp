@@ -1,14 +1,7 @@
 #include "ui/designview.h"
 
 #include "designwindowfixture.h"
-#include "ui/commentbox.h"
 #include "ui/doview.h"
-
-#include <QAction>
-#include <QFile>
-#include <QListWidget>
-#include <QMdiSubWindow>
-#include <QTest>
 
 namespace {
 
@@ -17,18 +10,11 @@ class DesignViewTest : public DesignWindowTest
 protected:
     DesignViewTest()
     {
-        Window.ToggleView(TViewKind::Designs);
-        View = qobject_cast<TDesignView*>(Window.View(TViewKind::Designs));
+        View = Open<TDesignView>(TViewKind::Designs);
         View->Select(Plan);
     }
 
-    QStringList Names() const
-    {
-        QStringList names;
-        for (int i = 0; i < View->List->count(); ++i)
-            names << View->List->item(i)->text();
-        return names;
-    }
+    QStringList Names() const { return ListTexts(View->List); }
 
     TDesignView* View = nullptr;
 };
@@ -94,18 +80,15 @@ TEST_F(DesignViewTest, RenameInPlaceKeepsNamesUniqueAndCommentsAreStored)
     Window.Case()->AddDesign(QStringLiteral("Variant"));
     Window.Case()->Announce(ChangeDesigns);
     View->Select(Plan);
-    View->Comment->setFocus();
-    QTest::keyClicks(View->Comment, QStringLiteral("First plan"));
+    Type(View->Comment, QStringLiteral("First plan"));
     View->Select(Window.Case()->Designs.Find(QStringLiteral("Variant")));
     EXPECT_EQ(Plan->CommentText(), "First plan");
 
-    View->List->item(0)->setText(QStringLiteral("  Master [plan] "));
-    QApplication::processEvents();
+    RenameInPlace(View->List->item(0), QStringLiteral("  Master [plan] "));
     EXPECT_EQ(Plan->Name, "Master plan");
     EXPECT_EQ(Names(), (QStringList{"Master plan", "Variant"}));
 
-    View->List->item(1)->setText(QStringLiteral("master PLAN"));
-    QApplication::processEvents();
+    RenameInPlace(View->List->item(1), QStringLiteral("master PLAN"));
     EXPECT_EQ(Messages.Warnings(), QStringList{"Names must be unique"});
     EXPECT_EQ(Names(), (QStringList{"Master plan", "Variant"}));
 }
@@ -123,40 +106,52 @@ TEST_F(DesignViewTest, AppreciationPanelFollowsChoicesOptionsAndTheBaseCase)
         Rivertown->SetCount(5);
     }
     EXPECT_EQ(top(), "Mayor: 0% positive");
-    EXPECT_EQ(Texts(View->Appreciations), (QStringList{"Mayor: 0% positive", "  objectives: 0/2 positive",
+    EXPECT_EQ(TreeTexts(View->Appreciations), (QStringList{"Mayor: 0% positive", "  objectives: 0/2 positive",
                                                        "    Unattained goals", "      cost <= 100"}));
 
     // The panel keeps texts only: switching options rebuilds it from the case.
     Window.SpecificOptionsItem->trigger();
     Window.QualificationsItem->trigger();
-    EXPECT_TRUE(Texts(View->Appreciations).contains("  specific options: "));
-    EXPECT_TRUE(Texts(View->Appreciations).contains("  qualifiers: "));
+    EXPECT_TRUE(TreeTexts(View->Appreciations).contains("  specific options: "));
+    EXPECT_TRUE(TreeTexts(View->Appreciations).contains("  qualifiers: "));
     Window.ObjectivesItem->trigger();
     Window.SpecificOptionsItem->trigger();
     Window.QualificationsItem->trigger();
     EXPECT_EQ(top(), "Mayor: (not calculated)");
 }
 
-TEST_F(DesignViewTest, EditOpensOneEditorThatADeleteCloses)
+TEST_F(DesignViewTest, EditOpensOneEditorThatClosingOrADeleteCloses)
 {
     View->EditBtn->trigger();
     ASSERT_FALSE(Plan->Editor.isNull());
     EXPECT_FALSE(View->EditBtn->isEnabled());
-    auto* editor = qobject_cast<TDOView*>(static_cast<QMdiSubWindow*>(Plan->Editor.data())->widget());
+    auto* frame = static_cast<QMdiSubWindow*>(Plan->Editor.data());
+    auto* editor = qobject_cast<TDOView*>(frame->widget());
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->windowTitle(), "Design editor [Plan]");
 
     // The caption follows a rename made in the list.
-    View->List->item(0)->setText(QStringLiteral("Main plan"));
-    QApplication::processEvents();
+    RenameInPlace(View->List->item(0), QStringLiteral("Main plan"));
     EXPECT_EQ(editor->windowTitle(), "Design editor [Main plan]");
 
+    // A design view opened while the editor is open watches it too.
+    Window.ToggleView(TViewKind::Designs);
+    View = Open<TDesignView>(TViewKind::Designs);
+    View->Select(Plan);
+    EXPECT_FALSE(View->EditBtn->isEnabled());
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    EXPECT_TRUE(Plan->Editor.isNull());
+    EXPECT_TRUE(View->EditBtn->isEnabled());
+
     // Typing in the editor, then deleting the design: the editor goes, nothing dangles.
-    QPointer<QObject> frame = Plan->Editor;
-    editor->Select(North);
+    View->EditBtn->trigger();
+    QPointer<QObject> open = Plan->Editor;
+    qobject_cast<TDOView*>(static_cast<QMdiSubWindow*>(open.data())->widget())->Select(North);
     Messages.Answer = true;
     View->DeleteBtn->trigger();
-    EXPECT_TRUE(frame.isNull());
+    EXPECT_TRUE(open.isNull());
     QApplication::processEvents();
     EXPECT_TRUE(Window.Case()->Designs.IsEmpty());
     EXPECT_EQ(View->List->count(), 0);
@@ -171,26 +166,8 @@ TEST_F(DesignViewTest, KeysOfTheListAddEditAndDelete)
     QTest::keyClick(View->List, Qt::Key_Return);
     EXPECT_FALSE(View->Selected()->Editor.isNull());
     Messages.Answer = true;
-    View->List->setFocus();
-    QTest::keyClick(View->List, Qt::Key_Delete);
+    Press(View->List, Qt::Key_Delete);
     EXPECT_EQ(Window.Case()->Designs.Find(QStringLiteral("Keyed")), nullptr);
-}
-
-TEST_F(DesignViewTest, ClosingTheEditorClearsTheOpenMark)
-{
-    View->EditBtn->trigger();
-    // A design view opened while the editor is open watches it too.
-    Window.ToggleView(TViewKind::Designs);
-    Window.ToggleView(TViewKind::Designs);
-    View = qobject_cast<TDesignView*>(Window.View(TViewKind::Designs));
-    View->Select(Plan);
-    EXPECT_FALSE(View->EditBtn->isEnabled());
-    auto* frame = static_cast<QMdiSubWindow*>(Plan->Editor.data());
-    frame->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-    EXPECT_TRUE(Plan->Editor.isNull());
-    EXPECT_TRUE(View->EditBtn->isEnabled());
 }
 
 TEST_F(DesignViewTest, ReportNeedsAFolderThenWritesAndShowsTheReport)
@@ -200,7 +177,7 @@ TEST_F(DesignViewTest, ReportNeedsAFolderThenWritesAndShowsTheReport)
     EXPECT_EQ(Prompter->ReportRuns, 0);
 
     // A value in error in the report is undefined, never a 0 a reader takes for a result.
-    AddEffect(Gas, Comfort, QStringLiteral("1/0"));
+    NewEffect(*Gas, Comfort, QStringLiteral("1/0"));
     Mayor->AddGoal(Comfort, 1, 2, 1);
     Rivertown->SelectDesignOption(Gas);
     QTemporaryDir folder;

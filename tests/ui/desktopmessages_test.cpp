@@ -1,19 +1,11 @@
 #include "ui/desktopmessages.h"
 
-#include "model/case.h"
-#include "model/decisionarea.h"
-#include "model/option.h"
 #include "support/casebuilder.h"
-#include "ui/mainwindow.h"
 #include "ui/statuspanel.h"
 #include "ui/xeditor.h"
-#include "uitestsupport.h"
+#include "scriptedwindow.h"
 
-#include <QGuiApplication>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -74,6 +66,10 @@ TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)
     QTimer::singleShot(0, editor, [&] {
         QTimer::singleShot(0, editor, [&] {
             shown = editor->windowTitle() + QLatin1Char('|') + editor->findChild<QPlainTextEdit*>()->toPlainText();
+            // The check's message shows, and holds the editor open until the formula is repaired.
+            EXPECT_FALSE(editor->StatusLine->text().isEmpty());
+            editor->reject();
+            EXPECT_TRUE(editor->isVisible());
             editor->FormulaBox->setPlainText(QStringLiteral("2 + 3"));
             editor->accept();
         });

@@ -1,20 +1,9 @@
 #include "ui/doview.h"
 
 #include "designwindowfixture.h"
-#include "ui/beep.h"
-#include "ui/commentbox.h"
 #include "ui/countbox.h"
-#include "ui/dragitems.h"
 #include "ui/designtree.h"
 
-#include <QAction>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QToolButton>
 #include <limits>
 
 namespace {
@@ -49,15 +38,7 @@ protected:
     /// Drops the policy on the entry of the object in the subsystem tree.
     void DropPolicy(const TDesignObject* object)
     {
-        std::unique_ptr<QMimeData> data(MakeDragData({DragItem(Policy)}));
-        const QPoint at = Editor->SubsystemTree->visualItemRect(Editor->EntryOf(object)).center();
-        QWidget* target = Editor->SubsystemTree->viewport();
-        QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &move);
-        QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
+        DropOn(Editor->SubsystemTree, {DragItem(Policy)}, Editor->EntryOf(object));
     }
 
     QMdiSubWindow* Frame;
@@ -78,13 +59,13 @@ TEST_F(DOViewTest, ClickChoosesShiftClickSetsTheStatusQuoAndPreclusionsComeAndGo
     Editor->Select(North);
     EXPECT_EQ(Areas(), QStringList{"Insulation"});
     Editor->ShowPanel(TDOView::TPanel::Preclusions);
-    EXPECT_EQ(Texts(Editor->Panel), (QStringList{"    Boiler", "      Energy = Heat net"}));
+    EXPECT_EQ(TreeTexts(Editor->Panel), (QStringList{"    Boiler", "      Energy = Heat net"}));
 
     Editor->Select(Rivertown);
     Click(Gas);
     Editor->Select(North);
     EXPECT_EQ(Areas(), (QStringList{"Boiler", "Insulation"}));
-    EXPECT_TRUE(Texts(Editor->Panel).isEmpty());
+    EXPECT_TRUE(TreeTexts(Editor->Panel).isEmpty());
 
     // Shift-click: the status quo moves, the design's choice stays.
     Click(OldBoiler, true);
@@ -105,8 +86,8 @@ TEST_F(DOViewTest, CountsTakeDigitsOnlyClampAndChangeTheValues)
     North->SelectDesignOption(Thick);
     Editor->ShowPanel(TDOView::TPanel::Impacts);
     Editor->Select(Rivertown);
-    EXPECT_EQ(Texts(Editor->Panel).first(), "Comfort [EUR] = 3");
-    EXPECT_TRUE(Texts(Editor->Panel).contains("cost [EUR] = 24"));
+    EXPECT_EQ(TreeTexts(Editor->Panel).first(), "Comfort [EUR] = 3");
+    EXPECT_TRUE(TreeTexts(Editor->Panel).contains("cost [EUR] = 24"));
 
     Editor->Select(North);
     Editor->CountBox->setFocus();
@@ -120,7 +101,7 @@ TEST_F(DOViewTest, CountsTakeDigitsOnlyClampAndChangeTheValues)
     EXPECT_TRUE(Window.Case()->Changed);
     EXPECT_EQ(Editor->EntryOf(North)->text(0), "[3x] North");
     Editor->Select(Rivertown);
-    EXPECT_TRUE(Texts(Editor->Panel).contains("cost [EUR] = 31"));
+    EXPECT_TRUE(TreeTexts(Editor->Panel).contains("cost [EUR] = 31"));
 
     // Too large a count is held at the largest the model takes; an empty one is 0.
     Editor->Select(South);
@@ -192,21 +173,20 @@ TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
         TCaseEdit edit(*Window.Case(), QStringLiteral("Delete option Thick"), ChangeAreasOptions);
         Thick->DecisionArea->DeleteOption(Thick);
     }
-    EXPECT_EQ(Texts(Editor->DecisionTree), (QStringList{"Boiler", "  Old", "  New", "Insulation", "  None"}));
+    EXPECT_EQ(TreeTexts(Editor->DecisionTree), (QStringList{"Boiler", "  Old", "  New", "Insulation", "  None"}));
     EXPECT_TRUE(North->DesignOptions.empty());
     Editor->ShowPanel(TDOView::TPanel::Impacts);
     Click(NoInsulation);
     EXPECT_EQ(North->DesignOptions, std::vector<TOption*>{NoInsulation});
 
     // The level goes, and the selected object with it.
-    Editor->Comment->setFocus();
-    QTest::keyClicks(Editor->Comment, QStringLiteral("typed"));
+    Type(Editor->Comment, QStringLiteral("typed"));
     {
         TCaseEdit edit(*Window.Case(), QStringLiteral("Delete system level District"), ChangeLevels);
         Window.Case()->DeleteSystemLevel(District);
     }
     EXPECT_EQ(Editor->Selected(), nullptr);
-    EXPECT_EQ(Texts(Editor->SubsystemTree), QStringList{"[1x] Rivertown"});
+    EXPECT_EQ(TreeTexts(Editor->SubsystemTree), QStringList{"[1x] Rivertown"});
     EXPECT_EQ(Editor->DecisionTree->topLevelItemCount(), 0);
     Window.StorePendingEdits();
     Editor->Select(Rivertown);
@@ -252,23 +232,11 @@ TEST_F(DOViewTest, APolicyDropAppliesEachOfTheFourCommands)
 TEST_F(DOViewTest, DecisionDropsApplyAtOnceAndObjectsDragOutAsDesignObjects)
 {
     Editor->Select(North);
-    std::unique_ptr<QMimeData> data(MakeDragData({DragItem(Policy)}));
-    QWidget* target = Editor->DecisionTree->viewport();
-    const QPoint at(5, 5);
-    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
+    EXPECT_TRUE(DropOn(Editor->DecisionTree, {DragItem(Policy)}, QPoint(5, 5)));
     EXPECT_TRUE(Prompter->MenuItemsShown.isEmpty());
     EXPECT_EQ(North->DesignOptions, (std::vector<TOption*>{NewBoiler, Thick}));
     EXPECT_TRUE(South->DesignOptions.empty());
-
-    // Anything but a policy is turned away.
-    std::unique_ptr<QMimeData> option(MakeDragData({DragItem(Gas)}));
-    QDragEnterEvent refused(at, Qt::CopyAction, option.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &refused);
-    EXPECT_FALSE(refused.isAccepted());
+    EXPECT_FALSE(DropOn(Editor->DecisionTree, {DragItem(Gas)}, QPoint(5, 5))) << "anything but a policy is turned away";
 
     std::unique_ptr<QMimeData> dragged(Editor->SubsystemTree->DragData(Editor->EntryOf(South)));
     ASSERT_TRUE(CarriesKind(dragged.get(), TDragKind::DesignObject));
@@ -285,8 +253,7 @@ TEST_F(DOViewTest, InPlaceEditingAsksForTheNameAndClosingStoresTheComment)
     EXPECT_EQ(South->Name, "Harbour");
     EXPECT_EQ(Prompter->Asked.last(), "Rename subsystem: South");
 
-    Editor->Comment->setFocus();
-    QTest::keyClicks(Editor->Comment, QStringLiteral("By the river"));
+    Type(Editor->Comment, QStringLiteral("By the river"));
     Frame->close();
     EXPECT_EQ(South->CommentText(), "By the river");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -301,7 +268,7 @@ TEST_F(DOViewTest, PanelsSortAndFindTheirSelectionAgain)
     Editor->ShowPanel(TDOView::TPanel::Impacts);
     Editor->Select(Rivertown);
     // Variables ignore case; objects by level and name come before the calculations.
-    EXPECT_EQ(Texts(Editor->Panel),
+    EXPECT_EQ(TreeTexts(Editor->Panel),
               (QStringList{"Comfort [EUR] = 2.33", "  [2x] North = 3", "    Insulation = Thick -> 3",
                            "  [1x] South = 1", "    Insulation = None -> 1", "cost [EUR] = 64",
                            "  [2x] North = 7", "    Insulation = Thick -> 7", "  Energy = Heat net -> 50"}));
@@ -314,14 +281,14 @@ TEST_F(DOViewTest, PanelsSortAndFindTheirSelectionAgain)
 
     Editor->ShowPanel(TDOView::TPanel::ProblemsPromises);
     Click(HeatNet);
-    EXPECT_EQ(Texts(Editor->Panel), (QStringList{"favorable", "  Energy = Heat net", "  Insulation = Thick",
+    EXPECT_EQ(TreeTexts(Editor->Panel), (QStringList{"favorable", "  Energy = Heat net", "  Insulation = Thick",
                                                  "    [2x] North"}));
 
     Editor->ShowPanel(TDOView::TPanel::Qualifications);
-    EXPECT_EQ(Texts(Editor->Panel), (QStringList{"Rivertown: Green: n/a", "  Green: n/a", "  [2x] North: Green: n/a",
+    EXPECT_EQ(TreeTexts(Editor->Panel), (QStringList{"Rivertown: Green: n/a", "  Green: n/a", "  [2x] North: Green: n/a",
                                                  "    Green: n/a", "  [1x] South: Green: n/a", "    Green: n/a"}));
     Editor->Select(South);
-    EXPECT_EQ(Texts(Editor->Panel), QStringList{"South: Green: n/a"});
+    EXPECT_EQ(TreeTexts(Editor->Panel), QStringList{"South: Green: n/a"});
 }
 
 } // namespace

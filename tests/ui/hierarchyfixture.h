@@ -1,31 +1,20 @@
 #pragma once
 
-#include "model/case.h"
-#include "model/messagerecorder.h"
-#include "ui/casestore.h"
+#include "support/casebuilder.h"
 #include "ui/hierarchytree.h"
-#include "ui/mainwindow.h"
 #include "ui/systemhierarchy.h"
 #include "scriptedwindow.h"
-#include "uitestsupport.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 /// The main window with the system hierarchy open on a new case that has the
 /// catalogues a hierarchy needs; questions are answered from a script and
 /// Yes/No questions with Yes.
-class HierarchyFixture : public ::testing::Test, protected TScriptedWindow
+class HierarchyFixture : public TWindowTest
 {
 protected:
     HierarchyFixture()
     {
         Messages.Answer = true;
-        Window.SetCaseStore(TCaseStore::CaseFolders());
-        Prompter->NameAnswer = QStringLiteral("Town");
-        Window.New();
+        NewCase(QStringLiteral("Town"));
         Window.show();
     }
 
@@ -40,20 +29,12 @@ protected:
         Now = c.Phases.At(c.AddPhase(QStringLiteral("Now")));
         Later = c.Phases.At(c.AddPhase(QStringLiteral("Later")));
         Later->Order = 1;
-        c.Scales.At(c.AddScale(QStringLiteral("EUR")));
-        Cost = Variable(QStringLiteral("Cost"), AggregationCumulative);
-        Price = Variable(QStringLiteral("Price"), AggregationAveraging);
+        TScale* eur = c.Scales.At(c.AddScale(QStringLiteral("EUR")));
+        Cost = NewVariable(c, QStringLiteral("Cost"), eur, AggregationCumulative);
+        Price = NewVariable(c, QStringLiteral("Price"), eur, AggregationAveraging);
         Green = c.Qualifiers.At(c.AddQualifier(QStringLiteral("Green")));
         Cheap = c.Qualifiers.At(c.AddQualifier(QStringLiteral("Cheap")));
         c.Changed = false;
-    }
-
-    TVariable* Variable(const QString& name, quint8 mode)
-    {
-        TVariable* v = Case().Variables.At(Case().AddVariable(name));
-        v->Scale = Case().Scales.First();
-        v->AggregationMode = mode;
-        return v;
     }
 
     void OpenView()
@@ -63,7 +44,6 @@ protected:
         ASSERT_NE(View, nullptr);
     }
 
-    TCase& Case() { return *Window.Case(); }
     void Click(const char* action) { View->Action(action)->trigger(); }
     bool Enabled(const char* action) { return View->Action(action)->isEnabled(); }
 
@@ -95,18 +75,7 @@ protected:
         return dynamic_cast<TEffect*>(View->CurrentItem());
     }
 
-    /// The right tree as text, one entry a line, indented by depth.
-    QStringList RightTree() const
-    {
-        QStringList lines;
-        for (QTreeWidgetItemIterator it(View->TreeView2); *it; ++it) {
-            int depth = 0;
-            for (const QTreeWidgetItem* p = (*it)->parent(); p; p = p->parent())
-                ++depth;
-            lines << QString(depth * 2, QLatin1Char(' ')) + (*it)->text(0);
-        }
-        return lines;
-    }
+    QStringList RightTree() const { return TreeTexts(View->TreeView2); }
 
     TSystemHierarchy* View = nullptr;
     TCategory* Energy = nullptr;

@@ -3,15 +3,11 @@
 // generator wrote for that level.
 #include "hierarchyfixture.h"
 
-#include "model/effect.h"
 #include "model/optionnumbers.h"
-#include "ui/commentbox.h"
 
 #include <QRegularExpression>
 
 namespace {
-
-const QString Example = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
 
 /// The pages' rows of a level and its areas. Options are numbered from wherever
 /// the window starts: their order is compared, not the numbers themselves.
@@ -69,14 +65,13 @@ protected:
 TEST_F(HierarchyWalkThrough, BuildsTheCityLevelOfTheExample)
 {
     TCase expected;
-    ASSERT_TRUE(TCaseStore::CaseFolders()->Read(expected, Example));
+    ASSERT_TRUE(TCaseStore::CaseFolders()->Read(expected, ExampleCase));
     const TSystemLevel* city = expected.SystemLevels.Find(QStringLiteral("City"));
     ASSERT_NE(city, nullptr);
 
     // The example's catalogues and variables, its hierarchy taken away through the window.
     ASSERT_TRUE(Window.CloseCase());
-    Prompter->CaseFolderAnswer = Example;
-    Window.Open();
+    OpenFolder(ExampleCase);
     OpenView();
     for (const char* name : {"Building", "District", "City"}) {
         View->Select(Case().SystemLevels.Find(QLatin1String(name)));
@@ -97,14 +92,7 @@ TEST_F(HierarchyWalkThrough, BuildsTheCityLevelOfTheExample)
     EXPECT_EQ(Messages.Messages.filter(QStringLiteral("error")), QStringList());
 
     QTemporaryDir disk;
-    const QString folder = disk.filePath(QStringLiteral("walk"));
-    Prompter->SaveFolderAnswers = {folder};
-    ASSERT_TRUE(Window.SaveAs());
-    EXPECT_FALSE(Case().Changed);
-    ASSERT_TRUE(Window.CloseCase());
-    Prompter->CaseFolderAnswer = folder;
-    Window.Open();
-    ASSERT_NE(Window.Case(), nullptr);
+    ASSERT_TRUE(SaveAndReopen(disk.filePath(QStringLiteral("walk"))));
     const TSystemLevel* built = Case().SystemLevels.Find(QStringLiteral("City"));
     ASSERT_NE(built, nullptr);
     EXPECT_GT(LevelRows(*city).size(), 60);

@@ -1,12 +1,7 @@
 #include "ui/iconeditor.h"
 
-#include "model/case.h"
 #include "model/icons.h"
-#include "model/messagerecorder.h"
-
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <gtest/gtest.h>
+#include "scriptedwindow.h"
 
 namespace {
 

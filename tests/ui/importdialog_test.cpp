@@ -2,25 +2,15 @@
 #include "ui/importdialog.h"
 
 #include "import/olddatabasebuilder.h"
-#include "model/case.h"
-#include "model/messagerecorder.h"
-#include "uitestsupport.h"
+#include "scriptedwindow.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
-struct ImportDialogTest : ::testing::Test
+struct ImportDialogTest : ::testing::Test, TScriptedWindow
 {
-    QTemporaryDir Temp;
-    QString Database = Temp.filePath(QStringLiteral("cases.db"));
-    TMessageRecorder Messages;
+    QString Database = Settings.filePath(QStringLiteral("cases.db"));
 
     void SetUp() override
     {
@@ -37,7 +27,7 @@ struct ImportDialogTest : ::testing::Test
     }
 };
 
-TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosen)
+TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosenAndOkImportsTheChosenOne)
 {
     TImportDialog dialog;
     dialog.Prepare(Database);
@@ -49,12 +39,7 @@ TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosen)
         names << dialog.CaseBox->itemText(i);
     EXPECT_EQ(names, QStringList({ "Broken", "Harbour", "Rivertown heating" }));
     EXPECT_EQ(dialog.CaseBox->currentIndex(), -1);
-}
 
-TEST_F(ImportDialogTest, OkImportsTheChosenCaseWithProgress)
-{
-    TImportDialog dialog;
-    dialog.Prepare(Database);
     dialog.CaseBox->setCurrentText(QStringLiteral("Rivertown heating"));
     dialog.OKBtnClick();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -82,7 +67,7 @@ TEST_F(ImportDialogTest, StopsStayOpenAndOtherFaultsClose)
     EXPECT_EQ(Messages.Warnings(), QStringList({ "No case selected" }));
 
     // A file that is no database: one error, an empty list.
-    const QString notes = Temp.filePath(QStringLiteral("notes.mdb"));
+    const QString notes = Settings.filePath(QStringLiteral("notes.mdb"));
     QFile(notes).open(QIODevice::WriteOnly);
     dialog.Prepare(notes);
     EXPECT_EQ(dialog.CaseBox->count(), 0);
@@ -91,48 +76,41 @@ TEST_F(ImportDialogTest, StopsStayOpenAndOtherFaultsClose)
 
 TEST_F(ImportDialogTest, MainWindowImportOpensTheImportedCase)
 {
-    TORVEL window(Temp.filePath(QStringLiteral("ORVEL.ini")));
-    auto prompter = std::make_unique<TScriptedPrompter>();
-    TScriptedPrompter* script = prompter.get();
-    window.SetPrompter(std::move(prompter));
-    window.SetCaseStore(std::make_unique<TLoggingStore>());
+    LogWrites();
     QStringList shown;
     // The dialog as the program runs it, with the user's choice made at once.
-    window.SetImporter([&](const QString& database) {
-        TImportDialog dialog(&window);
+    Window.SetImporter([&](const QString& database) {
+        TImportDialog dialog(&Window);
         dialog.Prepare(database);
         shown << dialog.DBBox->text();
         dialog.CaseBox->setCurrentText(QStringLiteral("Harbour"));
         dialog.OKBtnClick();
         return dialog.TakeCase();
     });
-    EXPECT_TRUE(window.Import1->isEnabled());
+    EXPECT_TRUE(Window.Import1->isEnabled());
 
-    window.Import();   // the chooser dismissed: nothing happens
-    EXPECT_FALSE(window.Case());
+    Window.Import();   // the chooser dismissed: nothing happens
+    EXPECT_FALSE(Window.Case());
     EXPECT_TRUE(shown.isEmpty());
 
-    script->DatabaseAnswer = Database;
-    window.Import();
+    Prompter->DatabaseAnswer = Database;
+    Window.Import();
     EXPECT_EQ(shown, QStringList({ Database }));
-    ASSERT_TRUE(window.Case());
-    EXPECT_EQ(window.Case()->Phases.First()->Name, QStringLiteral("Plan"));
-    EXPECT_TRUE(window.Save1->isEnabled());
-    EXPECT_TRUE(window.Close1->isEnabled());
+    ASSERT_TRUE(Window.Case());
+    EXPECT_EQ(Window.Case()->Phases.First()->Name, QStringLiteral("Plan"));
+    EXPECT_TRUE(Window.Save1->isEnabled());
+    EXPECT_TRUE(Window.Close1->isEnabled());
 }
 
 TEST_F(ImportDialogTest, Screenshot)
 {
-    const QString folder = qEnvironmentVariable("ORVEL_SCREENSHOTS");
-    if (folder.isEmpty())
+    if (qEnvironmentVariableIsEmpty("ORVEL_SCREENSHOTS"))
         GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to get the picture";
     TImportDialog dialog;
     dialog.Prepare(Database);
     dialog.CaseBox->setCurrentText(QStringLiteral("Rivertown heating"));
     dialog.StatusBar1->showMessage(QStringLiteral("Imported: 12 decision areas"));
-    dialog.show();
-    QApplication::processEvents();
-    EXPECT_TRUE(dialog.grab().save(folder + QStringLiteral("/importdialog.png")));
+    Shoot(dialog, QStringLiteral("importdialog"));
 }
 
 } // namespace

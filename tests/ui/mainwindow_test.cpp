@@ -1,18 +1,10 @@
 #include "ui/mainwindow.h"
 
-#include "model/messagerecorder.h"
 #include "ui/statuspanel.h"
 #include "scriptedwindow.h"
-#include "uitestsupport.h"
 
-#include <QFile>
-#include <QLabel>
 #include <QMdiArea>
-#include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -21,7 +13,7 @@ using TAnswer = TPrompter::TAnswer;
 QWidget* MakeTestView(TORVEL&, TCase& aCase) { return new QLabel(aCase.Name); }
 
 /// A main window whose questions and writes the test controls.
-class MainWindowTest : public ::testing::Test, protected TScriptedWindow
+class MainWindowTest : public TWindowTest
 {
 protected:
     MainWindowTest()
@@ -34,8 +26,7 @@ protected:
     // A case with unsaved changes, optionally with a folder.
     void OpenChangedCase(const QString& folder = QString())
     {
-        Prompter->NameAnswer = QStringLiteral("City");
-        Window.New();
+        NewCase(QStringLiteral("City"));
         Window.Case()->Folder = folder;
         Window.Case()->AddScale(QStringLiteral("EUR"));
     }
@@ -100,38 +91,30 @@ TEST_F(MainWindowTest, UpdateMenusFollowsTheOpenCase)
     EXPECT_TRUE(Window.Import1->isEnabled());
 }
 
-TEST_F(MainWindowTest, CloseOfAChangedCaseAnsweredCancelKeepsCaseAndWindows)
+TEST_F(MainWindowTest, CloseFollowsTheAnswerToTheSaveQuestion)
 {
     OpenChangedCase();
     TCase* before = Window.Case();
     Window.ToggleView(TViewKind::Phases);
+    Window.ToggleView(TViewKind::Scales);
     Prompter->SaveAnswers = {TAnswer::Cancel};
     EXPECT_FALSE(Window.CloseCase());
     EXPECT_EQ(Window.Case(), before);
-    EXPECT_EQ(OpenViews(), 1);
+    EXPECT_EQ(OpenViews(), 2);
     EXPECT_TRUE(Window.ViewAction(TViewKind::Phases)->isChecked());
-    EXPECT_EQ(Prompter->Asked.count(QStringLiteral("Save changes made to case?")), 1);
-}
 
-TEST_F(MainWindowTest, CloseAnsweredNoClosesEveryWindowAndTheCase)
-{
-    OpenChangedCase();
-    Window.ToggleView(TViewKind::Phases);
-    Window.ToggleView(TViewKind::Scales);
     Prompter->SaveAnswers = {TAnswer::No};
     EXPECT_TRUE(Window.CloseCase());
     EXPECT_EQ(Window.Case(), nullptr);
     EXPECT_EQ(OpenViews(), 0);
     EXPECT_FALSE(Window.ViewAction(TViewKind::Phases)->isChecked());
     EXPECT_TRUE(Store->Writes.empty());
-}
 
-TEST_F(MainWindowTest, CloseOfAnUnchangedCaseAsksNothing)
-{
+    // An unchanged case closes without the question.
     OpenChangedCase();
     Window.Case()->Changed = false;
     EXPECT_TRUE(Window.CloseCase());
-    EXPECT_TRUE(Prompter->Asked.filter(QStringLiteral("Save changes")).isEmpty());
+    EXPECT_EQ(Prompter->Asked.count(QStringLiteral("Save changes made to case?")), 2);
 }
 
 TEST_F(MainWindowTest, CaseStaysOpenUnlessTheSaveAtCloseSucceeded)
@@ -158,20 +141,7 @@ TEST_F(MainWindowTest, CaseStaysOpenUnlessTheSaveAtCloseSucceeded)
     EXPECT_EQ(Store->Writes.back().Folder, QStringLiteral("/cases/city/"));
 }
 
-TEST_F(MainWindowTest, NewCancelledAtTheSaveQuestionKeepsTheOldCase)
-{
-    OpenChangedCase();
-    TCase* old = Window.Case();
-    Prompter->Asked.clear();
-    Prompter->NameAnswer = QStringLiteral("Other");
-    Prompter->SaveAnswers = {TAnswer::Cancel};
-    Window.New();
-    EXPECT_EQ(Window.Case(), old);
-    EXPECT_EQ(Window.Case()->Name, QStringLiteral("City"));
-    EXPECT_EQ(Prompter->Asked, QStringList({"Save changes made to case?"})) << "no name asked after Cancel";
-}
-
-TEST_F(MainWindowTest, NewMakesAnEmptyUnchangedCase)
+TEST_F(MainWindowTest, NewMakesAnEmptyUnchangedCaseUnlessCancelled)
 {
     Prompter->NameAnswer = std::nullopt;
     Window.New();
@@ -182,11 +152,26 @@ TEST_F(MainWindowTest, NewMakesAnEmptyUnchangedCase)
     EXPECT_EQ(Window.Case()->Name, QStringLiteral("Harbour"));
     EXPECT_FALSE(Window.Case()->Changed);
     EXPECT_TRUE(Window.Case()->Folder.isEmpty());
+
+    // Cancelled at the save question, the old case stays and no name is asked.
+    TCase* old = Window.Case();
+    old->Changed = true;
+    Prompter->Asked.clear();
+    Prompter->NameAnswer = QStringLiteral("Other");
+    Prompter->SaveAnswers = {TAnswer::Cancel};
+    Window.New();
+    EXPECT_EQ(Window.Case(), old);
+    EXPECT_EQ(Window.Case()->Name, QStringLiteral("Harbour"));
+    EXPECT_EQ(Prompter->Asked, QStringList({"Save changes made to case?"}));
 }
 
-TEST_F(MainWindowTest, SaveAsDismissedWritesToTheCurrentFolder)
+TEST_F(MainWindowTest, SaveAsDismissedWritesToTheCurrentFolderAndExportNowhere)
 {
     OpenChangedCase(QStringLiteral("/cases/city/"));
+    Window.Export();
+    EXPECT_TRUE(Store->Writes.empty());
+    EXPECT_TRUE(Window.Case()->Changed);
+    EXPECT_EQ(Window.Case()->Folder, QStringLiteral("/cases/city/"));
     EXPECT_TRUE(Window.SaveAs());
     ASSERT_EQ(Store->Writes.size(), 1u);
     EXPECT_EQ(Store->Writes[0].Folder, QStringLiteral("/cases/city/"));
@@ -240,13 +225,7 @@ TEST_F(MainWindowTest, AFolderThatFailsToReadKeepsTheCaseOpenWithoutFolder)
     Window.SetCaseStore(TCaseStore::CaseFolders());
     QTemporaryDir disk;
     OpenChangedCase();
-    Prompter->SaveFolderAnswers = {disk.filePath(QStringLiteral("city"))};
-    ASSERT_TRUE(Window.Save());
-    ASSERT_TRUE(Window.CloseCase());
-
-    Prompter->CaseFolderAnswer = disk.filePath(QStringLiteral("city"));
-    Window.Open();
-    ASSERT_NE(Window.Case(), nullptr);
+    ASSERT_TRUE(SaveAndReopen(disk.filePath(QStringLiteral("city"))));
     EXPECT_EQ(Window.Case()->Name, QStringLiteral("City"));
     EXPECT_NE(Window.Case()->Scales.Find(QStringLiteral("EUR")), nullptr);
     EXPECT_EQ(Window.Case()->Folder, disk.filePath(QStringLiteral("city/")));
@@ -261,31 +240,19 @@ TEST_F(MainWindowTest, AFolderThatFailsToReadKeepsTheCaseOpenWithoutFolder)
     EXPECT_EQ(Window.LastFolder(), disk.filePath(QStringLiteral("city/")));
 }
 
-TEST_F(MainWindowTest, ExportDismissedWritesAndChangesNothing)
+TEST_F(MainWindowTest, OpenReadsTheChosenFolderAndKeepsItOnlyWhenReadWhole)
 {
-    OpenChangedCase(QStringLiteral("/cases/city/"));
-    Window.Export();
-    EXPECT_TRUE(Store->Writes.empty());
-    EXPECT_TRUE(Window.Case()->Changed);
-    EXPECT_EQ(Window.Case()->Folder, QStringLiteral("/cases/city/"));
-}
-
-TEST_F(MainWindowTest, OpenReadsTheChosenFolder)
-{
-    Prompter->CaseFolderAnswer = QStringLiteral("/cases/harbour");
-    Window.Open();
+    OpenFolder(QStringLiteral("/cases/harbour"));
     ASSERT_NE(Window.Case(), nullptr);
     EXPECT_EQ(Window.Case()->Name, QStringLiteral("Read case"));
     EXPECT_EQ(Window.Case()->Folder, QStringLiteral("/cases/harbour/"));
     EXPECT_EQ(Window.LastFolder(), QStringLiteral("/cases/harbour/"));
     EXPECT_EQ(Window.FolderPanel().Text(), QStringLiteral("/cases/harbour"));
     EXPECT_TRUE(Window.Save1->isEnabled());
-}
 
-TEST_F(MainWindowTest, APartlyReadCaseKeepsNoFolderSoSaveAsksWhereToWrite)
-{
+    // A partly read case has no folder, so Save asks where to write.
     Store->ReadComplete = false;
-    Prompter->CaseFolderAnswer = QStringLiteral("/cases/harbour");
+    Window.Case()->Changed = false;
     Window.Open();
     ASSERT_NE(Window.Case(), nullptr);
     EXPECT_TRUE(Window.Case()->Folder.isEmpty());
@@ -343,17 +310,26 @@ TEST_F(MainWindowTest, ViewItemsToggleTheirWindows)
     OpenChangedCase();
     QAction* item = Window.ViewAction(TViewKind::Phases);
     item->trigger();
-    ASSERT_NE(Window.View(TViewKind::Phases), nullptr);
-    EXPECT_TRUE(item->isChecked());
-    item->trigger();
-    EXPECT_EQ(Window.View(TViewKind::Phases), nullptr);
-    EXPECT_FALSE(item->isChecked());
-
     // Closed by other means, the window unchecks its item.
-    item->trigger();
     delete Window.View(TViewKind::Phases)->parentWidget();
     EXPECT_FALSE(item->isChecked());
     EXPECT_EQ(Window.View(TViewKind::Phases), nullptr);
+}
+
+using ViewMenu = TWindowTest;
+
+TEST_F(ViewMenu, EveryItemOpensAndClosesItsWindow)
+{
+    NewCase(QStringLiteral("City"));
+    for (int kind = 0; kind < ViewKindCount; ++kind) {
+        QAction* item = Window.ViewAction(TViewKind(kind));
+        item->trigger();
+        EXPECT_NE(Window.View(TViewKind(kind)), nullptr) << item->text().toStdString();
+        EXPECT_TRUE(item->isChecked());
+        item->trigger();
+        EXPECT_EQ(Window.View(TViewKind(kind)), nullptr) << item->text().toStdString();
+        EXPECT_FALSE(item->isChecked());
+    }
 }
 
 TEST_F(MainWindowTest, FontGoesToTheMainWindowAndEveryView)
@@ -383,8 +359,7 @@ TEST_F(MainWindowTest, QuittingWithUnsavedChangesAsksFirst)
 
 TEST_F(MainWindowTest, LastFolderIsKeptInTheSettingsFile)
 {
-    Prompter->CaseFolderAnswer = QStringLiteral("/cases/harbour");
-    Window.Open();
+    OpenFolder(QStringLiteral("/cases/harbour"));
     Prompter->SaveAnswers = {TAnswer::No};
     Window.show();
     ASSERT_TRUE(Window.close());

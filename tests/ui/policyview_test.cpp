@@ -1,19 +1,7 @@
 #include "ui/policyview.h"
 
-#include "model/caseedit.h"
-#include "model/messagerecorder.h"
 #include "support/designfixture.h"
-#include "ui/commentbox.h"
-#include "ui/mainwindow.h"
-#include "viewsupport.h"
-#include "uitestsupport.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolButton>
-#include <gtest/gtest.h>
+#include "scriptedwindow.h"
 
 namespace {
 
@@ -44,19 +32,10 @@ protected:
     std::unique_ptr<TPolicyView> View;
 };
 
-TEST_F(PolicyViewTest, OpensFromTheViewMenu)
-{
-    Prompter->NameAnswer = QStringLiteral("City");
-    Window.New();
-    Window.ToggleView(TViewKind::Policies);
-    EXPECT_NE(qobject_cast<TPolicyView*>(Window.View(TViewKind::Policies)), nullptr);
-}
-
 TEST_F(PolicyViewTest, AddsRenamesAndDeletesPolicies)
 {
     Prompter->ConceptNames = {QStringLiteral(" New [plan] "), QStringLiteral("  "), std::nullopt};
-    View->PolicyTree->setFocus();
-    QTest::keyClick(View->PolicyTree, Qt::Key_Insert);
+    Press(View->PolicyTree, Qt::Key_Insert);
     TPolicy* added = Case.Policies.Find("New plan");
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(View->SelectedPolicy(), added);
@@ -67,11 +46,9 @@ TEST_F(PolicyViewTest, AddsRenamesAndDeletesPolicies)
 
     // In place, through the tree's own editing; a taken name is refused and shown back.
     QTreeWidgetItem* item = View->PolicyTree->currentItem();
-    item->setText(0, QStringLiteral("Renamed"));
-    QApplication::processEvents();
+    RenameInPlace(item, QStringLiteral("Renamed"));
     EXPECT_EQ(added->Name, "Renamed");
-    View->PolicyTree->currentItem()->setText(0, QStringLiteral("empty"));
-    QApplication::processEvents();
+    RenameInPlace(View->PolicyTree->currentItem(), QStringLiteral("empty"));
     EXPECT_EQ(added->Name, "Renamed");
     EXPECT_EQ(View->PolicyTree->currentItem()->text(0), "Renamed");
     EXPECT_EQ(Messages.Warnings(), QStringList{"Names must be unique"});
@@ -208,14 +185,11 @@ TEST_F(PolicyViewTest, ModesListCombinationsVariablesAndQualifierCounts)
 TEST_F(PolicyViewTest, TheDeleteKeyDeletesOnlyFromAFocusedList)
 {
     View->RightTree->setCurrentItem(View->RightTree->topLevelItem(1));
-    View->ItemComment->setFocus();
-    QTest::keyClick(View->ItemComment, Qt::Key_Delete);
-    View->PolicyComment->setFocus();
-    QTest::keyClick(View->PolicyComment, Qt::Key_Delete);
+    Press(View->ItemComment, Qt::Key_Delete);
+    Press(View->PolicyComment, Qt::Key_Delete);
     EXPECT_EQ(Combined->Options.size(), 2u);
     EXPECT_EQ(Case.Policies.Count(), 2);
-    View->RightTree->setFocus();
-    QTest::keyClick(View->RightTree, Qt::Key_Delete);
+    Press(View->RightTree, Qt::Key_Delete);
     EXPECT_EQ(Combined->Options, std::vector<TOption*>{Gas});
     EXPECT_TRUE(Case.Changed);
     EXPECT_EQ(Right(), QStringList{"Heating = Gas"});
@@ -233,8 +207,7 @@ TEST_F(PolicyViewTest, SelectedPoliciesDragOutTogether)
 
 TEST_F(PolicyViewTest, ACommentIsStoredWhenTheSelectionChangesAndRebuildsKeepIt)
 {
-    View->PolicyComment->setFocus();
-    QTest::keyClicks(View->PolicyComment, QStringLiteral("Cheap "));
+    Type(View->PolicyComment, QStringLiteral("Cheap "));
     // Another window's edit rebuilds this one; the typing stays.
     {
         TCaseEdit edit(Case, "Add policy", ChangePolicies);

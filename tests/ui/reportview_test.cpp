@@ -1,21 +1,11 @@
 #include "ui/reportview.h"
+#include "scriptedwindow.h"
 
-#include "model/case.h"
-#include "model/messagerecorder.h"
-#include "ui/casestore.h"
-#include "uitestsupport.h"
-
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QToolButton>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 

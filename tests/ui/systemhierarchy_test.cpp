@@ -3,14 +3,9 @@
 #include "design/design.h"
 #include "design/designobject.h"
 #include "design/evaluation.h"
-#include "model/caseedit.h"
-#include "ui/beep.h"
-#include "ui/commentbox.h"
-#include "ui/dragitems.h"
+#include "ui/designtree.h"
+#include "ui/doview.h"
 #include "ui/hierarchystatus.h"
-
-#include <QMimeData>
-#include <QTest>
 
 namespace {
 
@@ -154,8 +149,7 @@ TEST_F(SystemHierarchyTest, NewOptionsAreNumberedFromTheSelection)
 TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
 {
     QTreeWidgetItem* entry = View->Entry(District);
-    entry->setText(0, QStringLiteral("  Ward <1> & co  "));
-    QApplication::processEvents();
+    RenameInPlace(entry, QStringLiteral("  Ward <1> & co  "));
     EXPECT_EQ(District->Name, QStringLiteral("Ward <1> & co"));
     EXPECT_EQ(Case().SystemLevels.IndexOf(District), 1) << "sorted after City";
     EXPECT_EQ(View->CurrentLevel(), District);
@@ -163,8 +157,7 @@ TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
     EXPECT_TRUE(Case().Changed);
 
     // A taken name is refused and the entry shows the name the level kept.
-    View->Entry(District)->setText(0, QStringLiteral("CITY"));
-    QApplication::processEvents();
+    RenameInPlace(View->Entry(District), QStringLiteral("CITY"));
     EXPECT_EQ(Messages.Warnings(), QStringList({"Names must be unique"}));
     EXPECT_EQ(View->Entry(District)->text(0), QStringLiteral("Ward <1> & co"));
 
@@ -172,8 +165,7 @@ TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
     View->Select(City);
     View->Select(Gas);
     View->Entry(Transport)->setText(0, QStringLiteral("   "));
-    View->Entry(Gas)->setText(0, QStringLiteral("Zinc=[x]"));
-    QApplication::processEvents();
+    RenameInPlace(View->Entry(Gas), QStringLiteral("Zinc=[x]"));
     EXPECT_EQ(Transport->Name, QStringLiteral("Transport"));
     EXPECT_EQ(Gas->Name, QStringLiteral("Zincx"));
     EXPECT_EQ(Heating->Options.IndexOf(Gas), 2);
@@ -181,8 +173,7 @@ TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
 
     // An area renamed keeps its place in the tree until the tree is filled again.
     TDecisionArea* boiler = AddArea(QStringLiteral("Boiler"), Energy, Now);
-    View->Entry(boiler)->setText(0, QStringLiteral("Zeta"));
-    QApplication::processEvents();
+    RenameInPlace(View->Entry(boiler), QStringLiteral("Zeta"));
     EXPECT_EQ(View->CurrentItem(), boiler);
     EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^\\w"))), QStringList({"Zeta", "Heating", "Transport"}));
     View->Select(District);
@@ -190,44 +181,20 @@ TEST_F(SystemHierarchyTest, RenamesMoveTheItemAndKeepItSelected)
     EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^\\w"))), QStringList({"Heating", "Zeta", "Transport"}));
 }
 
-/// What an open design editor shows: the options chosen at its object, rebuilt
-/// from the design whenever the notice tells it the structure changed.
-class TEditorStandIn : public TCaseListener
-{
-public:
-    TEditorStandIn(TCase& aCase, TDesignObject& object) : Case(aCase), Object(object)
-    {
-        Case.Subscribe(this);
-        CaseChanged(ChangeLevels);
-    }
-    ~TEditorStandIn() override { Case.Unsubscribe(this); }
-    void CaseChanged(TChangeKinds kinds) override
-    {
-        Kinds.push_back(kinds);
-        if (!(kinds & (ChangeLevels | ChangeAreasOptions)))
-            return;
-        Shown.clear();
-        for (const TOption* option : Object.DesignOptions)
-            Shown << option->Name;
-    }
-    TCase& Case;
-    TDesignObject& Object;
-    QStringList Shown;
-    std::vector<TChangeKinds> Kinds;
-};
-
 TEST_F(SystemHierarchyTest, DeletesReachOpenDesignEditors)
 {
     TDesign* design = Case().Designs.At(Case().AddDesign(QStringLiteral("Plan")));
     TDesignObject* town = design->AddDesignObject(QStringLiteral("Town"), nullptr, City);
-    town->SelectDesignOption(HeatPump);
-    TEditorStandIn editor(Case(), *town);
-    ASSERT_EQ(editor.Shown, QStringList({"Heat pump"}));
+    town->SelectDesignOption(Gas);
+    auto* editor = static_cast<TDOView*>(TDOView::Open(Window, Case(), *design)->widget());
+    editor->ShowPanel(TDOView::TPanel::Impacts);
+    ASSERT_EQ(TreeTexts(editor->Panel), QStringList({"Cost [EUR] = #ATTRIBUTE?", "  Heating = Gas -> #ATTRIBUTE?"}));
+    ASSERT_TRUE(TreeTexts(editor->DecisionTree).contains(QStringLiteral("  Gas")));
 
     View->Select(GasCost);
     Click("RightDeleteBtn");
     EXPECT_TRUE(Gas->Effects.empty());
-    EXPECT_EQ(editor.Kinds.back() & ChangeValues, ChangeValues);
+    EXPECT_EQ(TreeTexts(editor->Panel), QStringList({"Cost [EUR] = 0"}));
 
     View->Select(Heating);
     Click("RightDeleteBtn");
@@ -236,8 +203,7 @@ TEST_F(SystemHierarchyTest, DeletesReachOpenDesignEditors)
                            "question: Decision area, options and effects will also be removed from designs.\nContinue?"}));
     EXPECT_EQ(City->DecisionAreas.Count(), 1);
     EXPECT_TRUE(town->DesignOptions.empty());
-    EXPECT_EQ(editor.Shown, QStringList());
-    EXPECT_EQ(editor.Kinds.back() & ChangeLevels, ChangeLevels) << "the design trees rebuild whole";
+    EXPECT_EQ(TreeTexts(editor->DecisionTree), QStringList({"Transport"}));
     EXPECT_EQ(View->CurrentItem(), nullptr);
     EXPECT_FALSE(Enabled("RightDeleteBtn"));
     EXPECT_FALSE(View->RightComment->isEnabled());
@@ -323,18 +289,14 @@ TEST_F(SystemHierarchyTest, DraggingAnAreaOntoALevelCopiesItWithTheAllowedPreclu
 
     // The copy saves and reads back whole: no preclusion is dropped at the next Open,
     // and a name with characters that mean something in a page comes back as typed.
-    View->Entry(District)->setText(0, QStringLiteral("Ward <1> & co"));
-    QApplication::processEvents();
+    RenameInPlace(View->Entry(District), QStringLiteral("Ward <1> & co"));
     QTemporaryDir disk;
-    Prompter->SaveFolderAnswers = {disk.filePath(QStringLiteral("town"))};
-    ASSERT_TRUE(Window.SaveAs());
     Messages.Clear();
-    auto reread = std::make_unique<TCase>();
-    ASSERT_TRUE(TCaseStore::CaseFolders()->Read(*reread, disk.filePath(QStringLiteral("town"))));
+    ASSERT_TRUE(SaveAndReopen(disk.filePath(QStringLiteral("town"))));
     EXPECT_EQ(Messages.Messages, QStringList());
-    ASSERT_NE(reread->SystemLevels.Find(QStringLiteral("Ward <1> & co")), nullptr);
+    ASSERT_NE(Case().SystemLevels.Find(QStringLiteral("Ward <1> & co")), nullptr);
     TDecisionArea* readCopy =
-        reread->SystemLevels.Find(QStringLiteral("Ward <1> & co"))->DecisionAreas.Find(QStringLiteral("Heating"));
+        Case().SystemLevels.Find(QStringLiteral("Ward <1> & co"))->DecisionAreas.Find(QStringLiteral("Heating"));
     ASSERT_NE(readCopy, nullptr);
     EXPECT_EQ(readCopy->Options.Find(QStringLiteral("Gas"))->PrecludedAreas.size(), 1u);
 }
@@ -491,13 +453,11 @@ TEST_F(SystemHierarchyTest, MenusChangeCategoryPhaseAndQualifiers)
 TEST_F(SystemHierarchyTest, CommentsAreStoredBeforeTheSelectionMoves)
 {
     View->Select(Gas);
-    View->RightComment->setFocus();
-    QTest::keyClicks(View->RightComment, QStringLiteral("Cheap now"));
+    Type(View->RightComment, QStringLiteral("Cheap now"));
     View->Select(HeatPump);
     EXPECT_EQ(Gas->Comments, QStringList({"Cheap now"}));
     EXPECT_TRUE(Case().Changed);
-    View->LeftComment->setFocus();
-    QTest::keyClicks(View->LeftComment, QStringLiteral("The town"));
+    Type(View->LeftComment, QStringLiteral("The town"));
     Window.StorePendingEdits();
     EXPECT_EQ(City->Comments, QStringList({"The town"}));
     EXPECT_EQ(View->CurrentItem(), HeatPump);

@@ -22,13 +22,10 @@ public:
     int ReportRuns = 0;
     std::deque<std::optional<QString>> ConceptNames;   // cancelled once they run out
     std::optional<TPhaseColors> PhaseColors;
-    QString OpenFileAnswer;
-    QString SaveFileAnswer;
     std::optional<QImage> IconAnswer;
     std::deque<int> MenuChoices;                       // dismissed once they run out
     QStringList MenuItemsShown;
     std::deque<std::optional<TDecisionAreaAnswer>> DecisionAreas;   // cancelled once they run out
-    std::vector<const TDecisionArea*> DecisionAreaPresets;          // as asked, in order
     std::deque<std::optional<TOptionAnswer>> Options;               // cancelled once they run out
     std::deque<TVariable*> Variables;                               // cancelled once they run out
     std::deque<std::optional<TFindRequest>> Finds;                  // cancelled once they run out
@@ -40,11 +37,7 @@ public:
     TAnswer AskSaveChanges() override
     {
         Asked << QStringLiteral("Save changes made to case?");
-        if (SaveAnswers.empty())
-            return TAnswer::Cancel;
-        const TAnswer answer = SaveAnswers.front();
-        SaveAnswers.pop_front();
-        return answer;
+        return Next(SaveAnswers, TAnswer::Cancel);
     }
     std::optional<QString> AskName(const QString& initial) override
     {
@@ -59,11 +52,7 @@ public:
     QString ChooseSaveFolder(const QString& start) override
     {
         Asked << QStringLiteral("save folder: ") + start;
-        if (SaveFolderAnswers.empty())
-            return QString();
-        const QString answer = SaveFolderAnswers.front();
-        SaveFolderAnswers.pop_front();
-        return answer;
+        return Next(SaveFolderAnswers, QString());
     }
     QString ChooseDatabase(const QString& start) override
     {
@@ -82,15 +71,16 @@ public:
         Asked << QStringLiteral("phase colours");
         return PhaseColors;
     }
+    // No window asks for single files yet: the chooser is dismissed.
     QString ChooseOpenFile(const QString& caption, const QString&) override
     {
         Asked << caption;
-        return OpenFileAnswer;
+        return QString();
     }
     QString ChooseSaveFile(const QString& caption, const QString&) override
     {
         Asked << caption;
-        return SaveFileAnswer;
+        return QString();
     }
     std::optional<QImage> EditIcon(const TConcept& item) override
     {
@@ -103,10 +93,9 @@ public:
         return Next(MenuChoices, -1);
     }
 
-    std::optional<TDecisionAreaAnswer> AskDecisionArea(const TCase&, const TDecisionArea* presets) override
+    std::optional<TDecisionAreaAnswer> AskDecisionArea(const TCase&, const TDecisionArea*) override
     {
         Asked << QStringLiteral("decision area");
-        DecisionAreaPresets.push_back(presets);
         return Next(DecisionAreas, std::optional<TDecisionAreaAnswer>());
     }
     std::optional<TOptionAnswer> AskOption(const TCase&) override
