@@ -39,10 +39,9 @@ TEST(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
 {
     TMessageRecorder messages;
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
-    TOption* pump = f.OptionWithEffect(f.City, "Pump", cost, "10");
-    TDesignFixture::Effect(pump, cost, "1", true);
-    TOption* walls = f.OptionWithEffect(f.District, "Walls", cost, "2");
+    TOption* pump = f.OptionWithEffect(f.City, "Pump", f.Cost, "10");
+    TDesignFixture::Effect(pump, f.Cost, "1", true);
+    TOption* walls = f.OptionWithEffect(f.District, "Walls", f.Cost, "2");
     TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
     town->Comments << "keep here";
     town->SelectDesignOption(pump);
@@ -55,14 +54,14 @@ TEST(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
     EXPECT_TRUE(copy->Comments.isEmpty());
     EXPECT_EQ(copy->StatusQuoOptions, std::vector<TOption*>{ pump });
     EXPECT_EQ(copy->Children.At(0)->DesignOptions, std::vector<TOption*>{ walls });
-    EXPECT_EQ(f.Value(copy, cost), 16);
+    EXPECT_EQ(f.Value(copy, f.Cost), 16);
     EXPECT_EQ(f.Plan->DuplicateDesignObject(town, nullptr, true), nullptr);
 
     // Into another design, merging into an object of the same name.
     TDesign* other = f.Case.Designs.At(f.Case.AddDesign("Other"));
     TDesignObject* existing = f.Object("Town", nullptr, f.City, 1, other);
     EXPECT_EQ(other->DuplicateDesignObject(town, nullptr, false), existing);
-    EXPECT_EQ(f.Value(existing, cost), 16);
+    EXPECT_EQ(f.Value(existing, f.Cost), 16);
 
     // Into itself: refused, since the copy would be copied again.
     TDesignObject* north = town->Children.At(0);

@@ -8,15 +8,14 @@
 TEST(Evaluation, CumulativeValuesAddUpWeightedByCount)
 {
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
     TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
     TDesignObject* north = f.Object("North", town, f.District, 3);
-    town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", cost, "10"));
-    north->SelectDesignOption(f.OptionWithEffect(f.District, "Paving", cost, "4"));
-    EXPECT_EQ(f.Value(town, cost), 22);
-    EXPECT_EQ(DesignValue(*f.Plan, *cost), 44);
+    town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", f.Cost, "10"));
+    north->SelectDesignOption(f.OptionWithEffect(f.District, "Paving", f.Cost, "4"));
+    EXPECT_EQ(f.Value(town, f.Cost), 22);
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 44);
     north->SetCount(0);
-    EXPECT_EQ(f.Value(town, cost), 10);
+    EXPECT_EQ(f.Value(town, f.Cost), 10);
 }
 
 TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
@@ -34,7 +33,7 @@ TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
 TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
 {
     TDesignFixture f;
-    TVariable* price = f.Variable("Price", AggregationAveraging);
+    TVariable* price = f.Price;
     auto object = [&](const QString& name, TDesignObject* parent, int count, const QString& value) {
         TDesignObject* o = f.Object(name, parent, parent ? f.District : f.City, count);
         if (!value.isEmpty())
@@ -65,7 +64,7 @@ TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
 TEST(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
 {
     TDesignFixture f;
-    TVariable* price = f.Variable("Price", AggregationAveraging);
+    TVariable* price = f.Price;
     TOption* dear = f.OptionWithEffect(f.District, "Dear", price, "40");
     TOption* ban = TDesignFixture::Option(f.Area(f.District, "Ban"), "Ban");
     ban->AddPreclusion(dear->DecisionArea);
@@ -81,27 +80,24 @@ TEST(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
 TEST(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
 {
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
-    TDecisionArea* heating = f.Area(f.City, "Heating");
-    TOption* pump = TDesignFixture::Option(heating, "Pump", 1);
-    TOption* gas = TDesignFixture::Option(heating, "Gas", 2);
-    TDesignFixture::Effect(pump, cost, "100", true);
-    TDesignFixture::Effect(pump, cost, "1");
+    TOption* pump = f.HeatPump;
+    TDesignFixture::Effect(pump, f.Cost, "100", true);
+    TDesignFixture::Effect(pump, f.Cost, "1");
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     struct { TOption* statusQuo; TOption* design; double value; } steps[] = {
-        { gas, pump, 101 }, { pump, pump, 1 }, { gas, pump, 101 }, { gas, gas, 0 }, { pump, pump, 1 } };
+        { f.Gas, pump, 101 }, { pump, pump, 1 }, { f.Gas, pump, 101 }, { f.Gas, f.Gas, 0 }, { pump, pump, 1 } };
     for (const auto& step : steps) {
         town->SelectStatusQuoOption(step.statusQuo);
         town->SelectDesignOption(step.design);
-        EXPECT_EQ(f.Value(town, cost), step.value) << step.statusQuo->Name.toStdString();
+        EXPECT_EQ(f.Value(town, f.Cost), step.value) << step.statusQuo->Name.toStdString();
     }
 }
 
 TEST(Evaluation, ErrorsTravelUpAndLeaveTheDesignValueUndefined)
 {
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
-    TVariable* price = f.Variable("Price", AggregationAveraging);
+    TVariable* cost = f.Cost;
+    TVariable* price = f.Price;
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     f.Object("North", town, f.District, 2)->SelectDesignOption(f.OptionWithEffect(f.District, "Bad", cost, "1/0"));
     TDesignObject* south = f.Object("South", town, f.District);
@@ -170,15 +166,14 @@ TEST(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
 {
     TMessageRecorder messages;
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
-    TOption* odd = f.OptionWithEffect(f.City, "Odd", cost, "1");
+    TOption* odd = f.OptionWithEffect(f.City, "Odd", f.Cost, "1");
     odd->Effects.front()->Code.push_back(std::make_unique<TVM_PUSHCON>(2));   // two entries left
-    TOption* ban = f.OptionWithEffect(f.City, "Ban", cost, "5");
+    TOption* ban = f.OptionWithEffect(f.City, "Ban", f.Cost, "5");
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     town->SelectDesignOption(odd);
     for (int ruledOut = 0; ruledOut < 2; ++ruledOut) {
         messages.Clear();
-        EXPECT_EQ(f.Text(town, cost), "#STACK?");
+        EXPECT_EQ(f.Text(town, f.Cost), "#STACK?");
         EXPECT_EQ(messages.Errors(), QStringList{ "VM stack error in subsystem \"Town\"" });
         ban->AddPreclusion(odd->DecisionArea);
         town->SelectDesignOption(ban);
@@ -188,23 +183,22 @@ TEST(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
 TEST(Evaluation, APassReusesResultsUntilTheDesignChanges)
 {
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     TDesignObject* north = f.Object("North", town, f.District);
-    TOption* cheap = f.OptionWithEffect(f.District, "Cheap", cost, "1");
+    TOption* cheap = f.OptionWithEffect(f.District, "Cheap", f.Cost, "1");
     TOption* dear = TDesignFixture::Option(cheap->DecisionArea, "Dear", 2);
-    TDesignFixture::Effect(dear, cost, "9");
+    TDesignFixture::Effect(dear, f.Cost, "9");
     north->SelectDesignOption(cheap);
     const TEvaluation pass;
-    EXPECT_EQ(f.Text(town, cost), "1");
+    EXPECT_EQ(f.Text(town, f.Cost), "1");
     north->SelectDesignOption(dear);
-    EXPECT_EQ(f.Text(town, cost), "9");
+    EXPECT_EQ(f.Text(town, f.Cost), "9");
     north->SetCount(2);
-    EXPECT_EQ(f.Text(town, cost), "18");
+    EXPECT_EQ(f.Text(town, f.Cost), "18");
     f.Object("South", town, f.District)->SelectDesignOption(cheap);
-    EXPECT_EQ(f.Text(town, cost), "19");
+    EXPECT_EQ(f.Text(town, f.Cost), "19");
     std::unique_ptr<TEffect> taken = dear->TakeEffect(dear->Effects.front().get());
     taken->SetFormula("4");
     dear->AddEffect(std::move(taken));
-    EXPECT_EQ(f.Text(town, cost), "9");
+    EXPECT_EQ(f.Text(town, f.Cost), "9");
 }
