@@ -66,15 +66,8 @@ TEST(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
 // from a negative base keeps its sign.
 TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
 {
-    struct TCase
-    {
-        const char* Base;     // design name, or nullptr for no base design
-        const char* Design;
-        int Direction;
-        double Value;
-        bool Attained;
-    };
-    const TCase cases[] = {
+    // The base design's name (nullptr: none), the design, and the goal.
+    const struct { const char* Base; const char* Design; int Direction; double Value; bool Attained; } cases[] = {
         { nullptr, "Plan", 2, 0, false },       // no base design: counted, never attained
         { nullptr, "Plan", -1, 20, true },      // absolute goals need none
         { "Cheap", "Plan", 2, 80, true },       // 10 -> 19: +90%
@@ -100,7 +93,7 @@ TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
     f.CityDesign("Debt", f.Bus);
     f.CityDesign("Deeper", f.Bus)->TopObjects.First()->SetCount(2);
     f.CityDesign("Broken", ferry);
-    for (const TCase& c : cases) {
+    for (const auto& c : cases) {
         f.Case.BaseCase = c.Base ? f.Case.Designs.Find(c.Base) : nullptr;
         f.Mayor->Goals.clear();
         f.Mayor->AddGoal(f.Cost, c.Direction, c.Value, 1);

@@ -1,7 +1,6 @@
 #include "actors/appraisalfixture.h"
 #include "actors/impactreport.h"
 #include "model/messagerecorder.h"
-#include "policy/combination.h"
 #include "storage/contentspage.h"
 #include "storage/folderreader.h"
 #include "storage/folderwriter.h"
@@ -36,10 +35,7 @@ struct TReportFixture : TAppraisalFixture
         Alderman->AddGoal(Cost, -1, 20, 2);
         Alderman->AddGoal(Cost, -2, 10, 1);
         Mayor->AddGoal(Price, 1, 3, -1);
-        auto combination = std::make_unique<TCombination>(&Case);
-        combination->Rating = 2;
-        combination->Options = { Gas, Walls };
-        Case.Combinations.push_back(std::move(combination));
+        Combine(2, { Gas, Walls });
         Case.BaseCase = Plan;
         EXPECT_TRUE(WriteCaseFolder(Case, Temp.path()));
     }
