@@ -75,10 +75,12 @@ TEST_F(CopyTest, OptionCopyTakesQualifiersPreclusionsAndEffects)
     EXPECT_EQ(copy->PrecludedAreas.size(), 3u);
 }
 
-TEST_F(CopyTest, OptionCopyRefusesATakenNameAndReportsFaultyFormulas)
+TEST_F(CopyTest, CopiesRefuseATakenNameAndKeepFaultyFormulasFaulty)
 {
     EXPECT_EQ(CopyOption(*f.Gas, *f.Heating, "heat PUMP", 3), nullptr);
+    EXPECT_EQ(CopyDecisionArea(*f.Heating, *f.City, "transport"), nullptr);
     EXPECT_EQ(f.Heating->Options.Count(), 2);
+    EXPECT_EQ(f.City->DecisionAreas.Count(), 2);
     EXPECT_FALSE(f.Case.Changed);
 
     // A formula stored faulty (as read from a damaged page) stays faulty in the copy.
@@ -88,6 +90,10 @@ TEST_F(CopyTest, OptionCopyRefusesATakenNameAndReportsFaultyFormulas)
     ASSERT_EQ(report.FaultyEffects.size(), 1u);
     EXPECT_EQ(report.FaultyEffects[0], copy->Effects[1].get());
     EXPECT_EQ(copy->Effects[1]->Formula, "1 +");
+    // Within its own level every preclusion stays valid.
+    TDecisionArea* duplicate = CopyDecisionArea(*f.Heating, *f.City, "Heating (copy)");
+    ASSERT_NE(duplicate, nullptr);
+    EXPECT_EQ(duplicate->Options.Find("Gas")->PrecludedAreas.size(), 3u);
 }
 
 TEST_F(CopyTest, AreaCopyKeepsOnlyPreclusionsWithinTheTargetLevel)
@@ -116,17 +122,6 @@ TEST_F(CopyTest, AreaCopyKeepsOnlyPreclusionsWithinTheTargetLevel)
     EXPECT_TRUE(atSchool->Options.Find("Gas")->PrecludedAreas.empty());
     EXPECT_EQ(report.DroppedPreclusions.back().Count, 3);
     EXPECT_EQ(messages.Messages, QStringList());   // nothing refused by AddPreclusion
-}
-
-TEST_F(CopyTest, AreaCopyRefusesATakenName)
-{
-    EXPECT_EQ(CopyDecisionArea(*f.Heating, *f.City, "transport"), nullptr);
-    EXPECT_EQ(f.City->DecisionAreas.Count(), 2);
-    EXPECT_FALSE(f.Case.Changed);
-    TDecisionArea* duplicate = CopyDecisionArea(*f.Heating, *f.City, "Heating (copy)");
-    ASSERT_NE(duplicate, nullptr);
-    // Within its own level every preclusion stays valid.
-    EXPECT_EQ(duplicate->Options.Find("Gas")->PrecludedAreas.size(), 3u);
 }
 
 TEST(OptionNumbers, InsertingMovesTheRestUp)
