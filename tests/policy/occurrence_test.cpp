@@ -1,25 +1,12 @@
-#include "policy/combination.h"
 #include "support/designfixture.h"
 #include "policy/occurrence.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::unique_ptr<TCombination> Combination(TCase& c, std::vector<TOption*> options)
-{
-    auto combination = std::make_unique<TCombination>(&c);
-    combination->Options = std::move(options);
-    SortOptions(combination->Options);
-    return combination;
-}
-
-} // namespace
-
 TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
 {
     TPlanFixture f;
-    const auto gasRoofsAndWalls = Combination(f.Case, { f.Gas, f.Solar, f.Walls });
+    TCombination* gasRoofsAndWalls = f.Combine(0, { f.Gas, f.Solar, f.Walls });
     f.Amsterdam->SelectDesignOption(f.Gas);
     f.North->SelectDesignOption(f.Walls);
     f.South->SelectDesignOption(f.Solar);
@@ -34,7 +21,7 @@ TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
 
     // Without the city's option the pair occurs in North alone, counted for
     // its three alike districts.
-    const auto roofsAndWalls = Combination(f.Case, { f.Solar, f.Walls });
+    TCombination* roofsAndWalls = f.Combine(0, { f.Solar, f.Walls });
     EXPECT_TRUE(OccursIn(*roofsAndWalls, f.North));
     EXPECT_FALSE(OccursIn(*roofsAndWalls, f.South));
     EXPECT_EQ(CountOccurrences(*roofsAndWalls, f.Plan->TopObjects), 3);
@@ -43,7 +30,7 @@ TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
 TEST(OccursIn, ALevelAndItsSubLevel)
 {
     TPlanFixture f;
-    const auto gasAndWalls = Combination(f.Case, { f.Walls, f.Gas });
+    TCombination* gasAndWalls = f.Combine(0, { f.Walls, f.Gas });
     f.Amsterdam->SelectDesignOption(f.Gas);
     EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
     f.South->SelectDesignOption(f.Walls);
@@ -59,7 +46,7 @@ TEST(OccursIn, ALevelAndItsSubLevel)
 TEST(OccursIn, PrecludedChoicesDoNotCount)
 {
     TPlanFixture f;
-    const auto gasAndWalls = Combination(f.Case, { f.Gas, f.Walls });
+    TCombination* gasAndWalls = f.Combine(0, { f.Gas, f.Walls });
     f.Gas->AddPreclusion(f.Insulation);
     f.Amsterdam->SelectDesignOption(f.Gas);
     f.North->SelectDesignOption(f.Walls);
@@ -69,7 +56,7 @@ TEST(OccursIn, PrecludedChoicesDoNotCount)
 TEST(OccursIn, ACombinationAboveTheObjectOrInAnotherTreeDoesNotOccur)
 {
     TPlanFixture f;
-    const auto cityOnly = Combination(f.Case, { f.Gas, f.Bus });
+    TCombination* cityOnly = f.Combine(0, { f.Gas, f.Bus });
     f.Amsterdam->SelectDesignOption(f.Gas);
     f.Amsterdam->SelectDesignOption(f.Bus);
     EXPECT_TRUE(OccursIn(*cityOnly, f.Amsterdam));
@@ -89,7 +76,7 @@ TEST(CountOccurrences, WeighsEachOccurrenceWithTheCumulativeCount)
         district->SelectDesignOption(f.Solar);
     }
     east->SelectDesignOption(f.GreenRoof);
-    const auto wallsAndSolar = Combination(f.Case, { f.Walls, f.Solar });
+    TCombination* wallsAndSolar = f.Combine(0, { f.Walls, f.Solar });
     // (3 + 2) districts in each of 2 cities.
     EXPECT_EQ(CountOccurrences(*wallsAndSolar, f.Plan->TopObjects), 10);
 }
