@@ -21,20 +21,6 @@ TEST(DesignObject, AddingFindsAnExistingSiblingAndDeletingTakesTheSubtree)
     EXPECT_EQ(town->Children.Count(), 1);
 }
 
-TEST(DesignObject, CumulativeCountIsAlwaysTheProductUpTheChain)
-{
-    TDesignFixture f;
-    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
-    TDesignObject* north = f.Object("North", town, f.District, 3);
-    TDesignObject* block = f.Object("Block", north, f.Block, 5);
-    town->SetCount(4);
-    EXPECT_EQ(block->CumulativeCount(), 60);
-    EXPECT_EQ(f.Plan->DuplicateDesignObject(north, town, true)->Children.First()->CumulativeCount(), 60);
-    north->SetCount(1 << 20);
-    block->SetCount(1 << 20);
-    EXPECT_EQ(block->CumulativeCount(), INT_MAX);
-}
-
 TEST(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
 {
     TMessageRecorder messages;
@@ -76,21 +62,28 @@ TEST(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
 TEST(DesignObject, SearchesAndCounts)
 {
     TDesignFixture f;
-    TOption* walls = TDesignFixture::Option(f.Area(f.District, "Insulation"), "Walls");
     TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
     TDesignObject* north = f.Object("North", town, f.District, 3);
     TDesignObject* south = f.Object("South", town, f.District, 1);
     TDesignObject* block = f.Object("Block", north, f.Block, 4);
-    north->SelectDesignOption(walls);
-    EXPECT_EQ(town->OccurrenceCount(walls), 8);
-    EXPECT_EQ(block->OccurrenceCount(walls), 0);
-    EXPECT_EQ(town->FindSelections(walls), std::vector<TDesignObject*>{ north });
+    north->SelectDesignOption(f.Walls);
+    EXPECT_EQ(town->OccurrenceCount(f.Walls), 8);
+    EXPECT_EQ(block->OccurrenceCount(f.Walls), 0);
+    EXPECT_EQ(town->FindSelections(f.Walls), std::vector<TDesignObject*>{ north });
     EXPECT_EQ(south->UndecidedCount(), 1);
     EXPECT_EQ(north->UndecidedCount(), 0);
     block->ID = 7;
     south->ID = 7;
     EXPECT_EQ(FindDesignObjectById(f.Plan->TopObjects, 7), block);
     EXPECT_EQ(FindDesignObjectById(f.Plan->TopObjects, 9), nullptr);
+
+    // The cumulative count is always the product up the chain, and saturates.
+    town->SetCount(5);
+    EXPECT_EQ(block->CumulativeCount(), 60);
+    EXPECT_EQ(f.Plan->DuplicateDesignObject(north, town, true)->Children.First()->CumulativeCount(), 60);
+    north->SetCount(1 << 20);
+    block->SetCount(1 << 20);
+    EXPECT_EQ(block->CumulativeCount(), INT_MAX);
 }
 
 TEST(DesignObject, RowsForTheCaseFolder)
