@@ -7,11 +7,6 @@
 
 namespace {
 
-const TAppreciationSettings Objectives{ true, false, false };
-const TAppreciationSettings Options{ false, true, false };
-const TAppreciationSettings Qualifiers{ false, false, true };
-const TAppreciationSettings Nothing{ false, false, false };
-
 const QString EmptyBar = QStringLiteral(
     "<table width=180 border=0 cellpadding=0><tr><td width=150 bgcolor=#EEEEEE>&nbsp;</td></tr>"
     "<tr><td width=150 bgcolor=#EEEEEE>&nbsp;</td></tr></table>");
@@ -84,15 +79,9 @@ TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
         { "Plan", "Broken", 1, -5, false },
     };
     TAppraisalFixture f;
-    TOption* ferry = f.Option(f.Transport, "Ferry", 2);
-    f.Effect(f.Bus, f.Cost, "-10");
-    f.Effect(ferry, f.Cost, "1/0");
+    f.AddCityDesigns();
     f.CityDesign("Cheap", f.Gas);
     f.CityDesign("Dear", f.HeatPump);
-    f.CityDesign("Zero", nullptr);
-    f.CityDesign("Debt", f.Bus);
-    f.CityDesign("Deeper", f.Bus)->TopObjects.First()->SetCount(2);
-    f.CityDesign("Broken", ferry);
     for (const auto& c : cases) {
         f.Case.BaseCase = c.Base ? f.Case.Designs.Find(c.Base) : nullptr;
         f.Mayor->Goals.clear();
