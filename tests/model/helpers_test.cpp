@@ -17,7 +17,7 @@ QString Local(QString text)
 
 } // namespace
 
-TEST(FormatValue, Table)
+TEST(FormatValue, TableWithNonFiniteValuesAsWords)
 {
     const struct { double x; const char* text; } cases[] = {
         { 0, "0" }, { 0.00000000001, "0" }, { -1e-11, "0" },
@@ -27,16 +27,11 @@ TEST(FormatValue, Table)
         { 12.34, "12.3" }, { 3.0001, "3" }, { -12.34, "-12.3" }, { 10, "10" }, { 20, "20" },
         { 99.9, "99.9" }, { 9999, "9999" }, { 0.0005, "0.001" }, { 0.3, "0.3" }, { -0.9999, "-1" },
         { 1.05, "1.05" }, { 1e-100, "0" },
+        { std::numeric_limits<double>::infinity(), "INF" }, { -std::numeric_limits<double>::infinity(), "-INF" },
+        { std::nan(""), "NAN" },
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatValue(c.x), Local(QString::fromLatin1(c.text))) << c.x;
-}
-
-TEST(FormatValue, NonFiniteValuesAreShownAsWords)
-{
-    EXPECT_EQ(FormatValue(std::numeric_limits<double>::infinity()), "INF");
-    EXPECT_EQ(FormatValue(-std::numeric_limits<double>::infinity()), "-INF");
-    EXPECT_EQ(FormatValue(std::nan("")), "NAN");
 }
 
 TEST(FormatPercentage, Table)
