@@ -33,11 +33,10 @@ TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
 TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
 {
     TDesignFixture f;
-    TVariable* price = f.Price;
     auto object = [&](const QString& name, TDesignObject* parent, int count, const QString& value) {
         TDesignObject* o = f.Object(name, parent, parent ? f.District : f.City, count);
         if (!value.isEmpty())
-            o->SelectDesignOption(f.OptionWithEffect(o->SystemLevel, name, price, value));
+            o->SelectDesignOption(f.OptionWithEffect(o->SystemLevel, name, f.Price, value));
         return o;
     };
     TDesignObject* east = object("East", nullptr, 2, "");
@@ -49,32 +48,31 @@ TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
     TDesignObject* own = object("Own", nullptr, 0, "5");   // counted twice: (5 + 150 + 70) / 4 + 5
     object("o3", own, 3, "50");
     object("o1", own, 1, "70");
-    EXPECT_EQ(f.Value(east, price), 17.5);
-    EXPECT_EQ(f.Value(west, price), 12.5);
-    EXPECT_EQ(f.Value(own, price), 61.25);
-    EXPECT_EQ(DesignValue(*f.Plan, *price), 15);   // Own has count 0
+    EXPECT_EQ(f.Value(east, f.Price), 17.5);
+    EXPECT_EQ(f.Value(west, f.Price), 12.5);
+    EXPECT_EQ(f.Value(own, f.Price), 61.25);
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Price), 15);   // Own has count 0
 
     // Children averaging to 0 give 0, not an undefined value.
     TDesignObject* zero = object("Zero", nullptr, 1, "");
     object("z2", zero, 2, "3");
     object("z1", zero, 1, "-6");
-    EXPECT_EQ(ResultText(Compute(*zero->FindAttribute(price))), "0");
+    EXPECT_EQ(ResultText(Compute(*zero->FindAttribute(f.Price))), "0");
 }
 
 TEST(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
 {
     TDesignFixture f;
-    TVariable* price = f.Price;
-    TOption* dear = f.OptionWithEffect(f.District, "Dear", price, "40");
+    TOption* dear = f.OptionWithEffect(f.District, "Dear", f.Price, "40");
     TOption* ban = TDesignFixture::Option(f.Area(f.District, "Ban"), "Ban");
     ban->AddPreclusion(dear->DecisionArea);
     TDesignObject* town = f.Object("Town", nullptr, f.City);
-    f.Object("a", town, f.District, 1)->SelectDesignOption(f.OptionWithEffect(f.District, "Cheap", price, "10"));
+    f.Object("a", town, f.District, 1)->SelectDesignOption(f.OptionWithEffect(f.District, "Cheap", f.Price, "10"));
     TDesignObject* b = f.Object("b", town, f.District, 30);
     b->SelectDesignOption(dear);
     b->SelectDesignOption(ban);
-    EXPECT_TRUE(IsUndefined(f.Value(b, price)));
-    EXPECT_EQ(f.Value(town, price), 10);
+    EXPECT_TRUE(IsUndefined(f.Value(b, f.Price)));
+    EXPECT_EQ(f.Value(town, f.Price), 10);
 }
 
 TEST(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
@@ -96,18 +94,16 @@ TEST(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
 TEST(Evaluation, ErrorsTravelUpAndLeaveTheDesignValueUndefined)
 {
     TDesignFixture f;
-    TVariable* cost = f.Cost;
-    TVariable* price = f.Price;
     TDesignObject* town = f.Object("Town", nullptr, f.City);
-    f.Object("North", town, f.District, 2)->SelectDesignOption(f.OptionWithEffect(f.District, "Bad", cost, "1/0"));
+    f.Object("North", town, f.District, 2)->SelectDesignOption(f.OptionWithEffect(f.District, "Bad", f.Cost, "1/0"));
     TDesignObject* south = f.Object("South", town, f.District);
-    TOption* mean = f.OptionWithEffect(f.District, "Mean", price, "4");
-    TDesignFixture::Effect(mean, price, "1/0");
+    TOption* mean = f.OptionWithEffect(f.District, "Mean", f.Price, "4");
+    TDesignFixture::Effect(mean, f.Price, "1/0");
     south->SelectDesignOption(mean);
-    EXPECT_EQ(f.Text(town, cost), "#DIV0!");
-    EXPECT_EQ(f.Text(town, price), "#DIV0!");
-    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *cost)));
-    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *price)));
+    EXPECT_EQ(f.Text(town, f.Cost), "#DIV0!");
+    EXPECT_EQ(f.Text(town, f.Price), "#DIV0!");
+    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *f.Cost)));
+    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *f.Price)));
 }
 
 TEST(Evaluation, APlaceholderBecomesTheRealAttributeAtOnce)
