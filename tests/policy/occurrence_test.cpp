@@ -27,7 +27,7 @@ TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
     EXPECT_EQ(CountOccurrences(*roofsAndWalls, f.Plan->TopObjects), 3);
 }
 
-TEST(OccursIn, ALevelAndItsSubLevel)
+TEST(OccursIn, ALevelAndItsSubLevelUnlessRuledOut)
 {
     TPlanFixture f;
     TCombination* gasAndWalls = f.Combine(0, { f.Walls, f.Gas });
@@ -41,15 +41,8 @@ TEST(OccursIn, ALevelAndItsSubLevel)
     // From any district the search starts at the city above it.
     EXPECT_TRUE(OccursIn(*gasAndWalls, f.North));
     EXPECT_EQ(CountOccurrences(*gasAndWalls, f.Plan->TopObjects), 1);
-}
-
-TEST(OccursIn, PrecludedChoicesDoNotCount)
-{
-    TPlanFixture f;
-    TCombination* gasAndWalls = f.Combine(0, { f.Gas, f.Walls });
+    // A choice that is ruled out does not count.
     f.Gas->AddPreclusion(f.Insulation);
-    f.Amsterdam->SelectDesignOption(f.Gas);
-    f.North->SelectDesignOption(f.Walls);
     EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
 }
 
