@@ -18,7 +18,7 @@ struct TPolicyFixture : TModelFixture
 
 } // namespace
 
-TEST(AddOptionToPolicy, KeepsOneOptionPerAreaInOptionOrder)
+TEST(AddOptionToPolicy, KeepsOneOptionPerAreaInOptionOrderAndRemoveChangesOnlyWhenPresent)
 {
     TPolicyFixture f;
     AddOptionToPolicy(*f.Policy, f.Walls);
@@ -27,6 +27,13 @@ TEST(AddOptionToPolicy, KeepsOneOptionPerAreaInOptionOrder)
     EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Gas, f.Bus, f.Walls }));
     EXPECT_TRUE(f.Case.Changed);
     EXPECT_TRUE(f.Messages.Messages.isEmpty());
+
+    f.Case.Changed = false;
+    RemoveOptionFromPolicy(*f.Policy, f.HeatPump);
+    EXPECT_FALSE(f.Case.Changed);
+    RemoveOptionFromPolicy(*f.Policy, f.Gas);
+    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus, f.Walls }));
+    EXPECT_TRUE(f.Case.Changed);
 }
 
 // Options of one area never preclude each other through the editor; a file
@@ -71,17 +78,6 @@ TEST(AddOptionToPolicy, AsksBeforeReplacingTheOptionOfTheSameArea)
         EXPECT_EQ(f.Policy->Options, c.result);
         EXPECT_EQ(f.Case.Changed, c.result.front() != f.Gas);
     }
-}
-
-TEST(RemoveOptionFromPolicy, RemovesAndMarksChangedOnlyWhenPresent)
-{
-    TPolicyFixture f;
-    f.Policy->Options = { f.Gas, f.Bus };
-    RemoveOptionFromPolicy(*f.Policy, f.Walls);
-    EXPECT_FALSE(f.Case.Changed);
-    RemoveOptionFromPolicy(*f.Policy, f.Gas);
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus }));
-    EXPECT_TRUE(f.Case.Changed);
 }
 
 TEST(Policy, RenamingMarksTheCaseChangedAndKeepsNameOnEmptyText)
