@@ -122,6 +122,10 @@ TEST(Cascades, DeletingAnOptionReachesObjectsPreclusionsPoliciesFeelingsAndCombi
     }
     EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus, f.Walls }));
     EXPECT_EQ(f.Case.Combinations.size(), 2u);
+    for (TActor* actor : f.Case.Actors) {
+        ASSERT_EQ(actor->Options.size(), 1u);
+        EXPECT_EQ(actor->Options[0]->Option, f.Walls);
+    }
 
     f.Insulation->DeleteOption(f.Walls);
     EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus }));
