@@ -126,13 +126,9 @@ TEST_F(CopyTest, AreaCopyKeepsOnlyPreclusionsWithinTheTargetLevel)
 
 TEST(OptionNumbers, InsertingMovesTheRestUp)
 {
-    struct TRow
-    {
-        int Number;
-        std::vector<int> Expected;   // old 0, 1, 2, then the new one
-    };
-    const TRow rows[] = { { 2, { 0, 1, 3, 2 } }, { 1, { 0, 2, 3, 1 } }, { 5, { 0, 1, 2, 5 } }, { -1, { 1, 2, 3, -1 } } };
-    for (const TRow& row : rows) {
+    // The numbers of the old options 0, 1, 2, then of the new one.
+    const struct { int Number; std::vector<int> Expected; } rows[] = { { 2, { 0, 1, 3, 2 } }, { 1, { 0, 2, 3, 1 } }, { 5, { 0, 1, 2, 5 } }, { -1, { 1, 2, 3, -1 } } };
+    for (const auto& row : rows) {
         TModelFixture f;
         std::vector<TOption*> options = NumberedArea(f, 3);
         TDecisionArea* area = options[0]->DecisionArea;
@@ -145,17 +141,13 @@ TEST(OptionNumbers, InsertingMovesTheRestUp)
 
 TEST(OptionNumbers, MovingShiftsTheOptionsInBetween)
 {
-    struct TRow
-    {
-        int Dragged, Target;
-        std::vector<int> Expected;   // numbers of options 0..3, which start as 0..3
-    };
-    const TRow rows[] = {
+    // The numbers of options 0..3, which start as 0..3.
+    const struct { int Dragged, Target; std::vector<int> Expected; } rows[] = {
         { 3, 1, { 0, 2, 3, 1 } },   // upwards: the target and those below it move down one
         { 0, 2, { 2, 0, 1, 3 } },   // downwards: they move up one
         { 1, 2, { 0, 2, 1, 3 } },   // neighbours swap
     };
-    for (const TRow& row : rows) {
+    for (const auto& row : rows) {
         TModelFixture f;
         const std::vector<TOption*> options = NumberedArea(f, 4);
         TDecisionArea* area = options[0]->DecisionArea;
