@@ -41,13 +41,8 @@ TEST(GoalText, OneLinePerDirection)
         { -2, 10, "Cost: -10%" }, { -1, 2.5, "Cost <= 2.5" }, { 1, 2.5, "Cost >= 2.5" },
         { 2, 10, "Cost: +10%" }, { 7, 10, "Cost: +10%" },
     };
-    for (const auto& c : cases) {
-        TActorGoal goal(f.Mayor);
-        goal.Variable = f.Cost;
-        goal.Direction = qint16(c.direction);
-        goal.Value = c.value;
-        EXPECT_EQ(GoalText(goal), Local(QString::fromLatin1(c.text)));
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(GoalText(*f.Mayor->AddGoal(f.Cost, c.direction, c.value, 1)), Local(QString::fromLatin1(c.text)));
 }
 
 TEST(Actor, SortPositionsOrdersEveryList)

@@ -7,11 +7,6 @@
 
 namespace {
 
-const TAppreciationSettings Objectives{ true, false, false };
-const TAppreciationSettings Options{ false, true, false };
-const TAppreciationSettings Qualifiers{ false, false, true };
-const TAppreciationSettings Nothing{ false, false, false };
-
 const QString EmptyBar = QStringLiteral(
     "<table width=180 border=0 cellpadding=0><tr><td width=150 bgcolor=#EEEEEE>&nbsp;</td></tr>"
     "<tr><td width=150 bgcolor=#EEEEEE>&nbsp;</td></tr></table>");
@@ -66,15 +61,8 @@ TEST(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
 // from a negative base keeps its sign.
 TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
 {
-    struct TCase
-    {
-        const char* Base;     // design name, or nullptr for no base design
-        const char* Design;
-        int Direction;
-        double Value;
-        bool Attained;
-    };
-    const TCase cases[] = {
+    // The base design's name (nullptr: none), the design, and the goal.
+    const struct { const char* Base; const char* Design; int Direction; double Value; bool Attained; } cases[] = {
         { nullptr, "Plan", 2, 0, false },       // no base design: counted, never attained
         { nullptr, "Plan", -1, 20, true },      // absolute goals need none
         { "Cheap", "Plan", 2, 80, true },       // 10 -> 19: +90%
@@ -91,16 +79,10 @@ TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
         { "Plan", "Broken", 1, -5, false },
     };
     TAppraisalFixture f;
-    TOption* ferry = f.Option(f.Transport, "Ferry", 2);
-    f.Effect(f.Bus, f.Cost, "-10");
-    f.Effect(ferry, f.Cost, "1/0");
+    f.AddCityDesigns();
     f.CityDesign("Cheap", f.Gas);
     f.CityDesign("Dear", f.HeatPump);
-    f.CityDesign("Zero", nullptr);
-    f.CityDesign("Debt", f.Bus);
-    f.CityDesign("Deeper", f.Bus)->TopObjects.First()->SetCount(2);
-    f.CityDesign("Broken", ferry);
-    for (const TCase& c : cases) {
+    for (const auto& c : cases) {
         f.Case.BaseCase = c.Base ? f.Case.Designs.Find(c.Base) : nullptr;
         f.Mayor->Goals.clear();
         f.Mayor->AddGoal(f.Cost, c.Direction, c.Value, 1);

@@ -59,22 +59,16 @@ TEST(DrawBar, BandsFromCumulativeBoundariesOnGrey)
     canvas.fill(Qt::white);
     DrawBar(TMixed(), canvas, 5, 3);
     const auto colour = [&](int x, int y) { return QColor(canvas.pixel(x, y)).name(QColor::HexRgb).toUpper(); };
-    // Upper band: +1 up to 40 * 1/10 = 4, +2 up to 40 * 3/10 = 12, then grey.
-    EXPECT_EQ(colour(5, 4), "#A0FF80");
-    EXPECT_EQ(colour(8, 10), "#A0FF80");
-    EXPECT_EQ(colour(9, 4), "#40FF40");
-    EXPECT_EQ(colour(16, 10), "#40FF40");
-    EXPECT_EQ(colour(17, 4), "#C0C0C0");
-    // Lower band: -3 up to 40 * 3/10 = 12.
-    EXPECT_EQ(colour(5, 11), "#E00040");
-    EXPECT_EQ(colour(16, 17), "#E00040");
-    EXPECT_EQ(colour(17, 11), "#C0C0C0");
-    // The grey frame row on top, and nothing outside 40 x 15.
-    EXPECT_EQ(colour(5, 3), "#C0C0C0");
-    EXPECT_EQ(colour(44, 17), "#C0C0C0");
-    EXPECT_EQ(colour(45, 10), "#FFFFFF");
-    EXPECT_EQ(colour(10, 18), "#FFFFFF");
-    EXPECT_EQ(colour(4, 10), "#FFFFFF");
+    const struct { int x, y; const char* colour; } pixels[] = {
+        // Upper band: +1 up to 40 * 1/10 = 4, +2 up to 40 * 3/10 = 12, then grey.
+        { 5, 4, "#A0FF80" }, { 8, 10, "#A0FF80" }, { 9, 4, "#40FF40" }, { 16, 10, "#40FF40" }, { 17, 4, "#C0C0C0" },
+        // Lower band: -3 up to 40 * 3/10 = 12.
+        { 5, 11, "#E00040" }, { 16, 17, "#E00040" }, { 17, 11, "#C0C0C0" },
+        // The grey frame row on top, and nothing outside 40 x 15.
+        { 5, 3, "#C0C0C0" }, { 44, 17, "#C0C0C0" }, { 45, 10, "#FFFFFF" }, { 10, 18, "#FFFFFF" }, { 4, 10, "#FFFFFF" },
+    };
+    for (const auto& p : pixels)
+        EXPECT_EQ(colour(p.x, p.y), p.colour) << p.x << "," << p.y;
 
     canvas.fill(Qt::white);
     DrawBar(TAppreciation(), canvas, 0, 0);

@@ -1,17 +1,20 @@
 #include "actors/actor.h"
 #include "model/messagerecorder.h"
-#include "support/modelfixture.h"
-#include "policy/combination.h"
 #include "policy/policy.h"
+#include "support/designfixture.h"
 
+#include <QObject>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Every kind of reference into the hierarchy and the catalogues, from two
-// actors, a policy and two combinations.
-struct TCascadeFixture : TModelFixture
+// Every kind of reference into the hierarchy and the catalogues: two designs
+// of the same shape, Town (City, Gas chosen) > North, South (District, Walls
+// chosen, count 2) > Block, where Gas rules out Insulation; two actors, a
+// policy and three combinations.
+struct TCascadeFixture : TDesignFixture
 {
+    TDesign* Other = Case.Designs.At(Case.AddDesign("Other"));
     TActor* Mayor = Case.Actors.At(Case.AddActor("Mayor"));
     TActor* Council = Case.Actors.At(Case.AddActor("Council"));
     TPolicy* Policy = Case.Policies.At(Case.AddPolicy("Green deal"));
@@ -19,9 +22,22 @@ struct TCascadeFixture : TModelFixture
 
     TCascadeFixture()
     {
-        TModelFixture::Effect(Gas, Cost, "1");
-        TModelFixture::Effect(Walls, Price, "2");
+        Effect(Gas, Cost, "100");
+        Effect(Walls, Cost, "10");
+        Effect(Walls, Price, "2");
         Walls->AddQualifier(Green);
+        Gas->AddPreclusion(Insulation);
+        for (TDesign* design : { Plan, Other }) {
+            TDesignObject* town = Object("Town", nullptr, City, 1, design);
+            town->SelectDesignOption(Gas);
+            town->SelectStatusQuoOption(Gas);
+            for (const char* name : { "North", "South" }) {
+                TDesignObject* district = Object(name, town, District, 2, design);
+                district->SelectDesignOption(Walls);
+                district->SelectStatusQuoOption(Walls);
+                Object("Block", district, Block, 1, design);
+            }
+        }
         for (TActor* actor : { Mayor, Council }) {
             actor->AddConnection(actor == Mayor ? Council : Mayor, 2);
             actor->AddConnection(actor, 1);
@@ -40,17 +56,20 @@ struct TCascadeFixture : TModelFixture
         Case.Changed = false;
     }
 
-    void Combine(int rating, std::vector<TOption*> options)
-    {
-        auto combination = std::make_unique<TCombination>(&Case);
-        combination->Rating = qint16(rating);
-        combination->Options = std::move(options);
-        Case.Combinations.push_back(std::move(combination));
-    }
+    TDesignObject* Town() const { return Plan->TopObjects.First(); }
 
-    // Touches every remaining reference, as a save and the views would.
+    /// Touches every remaining reference, as a save and the views would; the
+    /// sanitizers catch what a cascade left dangling.
     void UseWhatRemains()
     {
+        for (const TDesign* design : Case.Designs) {
+            design->ForEachObject([](TDesignObject* object) {
+                for (const auto& attribute : object->Attributes)
+                    Compute(*attribute);
+            });
+            for (const TVariable* variable : Case.Variables)
+                DesignValue(*design, *variable);
+        }
         for (TActor* actor : Case.Actors) {
             actor->SortPositions();
             EXPECT_FALSE(actor->DescriptionRows().isEmpty());
@@ -68,54 +87,150 @@ struct TCascadeFixture : TModelFixture
         }
         EXPECT_TRUE(Messages.Errors().isEmpty());
     }
-};
 
-template <class T, class Pred>
-bool NoneOf(const std::vector<std::unique_ptr<T>>& list, Pred pred)
-{
-    return std::none_of(list.begin(), list.end(), [&](const auto& link) { return pred(*link); });
-}
+    /// What remains once Insulation, with Walls, is gone.
+    void ExpectOnlyTheCityPositions()
+    {
+        for (TActor* actor : Case.Actors) {
+            ASSERT_EQ(actor->Decisions.size(), 1u);
+            EXPECT_EQ(actor->Decisions[0]->DecisionArea, Heating);
+            ASSERT_EQ(actor->Options.size(), 1u);
+            EXPECT_EQ(actor->Options[0]->Option, Gas);
+        }
+        EXPECT_EQ(Policy->Options, std::vector<TOption*>({ Gas, Bus }));
+        EXPECT_EQ(Case.Combinations.size(), 1u);
+        UseWhatRemains();
+    }
+};
 
 } // namespace
 
-TEST(Cascades, DeletingAnOptionReachesPoliciesFeelingsAndCombinations)
+TEST(Cascades, DeletingAnOptionReachesObjectsPreclusionsPoliciesFeelingsAndCombinations)
 {
     TCascadeFixture f;
-    f.Insulation->DeleteOption(f.Walls);
+    f.Heating->DeleteOption(f.Gas);
     EXPECT_TRUE(f.Case.Changed);
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Gas, f.Bus }));
+    for (TDesign* design : { f.Plan, f.Other }) {
+        design->ForEachObject([&](TDesignObject* object) {
+            EXPECT_TRUE(object->PrecludedAreas.empty());
+            if (object->SystemLevel == f.City) {
+                EXPECT_TRUE(object->DesignOptions.empty() && object->StatusQuoOptions.empty()
+                            && object->FindAttribute(f.Cost)->Calculations.empty());
+            }
+        });
+        EXPECT_EQ(DesignValue(*design, *f.Cost), 40);
+    }
+    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus, f.Walls }));
+    EXPECT_EQ(f.Case.Combinations.size(), 2u);
     for (TActor* actor : f.Case.Actors) {
         ASSERT_EQ(actor->Options.size(), 1u);
-        EXPECT_EQ(actor->Options[0]->Option, f.Gas);
+        EXPECT_EQ(actor->Options[0]->Option, f.Walls);
     }
+
+    f.Insulation->DeleteOption(f.Walls);
+    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus }));
+    for (TActor* actor : f.Case.Actors)
+        EXPECT_TRUE(actor->Options.empty());
     ASSERT_EQ(f.Case.Combinations.size(), 1u);
     EXPECT_EQ(f.Case.Combinations[0]->Rating, -3);
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingADecisionAreaDeletesTheDecisionPowersOnIt)
+TEST(Cascades, DeletingADecisionAreaDeletesItsRecordsAndPositionsEverywhere)
 {
     TCascadeFixture f;
-    f.City->DeleteDecisionArea(f.Heating);
-    for (TActor* actor : f.Case.Actors) {
-        ASSERT_EQ(actor->Decisions.size(), 1u);
-        EXPECT_EQ(actor->Decisions[0]->DecisionArea, f.Insulation);
-        EXPECT_TRUE(NoneOf(actor->Options, [&](const TActorOption& l) { return l.Option->DecisionArea == f.Heating; }));
-    }
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus, f.Walls }));
+    TDecisionArea* roof = f.Area(f.District, "Roof");
+    f.Gas->AddPreclusion(roof);   // nothing is chosen in Roof
+    f.District->DeleteDecisionArea(roof);
+    f.District->DeleteDecisionArea(f.Insulation);
+    f.Plan->ForEachObject([](TDesignObject* object) { EXPECT_TRUE(object->PrecludedAreas.empty()); });
+    f.ExpectOnlyTheCityPositions();
+}
+
+TEST(Cascades, DeletingALevelDeletesItsObjectsAtEveryDepthAndItsPositions)
+{
+    TCascadeFixture f;
+    f.Object("Loose", nullptr, f.District);
+    f.Case.DeleteSystemLevel(f.District);
+    for (TDesign* design : { f.Plan, f.Other })
+        design->ForEachObject([&](TDesignObject* object) { EXPECT_EQ(object->SystemLevel, f.City); });
+    f.ExpectOnlyTheCityPositions();
+}
+
+TEST(Cascades, DeletingACategoryOrAPhaseDeletesItsAreasWithEveryReferenceToThem)
+{
+    TCascadeFixture f;
+    f.Case.DeleteCategory(f.Mobility);
+    EXPECT_TRUE(f.Case.Changed);
+    EXPECT_EQ(f.City->DecisionAreas.Count(), 1);
+    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Gas, f.Walls }));
     EXPECT_EQ(f.Case.Combinations.size(), 1u);
+    EXPECT_EQ(f.Case.Categories.Count(), 1);
+
+    f.Case.DeletePhase(f.Later);
+    EXPECT_TRUE(f.District->DecisionAreas.IsEmpty());
+    EXPECT_TRUE(f.Gas->PrecludedAreas.empty());
+    EXPECT_TRUE(f.Case.Combinations.empty());
+    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Gas }));
+    for (TActor* actor : f.Case.Actors)
+        EXPECT_EQ(actor->Decisions.size(), 1u);
+    EXPECT_EQ(f.Heating->DescriptionRows().size(), 10);   // no row for the lifted preclusion
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingAVariableDeletesTheGoalsOnIt)
+TEST(Cascades, DeletingAVariableRemovesItsAttributesLinksAndGoals)
 {
     TCascadeFixture f;
+    TVariable* share = f.Variable("Share");
+    TVariable* rate = f.Variable("Rate");
+    TDesignObject* north = f.Town()->Children.First();
+    f.Town()->SelectDesignOption(f.HeatPump);
+    f.Town()->SelectDesignOption(f.OptionWithEffect(f.City, "Levy", share, "[Rate] * 2"));
+    north->SelectDesignOption(f.OptionWithEffect(f.District, "Local", share, "[Rate] + [Cost]"));
+    f.Town()->SelectDesignOption(f.OptionWithEffect(f.City, "Set rate", rate, "3"));
+    EXPECT_EQ(f.Text(north, share), "13");
+    ASSERT_EQ(north->InheritedAttributes.size(), 1u);
+
+    f.Case.DeleteVariable(rate);
+    f.Plan->ForEachObject([&](TDesignObject* object) {
+        for (const auto* list : { &object->Attributes, &object->InheritedAttributes })
+            for (const auto& attribute : *list) {
+                EXPECT_NE(attribute->Variable, rate);
+                for (const auto& calculation : attribute->Calculations)
+                    for (const TAttribute* read : calculation->Dependencies)
+                        EXPECT_NE(read->Variable, rate);
+            }
+    });
+    EXPECT_EQ(f.Text(north, share), "#ATTRIBUTE?");
     f.Case.DeleteVariable(f.Cost);
     for (TActor* actor : f.Case.Actors) {
         ASSERT_EQ(actor->Goals.size(), 1u);
         EXPECT_EQ(actor->Goals[0]->Variable, f.Price);
     }
     f.UseWhatRemains();
+}
+
+TEST(Cascades, DeletingAScaleDeletesItsVariablesEffectsAndGoals)
+{
+    TCascadeFixture f;
+    f.Case.DeleteScale(f.Euro);
+    EXPECT_TRUE(f.Case.Variables.IsEmpty());
+    EXPECT_TRUE(f.Case.Scales.IsEmpty());
+    EXPECT_TRUE(f.Gas->Effects.empty() && f.Walls->Effects.empty());
+    for (TActor* actor : f.Case.Actors)
+        EXPECT_TRUE(actor->Goals.empty());
+    f.UseWhatRemains();
+}
+
+TEST(Cascades, DeletingADesignClearsTheBaseCaseAndLeavesItsEditorToTheProgram)
+{
+    TCascadeFixture f;
+    f.Case.BaseCase = f.Other;
+    QObject editor;
+    f.Other->Editor = &editor;
+    f.Case.DeleteDesign(f.Other);   // the core frees no window
+    EXPECT_EQ(f.Case.BaseCase, nullptr);
+    EXPECT_EQ(f.Case.Designs.Count(), 1);
 }
 
 TEST(Cascades, DeletingAnActorDeletesTheRelationsTowardsIt)
@@ -129,28 +244,45 @@ TEST(Cascades, DeletingAnActorDeletesTheRelationsTowardsIt)
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingAQualifierDeletesTheFeelingsAboutIt)
+TEST(Cascades, DeletingAQualifierDeletesItFromOptionsAndFeelings)
 {
     TCascadeFixture f;
+    EXPECT_TRUE(f.Insulation->HasQualifier(f.Green));
     f.Case.DeleteQualifier(f.Green);
     for (TActor* actor : f.Case.Actors)
         EXPECT_TRUE(actor->Qualifiers.empty());
     EXPECT_TRUE(f.Walls->Qualifiers.empty());
+    EXPECT_FALSE(f.Insulation->HasQualifier(f.Green));
     EXPECT_TRUE(QualifierCounts(*f.Policy).empty());
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingALevelOrACategoryReachesEveryPosition)
+TEST(Cascades, EffectsAddedAndTakenOutReachEveryDesign)
 {
     TCascadeFixture f;
-    f.Case.DeleteSystemLevel(f.District);
-    f.Case.DeleteCategory(f.Mobility);
-    for (TActor* actor : f.Case.Actors) {
-        ASSERT_EQ(actor->Decisions.size(), 1u);
-        EXPECT_EQ(actor->Decisions[0]->DecisionArea, f.Heating);
-        ASSERT_EQ(actor->Options.size(), 1u);
-    }
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Gas }));
-    EXPECT_TRUE(f.Case.Combinations.empty());
+    TVariable* noise = f.Variable("Noise");
+    TEffect* loud = TDesignFixture::Effect(f.Walls, noise, "3");
+    EXPECT_EQ(DesignValue(*f.Other, *noise), 0);   // Walls is ruled out by Gas
+    f.Other->TopObjects.First()->SelectDesignOption(f.HeatPump);
+    EXPECT_EQ(DesignValue(*f.Other, *noise), 12);
+    f.Walls->DeleteEffect(loud);
+    EXPECT_EQ(DesignValue(*f.Other, *noise), 0);
+}
+
+TEST(Cascades, TakingOutAnEffectRemovesItsCalculationWhateverItsSetting)
+{
+    TCascadeFixture f;
+    TEffect* effect = f.Gas->Effects.front().get();
+    EXPECT_EQ(f.Value(f.Town(), f.Cost), 100);
+    // The formula editor switches the setting, then takes the effect out and adds it again.
+    effect->NullWhenStatusQuo = true;
+    f.Gas->AddEffect(f.Gas->TakeEffect(effect));
+    EXPECT_EQ(f.Value(f.Town(), f.Cost), 0);
+    f.Town()->SelectStatusQuoOption(f.HeatPump);
+    EXPECT_EQ(f.Value(f.Town(), f.Cost), 100);
+    effect->NullWhenStatusQuo = false;
+    f.Town()->SelectStatusQuoOption(f.Gas);
+    f.Gas->DeleteEffect(effect);
     f.UseWhatRemains();
+    EXPECT_EQ(f.Value(f.Town(), f.Cost), 0);
 }

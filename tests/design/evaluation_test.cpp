@@ -8,15 +8,14 @@
 TEST(Evaluation, CumulativeValuesAddUpWeightedByCount)
 {
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
     TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
     TDesignObject* north = f.Object("North", town, f.District, 3);
-    town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", cost, "10"));
-    north->SelectDesignOption(f.OptionWithEffect(f.District, "Paving", cost, "4"));
-    EXPECT_EQ(f.Value(town, cost), 22);
-    EXPECT_EQ(DesignValue(*f.Plan, *cost), 44);
+    town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", f.Cost, "10"));
+    north->SelectDesignOption(f.OptionWithEffect(f.District, "Paving", f.Cost, "4"));
+    EXPECT_EQ(f.Value(town, f.Cost), 22);
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 44);
     north->SetCount(0);
-    EXPECT_EQ(f.Value(town, cost), 10);
+    EXPECT_EQ(f.Value(town, f.Cost), 10);
 }
 
 TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
@@ -34,11 +33,10 @@ TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
 TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
 {
     TDesignFixture f;
-    TVariable* price = f.Variable("Price", AggregationAveraging);
     auto object = [&](const QString& name, TDesignObject* parent, int count, const QString& value) {
         TDesignObject* o = f.Object(name, parent, parent ? f.District : f.City, count);
         if (!value.isEmpty())
-            o->SelectDesignOption(f.OptionWithEffect(o->SystemLevel, name, price, value));
+            o->SelectDesignOption(f.OptionWithEffect(o->SystemLevel, name, f.Price, value));
         return o;
     };
     TDesignObject* east = object("East", nullptr, 2, "");
@@ -50,68 +48,62 @@ TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
     TDesignObject* own = object("Own", nullptr, 0, "5");   // counted twice: (5 + 150 + 70) / 4 + 5
     object("o3", own, 3, "50");
     object("o1", own, 1, "70");
-    EXPECT_EQ(f.Value(east, price), 17.5);
-    EXPECT_EQ(f.Value(west, price), 12.5);
-    EXPECT_EQ(f.Value(own, price), 61.25);
-    EXPECT_EQ(DesignValue(*f.Plan, *price), 15);   // Own has count 0
+    EXPECT_EQ(f.Value(east, f.Price), 17.5);
+    EXPECT_EQ(f.Value(west, f.Price), 12.5);
+    EXPECT_EQ(f.Value(own, f.Price), 61.25);
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Price), 15);   // Own has count 0
 
     // Children averaging to 0 give 0, not an undefined value.
     TDesignObject* zero = object("Zero", nullptr, 1, "");
     object("z2", zero, 2, "3");
     object("z1", zero, 1, "-6");
-    EXPECT_EQ(ResultText(Compute(*zero->FindAttribute(price))), "0");
+    EXPECT_EQ(ResultText(Compute(*zero->FindAttribute(f.Price))), "0");
 }
 
 TEST(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
 {
     TDesignFixture f;
-    TVariable* price = f.Variable("Price", AggregationAveraging);
-    TOption* dear = f.OptionWithEffect(f.District, "Dear", price, "40");
+    TOption* dear = f.OptionWithEffect(f.District, "Dear", f.Price, "40");
     TOption* ban = TDesignFixture::Option(f.Area(f.District, "Ban"), "Ban");
     ban->AddPreclusion(dear->DecisionArea);
     TDesignObject* town = f.Object("Town", nullptr, f.City);
-    f.Object("a", town, f.District, 1)->SelectDesignOption(f.OptionWithEffect(f.District, "Cheap", price, "10"));
+    f.Object("a", town, f.District, 1)->SelectDesignOption(f.OptionWithEffect(f.District, "Cheap", f.Price, "10"));
     TDesignObject* b = f.Object("b", town, f.District, 30);
     b->SelectDesignOption(dear);
     b->SelectDesignOption(ban);
-    EXPECT_TRUE(IsUndefined(f.Value(b, price)));
-    EXPECT_EQ(f.Value(town, price), 10);
+    EXPECT_TRUE(IsUndefined(f.Value(b, f.Price)));
+    EXPECT_EQ(f.Value(town, f.Price), 10);
 }
 
 TEST(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
 {
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
-    TDecisionArea* heating = f.Area(f.City, "Heating");
-    TOption* pump = TDesignFixture::Option(heating, "Pump", 1);
-    TOption* gas = TDesignFixture::Option(heating, "Gas", 2);
-    TDesignFixture::Effect(pump, cost, "100", true);
-    TDesignFixture::Effect(pump, cost, "1");
+    TOption* pump = f.HeatPump;
+    TDesignFixture::Effect(pump, f.Cost, "100", true);
+    TDesignFixture::Effect(pump, f.Cost, "1");
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     struct { TOption* statusQuo; TOption* design; double value; } steps[] = {
-        { gas, pump, 101 }, { pump, pump, 1 }, { gas, pump, 101 }, { gas, gas, 0 }, { pump, pump, 1 } };
+        { f.Gas, pump, 101 }, { pump, pump, 1 }, { f.Gas, pump, 101 }, { f.Gas, f.Gas, 0 }, { pump, pump, 1 } };
     for (const auto& step : steps) {
         town->SelectStatusQuoOption(step.statusQuo);
         town->SelectDesignOption(step.design);
-        EXPECT_EQ(f.Value(town, cost), step.value) << step.statusQuo->Name.toStdString();
+        EXPECT_EQ(f.Value(town, f.Cost), step.value) << step.statusQuo->Name.toStdString();
     }
 }
 
 TEST(Evaluation, ErrorsTravelUpAndLeaveTheDesignValueUndefined)
 {
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
-    TVariable* price = f.Variable("Price", AggregationAveraging);
     TDesignObject* town = f.Object("Town", nullptr, f.City);
-    f.Object("North", town, f.District, 2)->SelectDesignOption(f.OptionWithEffect(f.District, "Bad", cost, "1/0"));
+    f.Object("North", town, f.District, 2)->SelectDesignOption(f.OptionWithEffect(f.District, "Bad", f.Cost, "1/0"));
     TDesignObject* south = f.Object("South", town, f.District);
-    TOption* mean = f.OptionWithEffect(f.District, "Mean", price, "4");
-    TDesignFixture::Effect(mean, price, "1/0");
+    TOption* mean = f.OptionWithEffect(f.District, "Mean", f.Price, "4");
+    TDesignFixture::Effect(mean, f.Price, "1/0");
     south->SelectDesignOption(mean);
-    EXPECT_EQ(f.Text(town, cost), "#DIV0!");
-    EXPECT_EQ(f.Text(town, price), "#DIV0!");
-    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *cost)));
-    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *price)));
+    EXPECT_EQ(f.Text(town, f.Cost), "#DIV0!");
+    EXPECT_EQ(f.Text(town, f.Price), "#DIV0!");
+    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *f.Cost)));
+    EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *f.Price)));
 }
 
 TEST(Evaluation, APlaceholderBecomesTheRealAttributeAtOnce)
@@ -170,15 +162,14 @@ TEST(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
 {
     TMessageRecorder messages;
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
-    TOption* odd = f.OptionWithEffect(f.City, "Odd", cost, "1");
+    TOption* odd = f.OptionWithEffect(f.City, "Odd", f.Cost, "1");
     odd->Effects.front()->Code.push_back(std::make_unique<TVM_PUSHCON>(2));   // two entries left
-    TOption* ban = f.OptionWithEffect(f.City, "Ban", cost, "5");
+    TOption* ban = f.OptionWithEffect(f.City, "Ban", f.Cost, "5");
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     town->SelectDesignOption(odd);
     for (int ruledOut = 0; ruledOut < 2; ++ruledOut) {
         messages.Clear();
-        EXPECT_EQ(f.Text(town, cost), "#STACK?");
+        EXPECT_EQ(f.Text(town, f.Cost), "#STACK?");
         EXPECT_EQ(messages.Errors(), QStringList{ "VM stack error in subsystem \"Town\"" });
         ban->AddPreclusion(odd->DecisionArea);
         town->SelectDesignOption(ban);
@@ -188,23 +179,22 @@ TEST(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
 TEST(Evaluation, APassReusesResultsUntilTheDesignChanges)
 {
     TDesignFixture f;
-    TVariable* cost = f.Variable("Cost");
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     TDesignObject* north = f.Object("North", town, f.District);
-    TOption* cheap = f.OptionWithEffect(f.District, "Cheap", cost, "1");
+    TOption* cheap = f.OptionWithEffect(f.District, "Cheap", f.Cost, "1");
     TOption* dear = TDesignFixture::Option(cheap->DecisionArea, "Dear", 2);
-    TDesignFixture::Effect(dear, cost, "9");
+    TDesignFixture::Effect(dear, f.Cost, "9");
     north->SelectDesignOption(cheap);
     const TEvaluation pass;
-    EXPECT_EQ(f.Text(town, cost), "1");
+    EXPECT_EQ(f.Text(town, f.Cost), "1");
     north->SelectDesignOption(dear);
-    EXPECT_EQ(f.Text(town, cost), "9");
+    EXPECT_EQ(f.Text(town, f.Cost), "9");
     north->SetCount(2);
-    EXPECT_EQ(f.Text(town, cost), "18");
+    EXPECT_EQ(f.Text(town, f.Cost), "18");
     f.Object("South", town, f.District)->SelectDesignOption(cheap);
-    EXPECT_EQ(f.Text(town, cost), "19");
+    EXPECT_EQ(f.Text(town, f.Cost), "19");
     std::unique_ptr<TEffect> taken = dear->TakeEffect(dear->Effects.front().get());
     taken->SetFormula("4");
     dear->AddEffect(std::move(taken));
-    EXPECT_EQ(f.Text(town, cost), "9");
+    EXPECT_EQ(f.Text(town, f.Cost), "9");
 }

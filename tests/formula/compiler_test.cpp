@@ -41,7 +41,8 @@ TEST_F(CompilerTest, PostfixOrderFollowsPrecedence)
         {"sqrt [a]*[b]", "PUSHVAR a, SQRT, PUSHVAR b, MUL"},
         {"-(sin [x])", "PUSHVAR x, SIN, NEG"},
         {"sin(-[x])", "PUSHVAR x, NEG, SIN"},
-        // min/max between +,- and *,/; comparisons lowest.
+        // "*" before "+"; min/max between *,/ and ^; comparisons lowest.
+        {"1 + 2 * 3", "PUSHCON 1, PUSHCON 2, PUSHCON 3, MUL, ADD"},
         {"[a] + [b] max [c]", "PUSHVAR a, PUSHVAR b, PUSHVAR c, MAX, ADD"},
         {"[a] max [b] * 2", "PUSHVAR a, PUSHVAR b, MAX, PUSHCON 2, MUL"},
         {"[a] + 1 gt [b] * 2", "PUSHVAR a, PUSHCON 1, ADD, PUSHVAR b, PUSHCON 2, MUL, GT"},

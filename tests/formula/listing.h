@@ -9,7 +9,7 @@
 class TCase;
 class TVMInstruction;
 
-/// The instruction's class without its "TVM_" prefix, with the operand of a
+/// The instruction's class without its "TVM_" prefix ("BASE" for the base class), with the operand of a
 /// push: "PUSHVAR a" ("PUSHVAR ?" for an unknown variable), "PUSHCON 2", "ADD".
 QString InstructionName(const TVMInstruction& instruction);
 /// The names of the whole code, separated by ", ".

@@ -28,7 +28,7 @@ TEST(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
     EXPECT_EQ(c.Scales.IndexOfName("~"), -7);
 }
 
-TEST(ConceptList, AddingAnExistingNameReturnsItWithoutChange)
+TEST(ConceptList, AddCleansAndTrimsNamesAndReturnsAnExistingOneWithoutChange)
 {
     TCase c;
     const int first = c.AddScale("abc");
@@ -37,11 +37,7 @@ TEST(ConceptList, AddingAnExistingNameReturnsItWithoutChange)
     EXPECT_EQ(c.Scales.Count(), 1);
     EXPECT_FALSE(c.Changed);
     EXPECT_EQ(c.Scales.At(0)->Name, "abc");
-}
 
-TEST(ConceptList, AddCleansAndTrimsNames)
-{
-    TCase c;
     c.AddVariable("  Cost [EUR] ");
     c.AddVariable("Cost [USD]");
     ASSERT_EQ(c.Variables.Count(), 2);

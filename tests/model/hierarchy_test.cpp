@@ -97,17 +97,8 @@ TEST(Icons, DefaultAndDerivedIcons)
 {
     const QImage rect = DefaultRectangleIcon();
     EXPECT_EQ(rect.size(), QSize(16, 16));
-    EXPECT_EQ(rect.pixelColor(1, 2), QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(rect.pixelColor(13, 14), QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(rect.pixelColor(14, 15), QColor(Qt::white));
-    EXPECT_EQ(rect.pixelColor(7, 8), QColor(Qt::white));
-
     const QColor color(0x20, 0xC0, 0x40), middle(0x10, 0x60, 0x20), dark(0, 0, 0x10);
     const QImage clock = PhaseClockIcon(color, middle, dark);
-    EXPECT_EQ(clock.pixelColor(7, 1), middle);        // an hour mark
-    EXPECT_EQ(clock.pixelColor(7, 5), dark);          // a hand
-    EXPECT_EQ(clock.pixelColor(4, 7), color);         // the face
-    EXPECT_EQ(clock.pixelColor(15, 15), QColor(Qt::white));
 
     TCase c;
     TPhase* phase = c.Phases.At(c.AddPhase("p"));
@@ -120,16 +111,22 @@ TEST(Icons, DefaultAndDerivedIcons)
     level.setPixelColor(6, 6, QColor(0xC0, 0xC0, 0xC0));
     level.setPixelColor(7, 7, QColor(0x12, 0x34, 0x56));
     const QImage inPhase = LevelInPhaseIcon(level, *phase);
-    EXPECT_EQ(inPhase.pixelColor(1, 2), middle);
-    EXPECT_EQ(inPhase.pixelColor(5, 5), dark);
-    EXPECT_EQ(inPhase.pixelColor(6, 6), color);
-    EXPECT_EQ(inPhase.pixelColor(7, 7), QColor(Qt::white));
     const QImage variant = LevelInPhaseVariantIcon(level, *phase);
-    EXPECT_EQ(variant.pixelColor(0, 5), QColor(Qt::black));
-    EXPECT_EQ(variant.pixelColor(1, 6), QColor(Qt::white));
-
     const QImage design = DesignIcon(rect);
-    EXPECT_EQ(design.pixelColor(1, 9), QColor(0, 0xFF, 0xFF));
-    EXPECT_EQ(design.pixelColor(3, 12), QColor(Qt::white));
+    const QColor grey(0x80, 0x80, 0x80), white(Qt::white);
+
+    const struct { const char* what; const QImage& image; int x, y; QColor colour; } pixels[] = {
+        { "rectangle", rect, 1, 2, grey }, { "rectangle", rect, 13, 14, grey },
+        { "rectangle", rect, 14, 15, white }, { "rectangle", rect, 7, 8, white },
+        { "hour mark", clock, 7, 1, middle }, { "hand", clock, 7, 5, dark },
+        { "face", clock, 4, 7, color }, { "clock", clock, 15, 15, white },
+        // The level's icon in the phase's colours: grey, black, silver, and anything else.
+        { "in phase", inPhase, 1, 2, middle }, { "in phase", inPhase, 5, 5, dark },
+        { "in phase", inPhase, 6, 6, color }, { "in phase", inPhase, 7, 7, white },
+        { "variant", variant, 0, 5, QColor(Qt::black) }, { "variant", variant, 1, 6, white },
+        { "design", design, 1, 9, QColor(0, 0xFF, 0xFF) }, { "design", design, 3, 12, white },
+    };
+    for (const auto& p : pixels)
+        EXPECT_EQ(p.image.pixelColor(p.x, p.y), p.colour) << p.what << " " << p.x << "," << p.y;
     EXPECT_EQ(DesignIcon(rect, true).pixelColor(1, 9), QColor(0xFF, 0, 0));
 }

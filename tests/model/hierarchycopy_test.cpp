@@ -75,10 +75,12 @@ TEST_F(CopyTest, OptionCopyTakesQualifiersPreclusionsAndEffects)
     EXPECT_EQ(copy->PrecludedAreas.size(), 3u);
 }
 
-TEST_F(CopyTest, OptionCopyRefusesATakenNameAndReportsFaultyFormulas)
+TEST_F(CopyTest, CopiesRefuseATakenNameAndKeepFaultyFormulasFaulty)
 {
     EXPECT_EQ(CopyOption(*f.Gas, *f.Heating, "heat PUMP", 3), nullptr);
+    EXPECT_EQ(CopyDecisionArea(*f.Heating, *f.City, "transport"), nullptr);
     EXPECT_EQ(f.Heating->Options.Count(), 2);
+    EXPECT_EQ(f.City->DecisionAreas.Count(), 2);
     EXPECT_FALSE(f.Case.Changed);
 
     // A formula stored faulty (as read from a damaged page) stays faulty in the copy.
@@ -88,6 +90,10 @@ TEST_F(CopyTest, OptionCopyRefusesATakenNameAndReportsFaultyFormulas)
     ASSERT_EQ(report.FaultyEffects.size(), 1u);
     EXPECT_EQ(report.FaultyEffects[0], copy->Effects[1].get());
     EXPECT_EQ(copy->Effects[1]->Formula, "1 +");
+    // Within its own level every preclusion stays valid.
+    TDecisionArea* duplicate = CopyDecisionArea(*f.Heating, *f.City, "Heating (copy)");
+    ASSERT_NE(duplicate, nullptr);
+    EXPECT_EQ(duplicate->Options.Find("Gas")->PrecludedAreas.size(), 3u);
 }
 
 TEST_F(CopyTest, AreaCopyKeepsOnlyPreclusionsWithinTheTargetLevel)
@@ -118,26 +124,11 @@ TEST_F(CopyTest, AreaCopyKeepsOnlyPreclusionsWithinTheTargetLevel)
     EXPECT_EQ(messages.Messages, QStringList());   // nothing refused by AddPreclusion
 }
 
-TEST_F(CopyTest, AreaCopyRefusesATakenName)
-{
-    EXPECT_EQ(CopyDecisionArea(*f.Heating, *f.City, "transport"), nullptr);
-    EXPECT_EQ(f.City->DecisionAreas.Count(), 2);
-    EXPECT_FALSE(f.Case.Changed);
-    TDecisionArea* duplicate = CopyDecisionArea(*f.Heating, *f.City, "Heating (copy)");
-    ASSERT_NE(duplicate, nullptr);
-    // Within its own level every preclusion stays valid.
-    EXPECT_EQ(duplicate->Options.Find("Gas")->PrecludedAreas.size(), 3u);
-}
-
 TEST(OptionNumbers, InsertingMovesTheRestUp)
 {
-    struct TRow
-    {
-        int Number;
-        std::vector<int> Expected;   // old 0, 1, 2, then the new one
-    };
-    const TRow rows[] = { { 2, { 0, 1, 3, 2 } }, { 1, { 0, 2, 3, 1 } }, { 5, { 0, 1, 2, 5 } }, { -1, { 1, 2, 3, -1 } } };
-    for (const TRow& row : rows) {
+    // The numbers of the old options 0, 1, 2, then of the new one.
+    const struct { int Number; std::vector<int> Expected; } rows[] = { { 2, { 0, 1, 3, 2 } }, { 1, { 0, 2, 3, 1 } }, { 5, { 0, 1, 2, 5 } }, { -1, { 1, 2, 3, -1 } } };
+    for (const auto& row : rows) {
         TModelFixture f;
         std::vector<TOption*> options = NumberedArea(f, 3);
         TDecisionArea* area = options[0]->DecisionArea;
@@ -150,17 +141,13 @@ TEST(OptionNumbers, InsertingMovesTheRestUp)
 
 TEST(OptionNumbers, MovingShiftsTheOptionsInBetween)
 {
-    struct TRow
-    {
-        int Dragged, Target;
-        std::vector<int> Expected;   // numbers of options 0..3, which start as 0..3
-    };
-    const TRow rows[] = {
+    // The numbers of options 0..3, which start as 0..3.
+    const struct { int Dragged, Target; std::vector<int> Expected; } rows[] = {
         { 3, 1, { 0, 2, 3, 1 } },   // upwards: the target and those below it move down one
         { 0, 2, { 2, 0, 1, 3 } },   // downwards: they move up one
         { 1, 2, { 0, 2, 1, 3 } },   // neighbours swap
     };
-    for (const TRow& row : rows) {
+    for (const auto& row : rows) {
         TModelFixture f;
         const std::vector<TOption*> options = NumberedArea(f, 4);
         TDecisionArea* area = options[0]->DecisionArea;

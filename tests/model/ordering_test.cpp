@@ -3,71 +3,52 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-
-std::vector<int> Orders(const TCase& c, std::initializer_list<const char*> names)
+TEST(Ordering, AMovedPhaseTakesTheTargetsOrderAndShiftsTheOnesBetween)
 {
-    std::vector<int> result;
-    for (const char* name : names)
-        result.push_back(c.Phases.Find(QLatin1String(name))->Order);
-    return result;
+    const struct { const char* dragged; const char* target; std::vector<int> orders; bool moved; } cases[] = {
+        { "a", "c", { 2, 0, 1 }, true }, { "c", "a", { 1, 2, 0 }, true },
+        { "a", "b", { 1, 0, 2 }, true }, { "b", "b", { 0, 1, 2 }, false },
+    };
+    for (const auto& m : cases) {
+        TCase c;
+        for (const char* name : { "a", "b", "c" })
+            c.AddPhase(name);
+        EXPECT_EQ(MovePhase(c, c.Phases.Find(m.dragged), c.Phases.Find(m.target)), m.moved);
+        std::vector<int> orders;
+        for (const TPhase* phase : c.Phases)
+            orders.push_back(phase->Order);
+        EXPECT_EQ(orders, m.orders) << m.dragged << " onto " << m.target;
+    }
 }
-
-struct TMoveCase
-{
-    const char* Dragged;
-    const char* Target;
-    std::vector<int> Expected;   // orders of a, b, c
-    bool Moved;
-};
-
-class PhaseMoves : public ::testing::TestWithParam<TMoveCase>
-{
-};
-
-TEST_P(PhaseMoves, TakeTheTargetsOrderAndShiftTheOnesBetween)
-{
-    TCase c;
-    for (const char* name : {"a", "b", "c"})
-        c.AddPhase(QLatin1String(name));
-    const TMoveCase& m = GetParam();
-    EXPECT_EQ(MovePhase(c, c.Phases.Find(QLatin1String(m.Dragged)), c.Phases.Find(QLatin1String(m.Target))), m.Moved);
-    EXPECT_EQ(Orders(c, {"a", "b", "c"}), m.Expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ordering, PhaseMoves,
-                         ::testing::Values(TMoveCase{"a", "c", {2, 0, 1}, true}, TMoveCase{"c", "a", {1, 2, 0}, true},
-                                           TMoveCase{"a", "b", {1, 0, 2}, true}, TMoveCase{"b", "b", {0, 1, 2}, false}));
 
 TEST(Ordering, NewItemsGoAfterTheHighestNumberEvenAfterADelete)
 {
     TCase c;
-    for (const char* name : {"one", "two", "three"}) {
-        c.AddCategory(QLatin1String(name));
-        c.AddPhase(QLatin1String(name));
+    for (const char* name : { "one", "two", "three" }) {
+        c.AddCategory(name);
+        c.AddPhase(name);
     }
-    c.DeleteCategory(c.Categories.Find(QStringLiteral("one")));
-    c.DeletePhase(c.Phases.Find(QStringLiteral("two")));
-    c.AddCategory(QStringLiteral("four"));
-    c.AddPhase(QStringLiteral("four"));
-    EXPECT_EQ(c.Categories.Find(QStringLiteral("four"))->Number, 4);
-    EXPECT_EQ(c.Phases.Find(QStringLiteral("four"))->Order, 3);
-    // An existing name keeps its number.
-    c.AddCategory(QStringLiteral("TWO"));
-    EXPECT_EQ(c.Categories.Find(QStringLiteral("two"))->Number, 2);
+    c.DeleteCategory(c.Categories.Find("one"));
+    c.DeletePhase(c.Phases.Find("two"));
+    c.AddCategory("four");
+    c.AddPhase("four");
+    const auto number = [&](const char* name) { return c.Categories.Find(name)->Number; };
+    EXPECT_EQ(number("four"), 4);
+    EXPECT_EQ(c.Phases.Find("four")->Order, 3);
+    c.AddCategory("TWO");   // an existing name keeps its number
+    EXPECT_EQ(number("two"), 2);
     // Moving still tells items apart: no two share a number.
-    EXPECT_TRUE(MoveCategory(c, c.Categories.Find(QStringLiteral("four")), c.Categories.Find(QStringLiteral("two"))));
-    EXPECT_EQ(c.Categories.Find(QStringLiteral("four"))->Number, 2);
-    EXPECT_EQ(c.Categories.Find(QStringLiteral("two"))->Number, 3);
-    EXPECT_EQ(c.Categories.Find(QStringLiteral("three"))->Number, 4);
+    EXPECT_TRUE(MoveCategory(c, c.Categories.Find("four"), c.Categories.Find("two")));
+    EXPECT_EQ(number("four"), 2);
+    EXPECT_EQ(number("two"), 3);
+    EXPECT_EQ(number("three"), 4);
 }
 
 TEST(Ordering, MovesOnlyItemsOfThisCase)
 {
     TCase c, other;
-    TPhase* mine = c.Phases.At(c.AddPhase(QStringLiteral("a")));
-    TPhase* foreign = other.Phases.At(other.AddPhase(QStringLiteral("b")));
+    TPhase* mine = c.Phases.At(c.AddPhase("a"));
+    TPhase* foreign = other.Phases.At(other.AddPhase("b"));
     foreign->Order = 5;
     EXPECT_FALSE(MovePhase(c, mine, foreign));
     EXPECT_FALSE(MovePhase(c, mine, nullptr));
@@ -77,7 +58,7 @@ TEST(Ordering, MovesOnlyItemsOfThisCase)
 TEST(Ordering, AveragingOrCumulativeDropsTheConstantValue)
 {
     TCase c;
-    TVariable* v = c.Variables.At(c.AddVariable(QStringLiteral("v")));
+    TVariable* v = c.Variables.At(c.AddVariable("v"));
     v->SetValue(3);
     v->SetAggregationMode(AggregationConstant);
     EXPECT_EQ(v->Value, 3);
@@ -86,5 +67,3 @@ TEST(Ordering, AveragingOrCumulativeDropsTheConstantValue)
     v->SetAggregationMode(AggregationConstant);
     EXPECT_FALSE(v->HasValue());
 }
-
-} // namespace

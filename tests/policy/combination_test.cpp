@@ -1,21 +1,7 @@
-#include "model/messagerecorder.h"
 #include "support/modelfixture.h"
 #include "policy/combination.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-TCombination* AddCombination(TCase& c, int rating, std::vector<TOption*> options)
-{
-    auto combination = std::make_unique<TCombination>(&c);
-    combination->Rating = qint16(rating);
-    combination->Options = std::move(options);
-    c.Combinations.push_back(std::move(combination));
-    return c.Combinations.back().get();
-}
-
-} // namespace
 
 TEST(CompareCombinations, RatingThenOptionsThenTheLongerFirst)
 {
@@ -45,9 +31,9 @@ TEST(CompareCombinations, RatingThenOptionsThenTheLongerFirst)
 TEST(CombinationsOf, KeepsTheCaseOrder)
 {
     TModelFixture f;
-    TCombination* first = AddCombination(f.Case, 1, { f.Gas, f.Walls });
-    AddCombination(f.Case, 1, { f.HeatPump, f.Bus });
-    TCombination* third = AddCombination(f.Case, -1, { f.Bus, f.Walls });
+    TCombination* first = f.Combine(1, { f.Gas, f.Walls });
+    f.Combine(1, { f.HeatPump, f.Bus });
+    TCombination* third = f.Combine(-1, { f.Bus, f.Walls });
     EXPECT_EQ(CombinationsOf(f.Walls), std::vector<TCombination*>({ first, third }));
     EXPECT_TRUE(CombinationsOf(f.Gas).size() == 1);
 }

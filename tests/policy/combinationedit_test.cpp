@@ -50,7 +50,7 @@ TEST(CombinationFault, RefusesWhatNeverOccursInADesign)
     }
 }
 
-TEST(CreateCombination, SortsRatesAndMarksTheCaseChanged)
+TEST(CreateCombination, SortsAndRatesOrAnswersTheExistingOneOrRefuses)
 {
     TCombinationFixture f;
     TCombination* made = CreateCombination(f.Case, { f.Boiler, f.Walls, f.Gas }, 2);
@@ -59,58 +59,37 @@ TEST(CreateCombination, SortsRatesAndMarksTheCaseChanged)
     EXPECT_EQ(made->Options, std::vector<TOption*>({ f.Gas, f.Walls, f.Boiler }));
     EXPECT_EQ(made->Rating, 2);
     EXPECT_EQ(made->Case, &f.Case);
-    EXPECT_EQ(f.Case.Combinations.size(), 1u);
-}
 
-TEST(CreateCombination, ReturnsTheExistingOneUnchanged)
-{
-    TCombinationFixture f;
-    TCombination* made = CreateCombination(f.Case, { f.Gas, f.Walls }, -1);
     f.Case.Changed = false;
-    EXPECT_EQ(CreateCombination(f.Case, { f.Walls, f.Gas }, 3), made);
-    EXPECT_EQ(made->Rating, -1);
-    EXPECT_FALSE(f.Case.Changed);
-    EXPECT_EQ(f.Case.Combinations.size(), 1u);
-    EXPECT_TRUE(f.Messages.Messages.isEmpty());
-}
-
-TEST(CreateCombination, RefusesWithTheFaultAndChangesNothing)
-{
-    TCombinationFixture f;
+    EXPECT_EQ(CreateCombination(f.Case, { f.Walls, f.Boiler, f.Gas }, 3), made);
+    EXPECT_EQ(made->Rating, 2);
     EXPECT_EQ(CreateCombination(f.Case, { f.Walls, f.Trees }, -1), nullptr);
     EXPECT_EQ(CreateCombination(f.Case, { f.Gas, f.HeatPump }, -1), nullptr);
-    EXPECT_TRUE(f.Case.Combinations.empty());
+    EXPECT_EQ(f.Case.Combinations.size(), 1u);
     EXPECT_FALSE(f.Case.Changed);
     ASSERT_EQ(f.Messages.Infos().size(), 2);
     EXPECT_EQ(f.Messages.Infos()[1], "Option cannot combine with another option for same decision area");
 }
 
-TEST(ExtendCombination, AddsInOptionOrderOrRefuses)
+TEST(ExtendCombination, AddsInOptionOrderAnswersAnExistingOneOrRefuses)
 {
     TCombinationFixture f;
     TCombination* made = CreateCombination(f.Case, { f.Walls, f.Boiler }, 1);
+    TCombination* longer = CreateCombination(f.Case, { f.Gas, f.Bus, f.Walls }, 2);
+    TCombination* shorter = CreateCombination(f.Case, { f.Gas, f.Walls }, -2);
     f.Case.Changed = false;
     EXPECT_EQ(ExtendCombination(made, f.Gas), made);
     EXPECT_EQ(made->Options, std::vector<TOption*>({ f.Gas, f.Walls, f.Boiler }));
     EXPECT_TRUE(f.Case.Changed);
 
     f.Case.Changed = false;
+    EXPECT_EQ(ExtendCombination(shorter, f.Bus), longer);
+    EXPECT_EQ(shorter->Options.size(), 2u);
     EXPECT_EQ(ExtendCombination(made, f.HeatPump), nullptr);   // Heating has Gas already
     EXPECT_EQ(ExtendCombination(made, f.Walls), nullptr);
     EXPECT_EQ(ExtendCombination(made, f.Well), nullptr);       // another tree
     EXPECT_FALSE(f.Case.Changed);
     EXPECT_EQ(made->Options.size(), 3u);
-}
-
-TEST(ExtendCombination, ToAnExistingCombinationReturnsThatOne)
-{
-    TCombinationFixture f;
-    TCombination* longer = CreateCombination(f.Case, { f.Gas, f.Bus, f.Walls }, 2);
-    TCombination* shorter = CreateCombination(f.Case, { f.Gas, f.Walls }, -2);
-    f.Case.Changed = false;
-    EXPECT_EQ(ExtendCombination(shorter, f.Bus), longer);
-    EXPECT_EQ(shorter->Options.size(), 2u);
-    EXPECT_FALSE(f.Case.Changed);
 }
 
 TEST(RateCombination, ChangesOnlyToAnotherRatingOnTheScale)
@@ -127,26 +106,22 @@ TEST(RateCombination, ChangesOnlyToAnotherRatingOnTheScale)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST(RemoveFromCombination, DeletesWhatIsLeftWithOneOption)
+TEST(RemoveFromCombination, RefusesToDuplicateAnotherAndDeletesWhatIsLeftWithOneOption)
 {
     TCombinationFixture f;
     TCombination* made = CreateCombination(f.Case, { f.Gas, f.Bus, f.Walls }, 1);
+    TCombination* other = CreateCombination(f.Case, { f.Gas, f.Walls }, -3);
+    f.Case.Changed = false;
+    EXPECT_EQ(RemoveFromCombination(made, f.Bus), made);
+    EXPECT_EQ(made->Options.size(), 3u);
+    EXPECT_FALSE(f.Case.Changed);
+    EXPECT_EQ(f.Messages.Infos(), QStringList({ "The combination without this option exists already" }));
+
+    EXPECT_EQ(RemoveFromCombination(other, f.Walls), nullptr);
+    EXPECT_TRUE(f.Case.Changed);
+    EXPECT_EQ(f.Case.Combinations.size(), 1u);
     f.Case.Changed = false;
     EXPECT_EQ(RemoveFromCombination(made, f.Bus), made);
     EXPECT_EQ(made->Options, std::vector<TOption*>({ f.Gas, f.Walls }));
     EXPECT_TRUE(f.Case.Changed);
-    EXPECT_EQ(RemoveFromCombination(made, f.Gas), nullptr);
-    EXPECT_TRUE(f.Case.Combinations.empty());
-}
-
-TEST(RemoveFromCombination, RefusesToDuplicateAnother)
-{
-    TCombinationFixture f;
-    TCombination* longer = CreateCombination(f.Case, { f.Gas, f.Bus, f.Walls }, 1);
-    CreateCombination(f.Case, { f.Gas, f.Walls }, -3);
-    f.Case.Changed = false;
-    EXPECT_EQ(RemoveFromCombination(longer, f.Bus), longer);
-    EXPECT_EQ(longer->Options.size(), 3u);
-    EXPECT_FALSE(f.Case.Changed);
-    EXPECT_EQ(f.Messages.Infos(), QStringList({ "The combination without this option exists already" }));
 }

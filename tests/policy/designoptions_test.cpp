@@ -27,34 +27,23 @@ struct TDesignOptionsFixture : TPlanFixture
 
 } // namespace
 
-TEST(AddDesignObjectOptions, TakesTheChoicesThatHaveEffect)
+// The choices that have effect, or every status quo option, at the object or
+// in its whole subtree; the first option met per area wins, also against
+// what the policy holds already.
+TEST(AddDesignObjectOptions, TakesTheFirstOptionMetPerArea)
 {
     TDesignOptionsFixture f;
-    AddDesignObjectOptions(*f.Policy, f.Amsterdam, false, false);
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Gas }));
-    EXPECT_TRUE(f.Case.Changed);
-}
-
-TEST(AddDesignObjectOptions, TheFirstOptionMetPerAreaWins)
-{
-    TDesignOptionsFixture f;
-    f.Policy->Options = { f.HeatPump };
-    AddDesignObjectOptions(*f.Policy, f.Amsterdam, false, true);
-    // HeatPump stays; North's Walls comes before South's Foam.
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.HeatPump, f.Solar, f.Walls }));
-}
-
-TEST(AddDesignObjectOptions, TakesEveryStatusQuoOption)
-{
-    TDesignOptionsFixture f;
-    AddDesignObjectOptions(*f.Policy, f.Amsterdam, true, true);
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.HeatPump, f.Bus, f.Foam }));
-}
-
-TEST(AddDesignObjectOptions, NothingNewLeavesTheCaseUnchanged)
-{
-    TDesignOptionsFixture f;
-    f.Policy->Options = { f.Gas };
-    AddDesignObjectOptions(*f.Policy, f.Amsterdam, false, false);
-    EXPECT_FALSE(f.Case.Changed);
+    const struct { std::vector<TOption*> before; bool statusQuo, subtree; std::vector<TOption*> after; } cases[] = {
+        { {}, false, false, { f.Gas } },
+        { { f.HeatPump }, false, true, { f.HeatPump, f.Solar, f.Walls } },   // North's Walls before South's Foam
+        { {}, true, true, { f.HeatPump, f.Bus, f.Foam } },
+        { { f.Gas }, false, false, { f.Gas } },
+    };
+    for (const auto& c : cases) {
+        f.Policy->Options = c.before;
+        f.Case.Changed = false;
+        AddDesignObjectOptions(*f.Policy, f.Amsterdam, c.statusQuo, c.subtree);
+        EXPECT_EQ(f.Policy->Options, c.after);
+        EXPECT_EQ(f.Case.Changed, c.after != c.before);
+    }
 }

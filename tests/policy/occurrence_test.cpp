@@ -1,25 +1,12 @@
-#include "policy/combination.h"
 #include "support/designfixture.h"
 #include "policy/occurrence.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::unique_ptr<TCombination> Combination(TCase& c, std::vector<TOption*> options)
-{
-    auto combination = std::make_unique<TCombination>(&c);
-    combination->Options = std::move(options);
-    SortOptions(combination->Options);
-    return combination;
-}
-
-} // namespace
-
 TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
 {
     TPlanFixture f;
-    const auto gasRoofsAndWalls = Combination(f.Case, { f.Gas, f.Solar, f.Walls });
+    TCombination* gasRoofsAndWalls = f.Combine(0, { f.Gas, f.Solar, f.Walls });
     f.Amsterdam->SelectDesignOption(f.Gas);
     f.North->SelectDesignOption(f.Walls);
     f.South->SelectDesignOption(f.Solar);
@@ -34,16 +21,16 @@ TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
 
     // Without the city's option the pair occurs in North alone, counted for
     // its three alike districts.
-    const auto roofsAndWalls = Combination(f.Case, { f.Solar, f.Walls });
+    TCombination* roofsAndWalls = f.Combine(0, { f.Solar, f.Walls });
     EXPECT_TRUE(OccursIn(*roofsAndWalls, f.North));
     EXPECT_FALSE(OccursIn(*roofsAndWalls, f.South));
     EXPECT_EQ(CountOccurrences(*roofsAndWalls, f.Plan->TopObjects), 3);
 }
 
-TEST(OccursIn, ALevelAndItsSubLevel)
+TEST(OccursIn, ALevelAndItsSubLevelUnlessRuledOut)
 {
     TPlanFixture f;
-    const auto gasAndWalls = Combination(f.Case, { f.Walls, f.Gas });
+    TCombination* gasAndWalls = f.Combine(0, { f.Walls, f.Gas });
     f.Amsterdam->SelectDesignOption(f.Gas);
     EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
     f.South->SelectDesignOption(f.Walls);
@@ -54,22 +41,15 @@ TEST(OccursIn, ALevelAndItsSubLevel)
     // From any district the search starts at the city above it.
     EXPECT_TRUE(OccursIn(*gasAndWalls, f.North));
     EXPECT_EQ(CountOccurrences(*gasAndWalls, f.Plan->TopObjects), 1);
-}
-
-TEST(OccursIn, PrecludedChoicesDoNotCount)
-{
-    TPlanFixture f;
-    const auto gasAndWalls = Combination(f.Case, { f.Gas, f.Walls });
+    // A choice that is ruled out does not count.
     f.Gas->AddPreclusion(f.Insulation);
-    f.Amsterdam->SelectDesignOption(f.Gas);
-    f.North->SelectDesignOption(f.Walls);
     EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
 }
 
 TEST(OccursIn, ACombinationAboveTheObjectOrInAnotherTreeDoesNotOccur)
 {
     TPlanFixture f;
-    const auto cityOnly = Combination(f.Case, { f.Gas, f.Bus });
+    TCombination* cityOnly = f.Combine(0, { f.Gas, f.Bus });
     f.Amsterdam->SelectDesignOption(f.Gas);
     f.Amsterdam->SelectDesignOption(f.Bus);
     EXPECT_TRUE(OccursIn(*cityOnly, f.Amsterdam));
@@ -89,7 +69,7 @@ TEST(CountOccurrences, WeighsEachOccurrenceWithTheCumulativeCount)
         district->SelectDesignOption(f.Solar);
     }
     east->SelectDesignOption(f.GreenRoof);
-    const auto wallsAndSolar = Combination(f.Case, { f.Walls, f.Solar });
+    TCombination* wallsAndSolar = f.Combine(0, { f.Walls, f.Solar });
     // (3 + 2) districts in each of 2 cities.
     EXPECT_EQ(CountOccurrences(*wallsAndSolar, f.Plan->TopObjects), 10);
 }

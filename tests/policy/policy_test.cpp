@@ -1,6 +1,5 @@
 #include "model/messagerecorder.h"
 #include "support/modelfixture.h"
-#include "policy/combination.h"
 #include "policy/policy.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +18,7 @@ struct TPolicyFixture : TModelFixture
 
 } // namespace
 
-TEST(AddOptionToPolicy, KeepsOneOptionPerAreaInOptionOrder)
+TEST(AddOptionToPolicy, KeepsOneOptionPerAreaInOptionOrderAndRemoveChangesOnlyWhenPresent)
 {
     TPolicyFixture f;
     AddOptionToPolicy(*f.Policy, f.Walls);
@@ -28,77 +27,57 @@ TEST(AddOptionToPolicy, KeepsOneOptionPerAreaInOptionOrder)
     EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Gas, f.Bus, f.Walls }));
     EXPECT_TRUE(f.Case.Changed);
     EXPECT_TRUE(f.Messages.Messages.isEmpty());
+
+    f.Case.Changed = false;
+    RemoveOptionFromPolicy(*f.Policy, f.HeatPump);
+    EXPECT_FALSE(f.Case.Changed);
+    RemoveOptionFromPolicy(*f.Policy, f.Gas);
+    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus, f.Walls }));
+    EXPECT_TRUE(f.Case.Changed);
 }
 
+// Options of one area never preclude each other through the editor; a file
+// may still say so, and the conflict is refused even where the option would replace.
 TEST(AddOptionToPolicy, RefusesOptionsInConflictThroughAPreclusion)
 {
-    TModelFixture m;
-    const struct { TOption* member; TOption* added; const char* warning; } cases[] = {
-        { m.Gas, m.Walls, "Decision area \"Insulation\"\ris precluded by policy option \"Heating = Gas\"" },
-        { m.Walls, m.Gas, "Option \"Heating = Gas\"\rwould preclude policy option \"Insulation = Walls\"" },
-    };
-    m.Gas->AddPreclusion(m.Insulation);
-    TPolicy* policy = m.Case.Policies.At(m.Case.AddPolicy("p"));
-    TMessageRecorder messages;
-    for (const auto& c : cases) {
-        policy->Options = { c.member };
-        messages.Clear();
-        m.Case.Changed = false;
-        AddOptionToPolicy(*policy, c.added);
-        EXPECT_EQ(messages.Messages, QStringList({ "warning: " + QString::fromLatin1(c.warning) }));
-        EXPECT_EQ(policy->Options, std::vector<TOption*>({ c.member }));
-        EXPECT_FALSE(m.Case.Changed);
-    }
-}
-
-TEST(AddOptionToPolicy, AConflictIsRefusedEvenWhereTheOptionWouldReplace)
-{
     TPolicyFixture f;
-    // Options of one area never preclude each other through the editor; a
-    // file may still say so.
+    f.Gas->AddPreclusion(f.Insulation);
     f.HeatPump->PrecludedAreas.push_back(f.Heating);
-    f.Policy->Options = { f.HeatPump };
     f.Messages.Answer = true;
-    AddOptionToPolicy(*f.Policy, f.Gas);
-    EXPECT_EQ(f.Messages.Warnings().size(), 1);
-    EXPECT_TRUE(f.Messages.Messages.filter("question: ").isEmpty());
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.HeatPump }));
+    const struct { TOption* member; TOption* added; QString warning; } cases[] = {
+        { f.Gas, f.Walls, "Decision area \"Insulation\"\ris precluded by policy option \"Heating = Gas\"" },
+        { f.Walls, f.Gas, "Option \"Heating = Gas\"\rwould preclude policy option \"Insulation = Walls\"" },
+        { f.HeatPump, f.Gas, "Decision area \"Heating\"\ris precluded by policy option \"Heating = Heat pump\"" },
+    };
+    for (const auto& c : cases) {
+        f.Policy->Options = { c.member };
+        f.Messages.Clear();
+        f.Case.Changed = false;
+        AddOptionToPolicy(*f.Policy, c.added);
+        EXPECT_EQ(f.Messages.Messages, QStringList({ "warning: " + c.warning }));
+        EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ c.member }));
+        EXPECT_FALSE(f.Case.Changed);
+    }
 }
 
 TEST(AddOptionToPolicy, AsksBeforeReplacingTheOptionOfTheSameArea)
 {
-    for (const bool yes : { false, true }) {
-        TPolicyFixture f;
+    TPolicyFixture f;
+    const struct { TOption* added; bool yes; std::vector<TOption*> result; } cases[] = {
+        { f.HeatPump, false, { f.Gas, f.Bus } },
+        { f.HeatPump, true, { f.HeatPump, f.Bus } },
+        { f.Bus, true, { f.Gas, f.Bus } },   // already there: asked, and nothing changes
+    };
+    for (const auto& c : cases) {
         f.Policy->Options = { f.Gas, f.Bus };
-        f.Messages.Answer = yes;
-        AddOptionToPolicy(*f.Policy, f.HeatPump);
+        f.Messages.Clear();
+        f.Messages.Answer = c.yes;
+        f.Case.Changed = false;
+        AddOptionToPolicy(*f.Policy, c.added);
         EXPECT_EQ(f.Messages.Messages, QStringList({ "question: " + ReplaceQuestion }));
-        EXPECT_EQ(f.Policy->Options, yes ? std::vector<TOption*>({ f.HeatPump, f.Bus })
-                                         : std::vector<TOption*>({ f.Gas, f.Bus }));
-        EXPECT_EQ(f.Case.Changed, yes);
+        EXPECT_EQ(f.Policy->Options, c.result);
+        EXPECT_EQ(f.Case.Changed, c.result.front() != f.Gas);
     }
-}
-
-TEST(AddOptionToPolicy, AddingAnOptionAlreadyThereAsksAndChangesNothing)
-{
-    TPolicyFixture f;
-    f.Policy->Options = { f.Gas, f.Bus };
-    f.Messages.Answer = true;
-    AddOptionToPolicy(*f.Policy, f.Bus);
-    EXPECT_EQ(f.Messages.Messages, QStringList({ "question: " + ReplaceQuestion }));
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Gas, f.Bus }));
-    EXPECT_FALSE(f.Case.Changed);
-}
-
-TEST(RemoveOptionFromPolicy, RemovesAndMarksChangedOnlyWhenPresent)
-{
-    TPolicyFixture f;
-    f.Policy->Options = { f.Gas, f.Bus };
-    RemoveOptionFromPolicy(*f.Policy, f.Walls);
-    EXPECT_FALSE(f.Case.Changed);
-    RemoveOptionFromPolicy(*f.Policy, f.Gas);
-    EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus }));
-    EXPECT_TRUE(f.Case.Changed);
 }
 
 TEST(Policy, RenamingMarksTheCaseChangedAndKeepsNameOnEmptyText)
@@ -110,18 +89,6 @@ TEST(Policy, RenamingMarksTheCaseChangedAndKeepsNameOnEmptyText)
     f.Case.Policies.RenameConcept(f.Policy, " Blue: deal ");
     EXPECT_EQ(f.Policy->Name, "Blue deal");
     EXPECT_TRUE(f.Case.Changed);
-}
-
-TEST(Policy, AnEmptyPolicyAffectsNothing)
-{
-    TPolicyFixture f;
-    TModelFixture::Effect(f.Gas, f.Cost, "1");
-    auto combination = std::make_unique<TCombination>(&f.Case);
-    combination->Options = { f.Gas, f.Bus };
-    f.Case.Combinations.push_back(std::move(combination));
-    EXPECT_TRUE(AffectedVariables(*f.Policy).empty());
-    EXPECT_TRUE(PolicyCombinations(*f.Policy).empty());
-    EXPECT_EQ(QualifierCounts(*f.Policy), std::vector<int>({ 0 }));
 }
 
 TEST(Policy, AffectedVariablesCombinationsAndQualifierCounts)
@@ -136,18 +103,16 @@ TEST(Policy, AffectedVariablesCombinationsAndQualifierCounts)
     f.Gas->AddQualifier(f.Green);
     f.Walls->AddQualifier(f.Green);
     f.Walls->AddQualifier(cheap);
+    TCombination* low = f.Combine(-1, { f.Gas, f.Walls });
+    f.Combine(2, { f.Gas, f.Bus });
+    TCombination* high = f.Combine(3, { f.Gas, f.Walls });
+    // An empty policy affects nothing.
+    EXPECT_TRUE(AffectedVariables(*f.Policy).empty());
+    EXPECT_TRUE(PolicyCombinations(*f.Policy).empty());
+    EXPECT_EQ(QualifierCounts(*f.Policy), std::vector<int>({ 0, 0 }));
+
     f.Policy->Options = { f.Gas, f.Walls };
-    std::vector<TCombination*> inPolicy;
-    for (const auto& [rating, options] : std::vector<std::pair<int, std::vector<TOption*>>>{
-             { -1, { f.Gas, f.Walls } }, { 2, { f.Gas, f.Bus } }, { 3, { f.Gas, f.Walls } } }) {
-        auto c = std::make_unique<TCombination>(&f.Case);
-        c->Rating = qint16(rating);
-        c->Options = options;
-        if (options.back() == f.Walls)
-            inPolicy.insert(inPolicy.begin(), c.get());   // the higher rating lists first
-        f.Case.Combinations.push_back(std::move(c));
-    }
     EXPECT_EQ(AffectedVariables(*f.Policy), std::vector<TVariable*>({ area, f.Cost, f.Price }));
-    EXPECT_EQ(PolicyCombinations(*f.Policy), inPolicy);
+    EXPECT_EQ(PolicyCombinations(*f.Policy), std::vector<TCombination*>({ high, low }));
     EXPECT_EQ(QualifierCounts(*f.Policy), std::vector<int>({ 1, 2 }));   // Cheap, Green
 }

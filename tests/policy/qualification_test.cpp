@@ -73,12 +73,9 @@ TEST(BuildQualifications, EveryQualificationOfAnObjectSharesTheChildLists)
     TDesign* design = c.Designs.At(c.AddDesign("deep"));
     TSystemLevel* parentLevel = nullptr;
     TDesignObject* parent = nullptr;
-    TDesignObject* top = nullptr;
     for (int depth = 0; depth < 12; ++depth) {
-        TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel(QStringLiteral("level %1").arg(depth)));
-        level->PlaceUnder(parentLevel);
-        TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea("area"));
-        TOption* option = area->Options.At(area->AddOption("option"));
+        TSystemLevel* level = NewLevel(c, QStringLiteral("level %1").arg(depth), parentLevel);
+        TOption* option = NewOption(*NewArea(*level, "area", nullptr, nullptr), "option", 1);
         option->AddQualifier(qualifiers[size_t(depth % 5)]);
         for (int i = 0; i < 2; ++i) {
             TDesignObject* object = design->AddDesignObject(QStringLiteral("object %1").arg(i), parent, level);
@@ -87,10 +84,8 @@ TEST(BuildQualifications, EveryQualificationOfAnObjectSharesTheChildLists)
         }
         parentLevel = level;
         parent = parent ? parent->Children.At(0) : design->TopObjects.At(0);
-        if (!top)
-            top = parent;
     }
-    const auto list = BuildQualifications(top);
+    const auto list = BuildQualifications(design->TopObjects.At(0));
     for (int i = 0; i < list->Count(); ++i)
         EXPECT_EQ(&list->At(i)->SubQualifications(), &list->At(0)->SubQualifications());
     // Qualifier "a" is relevant at depths 0, 5 and 10. Below each object of

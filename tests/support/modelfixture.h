@@ -4,6 +4,7 @@
 #include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
+#include "policy/combination.h"
 #include "support/casebuilder.h"
 
 /// A small case to build tests on: City with District below it, each with
@@ -45,5 +46,16 @@ struct TModelFixture
                            bool nullWhenStatusQuo = false)
     {
         return NewEffect(*option, variable, formula, nullWhenStatusQuo);
+    }
+    /// A problem (rating below 0) or a promise of the options, kept in the
+    /// case with its options in order, as the editor keeps them.
+    TCombination* Combine(int rating, std::vector<TOption*> options)
+    {
+        auto combination = std::make_unique<TCombination>(&Case);
+        combination->Rating = qint16(rating);
+        combination->Options = std::move(options);
+        SortOptions(combination->Options);
+        Case.Combinations.push_back(std::move(combination));
+        return Case.Combinations.back().get();
     }
 };

@@ -1,9 +1,28 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
 
 /// Folder of small test files kept with the tests.
 inline QString TestDataPath(const QString& name)
 {
     return QStringLiteral(ORVEL_TEST_DATA "/") + name;
+}
+
+/// Compares rows with a kept expected file of one row a line (a byte order
+/// mark and line ends of either kind allowed), row by row.
+inline void ExpectRows(const QStringList& rows, const QString& expectedFile)
+{
+    QFile file(TestDataPath(expectedFile));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << expectedFile.toStdString();
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    QStringList expected = text.remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    if (expected.last().isEmpty())
+        expected.removeLast();
+    for (qsizetype i = 0; i < std::max(rows.size(), expected.size()); ++i)
+        EXPECT_EQ(rows.value(i), expected.value(i)) << expectedFile.toStdString() << " line " << i + 1;
 }
