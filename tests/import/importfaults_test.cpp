@@ -57,10 +57,8 @@ TEST_F(ImportTest, UnmatchedKeysStopWithTheirErrorAndLeaveNoCase)
 {
     for (const TUnmatched& u : UnmatchedKeys) {
         SCOPED_TRACE(u.What);
-        Db = std::make_unique<TOldDatabaseBuilder>(Path);
-        FillTown();
+        Refill();
         u.Change(*this);
-        Recorder.Clear();
         const TImportResult result = Import();
         EXPECT_EQ(result.Outcome, TImportOutcome::Stopped);
         EXPECT_FALSE(result.Case);
@@ -85,10 +83,8 @@ TEST_F(ImportTest, DatabaseFaultsFailWithoutCase)
         [](TOldDatabaseBuilder& db) { db.Execute(QStringLiteral("DELETE FROM Scale")); },
     };
     for (const auto& fault : faults) {
-        Db = std::make_unique<TOldDatabaseBuilder>(Path);
-        FillTown();
+        Refill();
         fault(*Db);
-        Recorder.Clear();
         const TImportResult result = Import();
         EXPECT_EQ(result.Outcome, TImportOutcome::Failed);
         EXPECT_FALSE(result.Case);
@@ -134,8 +130,7 @@ TEST_F(ImportTest, NullsInEveryColumnNeverStopTheImport)
     EXPECT_EQ(Recorder.Errors(), QStringList({ "Undefined system level: ID = 0" }));
 
     // NULLs in the rows of the full case read as empty text and 0.
-    Db = std::make_unique<TOldDatabaseBuilder>(Path);
-    FillTown();
+    Refill();
     Db->Execute(QStringLiteral("UPDATE EffectOfDecOption SET Approximation=NULL, Comment=NULL, Aggregation=NULL, MayNotOccur=NULL"));
     Db->Execute(QStringLiteral("UPDATE DecOptionInArea SET NodeNr=NULL, Comment=NULL"));
     Db->Execute(QStringLiteral("UPDATE Category SET BaseIcon=NULL"));

@@ -25,6 +25,13 @@ struct ImportTest : ::testing::Test
     QStringList ProgressTexts;
 
     void SetUp() override { FillTown(); }
+    /// A fresh database of the town, for tests that import it more than once.
+    void Refill()
+    {
+        Db = std::make_unique<TOldDatabaseBuilder>(Path);
+        FillTown();
+        Recorder.Clear();
+    }
 
     void Add(const char* table, const TRow& row) { Db->Insert(QString::fromLatin1(table), row); }
 

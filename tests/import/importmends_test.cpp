@@ -81,10 +81,8 @@ TEST_F(ImportTest, ParentLoopsMakeTopLevels)
     EXPECT_EQ(Recorder.Warnings(), QStringList({ "SystemLevel 37: its parent lies within the level itself; it becomes a top level" }));
 
     // A level met again under its own descendant stays where it was.
-    Db = std::make_unique<TOldDatabaseBuilder>(Path);
-    FillTown();
+    Refill();
     Level(31, "City", 33, 7, 1);
-    Recorder.Clear();
     const auto again = ImportMain();
     ASSERT_TRUE(again);
     EXPECT_EQ(LevelNamed(*again, "City")->Parent, nullptr);
