@@ -4,6 +4,7 @@
 #include "design/design.h"
 #include "model/case.h"
 #include "policy/combination.h"
+#include "samplecase.h"
 
 /// Problems and promises, actors and policies on the sample case, written out
 /// by hand in tests/data/casefolder. Comments are placed so that a comment test
