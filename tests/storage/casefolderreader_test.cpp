@@ -2,7 +2,6 @@
 // trip against the exact pages of the writer's test; these tests are about what
 // reading derives, and the rules that keep comments, modes and orders in place.
 #include "design/evaluation.h"
-#include "model/icons.h"
 #include "folderfixture.h"
 
 namespace {
@@ -141,24 +140,6 @@ TEST_F(CaseFolderReaderTest, AreasWithoutCategoryOrPhaseAndLevelsOutsideTheTreeS
     EXPECT_EQ(annex->DecisionAreas.At(0)->Phase, nullptr);
     EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Category, nullptr);
     EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("District"))->DecisionAreas.At(0)->Options.At(0)->Effects.size(), 1u);
-}
-
-TEST_F(CaseFolderReaderTest, PagesFromWindowsAndMissingIconsAreRead)
-{
-    auto original = BuildSampleCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
-    QFile::remove(Folder + QStringLiteral("img/sl0.bmp"));
-    WriteBytes(Folder + QStringLiteral("img/cat0.bmp"), "garbage");
-    QByteArray page = ReadBytes(Folder + QStringLiteral("ORVEL case.htm")).mid(3);   // no byte order mark, and one byte of Windows-1252
-    WriteBytes(Folder + QStringLiteral("ORVEL case.htm"), page.replace("<td>Coast</td>", "<td>C\xf4te</td>"));
-    QFile::remove(Folder + QStringLiteral("items.htm"));
-    auto c = Read();
-    EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
-    EXPECT_TRUE(c->SystemLevels.Find(QStringLiteral("Region"))->DecisionAreas.Find(QString::fromUtf8("C\u00f4te")));
-    EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("City"))->Icon, DefaultRectangleIcon());
-    EXPECT_EQ(c->Categories.Find(QStringLiteral("Land use"))->Icon, DefaultRectangleIcon());
-    EXPECT_EQ(c->Contents, TCase::DefaultContents());
-    EXPECT_FALSE(QFile::exists(Folder + QStringLiteral("items.htm")));   // rebuilt, but reading never writes
 }
 
 TEST_F(CaseFolderReaderTest, ARelationCreatesAnActorThatComesLater)

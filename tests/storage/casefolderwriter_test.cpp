@@ -4,8 +4,6 @@
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <zlib.h>
 
 namespace {
@@ -154,33 +152,6 @@ TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
     WriteBytes(File(QStringLiteral("img")), "not a folder");
     EXPECT_TRUE(WriteCaseFolder(*Case, Folder));
     EXPECT_TRUE(QFileInfo(File(QStringLiteral("img"))).isDir());
-}
-
-// A disk that fills up halfway through the case page: the old page stays whole,
-// the error is shown and the case is still to be saved.
-TEST_F(CaseFolderWriterTest, AFailedWriteKeepsTheOldPage)
-{
-    ASSERT_TRUE(WriteCaseFolder(*Case, Folder));
-    const QByteArray old = ReadBytes(File(QStringLiteral("ORVEL case.htm")));
-    Case->Changed = true;
-    Case->Comments = { QString(20000, QLatin1Char('x')) };
-
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 16000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = WriteCaseFolder(*Case, Folder);
-    setrlimit(RLIMIT_FSIZE, &saved);
-
-    EXPECT_FALSE(written);
-    ASSERT_EQ(Messages.Errors().size(), 1);
-    EXPECT_TRUE(Messages.Errors().first().startsWith(QStringLiteral("Could not write file\r\"") + File(QStringLiteral("ORVEL case.htm"))));
-    EXPECT_EQ(ReadBytes(File(QStringLiteral("ORVEL case.htm"))), old);
-    EXPECT_TRUE(Case->Changed);
-    EXPECT_EQ(Messages.BusyDepth, 0);
-    EXPECT_EQ(QDir(Folder).entryList(QDir::Files).filter(QStringLiteral("ORVEL case")).size(), 1);
 }
 
 TEST_F(CaseFolderWriterTest, AnEmptyCaseWritesEmptyTablesWithCountZero)

@@ -60,31 +60,34 @@ TEST_F(HostileFolderTest, NamesThatLookLikeMarkupComeBackExactly)
     }
 }
 
-// Pages of older folders hold "&" and "<" as they are; they read as before.
-TEST_F(HostileFolderTest, OlderPagesWithBareAmpersandsReadAsBefore)
+// Pages of older folders and of other programs: "&" and "<" as they are, no byte
+// order mark, valid UTF-8 beside Windows-1252 bytes (each read as what it is),
+// icons missing or broken, no contents page. They read as before, and reading
+// never writes.
+TEST_F(HostileFolderTest, PagesFromElsewhereReadAsBefore)
 {
     auto original = BuildSampleCase();
     ASSERT_TRUE(WriteCaseFolder(*original, Folder));
-    Edit(QStringLiteral("ORVEL case.htm"), "<td>Harbour &amp; &lt;Town&gt;</td>", "<td>Harbour & <Town></td>");
-    Edit(QStringLiteral("ORVEL case.htm"), "<td>cheap &amp; fast</td>", "<td>cheap & fast</td>");
+    const QString page = QStringLiteral("ORVEL case.htm");
+    WriteBytes(Folder + page, ReadBytes(Folder + page).mid(3));
+    Edit(page, "<td>Harbour &amp; &lt;Town&gt;</td>", "<td>Harbour & <Town></td>");
+    Edit(page, "<td>cheap &amp; fast</td>", "<td>cheap & fast</td>");
+    Edit(page, "<td>Coast</td>", "<td>C\xf4te</td>");
+    Edit(page, "<td>Dike</td>", "<td>Caf\xc3\xa9 \x80</td>");
+    QFile::remove(Folder + QStringLiteral("img/sl0.bmp"));
+    WriteBytes(Folder + QStringLiteral("img/cat0.bmp"), "garbage");
+    QFile::remove(Folder + QStringLiteral("items.htm"));
     const auto read = Read();
-    EXPECT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Messages);
+    EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
     EXPECT_EQ(read->Name, QStringLiteral("Harbour & <Town>"));
     EXPECT_TRUE(read->Qualifiers.Find(QStringLiteral("cheap & fast")));
-}
-
-// Valid UTF-8 reads as UTF-8 and every other byte as Windows-1252, in one page.
-TEST_F(HostileFolderTest, APageMixingUtf8AndWindowsBytesKeepsBoth)
-{
-    auto original = BuildSampleCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
-    Edit(QStringLiteral("ORVEL case.htm"), "<td>Coast</td>", "<td>C\xf4te</td>");
-    Edit(QStringLiteral("ORVEL case.htm"), "<td>Dike</td>", "<td>Caf\xc3\xa9 \x80</td>");
-    const auto read = Read();
-    EXPECT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Messages);
     const TDecisionArea* coast = read->SystemLevels.Find(QStringLiteral("Region"))->DecisionAreas.Find(QString::fromUtf8("C\u00f4te"));
     ASSERT_TRUE(coast);
     EXPECT_TRUE(coast->Options.Find(QString::fromUtf8("Caf\u00e9 \u20ac")));
+    EXPECT_EQ(read->SystemLevels.Find(QStringLiteral("City"))->Icon, DefaultRectangleIcon());
+    EXPECT_EQ(read->Categories.Find(QStringLiteral("Land use"))->Icon, DefaultRectangleIcon());
+    EXPECT_EQ(read->Contents, TCase::DefaultContents());
+    EXPECT_FALSE(QFile::exists(Folder + QStringLiteral("items.htm")));
 }
 
 // Reading runs in a child process that may take ten seconds at most: a pipe
