@@ -181,7 +181,7 @@ TEST_F(CaseFolderReaderTest, MarkersMatchWhateverTheirLetterCase)
     const auto c = Read();
     EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
     ASSERT_TRUE(WriteCaseFolder(*c, Folder));
-    EXPECT_EQ(FolderFiles(Folder, false), written);
+    ExpectSameFiles(FolderFiles(Folder, false), written);
 }
 
 TEST_F(CaseFolderReaderTest, AGoalWithoutATargetHasNoValue)
