@@ -69,8 +69,9 @@ TEST(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
 }
 
 // Fields keep one line and one tab each whatever the names hold; the folder
-// read is left as it was, even without its contents page.
-TEST(EvaluateCommand, EscapesFieldsAndNeverWritesIntoTheFolder)
+// read is left as it was, even without its contents page. Without its case
+// page it gives an error and nothing else.
+TEST(EvaluateCommand, EscapesFieldsNeverWritesIntoTheFolderAndReportsAMissingPage)
 {
     QTemporaryDir temp;
     {
@@ -86,17 +87,12 @@ TEST(EvaluateCommand, EscapesFieldsAndNeverWritesIntoTheFolder)
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out, QStringLiteral("Tab\\there\\\\\tCost\t1\nTab\\there\\\\\tNorth\\/South\tCost\t1\n"));
     EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("items.htm"))));
-}
 
-TEST(EvaluateCommand, ReportsAMissingCasePage)
-{
-    QTemporaryDir temp;
-    WriteCase(temp.path());
     QFile::remove(temp.filePath(QStringLiteral("ORVEL case.htm")));
-    TCliRun run = Evaluate({ temp.path() });
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Out, QString());
-    EXPECT_TRUE(run.Errors.startsWith(QStringLiteral("ORVEL ERROR: Could not open file\n"))) << run.Errors.toStdString();
+    const TCliRun broken = Evaluate({ temp.path() });
+    EXPECT_EQ(broken.Status, 1);
+    EXPECT_EQ(broken.Out, QString());
+    EXPECT_TRUE(broken.Errors.startsWith(QStringLiteral("ORVEL ERROR: Could not open file\n"))) << broken.Errors.toStdString();
 }
 
 TEST(EvaluateCommand, AFaultyFormulaWarnsOnceAboutEachProblem)
