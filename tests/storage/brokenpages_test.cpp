@@ -12,14 +12,15 @@ struct BrokenPagesTest : FolderTest
     void SetUp() override { ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder)); }
 };
 
-// What a reading kept, in a few numbers.
+// What a reading kept: the numbers of levels, of areas in Region (-1: no
+// Region), of combinations, actors and policies, and of objects in "Plan B".
 QString Kept(const TCase& c)
 {
     const TSystemLevel* region = c.SystemLevels.Find(QStringLiteral("Region"));
     int objects = 0;
     if (const TDesign* plan = c.Designs.Find(QStringLiteral("Plan B")))
         plan->ForEachObject([&](TDesignObject*) { ++objects; });
-    return QStringLiteral("%1 levels, %2 in Region, %3 combinations, %4 actors, %5 policies, %6 objects")
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
         .arg(c.SystemLevels.Count())
         .arg(region ? region->DecisionAreas.Count() : -1)
         .arg(c.Combinations.size())
@@ -37,42 +38,42 @@ TEST_F(BrokenPagesTest, EachEndsWithOneMessageAndKeepsWhatWasRead)
         QByteArray from, to;
         int line;
         const char* error;
-        const char* kept;
+        const char* kept;   // as Kept() gives it
     } cases[] = {
-        { "case", sectionC2, "<table class=cx>\r\n<tr><td align=right>", 84, "\"x\" is not a valid integer value", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "case", "<td>Rate [EUR] = ", "<td>Rate [EUR] = 12a</td></tr>", 77, "\"12a\" is not a valid number", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "case", "img/cat1.bmp\" alt=\"1. Water\"></td><td>Roads", "img/cat7.bmp\" alt=\"1. Water\"></td><td>Roads", 95, "Category index 7 out of range", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
+        { "case", sectionC2, "<table class=cx>\r\n<tr><td align=right>", 84, "\"x\" is not a valid integer value", "4 0 0 0 0 0" },
+        { "case", "<td>Rate [EUR] = ", "<td>Rate [EUR] = 12a</td></tr>", 77, "\"12a\" is not a valid number", "4 0 0 0 0 0" },
+        { "case", "img/cat1.bmp\" alt=\"1. Water\"></td><td>Roads", "img/cat7.bmp\" alt=\"1. Water\"></td><td>Roads", 95, "Category index 7 out of range", "4 0 0 0 0 0" },
         { "case", "img/sl0p1.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Layout</td></tr><tr",
-          "img/sl0p9.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Layout</td></tr><tr", 83, "Phase index 9 out of range", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
+          "img/sl0p9.bmp\" alt=\"0:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Layout</td></tr><tr", 83, "Phase index 9 out of range", "4 0 0 0 0 0" },
         { "case", "alt=\"1:0\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Blocks</td></tr>\r\n</table>",
-          "alt=\"1:5\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Blocks</td></tr>\r\n</table>", 133, "Decision area index 5 out of range", "4 levels, 1 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "case", "<td>Density [m2] = [Cost] / 2", "<td>Densit [m2] = [Cost] / 2", 109, "Unknown variable \"Densit\"", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
+          "alt=\"1:5\"><img src=\"img/cat0.bmp\" alt=\"3. Land use\"></td><td>Blocks</td></tr>\r\n</table>", 133, "Decision area index 5 out of range", "4 1 0 0 0 0" },
+        { "case", "<td>Density [m2] = [Cost] / 2", "<td>Densit [m2] = [Cost] / 2", 109, "Unknown variable \"Densit\"", "4 0 0 0 0 0" },
         { "case", "qual1.bmp\" alt=\"green\"><img src=\"img/option.bmp\" alt=\"1\"></td><td>Compact",
-          "qual4.bmp\" alt=\"green\"><img src=\"img/option.bmp\" alt=\"1\"></td><td>Compact", 85, "Qualifier index 4 out of range", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "case", "<td>Rate [EUR]", "<td>Rate [USD]", 77, "Unknown scale \"USD\"", "4 levels, 1 in Region, 5 combinations, 3 actors, 3 policies, 4 objects" },
-        { "case", "Roads &amp; &lt;paths&gt; = Wide</td>", "Roads &amp; &lt;paths&gt; = Wider</td>", 130, "Undefined decision option \"Wider\"", "4 levels, 1 in Region, 5 combinations, 3 actors, 3 policies, 4 objects" },
-        { "case", "<td>Zone</td></tr>\r\n", "<td>City</td></tr>\r\n", 46, "System level \"City\" occurs twice", "3 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "case", "alt=\"0:FF0000\"", "alt=\"0:FF00\"", 53, "\"FF00\" is not a valid colour", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
+          "qual4.bmp\" alt=\"green\"><img src=\"img/option.bmp\" alt=\"1\"></td><td>Compact", 85, "Qualifier index 4 out of range", "4 0 0 0 0 0" },
+        { "case", "<td>Rate [EUR]", "<td>Rate [USD]", 77, "Unknown scale \"USD\"", "4 1 5 3 3 4" },
+        { "case", "Roads &amp; &lt;paths&gt; = Wide</td>", "Roads &amp; &lt;paths&gt; = Wider</td>", 130, "Undefined decision option \"Wider\"", "4 1 5 3 3 4" },
+        { "case", "<td>Zone</td></tr>\r\n", "<td>City</td></tr>\r\n", 46, "System level \"City\" occurs twice", "3 0 0 0 0 0" },
+        { "case", "alt=\"0:FF0000\"", "alt=\"0:FF00\"", 53, "\"FF00\" is not a valid colour", "4 0 0 0 0 0" },
         // Counts that do not fit their rows would silently reshape the hierarchy.
-        { "case", sectionC2, "<table class=c-1>\r\n<tr><td align=right>", 84, "Negative count -1", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "case", sectionC2, "<table class=c0>\r\n<tr><td align=right>", 84, "The count 0 does not match the rows of its table", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "case", sectionC2, "<table class=c3>\r\n<tr><td align=right>", 93, "The count 3 does not match the rows of its table", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
+        { "case", sectionC2, "<table class=c-1>\r\n<tr><td align=right>", 84, "Negative count -1", "4 0 0 0 0 0" },
+        { "case", sectionC2, "<table class=c0>\r\n<tr><td align=right>", 84, "The count 0 does not match the rows of its table", "4 0 0 0 0 0" },
+        { "case", sectionC2, "<table class=c3>\r\n<tr><td align=right>", 93, "The count 3 does not match the rows of its table", "4 0 0 0 0 0" },
         { "case", "<table class=c1>\r\n<tr><td><img src=\"img/ceff.bmp\" alt=\"cumulative\"></td><td>Cost [EUR]</td>",
-          "<table class=c0>\r\n<tr><td><img src=\"img/ceff.bmp\" alt=\"cumulative\"></td><td>Cost [EUR]</td>", 98, "The count 0 does not match the rows of its table", "4 levels, 0 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "case", "<table class=c2>\r\n<tr><td><img src=\"img/sl0p1", "<table class=c1>\r\n<tr><td><img src=\"img/sl0p1", 131, "The count 1 does not match the rows of its table", "4 levels, 1 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "propro", "<table class=c5>", "<table class=cfive>", 32, "\"five\" is not a valid integer value", "4 levels, 1 in Region, 0 combinations, 0 actors, 0 policies, 0 objects" },
-        { "propro", "alt=\"2:0\"", "alt=\"7:0\"", 58, "System level index 7 out of range", "4 levels, 1 in Region, 4 combinations, 0 actors, 0 policies, 0 objects" },
-        { "propro", "alt=\"2:0\"", "alt=\"2:3\"", 58, "Decision area index 3 out of range", "4 levels, 1 in Region, 4 combinations, 0 actors, 0 policies, 0 objects" },
-        { "propro", "<td>Coast = Dike</td>", "<td>Coast = Dikes</td>", 58, "Undefined decision option \"Dikes\"", "4 levels, 1 in Region, 4 combinations, 0 actors, 0 policies, 0 objects" },
-        { "actors", "Density [m2]", "Densities [m2]", 48, "Unknown variable \"Densities\"", "4 levels, 1 in Region, 5 combinations, 3 actors, 0 policies, 0 objects" },
-        { "actors", "img/qual1.bmp", "img/qual2.bmp", 57, "Qualifier index 2 out of range", "4 levels, 1 in Region, 5 combinations, 3 actors, 0 policies, 0 objects" },
+          "<table class=c0>\r\n<tr><td><img src=\"img/ceff.bmp\" alt=\"cumulative\"></td><td>Cost [EUR]</td>", 98, "The count 0 does not match the rows of its table", "4 0 0 0 0 0" },
+        { "case", "<table class=c2>\r\n<tr><td><img src=\"img/sl0p1", "<table class=c1>\r\n<tr><td><img src=\"img/sl0p1", 131, "The count 1 does not match the rows of its table", "4 1 0 0 0 0" },
+        { "propro", "<table class=c5>", "<table class=cfive>", 32, "\"five\" is not a valid integer value", "4 1 0 0 0 0" },
+        { "propro", "alt=\"2:0\"", "alt=\"7:0\"", 58, "System level index 7 out of range", "4 1 4 0 0 0" },
+        { "propro", "alt=\"2:0\"", "alt=\"2:3\"", 58, "Decision area index 3 out of range", "4 1 4 0 0 0" },
+        { "propro", "<td>Coast = Dike</td>", "<td>Coast = Dikes</td>", 58, "Undefined decision option \"Dikes\"", "4 1 4 0 0 0" },
+        { "actors", "Density [m2]", "Densities [m2]", 48, "Unknown variable \"Densities\"", "4 1 5 3 0 0" },
+        { "actors", "img/qual1.bmp", "img/qual2.bmp", 57, "Qualifier index 2 out of range", "4 1 5 3 0 0" },
         { "actors", "  <tr class=subsection><td><img src=\"img/actor.bmp\"></td><td>Zoning board", "  <tr class=subsection><td>Zoning board",
-          79, "The count 3 does not match the rows of its table", "4 levels, 1 in Region, 5 combinations, 3 actors, 0 policies, 0 objects" },
-        { "policies", "<td>Coast = Dike</td>", "<td>Coast = Dikes</td>", 36, "Undefined decision option \"Dikes\"", "4 levels, 1 in Region, 5 combinations, 3 actors, 1 policies, 4 objects" },
-        { "design 1", "Blocks = Small", "Blocks = Large", 80, "Undefined decision option \"Large\"", "4 levels, 1 in Region, 5 combinations, 3 actors, 3 policies, 4 objects" },
-        { "design 1", "<img src=\"img/sld", "<img src=\"img/sld9", 36, "System level index 92 out of range", "4 levels, 1 in Region, 5 combinations, 3 actors, 0 policies, 0 objects" },
-        { "design 1", "[2x] Town", "[two x] Town", 39, "\"two\" is not a valid integer value", "4 levels, 1 in Region, 5 combinations, 3 actors, 0 policies, 1 objects" },
-        { "design 1", "<i>(subsystem of", "<i>(part of", 48, "EOF while looking for \"<i>(subsystem of\"", "4 levels, 1 in Region, 5 combinations, 3 actors, 0 policies, 4 objects" },
+          79, "The count 3 does not match the rows of its table", "4 1 5 3 0 0" },
+        { "policies", "<td>Coast = Dike</td>", "<td>Coast = Dikes</td>", 36, "Undefined decision option \"Dikes\"", "4 1 5 3 1 4" },
+        { "design 1", "Blocks = Small", "Blocks = Large", 80, "Undefined decision option \"Large\"", "4 1 5 3 3 4" },
+        { "design 1", "<img src=\"img/sld", "<img src=\"img/sld9", 36, "System level index 92 out of range", "4 1 5 3 0 0" },
+        { "design 1", "[2x] Town", "[two x] Town", 39, "\"two\" is not a valid integer value", "4 1 5 3 0 1" },
+        { "design 1", "<i>(subsystem of", "<i>(part of", 48, "EOF while looking for \"<i>(subsystem of\"", "4 1 5 3 0 4" },
     };
     for (const auto& broken : cases) {
         SCOPED_TRACE(broken.error);
@@ -146,7 +147,7 @@ TEST_F(BrokenPagesTest, MissingAndTruncatedPages)
     // The other pages address what the case page defines: without it they are
     // not read, so the one message says what is wrong.
     QFile::remove(casePage);
-    EXPECT_EQ(Kept(*Read()), QStringLiteral("0 levels, -1 in Region, 0 combinations, 0 actors, 0 policies, 0 objects"));
+    EXPECT_EQ(Kept(*Read()), QStringLiteral("0 -1 0 0 0 0"));
     EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not open file\r\"") + casePage + QStringLiteral("\"") });
 
     WriteBytes(casePage, page.left(page.indexOf("  <tr class=subsection><td>Preclusions for City")));
@@ -167,7 +168,7 @@ TEST_F(BrokenPagesTest, MissingAndTruncatedPages)
     WriteBytes(casePage, page);
     ASSERT_TRUE(QFile::remove(Folder + QStringLiteral("ORVEL propro.htm")));
     Messages.Clear();
-    EXPECT_EQ(Kept(*Read()), QStringLiteral("4 levels, 1 in Region, 0 combinations, 3 actors, 3 policies, 4 objects"));
+    EXPECT_EQ(Kept(*Read()), QStringLiteral("4 1 0 3 3 4"));
     EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not open file\r\"") + Folder + QStringLiteral("ORVEL propro.htm\"") });
 }
 
