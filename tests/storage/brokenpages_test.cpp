@@ -129,6 +129,7 @@ TEST_F(BrokenPagesTest, RowsWithValuesOutOfRangeAreLeftOut)
                   QStringList{ QString::fromUtf8(bad.message) });
         EXPECT_EQ(c->Combinations.size(), size_t(bad.combinations));
         const TActor* alderman = c->Actors.Find(QStringLiteral("Alderman"));
+        ASSERT_NE(alderman, nullptr);
         EXPECT_EQ(alderman->Goals.size(), size_t(bad.aldermanGoals));
         EXPECT_EQ(alderman->Connections.size() + alderman->Decisions.size() + alderman->Goals.size()
                       + alderman->Options.size() + alderman->Qualifiers.size(),
