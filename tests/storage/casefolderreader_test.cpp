@@ -14,6 +14,7 @@ TEST_F(CaseFolderReaderTest, WriteReadWriteGivesTheSameFilesAndValues)
     auto read = RoundTrip(*original);
     for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL design 1.htm", "ORVEL policies.htm" })
         EXPECT_TRUE(QFile::exists(Folder + QLatin1String(page))) << page;
+    ASSERT_EQ(read->Designs.Count(), 2);
     for (int v = 0; v < read->Variables.Count(); ++v)
         for (int d = 0; d < 2; ++d)
             EXPECT_EQ(DesignValue(*read->Designs.At(d), *read->Variables.At(v)),
@@ -25,6 +26,7 @@ TEST_F(CaseFolderReaderTest, DerivesWhatThePagesDoNotSpellOut)
     auto original = BuildRichCase();
     original->Phases.Find(QStringLiteral("Plan"))->Icon.setPixelColor(0, 0, QColor(1, 2, 3));
     auto c = WriteAndRead(*original);
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     EXPECT_TRUE(c->Changed);
     EXPECT_EQ(c->Folder, Folder);
     EXPECT_EQ(c->Comments, QStringList({ QStringLiteral("First line"), QStringLiteral("Second & <third> line") }));
@@ -60,7 +62,7 @@ TEST_F(CaseFolderReaderTest, ACommentStaysWithItsOwnRow)
         NewEffect(*NewOption(*NewArea(*level, name, category, phase), "O", 1), v, "1");
     level->DecisionAreas.Find(QStringLiteral("Second"))->Comments = { QStringLiteral("second's note") };
     const auto read = WriteAndRead(areas);
-    EXPECT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     const TSystemLevel* l = read->SystemLevels.Find(QStringLiteral("L"));
     ASSERT_EQ(l->DecisionAreas.Count(), 3);
     EXPECT_EQ(l->DecisionAreas.Find(QStringLiteral("Second"))->Comments, QStringList{ QStringLiteral("second's note") });
@@ -78,6 +80,7 @@ TEST_F(CaseFolderReaderTest, TheModeOfAVariableComesFromItsIcon)
     Edit(QStringLiteral("ORVEL case.htm"), "<img src=\"img/ceff.bmp\"></td><td>Sum", "<img src=\"img/what.bmp\"></td><td>Sum");
     Edit(QStringLiteral("ORVEL case.htm"), "<img src=\"img/aeff.bmp\"></td><td>Density", "<img src=\"img/other.bmp\"></td><td>Density");
     auto c = Read();
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     const struct { const char* name; quint8 mode; } expected[] = {
         { "Mean", AggregationAveraging }, { "Limit", AggregationConstant }, { "Rate", AggregationConstant },
         { "Cost", AggregationCumulative }, { "Sum", AggregationCumulative }, { "Density", AggregationAveraging },
@@ -119,7 +122,7 @@ TEST_F(CaseFolderReaderTest, AreasWithoutCategoryOrPhaseAndLevelsOutsideTheTreeS
     NewOption(*NewArea(*loose, "Roof", nullptr, nullptr), "Flat", 0);
     original->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Category = nullptr;
     auto c = WriteAndRead(*original);
-    EXPECT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     const TSystemLevel* annex = c->SystemLevels.Find(QStringLiteral("Annex"));
     ASSERT_TRUE(annex);
     EXPECT_EQ(annex->Depth, -1);
@@ -139,7 +142,7 @@ TEST_F(CaseFolderReaderTest, ARelationCreatesAnActorThatComesLater)
     page.remove(block, page.lastIndexOf("</table>\r\n</body>") - block);
     WriteBytes(Folder + QStringLiteral("ORVEL actors.htm"), page.replace("<table class=c3>\r\n  <tr class=subsection>", "<table class=c2>\r\n  <tr class=subsection>"));
     const auto c = Read();
-    EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
+    ASSERT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
     const TActor* board = c->Actors.Find(QStringLiteral("Zoning board"));
     ASSERT_NE(board, nullptr);
     EXPECT_TRUE(board->Comments.isEmpty());
@@ -166,7 +169,7 @@ TEST_F(CaseFolderReaderTest, MarkersMatchWhateverTheirLetterCase)
     for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL policies.htm" })
         WriteBytes(Folder + QLatin1String(page), TagsInUpperCase(ReadBytes(Folder + QLatin1String(page))));
     const auto c = Read();
-    EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
+    ASSERT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
     ASSERT_TRUE(WriteCaseFolder(*c, Folder));
     ExpectSameFiles(FolderFiles(Folder, false), written);
 }
@@ -177,6 +180,7 @@ TEST_F(CaseFolderReaderTest, AGoalWithoutATargetHasNoValue)
     ASSERT_TRUE(WriteCaseFolder(*original, Folder));
     Edit(QStringLiteral("ORVEL actors.htm"), "Limit [m2] = 10</td></tr>", "Limit [m2]</td></tr><tr class=cmnt><td></td><td>open</td></tr>");
     const auto c = Read();
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     const TActorGoal* goal = c->Actors.Find(QStringLiteral("Mayor"))->Goals.front().get();
     EXPECT_TRUE(IsUndefined(goal->Value));
     EXPECT_EQ(goal->Comments, QStringList{ QStringLiteral("open") });
@@ -190,6 +194,7 @@ TEST_F(CaseFolderReaderTest, APolicyKeepsTheFirstOptionOfAnArea)
     Edit(policies, "<td>Layout = Compact</td>", "<td>Layout = Sprawl</td></tr>\r\n<tr><td><img src=\"img/smopt0.bmp\"><img src=\"img/sl0p1.bmp\" alt=\"0:0\"></td><td>Layout = Compact</td>");
     Edit(policies, "<table class=c3>\r\n  <tr><td colspan=2>", "<table class=c4>\r\n  <tr><td colspan=2>");
     const auto c = Read();
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     EXPECT_EQ(WithoutPlace(Messages.Warnings()), QStringList{ QStringLiteral("Policy \"Compact town\", option \"Layout = Compact\" skipped: "
                                                                "the policy has an option for this decision area already") });
     const TPolicy* town = c->Policies.Find(QStringLiteral("Compact town"));
@@ -205,6 +210,7 @@ TEST_F(CaseFolderReaderTest, DesignPagesAreReadUpToTheFirstMissingNumberAndListe
     QFile::rename(Folder + QStringLiteral("ORVEL design 2.htm"), Folder + QStringLiteral("ORVEL design 3.htm"));
     QFile::remove(Folder + QStringLiteral("items.htm"));
     auto read = Read();
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     EXPECT_EQ(read->Designs.Count(), 2);
     const QStringList expected = TCase::DefaultContents() + QStringList{
         "<img src=\"img/design.bmp\" alt=\"Design\"><a href=\"ORVEL design 0.htm\" target=main><b>Design #0</b></a><br>",
@@ -225,6 +231,7 @@ TEST_F(CaseFolderReaderTest, DesignDetailsFollowThePageOrderOfTheObjects)
     Edit(QStringLiteral("ORVEL design 1.htm"), "[3x] North", "[3x] Zenith");
     Edit(QStringLiteral("ORVEL design 1.htm"), ">North <i>", ">Zenith <i>");
     const auto c = Read();
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     TDesignObject* town = c->Designs.Find("Plan B")->TopObjects.Find("Town");
     ASSERT_EQ(town->Children.At(0)->Name, "South");
     EXPECT_TRUE(town->Children.At(0)->DesignOptions.empty());
@@ -241,6 +248,7 @@ TEST_F(CaseFolderReaderTest, ACaseWithACycleOfPreclusionsOpensAsItWasSaved)
     town->SelectDesignOption(roads->Options.Find("Wide"));
     const QString before = town->PrecludedAreas.at(0)->DecisionArea->Name;
     const auto c = WriteAndRead(*original);
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     TDesignObject* again = c->Designs.Find("Plan B")->TopObjects.Find("Town");
     ASSERT_EQ(again->PrecludedAreas.size(), 1u);
     EXPECT_EQ(again->PrecludedAreas.at(0)->DecisionArea->Name, before);

@@ -30,6 +30,7 @@ struct ExampleCaseTest : FolderTest
 TEST_F(ExampleCaseTest, OpensWithEveryKindOfItem)
 {
     const auto c = Open(Example);
+    ASSERT_FALSE(HasFailure());   // it opened without a message
     int areas = 0, options = 0;
     c->ForEachDecisionArea([&](TDecisionArea*) { ++areas; });
     c->ForEachOption([&](TOption*) { ++options; });
@@ -54,6 +55,7 @@ TEST_F(ExampleCaseTest, OpensWithEveryKindOfItem)
 TEST_F(ExampleCaseTest, EveryValueOfEveryDesignIsDefined)
 {
     const auto c = Open(Example);
+    ASSERT_FALSE(HasFailure());   // it opened without a message
     const TEvaluation pass;
     for (const TDesign* design : c->Designs) {
         design->ForEachObject([&](TDesignObject* object) {

@@ -45,6 +45,7 @@ TEST_F(HostileFolderTest, NamesThatLookLikeMarkupComeBackExactly)
         c.Policies.At(c.AddPolicy(name))->Options = { option };
         Messages.Clear();
         const auto read = RoundTrip(c);
+        ASSERT_FALSE(HasFailure());
         EXPECT_EQ(read->Name, name);
         EXPECT_EQ(read->Comments, QStringList{ name });
         for (const QStringList& list : { NamesOf(read->Scales), NamesOf(read->Variables), NamesOf(read->SystemLevels),
@@ -78,7 +79,7 @@ TEST_F(HostileFolderTest, PagesFromElsewhereReadAsBefore)
     WriteBytes(Folder + QStringLiteral("img/cat0.bmp"), "garbage");
     QFile::remove(Folder + QStringLiteral("items.htm"));
     const auto read = Read();
-    EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
+    ASSERT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
     EXPECT_EQ(read->Name, QStringLiteral("Harbour & <Town>"));
     EXPECT_TRUE(read->Qualifiers.Find(QStringLiteral("cheap & fast")));
     const TDecisionArea* coast = read->SystemLevels.Find(QStringLiteral("Region"))->DecisionAreas.Find(QString::fromUtf8("C\u00f4te"));
@@ -161,7 +162,7 @@ TEST_F(HostileFolderTest, AFormulaThatDoesNotCompileIsAnErrorInEveryDesign)
         ASSERT_TRUE(attribute);
         EXPECT_EQ(ResultText(Compute(*attribute)), QStringLiteral("#SYNTAX!"));
     }
-    EXPECT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Messages);
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Messages);
 }
 
 } // namespace
