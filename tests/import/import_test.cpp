@@ -2,11 +2,7 @@
 #include "importfixture.h"
 
 #include "design/evaluation.h"
-#include "storage/folderreader.h"
-#include "storage/folderwriter.h"
 #include "../storage/folderfixture.h"
-
-#include <QStringList>
 
 namespace {
 
@@ -31,8 +27,8 @@ QStringList Values(const TCase& c)
     return values;
 }
 
-// The case written as Save writes it gives the kept pages (checked by hand
-// against the rows above); read again, it gives the same values.
+// The case written as Save writes it gives the kept pages in tests/data/import
+// (checked by hand against town.sql); read again, it gives the same values.
 TEST_F(ImportTest, BuildsTheWholeCaseAndSavesReopensAndEvaluatesIt)
 {
     const auto c = ImportMain();

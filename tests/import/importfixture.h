@@ -35,8 +35,6 @@ struct ImportTest : ::testing::Test
 
     void Add(const char* table, const TRow& row) { Db->Insert(QString::fromLatin1(table), row); }
 
-    static QVariant Null() { return QVariant(); }
-
     void FillTown()
     {
         QFile town(TestDataPath(QStringLiteral("import/town.sql")));
