@@ -34,47 +34,13 @@ struct ImportTest : ::testing::Test
     }
 
     void Add(const char* table, const TRow& row) { Db->Insert(QString::fromLatin1(table), row); }
+    void Rows(const char* sql) { Db->Execute(QString::fromUtf8(sql)); }
 
     void FillTown()
     {
         QFile town(TestDataPath(QStringLiteral("import/town.sql")));
         ASSERT_TRUE(town.open(QIODevice::ReadOnly));
         Db->Execute(QString::fromUtf8(town.readAll()));
-    }
-
-    void Level(int id, const char* name, int parent, int treeLevel, int node)
-    {
-        Add("SystemLevel", { { "SysLevID", id }, { "CaseID", 7 }, { "Name", name }, { "Parent", parent },
-                             { "TreeLevel", treeLevel }, { "NodeNr", node } });
-    }
-    void Area(int id, const char* name, int level, int category, int phase)
-    {
-        Add("DecAreaInCase", { { "DAiCID", id }, { "CaseID", 7 }, { "Name", name }, { "SysLevID", level },
-                               { "CategoryID", category }, { "PhaseNr", phase } });
-    }
-    void Option(int id, const char* name, int area, int node)
-    {
-        Add("DecOptionInArea", { { "DOiAID", id }, { "Name", name }, { "DAiCID", area }, { "NodeNr", node } });
-    }
-    void Effect(int id, int option, int variable, const char* formula)
-    {
-        Add("EffectOfDecOption", { { "EoDOID", id }, { "DOiAID", option }, { "VariableID", variable },
-                                   { "Aggregation", 1 }, { "MayNotOccur", 0 }, { "Approximation", formula } });
-    }
-    void Exclusion(int id, int xLevel, std::initializer_list<int> options)
-    {
-        Add("Exclusion", { { "ExclusionID", id }, { "XLevelID", xLevel } });
-        for (int option : options)
-            Add("DecOptionInExclusion", { { "ExclusionID", id }, { "DOiAID", option } });
-    }
-    void DesignObject(int id, const char* name, int parent, int occurrences, int level, int variant = 111)
-    {
-        Add("Design", { { "DesignID", id }, { "CaseID", 7 }, { "ParentID", parent }, { "VariantID", variant },
-                        { "Occurrences", occurrences }, { "SysLevID", level }, { "Name", name } });
-    }
-    void PolicyOption(int policy, int option, int area)
-    {
-        Add("DecOptionInPolicy", { { "PolicyID", policy }, { "DOiAID", option }, { "DAiCID", area } });
     }
 
     TImportResult Import(const QString& name = QStringLiteral("Main"))
