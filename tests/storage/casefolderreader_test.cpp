@@ -134,8 +134,7 @@ TEST_F(CaseFolderReaderTest, AreasWithoutCategoryOrPhaseAndLevelsOutsideTheTreeS
 
 TEST_F(CaseFolderReaderTest, ARelationCreatesAnActorThatComesLater)
 {
-    auto original = BuildRichCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder));
     // Without the last actor's own block, the relation alone brings it in.
     QByteArray page = ReadBytes(Folder + QStringLiteral("ORVEL actors.htm"));
     const qsizetype block = page.indexOf("  <tr class=subsection><td><img src=\"img/actor.bmp\"></td><td>Zoning board");
@@ -163,8 +162,7 @@ QByteArray TagsInUpperCase(QByteArray page)
 
 TEST_F(CaseFolderReaderTest, MarkersMatchWhateverTheirLetterCase)
 {
-    auto original = BuildRichCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder));
     const auto written = FolderFiles(Folder, false);
     for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL policies.htm" })
         WriteBytes(Folder + QLatin1String(page), TagsInUpperCase(ReadBytes(Folder + QLatin1String(page))));
@@ -176,8 +174,7 @@ TEST_F(CaseFolderReaderTest, MarkersMatchWhateverTheirLetterCase)
 
 TEST_F(CaseFolderReaderTest, AGoalWithoutATargetHasNoValue)
 {
-    auto original = BuildRichCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder));
     Edit(QStringLiteral("ORVEL actors.htm"), "Limit [m2] = 10</td></tr>", "Limit [m2]</td></tr><tr class=cmnt><td></td><td>open</td></tr>");
     const auto c = Read();
     ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
@@ -188,8 +185,7 @@ TEST_F(CaseFolderReaderTest, AGoalWithoutATargetHasNoValue)
 
 TEST_F(CaseFolderReaderTest, APolicyKeepsTheFirstOptionOfAnArea)
 {
-    auto original = BuildRichCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder));
     const QString policies = QStringLiteral("ORVEL policies.htm");
     Edit(policies, "<td>Layout = Compact</td>", "<td>Layout = Sprawl</td></tr>\r\n<tr><td><img src=\"img/smopt0.bmp\"><img src=\"img/sl0p1.bmp\" alt=\"0:0\"></td><td>Layout = Compact</td>");
     Edit(policies, "<table class=c3>\r\n  <tr><td colspan=2>", "<table class=c4>\r\n  <tr><td colspan=2>");
@@ -224,8 +220,7 @@ TEST_F(CaseFolderReaderTest, DesignPagesAreReadUpToTheFirstMissingNumberAndListe
 
 TEST_F(CaseFolderReaderTest, DesignDetailsFollowThePageOrderOfTheObjects)
 {
-    auto original = BuildRichCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder));
     // A page from elsewhere may list siblings in another order than ours:
     // renamed, North comes first on the page but after South in the list.
     Edit(QStringLiteral("ORVEL design 1.htm"), "[3x] North", "[3x] Zenith");

@@ -67,8 +67,7 @@ TEST_F(HostileFolderTest, NamesThatLookLikeMarkupComeBackExactly)
 // never writes.
 TEST_F(HostileFolderTest, PagesFromElsewhereReadAsBefore)
 {
-    auto original = BuildSampleCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    ASSERT_TRUE(WriteCaseFolder(*BuildSampleCase(), Folder));
     const QString page = QStringLiteral("ORVEL case.htm");
     WriteBytes(Folder + page, ReadBytes(Folder + page).mid(3));
     Edit(page, "<td>Harbour &amp; &lt;Town&gt;</td>", "<td>Harbour & <Town></td>");
@@ -109,8 +108,7 @@ int ReadWithinTenSeconds(const QString& folder)
 
 TEST_F(HostileFolderTest, IconsAreReadOnlyFromRegularFiles)
 {
-    auto original = BuildSampleCase();
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    ASSERT_TRUE(WriteCaseFolder(*BuildSampleCase(), Folder));
     QFile::remove(Folder + QStringLiteral("img/sl0.bmp"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(Folder + QStringLiteral("img/sl0.bmp")).constData(), 0600), 0);
     QFile::remove(Folder + QStringLiteral("img/sl1.bmp"));
