@@ -50,19 +50,14 @@ TEST_F(ResaveTest, ExportsCompressedPages)
     EXPECT_TRUE(QFile::exists(Out + QStringLiteral("/ORVEL case.cmc")));
 }
 
-TEST_F(ResaveTest, ReportsBrokenPagesAndWritesNothing)
+TEST_F(ResaveTest, ReportsABrokenPageAndWritesNothing)
 {
     QByteArray page = ReadBytes(In + QStringLiteral("/ORVEL case.htm"));
     WriteBytes(In + QStringLiteral("/ORVEL case.htm"), page.replace("<td>Rate [EUR]", "<td>Rate [USD]"));
-    TCliRun run = RunCli({ QStringLiteral("resave"), In, Out });
+    const TCliRun run = RunCli({ QStringLiteral("resave"), In, Out });
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: ORVEL case.htm, line 77: Unknown scale \"USD\"\n"));
     EXPECT_FALSE(QFile::exists(Out));
-
-    WriteBytes(In + QStringLiteral("/ORVEL case.htm"), page.left(page.indexOf("<tr class=section><td>Categories")));
-    run = RunCli({ QStringLiteral("resave"), In, Out });
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: ORVEL case.htm, line 55: EOF while looking for \"<table>\"\n"));
 }
 
 } // namespace
