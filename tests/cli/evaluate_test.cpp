@@ -69,21 +69,17 @@ TEST(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
 }
 
 // Fields keep one line and one tab each whatever the names hold; the folder
-// read is left as it was, even without its contents page.
-TEST(EvaluateCommand, EscapesFieldsAndNeverWritesIntoTheFolder)
+// read is left as it was, even without its contents page. Without its case
+// page it gives an error and nothing else.
+TEST(EvaluateCommand, EscapesFieldsNeverWritesIntoTheFolderAndReportsAMissingPage)
 {
     QTemporaryDir temp;
     {
         TCase c(QStringLiteral("Escaped"));
-        TSystemLevel* city = c.SystemLevels.At(c.AddSystemLevel("City"));
-        city->PlaceUnder(nullptr);
-        TVariable* cost = c.Variables.At(c.AddVariable("Cost"));
-        cost->Scale = c.Scales.At(c.AddScale("EUR"));
-        TDecisionArea* area = city->DecisionAreas.At(city->AddDecisionArea("Budget"));
-        TOption* option = area->Options.At(area->AddOption("Some"));
-        option->AddEffect(std::make_unique<TEffect>(option, cost))->SetFormula("1");
-        TDesign* design = c.Designs.At(c.AddDesign("Tab\there\\"));
-        design->AddDesignObject("North/South", nullptr, city)->SelectDesignOption(option);
+        TSystemLevel* city = NewLevel(c, "City", nullptr);
+        TOption* option = NewOption(*NewArea(*city, "Budget", nullptr, nullptr), "Some", 0);
+        NewEffect(*option, NewVariable(c, "Cost", c.Scales.At(c.AddScale("EUR")), AggregationCumulative), "1");
+        c.Designs.At(c.AddDesign("Tab\there\\"))->AddDesignObject("North/South", nullptr, city)->SelectDesignOption(option);
         ASSERT_TRUE(WriteCaseFolder(c, temp.path()));
     }
     QFile::remove(temp.filePath(QStringLiteral("items.htm")));
@@ -91,22 +87,12 @@ TEST(EvaluateCommand, EscapesFieldsAndNeverWritesIntoTheFolder)
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out, QStringLiteral("Tab\\there\\\\\tCost\t1\nTab\\there\\\\\tNorth\\/South\tCost\t1\n"));
     EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("items.htm"))));
-}
 
-TEST(EvaluateCommand, ReportsBrokenInputAndWrongCommandLines)
-{
-    QTemporaryDir temp;
-    WriteCase(temp.path());
     QFile::remove(temp.filePath(QStringLiteral("ORVEL case.htm")));
-    TCliRun run = Evaluate({ temp.path() });
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Out, QString());
-    EXPECT_TRUE(run.Errors.startsWith(QStringLiteral("ORVEL ERROR: Could not open file\n"))) << run.Errors.toStdString();
-
-    EXPECT_EQ(Evaluate({ temp.filePath(QStringLiteral("none")) }).Status, 2);
-    EXPECT_EQ(Evaluate({}).Status, 2);
-    EXPECT_EQ(Evaluate({ temp.path(), QStringLiteral("--bogus") }).Status, 2);
-    EXPECT_EQ(Evaluate({ QStringLiteral("--help") }).Status, 0);
+    const TCliRun broken = Evaluate({ temp.path() });
+    EXPECT_EQ(broken.Status, 1);
+    EXPECT_EQ(broken.Out, QString());
+    EXPECT_TRUE(broken.Errors.startsWith(QStringLiteral("ORVEL ERROR: Could not open file\n"))) << broken.Errors.toStdString();
 }
 
 TEST(EvaluateCommand, AFaultyFormulaWarnsOnceAboutEachProblem)

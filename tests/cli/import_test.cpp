@@ -59,14 +59,4 @@ TEST_F(ImportCommandTest, StoppedImportsWriteNothing)
     EXPECT_FALSE(QFile::exists(Out));
 }
 
-TEST_F(ImportCommandTest, WrongCommandLinesAndUnreadableFiles)
-{
-    EXPECT_EQ(RunCli({ QStringLiteral("import") }).Status, 2);
-    EXPECT_EQ(RunCli({ QStringLiteral("import"), Database, QStringLiteral("--case"), QStringLiteral("Zeta") }).Status, 2);
-    EXPECT_EQ(RunCli({ QStringLiteral("import"), Database, Out }).Status, 2);
-    const TCliRun run = RunCli({ QStringLiteral("import"), Temp.filePath(QStringLiteral("none.mdb")) });
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_TRUE(run.Errors.startsWith(QStringLiteral("ORVEL ERROR: Could not open database"))) << run.Errors.toStdString();
-}
-
 } // namespace

@@ -3,68 +3,45 @@
 
 #include "import/databaseerror.h"
 
-#include <functional>
-
 namespace {
-
-struct TUnmatched
-{
-    const char* What;
-    std::function<void(ImportTest&)> Change;
-    const char* Error;
-};
-
-// Each change leaves one key that matches nothing the import has built.
-const TUnmatched UnmatchedKeys[] = {
-    { "level of a design object", [](ImportTest& t) {
-          t.Add("SystemLevel", { { "SysLevID", 39 }, { "CaseID", 99 }, { "Name", "Foreign" } });
-          t.DesignObject(129, "Stray", 0, 1, 39); },
-      "Undefined system level: ID = 39" },
-    { "area of a status quo", [](ImportTest& t) { t.Add("StatusQuo", { { "DesignID", 123 }, { "DOiAID", 73 }, { "DAiCID", 62 } }); },
-      "Undefined decision area: ID = 62" },
-    { "option of a checked option", [](ImportTest& t) {
-          t.Add("DecOptionInDesign", { { "DesignID", 123 }, { "DOiAID", 73 }, { "DAiCID", 61 } }); },
-      "Undefined decision option: ID = 73" },
-    { "variable of an effect", [](ImportTest& t) {
-          t.Add("Variable", { { "VariableID", 59 }, { "CaseID", 99 }, { "Name", "Foreign" } });
-          t.Effect(89, 71, 59, "1"); },
-      "Undefined variable: ID = 59" },
-    { "variable of a goal", [](ImportTest& t) {
-          t.Add("ActorValues", { { "AiCID", 91 }, { "VariableID", 999 }, { "Director", 1 }, { "Preference", 1 } }); },
-      "Undefined variable: ID = 999" },
-    { "qualifier", [](ImportTest& t) { t.Add("Qualification", { { "DOiAID", 71 }, { "QualifierID", 999 } }); },
-      "Undefined qualifier: ID = 999" },
-    { "precluded level", [](ImportTest& t) {
-          t.Add("DecAreaInCase", { { "DAiCID", 69 }, { "CaseID", 99 }, { "Name", "Foreign" }, { "SysLevID", 999 } });
-          t.Add("DecOptionPrecludes", { { "DOiAID", 73 }, { "DAiCID", 69 } }); },
-      "Undefined precluded system level: ID = 999" },
-    { "precluded area", [](ImportTest& t) {
-          t.Add("DecAreaInCase", { { "DAiCID", 68 }, { "CaseID", 99 }, { "Name", "Foreign" }, { "SysLevID", 33 } });
-          t.Add("DecOptionPrecludes", { { "DOiAID", 73 }, { "DAiCID", 68 } }); },
-      "Undefined precluded decision area: ID = 68" },
-    { "actor of a decision", [](ImportTest& t) { t.Add("ActorDecidesOn", { { "AiCID", 999 }, { "DAiCID", 62 }, { "Weight", 1 } }); },
-      "Undefined actor: ID = 999" },
-    { "design of a design object", [](ImportTest& t) { t.DesignObject(129, "Stray", 0, 1, 31, 999); },
-      "Undefined design: ID = 999" },
-    { "design object merged into a later row", [](ImportTest& t) {
-          t.DesignObject(124, "Town", 0, 1, 34);   // sorts after the first Town
-          t.Add("StatusQuo", { { "DesignID", 121 }, { "DOiAID", 73 }, { "DAiCID", 62 } }); },
-      "Undefined design object: ID = 121" },
-    { "policy", [](ImportTest& t) { t.PolicyOption(999, 71, 61); }, "Undefined Policy: ID = 999" },
-};
 
 TEST_F(ImportTest, UnmatchedKeysStopWithTheirErrorAndLeaveNoCase)
 {
-    for (const TUnmatched& u : UnmatchedKeys) {
-        SCOPED_TRACE(u.What);
-        Db = std::make_unique<TOldDatabaseBuilder>(Path);
-        FillTown();
-        u.Change(*this);
-        Recorder.Clear();
+    // Each change leaves one key that matches nothing the import has built.
+    const struct { const char* what; const char* rows; const char* error; } unmatched[] = {
+        { "level of a design object", "INSERT INTO SystemLevel(SysLevID, CaseID, Name) VALUES (39, 99, 'Foreign');"
+          "INSERT INTO Design(DesignID, CaseID, ParentID, VariantID, Occurrences, SysLevID, Name) VALUES (129, 7, 0, 111, 1, 39, 'Stray')",
+          "Undefined system level: ID = 39" },
+        { "area of a status quo", "INSERT INTO StatusQuo(DesignID, DOiAID, DAiCID) VALUES (123, 73, 62)", "Undefined decision area: ID = 62" },
+        { "option of a checked option", "INSERT INTO DecOptionInDesign(DesignID, DOiAID, DAiCID) VALUES (123, 73, 61)",
+          "Undefined decision option: ID = 73" },
+        { "variable of an effect", "INSERT INTO Variable(VariableID, CaseID, Name) VALUES (59, 99, 'Foreign');"
+          "INSERT INTO EffectOfDecOption(EoDOID, DOiAID, VariableID, Aggregation, Approximation) VALUES (89, 71, 59, 1, '1')",
+          "Undefined variable: ID = 59" },
+        { "variable of a goal", "INSERT INTO ActorValues(AiCID, VariableID, Director, Preference) VALUES (91, 999, 1, 1)",
+          "Undefined variable: ID = 999" },
+        { "qualifier", "INSERT INTO Qualification(DOiAID, QualifierID) VALUES (71, 999)", "Undefined qualifier: ID = 999" },
+        { "precluded level", "INSERT INTO DecAreaInCase(DAiCID, CaseID, Name, SysLevID) VALUES (69, 99, 'Foreign', 999);"
+          "INSERT INTO DecOptionPrecludes(DOiAID, DAiCID) VALUES (73, 69)", "Undefined precluded system level: ID = 999" },
+        { "precluded area", "INSERT INTO DecAreaInCase(DAiCID, CaseID, Name, SysLevID) VALUES (68, 99, 'Foreign', 33);"
+          "INSERT INTO DecOptionPrecludes(DOiAID, DAiCID) VALUES (73, 68)", "Undefined precluded decision area: ID = 68" },
+        { "actor of a decision", "INSERT INTO ActorDecidesOn(AiCID, DAiCID, Weight) VALUES (999, 62, 1)", "Undefined actor: ID = 999" },
+        { "design of a design object",
+          "INSERT INTO Design(DesignID, CaseID, ParentID, VariantID, Occurrences, SysLevID, Name) VALUES (129, 7, 0, 999, 1, 31, 'Stray')",
+          "Undefined design: ID = 999" },
+        { "design object merged into a later row",   // the second Town sorts after the first
+          "INSERT INTO Design(DesignID, CaseID, ParentID, VariantID, Occurrences, SysLevID, Name) VALUES (124, 7, 0, 111, 1, 34, 'Town');"
+          "INSERT INTO StatusQuo(DesignID, DOiAID, DAiCID) VALUES (121, 73, 62)", "Undefined design object: ID = 121" },
+        { "policy", "INSERT INTO DecOptionInPolicy(PolicyID, DOiAID, DAiCID) VALUES (999, 71, 61)", "Undefined Policy: ID = 999" },
+    };
+    for (const auto& u : unmatched) {
+        SCOPED_TRACE(u.what);
+        Refill();
+        Db->Execute(QString::fromUtf8(u.rows));
         const TImportResult result = Import();
         EXPECT_EQ(result.Outcome, TImportOutcome::Stopped);
         EXPECT_FALSE(result.Case);
-        EXPECT_EQ(Recorder.Errors(), QStringList({ QString::fromUtf8(u.Error) }));
+        EXPECT_EQ(Recorder.Errors(), QStringList({ QString::fromUtf8(u.error) }));
     }
 }
 
@@ -78,17 +55,11 @@ TEST_F(ImportTest, MissingCaseStopsWithoutCase)
 
 TEST_F(ImportTest, DatabaseFaultsFailWithoutCase)
 {
-    const std::function<void(TOldDatabaseBuilder&)> faults[] = {
-        [](TOldDatabaseBuilder& db) { db.Execute(QStringLiteral("DROP TABLE Policy")); },
-        [](TOldDatabaseBuilder& db) { db.Execute(QStringLiteral("ALTER TABLE ActorValues DROP COLUMN Director")); },
-        [](TOldDatabaseBuilder& db) { db.Execute(QStringLiteral("UPDATE DecAreaInCase SET CategoryID=999 WHERE DAiCID=64")); },
-        [](TOldDatabaseBuilder& db) { db.Execute(QStringLiteral("DELETE FROM Scale")); },
-    };
-    for (const auto& fault : faults) {
-        Db = std::make_unique<TOldDatabaseBuilder>(Path);
-        FillTown();
-        fault(*Db);
-        Recorder.Clear();
+    for (const char* fault : { "DROP TABLE Policy", "ALTER TABLE ActorValues DROP COLUMN Director",
+                               "UPDATE DecAreaInCase SET CategoryID=999 WHERE DAiCID=64", "DELETE FROM Scale" }) {
+        SCOPED_TRACE(fault);
+        Refill();
+        Db->Execute(QString::fromUtf8(fault));
         const TImportResult result = Import();
         EXPECT_EQ(result.Outcome, TImportOutcome::Failed);
         EXPECT_FALSE(result.Case);
@@ -118,13 +89,13 @@ TEST_F(ImportTest, NullsInEveryColumnNeverStopTheImport)
 {
     // A case of NULLs: every row of every table empty but for the case key.
     Add("Case", { { "CaseID", 20 }, { "Name", "Empty" } });
-    for (const char* table : { "Category", "Qualifier", "SystemLevel", "Variable", "DecAreaInCase", "ActorInCase",
-                               "Variant", "Design", "Policy" })
-        Add(table, { { "CaseID", 20 } });
-    for (const char* table : { "Scale", "DecOptionInArea", "EffectOfDecOption", "Qualification", "DecOptionPrecludes",
-                               "ActorHasAccessTo", "ActorDecidesOn", "ActorValues", "ActorPrefers", "Exclusion",
-                               "DecOptionInExclusion", "StatusQuo", "DecOptionInDesign", "DecOptionInPolicy" })
-        Db->Execute(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QString::fromLatin1(table)));
+    QStringList tables = TOldDatabaseBuilder::Tables();
+    tables.removeOne(QStringLiteral("Case"));
+    for (const QString& table : tables)
+        if (Db->Columns(table).contains(QLatin1String("CaseID")))
+            Db->Insert(table, { { "CaseID", 20 } });
+        else
+            Db->Execute(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table));
     const TImportResult result = Import(QStringLiteral("Empty"));
     ASSERT_EQ(result.Outcome, TImportOutcome::Imported) << Recorder.Messages.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(result.Case->Categories.Count(), 0);
@@ -134,8 +105,7 @@ TEST_F(ImportTest, NullsInEveryColumnNeverStopTheImport)
     EXPECT_EQ(Recorder.Errors(), QStringList({ "Undefined system level: ID = 0" }));
 
     // NULLs in the rows of the full case read as empty text and 0.
-    Db = std::make_unique<TOldDatabaseBuilder>(Path);
-    FillTown();
+    Refill();
     Db->Execute(QStringLiteral("UPDATE EffectOfDecOption SET Approximation=NULL, Comment=NULL, Aggregation=NULL, MayNotOccur=NULL"));
     Db->Execute(QStringLiteral("UPDATE DecOptionInArea SET NodeNr=NULL, Comment=NULL"));
     Db->Execute(QStringLiteral("UPDATE Category SET BaseIcon=NULL"));

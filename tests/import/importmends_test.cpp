@@ -15,9 +15,9 @@ TEST_F(ImportTest, ValuesOutOfRangeAreClampedOrSkippedWithOneWarning)
     Add("ActorValues", { { "AiCID", 91 }, { "VariableID", 52 }, { "Director", 5 }, { "Preference", -7 } });
     Add("ActorValues", { { "AiCID", 91 }, { "VariableID", 53 }, { "Director", 0 }, { "Preference", 1 } });
     Add("ActorPrefers", { { "AiCID", 91 }, { "DOiAID", 71 }, { "Preference", 5 } });
-    Exclusion(103, 1, { 75 });
-    Exclusion(104, 12, { 76 });
-    DesignObject(124, "South", 121, -2, 32);
+    Rows("INSERT INTO Exclusion(ExclusionID, XLevelID) VALUES (103, 1), (104, 12);"
+         "INSERT INTO DecOptionInExclusion(ExclusionID, DOiAID) VALUES (103, 75), (104, 76);"
+         "INSERT INTO Design(DesignID, CaseID, ParentID, VariantID, Occurrences, SysLevID, Name) VALUES (124, 7, 121, 111, -2, 32, 'South')");
     const auto c = ImportMain();
     ASSERT_TRUE(c);
     const TActor* mayor = c->Actors.Find(QStringLiteral("Mayor"));
@@ -52,8 +52,8 @@ TEST_F(ImportTest, EdgeValuesOfTheOldScalesMapAsBefore)
     int area = 61;
     for (const auto& w : weights)
         Add("ActorDecidesOn", { { "AiCID", 92 }, { "DAiCID", area++ }, { "Weight", w[0] } });
-    Exclusion(103, 4, { 75 });
-    Exclusion(104, 5, { 76 });
+    Rows("INSERT INTO Exclusion(ExclusionID, XLevelID) VALUES (103, 4), (104, 5);"
+         "INSERT INTO DecOptionInExclusion(ExclusionID, DOiAID) VALUES (103, 75), (104, 76)");
     const auto c = ImportMain();
     ASSERT_TRUE(c);
     const TActor* residents = c->Actors.Find(QStringLiteral("Residents"));
@@ -67,10 +67,8 @@ TEST_F(ImportTest, EdgeValuesOfTheOldScalesMapAsBefore)
 
 TEST_F(ImportTest, ParentLoopsMakeTopLevels)
 {
-    Level(35, "Loop A", 36, 3, 1);
-    Level(36, "Loop B", 35, 4, 1);
-    Level(37, "Self", 37, 5, 1);
-    Level(38, "Orphan", 999, 6, 1);
+    Rows("INSERT INTO SystemLevel(SysLevID, CaseID, Name, Parent, TreeLevel, NodeNr) VALUES (35, 7, 'Loop A', 36, 3, 1), (36, 7, 'Loop B', 35, 4, 1),"
+         " (37, 7, 'Self', 37, 5, 1), (38, 7, 'Orphan', 999, 6, 1)");
     const auto c = ImportMain();
     ASSERT_TRUE(c);
     // Loop A first went to the top (its parent was not there yet); Loop B under it.
@@ -81,10 +79,8 @@ TEST_F(ImportTest, ParentLoopsMakeTopLevels)
     EXPECT_EQ(Recorder.Warnings(), QStringList({ "SystemLevel 37: its parent lies within the level itself; it becomes a top level" }));
 
     // A level met again under its own descendant stays where it was.
-    Db = std::make_unique<TOldDatabaseBuilder>(Path);
-    FillTown();
-    Level(31, "City", 33, 7, 1);
-    Recorder.Clear();
+    Refill();
+    Rows("INSERT INTO SystemLevel(SysLevID, CaseID, Name, Parent, TreeLevel, NodeNr) VALUES (31, 7, 'City', 33, 7, 1)");
     const auto again = ImportMain();
     ASSERT_TRUE(again);
     EXPECT_EQ(LevelNamed(*again, "City")->Parent, nullptr);
@@ -94,8 +90,8 @@ TEST_F(ImportTest, ParentLoopsMakeTopLevels)
 
 TEST_F(ImportTest, PreclusionsOutsideTheOptionsSubtreeAreSkipped)
 {
-    Level(35, "Pond", 34, 2, 1);
-    Area(65, "Fish", 35, 11, 1);
+    Rows("INSERT INTO SystemLevel(SysLevID, CaseID, Name, Parent, TreeLevel, NodeNr) VALUES (35, 7, 'Pond', 34, 2, 1);"
+         "INSERT INTO DecAreaInCase(DAiCID, CaseID, Name, SysLevID, CategoryID, PhaseNr) VALUES (65, 7, 'Fish', 35, 11, 1)");
     Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 62 } });   // District option, City area
     Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 64 } });   // sibling level
     Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 65 } });   // deeper, but not below District
@@ -125,10 +121,10 @@ TEST_F(ImportTest, RepeatsAndSecondOptionsOfAnAreaAreSkipped)
     Add("Qualification", { { "DOiAID", 72 }, { "QualifierID", 21 } });
     Add("StatusQuo", { { "DesignID", 123 }, { "DOiAID", 71 }, { "DAiCID", 61 } });
     Add("DecOptionInDesign", { { "DesignID", 123 }, { "DOiAID", 72 }, { "DAiCID", 61 } });
-    PolicyOption(131, 71, 61);
-    PolicyOption(131, 72, 61);
-    Exclusion(103, 3, { 71, 72, 73 });
-    Exclusion(104, 3, { 75, 76 });   // District and Park: never in one design
+    Rows("INSERT INTO DecOptionInPolicy(PolicyID, DOiAID, DAiCID) VALUES (131, 71, 61), (131, 72, 61);"
+         "INSERT INTO Exclusion(ExclusionID, XLevelID) VALUES (103, 3), (104, 3);"
+         "INSERT INTO DecOptionInExclusion(ExclusionID, DOiAID) VALUES (103, 71), (103, 72), (103, 73),"
+         " (104, 75), (104, 76)");   // 104: District and Park, never in one design
     Add("ActorHasAccessTo", { { "AiC1ID", 91 }, { "AiC2ID", 92 }, { "Weight", 1 } });
     const auto c = ImportMain();
     ASSERT_TRUE(c);
@@ -153,10 +149,10 @@ TEST_F(ImportTest, RepeatsAndSecondOptionsOfAnAreaAreSkipped)
 
 TEST_F(ImportTest, RowsThatCannotBePlacedAreSkippedAndTheImportGoesOn)
 {
-    Area(65, "Nowhere", 999, 11, 1);
-    Option(77, "Lost", 65, 1);
-    Effect(85, 77, 51, "1");
-    Option(78, "[]", 62, 3);
+    Rows("INSERT INTO DecAreaInCase(DAiCID, CaseID, Name, SysLevID, CategoryID, PhaseNr) VALUES (65, 7, 'Nowhere', 999, 11, 1);"
+         "INSERT INTO DecOptionInArea(DOiAID, Name, DAiCID, NodeNr) VALUES (77, 'Lost', 65, 1), (78, '[]', 62, 3);"
+         "INSERT INTO EffectOfDecOption(EoDOID, DOiAID, VariableID, Aggregation, MayNotOccur, Approximation)"
+         " VALUES (85, 77, 51, 1, 0, '1')");
     Add("Category", { { "CategoryID", 14 }, { "CaseID", 7 }, { "Name", " \"@: " } });
     Add("ActorHasAccessTo", { { "AiC1ID", 91 }, { "AiC2ID", 999 }, { "Weight", 1 } });
     const auto c = ImportMain();
@@ -175,7 +171,7 @@ TEST_F(ImportTest, LaterRowsOfTheSameNameUpdateOneItem)
 {
     Add("Category", { { "CategoryID", 16 }, { "CaseID", 7 }, { "Name", "Misc" }, { "Comment", "earlier" } });
     Add("Category", { { "CategoryID", 17 }, { "CaseID", 7 }, { "Name", "MISC" }, { "Comment", "later" } });
-    DesignObject(124, "North", 121, 5, 32);
+    Rows("INSERT INTO Design(DesignID, CaseID, ParentID, VariantID, Occurrences, SysLevID, Name) VALUES (124, 7, 121, 111, 5, 32, 'North')");
     const auto c = ImportMain();
     ASSERT_TRUE(c);
     EXPECT_EQ(c->Categories.Count(), 3);
@@ -189,7 +185,8 @@ TEST_F(ImportTest, LaterRowsOfTheSameNameUpdateOneItem)
 
 TEST_F(ImportTest, FaultyFormulasAreOfferedForRepair)
 {
-    Effect(85, 71, 52, "[Nothing] +");
+    Rows("INSERT INTO EffectOfDecOption(EoDOID, DOiAID, VariableID, Aggregation, MayNotOccur, Approximation)"
+         " VALUES (85, 71, 52, 1, 0, '[Nothing] +')");
     QStringList repaired;
     Recorder.OnRepair = [&](TEffect& effect) { repaired << effect.Option->Name; };
     const auto c = ImportMain();

@@ -1,15 +1,9 @@
 #include "model/icons.h"
-#include "model/messagerecorder.h"
 #include "storage/folderimages.h"
-#include "storage/folderwriter.h"
-#include "support/testpaths.h"
-#include "expectpage.h"
-#include "samplecase.h"
+#include "folderfixture.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <zlib.h>
 
 namespace {
@@ -31,41 +25,44 @@ QByteArray Inflate(const QByteArray& compressed)
     return out;
 }
 
-// The page without its generator comment's date line.
-struct CaseFolderWriterTest : ::testing::Test
+struct CaseFolderWriterTest : FolderTest
 {
-    TMessageRecorder Messages;
-    QTemporaryDir Temp;
-    std::unique_ptr<TCase> Case = BuildSampleCase();
-    QString Folder() const { return Temp.filePath(QStringLiteral("case")); }
-    QString File(const QString& name) const { return Folder() + QLatin1Char('/') + name; }
+    std::unique_ptr<TCase> Case = BuildRichCase();
+    QString File(const QString& name) const { return Folder + name; }
 };
 
 TEST_F(CaseFolderWriterTest, WritesEveryPageLineForLine)
 {
-    ASSERT_TRUE(WriteCaseFolder(*Case, Folder() + QLatin1Char('/')));
-    EXPECT_TRUE(Messages.Messages.isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(Case->Folder, Folder() + QLatin1Char('/'));
+    ASSERT_TRUE(WriteCaseFolder(*Case, Folder));
+    EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
+    EXPECT_EQ(Case->Folder, Folder);
     EXPECT_FALSE(Case->Changed);
     EXPECT_EQ(Messages.BusyDepth, 0);
-    ExpectPage(File(QStringLiteral("index.htm")), QStringLiteral("index.htm.expected"));
-    ExpectPage(File(QStringLiteral("ORVEL info.htm")), QStringLiteral("info.htm.expected"));
-    ExpectPage(File(QStringLiteral("ORVEL case.htm")), QStringLiteral("case.htm.expected"));
-    EXPECT_EQ(ReadPageLines(File(QStringLiteral("items.htm"))), TCase::DefaultContents());
+    const char* const pages[][2] = { { "index.htm", "index" }, { "ORVEL info.htm", "info" }, { "ORVEL case.htm", "case" },
+                                     { "ORVEL propro.htm", "propro" }, { "ORVEL actors.htm", "actors" },
+                                     { "ORVEL policies.htm", "policies" }, { "ORVEL design 1.htm", "design1" } };
+    for (const auto& [page, expected] : pages)
+        ExpectPage(File(QLatin1String(page)), QStringLiteral("casefolder/%1.htm.expected").arg(QLatin1String(expected)));
+    EXPECT_EQ(ReadPageLines(File(QStringLiteral("items.htm"))), Case->Contents);
 
     // UTF-8 after a byte order mark, and no line break other than CR LF.
     const QByteArray page = ReadBytes(File(QStringLiteral("ORVEL case.htm")));
     EXPECT_TRUE(page.startsWith("\xEF\xBB\xBF<html>\r\n"));
     EXPECT_EQ(page.count("\n"), page.count("\r\n"));
     EXPECT_EQ(page.count("\r"), page.count("\r\n"));
-    // The precluded areas were sorted in place.
+    // The lists were sorted in place, in the orders written.
     const TOption* wide = Case->SystemLevels.At(0)->DecisionAreas.At(1)->Options.At(0);
     EXPECT_EQ(wide->PrecludedAreas.front()->Name, QStringLiteral("Layout"));
+    EXPECT_EQ(Case->Combinations.front()->Options.size(), 3u);
+    EXPECT_EQ(Case->Combinations.back()->Rating, -3);
+    const TActor* alderman = Case->Actors.Find(QStringLiteral("Alderman"));
+    EXPECT_EQ(alderman->Connections.front()->Influence, 4);
+    EXPECT_EQ(alderman->Goals.back()->Variable->Name, QStringLiteral("Density"));
 }
 
 TEST_F(CaseFolderWriterTest, WritesBuiltinIconsWithEightBitsAndCaseIconsAsTheyAre)
 {
-    ASSERT_TRUE(WriteCaseFolder(*Case, Folder()));
+    ASSERT_TRUE(WriteCaseFolder(*Case, Folder));
     ASSERT_EQ(BuiltinIconNames().size(), 30);
     for (const QString& name : BuiltinIconNames())
         EXPECT_EQ(BitsPerPixel(File(QStringLiteral("img/") + name + QStringLiteral(".bmp"))), 8) << name.toStdString();
@@ -86,30 +83,38 @@ TEST_F(CaseFolderWriterTest, WritesBuiltinIconsWithEightBitsAndCaseIconsAsTheyAr
     EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("img/phase2.bmp"))));
 }
 
+// Export writes the data pages compressed and leaves the case to be saved; each
+// kind of page replaces only stale pages of its own kind.
 TEST_F(CaseFolderWriterTest, ExportCompressesTheDataPagesAndKeepsTheCaseUnsaved)
 {
     Case->Contents << QStringLiteral("<a href=\"ORVEL report 1.htm\" target=main><b>Report #1</b></a><br>");
+    ASSERT_TRUE(WriteCaseFolder(*Case, Folder));
+    WriteBytes(File(QStringLiteral("ORVEL design 7.htm")), "stale");
     Case->Changed = true;
-    ASSERT_TRUE(WriteCaseFolder(*Case, Temp.filePath(QStringLiteral("normal"))));
-    Case->Changed = true;
-    ASSERT_TRUE(WriteCaseFolder(*Case, Folder(), TSaveMode::Export));
+    ASSERT_TRUE(WriteCaseFolder(*Case, Folder, TSaveMode::Export));
     EXPECT_TRUE(Case->Changed);
-    EXPECT_EQ(Case->Folder, Folder() + QLatin1Char('/'));
-    EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("ORVEL case.htm"))));
-    EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("index.htm"))));
-    EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("ORVEL info.htm"))));
+    EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("ORVEL design 7.htm"))));
+    for (const char* name : { "case", "propro", "actors", "policies", "design 0", "design 1" }) {
+        const QString page = File(QStringLiteral("ORVEL %1").arg(QLatin1String(name)));
+        const QByteArray compressed = ReadBytes(page + QStringLiteral(".cmc"));
+        ASSERT_GE(compressed.size(), 2) << name;
+        EXPECT_EQ(quint8(compressed[0]), 0x78);   // zlib stream, deflate
+        EXPECT_EQ(quint8(compressed[1]), 0xDA);   // level 9
+        EXPECT_EQ(WithoutDate(Inflate(compressed)), WithoutDate(ReadBytes(page + QStringLiteral(".htm")))) << name;
+    }
+    EXPECT_EQ(ReadPageLines(File(QStringLiteral("items.htm"))), QStringList({ Case->Contents.first(), Case->Contents.last() }));
 
-    const QByteArray compressed = ReadBytes(File(QStringLiteral("ORVEL case.cmc")));
-    ASSERT_GE(compressed.size(), 2);
-    EXPECT_EQ(quint8(compressed[0]), 0x78);   // zlib stream, deflate
-    EXPECT_EQ(quint8(compressed[1]), 0xDA);   // level 9
-    const QByteArray page = Inflate(compressed);
-    EXPECT_TRUE(page.startsWith("\xEF\xBB\xBF<html>\r\n"));
-    EXPECT_EQ(WithoutDate(page), WithoutDate(ReadBytes(Temp.filePath(QStringLiteral("normal/ORVEL case.htm")))));
+    const QString exported = Temp.filePath(QStringLiteral("exported"));
+    ASSERT_TRUE(WriteCaseFolder(*Case, exported, TSaveMode::Export));
+    EXPECT_EQ(Case->Folder, exported + QLatin1Char('/'));
+    EXPECT_EQ(QDir(exported).entryList({ QStringLiteral("*.htm") }),
+              QStringList({ QStringLiteral("index.htm"), QStringLiteral("items.htm"), QStringLiteral("ORVEL info.htm") }));
 
-    EXPECT_EQ(ReadPageLines(File(QStringLiteral("items.htm"))),
-              QStringList({ Case->Contents.first(), Case->Contents.last() }));
-    EXPECT_EQ(Case->Contents.size(), 6);
+    Case->DeleteDesign(Case->Designs.At(1));
+    ASSERT_TRUE(WriteCaseFolder(*Case, Folder));
+    EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("ORVEL design 0.htm"))));
+    EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("ORVEL design 1.htm"))) || QFileInfo::exists(File(QStringLiteral("ORVEL design 7.htm"))));
+    EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("ORVEL design 1.cmc"))));
 }
 
 TEST_F(CaseFolderWriterTest, AFolderThatCannotBeMadeWritesNothing)
@@ -126,7 +131,7 @@ TEST_F(CaseFolderWriterTest, AFolderThatCannotBeMadeWritesNothing)
 // written through a link out of the case folder.
 TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
 {
-    QDir().mkpath(Folder());
+    QDir().mkpath(Folder);
     QDir().mkpath(Temp.filePath(QStringLiteral("outside/img")));
     const QString outsidePage = Temp.filePath(QStringLiteral("outside/info.htm"));
     WriteBytes(outsidePage, "someone else's file");
@@ -134,7 +139,7 @@ TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
     QFile::link(Temp.filePath(QStringLiteral("outside/img")), File(QStringLiteral("img")));
     QFile::link(Temp.filePath(QStringLiteral("outside")), File(QStringLiteral(".orvel-save")));
     QFile::link(Temp.filePath(QStringLiteral("outside")), File(QStringLiteral(".orvel-save.new")));
-    EXPECT_TRUE(WriteCaseFolder(*Case, Folder()));
+    EXPECT_TRUE(WriteCaseFolder(*Case, Folder));
     EXPECT_TRUE(Messages.Messages.isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(ReadBytes(outsidePage), QByteArray("someone else's file"));
     EXPECT_TRUE(QDir(Temp.filePath(QStringLiteral("outside/img"))).isEmpty());
@@ -145,41 +150,14 @@ TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
 
     QDir(File(QStringLiteral("img"))).removeRecursively();
     WriteBytes(File(QStringLiteral("img")), "not a folder");
-    EXPECT_TRUE(WriteCaseFolder(*Case, Folder()));
+    EXPECT_TRUE(WriteCaseFolder(*Case, Folder));
     EXPECT_TRUE(QFileInfo(File(QStringLiteral("img"))).isDir());
-}
-
-// A disk that fills up halfway through the case page: the old page stays whole,
-// the error is shown and the case is still to be saved.
-TEST_F(CaseFolderWriterTest, AFailedWriteKeepsTheOldPage)
-{
-    ASSERT_TRUE(WriteCaseFolder(*Case, Folder()));
-    const QByteArray old = ReadBytes(File(QStringLiteral("ORVEL case.htm")));
-    Case->Changed = true;
-    Case->Comments = { QString(20000, QLatin1Char('x')) };
-
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 16000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = WriteCaseFolder(*Case, Folder());
-    setrlimit(RLIMIT_FSIZE, &saved);
-
-    EXPECT_FALSE(written);
-    ASSERT_EQ(Messages.Errors().size(), 1);
-    EXPECT_TRUE(Messages.Errors().first().startsWith(QStringLiteral("Could not write file\r\"") + File(QStringLiteral("ORVEL case.htm"))));
-    EXPECT_EQ(ReadBytes(File(QStringLiteral("ORVEL case.htm"))), old);
-    EXPECT_TRUE(Case->Changed);
-    EXPECT_EQ(Messages.BusyDepth, 0);
-    EXPECT_EQ(QDir(Folder()).entryList(QDir::Files).filter(QStringLiteral("ORVEL case")).size(), 1);
 }
 
 TEST_F(CaseFolderWriterTest, AnEmptyCaseWritesEmptyTablesWithCountZero)
 {
     TCase empty(QStringLiteral("Empty"));
-    ASSERT_TRUE(WriteCaseFolder(empty, Folder()));
+    ASSERT_TRUE(WriteCaseFolder(empty, Folder));
     const QStringList lines = ReadPageLines(File(QStringLiteral("ORVEL case.htm")));
     const qsizetype at = lines.indexOf(QStringLiteral(" <tr class=section><td>System type definitions</td></tr>"));
     ASSERT_GT(at, 0);
@@ -190,6 +168,10 @@ TEST_F(CaseFolderWriterTest, AnEmptyCaseWritesEmptyTablesWithCountZero)
         QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>") }));
     EXPECT_EQ(lines.mid(lines.indexOf(QStringLiteral(" <tr class=cmnt><td>")), 3),
               QStringList({ QStringLiteral(" <tr class=cmnt><td>"), QString(), QStringLiteral(" </td></tr>") }));
+    for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL policies.htm" })
+        EXPECT_EQ(ReadPageLines(File(QLatin1String(page))).last(4),
+                  QStringList({ QStringLiteral("<table class=c0>"), QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>") }))
+            << page;
 }
 
 } // namespace

@@ -1,14 +1,8 @@
 #include "design/design.h"
 #include "design/evaluation.h"
 #include "model/decisionarea.h"
-#include "model/messagerecorder.h"
-#include "storage/folderreader.h"
-#include "storage/folderwriter.h"
-#include "samplecase.h"
+#include "folderfixture.h"
 
-#include <QDirIterator>
-#include <gtest/gtest.h>
-#include <map>
 #include <set>
 
 namespace {
@@ -18,37 +12,8 @@ namespace {
 // back page for page from a save.
 const QString Example = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown/");
 
-// Every file of the folder by its path inside it; pages without their date line.
-std::map<QString, QByteArray> Files(const QString& folder)
+struct ExampleCaseTest : FolderTest
 {
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files[QDir(folder).relativeFilePath(path)] = WithoutDate(ReadBytes(path));
-    }
-    return files;
-}
-
-void ExpectSameFiles(const QString& expectedFolder, const QString& folder, const char* note)
-{
-    const auto expected = Files(expectedFolder);
-    const auto got = Files(folder);
-    QStringList expectedNames, gotNames;
-    for (const auto& file : expected)
-        expectedNames << file.first;
-    for (const auto& file : got)
-        gotNames << file.first;
-    EXPECT_EQ(gotNames, expectedNames) << note;
-    for (const auto& [name, bytes] : expected)
-        EXPECT_TRUE(got.count(name) && got.at(name) == bytes) << name.toStdString() << ": " << note;
-}
-
-struct ExampleCaseTest : ::testing::Test
-{
-    TMessageRecorder Messages;
-    QTemporaryDir Temp;
-
     std::unique_ptr<TCase> Open(const QString& folder)
     {
         auto aCase = std::make_unique<TCase>();
@@ -65,6 +30,7 @@ struct ExampleCaseTest : ::testing::Test
 TEST_F(ExampleCaseTest, OpensWithEveryKindOfItem)
 {
     const auto c = Open(Example);
+    ASSERT_FALSE(HasFailure());   // it opened without a message
     int areas = 0, options = 0;
     c->ForEachDecisionArea([&](TDecisionArea*) { ++areas; });
     c->ForEachOption([&](TOption*) { ++options; });
@@ -89,6 +55,7 @@ TEST_F(ExampleCaseTest, OpensWithEveryKindOfItem)
 TEST_F(ExampleCaseTest, EveryValueOfEveryDesignIsDefined)
 {
     const auto c = Open(Example);
+    ASSERT_FALSE(HasFailure());   // it opened without a message
     const TEvaluation pass;
     for (const TDesign* design : c->Designs) {
         design->ForEachObject([&](TDesignObject* object) {
@@ -112,14 +79,13 @@ TEST_F(ExampleCaseTest, EveryValueOfEveryDesignIsDefined)
 
 TEST_F(ExampleCaseTest, SavingGivesTheSamePagesAgain)
 {
-    const QString first = Temp.filePath(QStringLiteral("first/"));
+    ASSERT_TRUE(WriteCaseFolder(*Open(Example), Folder));
     const QString second = Temp.filePath(QStringLiteral("second/"));
-    ASSERT_TRUE(WriteCaseFolder(*Open(Example), first));
-    ASSERT_TRUE(WriteCaseFolder(*Open(first), second));
-    ExpectSameFiles(first, second, "a second save differs");
+    ASSERT_TRUE(WriteCaseFolder(*Open(Folder), second));
+    ExpectSameFiles(FolderFiles(second), FolderFiles(Folder), "in a second save");
     // The generator writes numbers with "." whatever the locale.
     if (DecimalSeparator() == QLatin1String("."))
-        ExpectSameFiles(first, Example, "examples/Rivertown is out of date: rebuild it with the target example_case");
+        ExpectSameFiles(FolderFiles(Example), FolderFiles(Folder), "in examples/Rivertown: rebuild it with the target example_case");
 }
 
 } // namespace

@@ -65,14 +65,6 @@ TEST_F(FileBufferTest, AMissingMarkerStopsWithTheEofMessage)
     EXPECT_THROW(Buffer.SkipPast(QStringLiteral("<table>")), TStorageError);
 }
 
-TEST_F(FileBufferTest, AMissingFileIsReported)
-{
-    const QString path = Temp.filePath(QStringLiteral("none.htm"));
-    EXPECT_FALSE(Buffer.Open(path));
-    EXPECT_TRUE(Buffer.Failed());
-    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not open file\r\"") + path + QStringLiteral("\"") });
-}
-
 TEST_F(FileBufferTest, PagesThatAreNoUtf8AreReadAsWindows1252)
 {
     Open("caf\xe9 \x80 \x93x\x94\r\n");

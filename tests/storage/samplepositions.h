@@ -1,8 +1,10 @@
 #pragma once
 
 #include "actors/actor.h"
+#include "design/design.h"
 #include "model/case.h"
 #include "policy/combination.h"
+#include "samplecase.h"
 
 /// Problems and promises, actors and policies on the sample case, written out
 /// by hand in tests/data/casefolder. Comments are placed so that a comment test
@@ -67,4 +69,40 @@ inline void AddSamplePositions(TCase& c)
     coastal->Comments = { "Keep the sea out" };
     c.Policies.At(c.AddPolicy("Empty"))->Comments = { "Nothing yet" };
     c.Changed = false;
+}
+
+/// Two designs on the sample case: "Plan B" with a city of two districts
+/// (North with a comment and a choice, South with neither) and a region;
+/// "Base" with a lone district.
+inline void AddSampleDesigns(TCase& c)
+{
+    TSystemLevel* city = c.SystemLevels.Find("City");
+    TSystemLevel* district = c.SystemLevels.Find("District");
+    TOption* compact = city->DecisionAreas.Find("Layout")->Options.Find("Compact");
+    TOption* sprawl = city->DecisionAreas.Find("Layout")->Options.Find("Sprawl");
+    TOption* small = district->DecisionAreas.Find("Blocks")->Options.Find("Small");
+    TDesign* plan = c.Designs.At(c.AddDesign("Plan B"));
+    plan->Comments = { "Second try", "with <care> & thought" };
+    TDesignObject* town = plan->AddDesignObject("Town", nullptr, city);
+    town->SetCount(2);
+    town->SelectStatusQuoOption(sprawl);
+    town->SelectDesignOption(compact);
+    TDesignObject* north = plan->AddDesignObject("North", town, district);
+    north->SetCount(3);
+    north->SelectDesignOption(small);
+    north->Comments = { "by the river" };
+    plan->AddDesignObject("South", town, district);
+    plan->AddDesignObject("Coastline", nullptr, c.SystemLevels.Find("Region"));
+    TDesign* base = c.Designs.At(c.AddDesign("Base"));
+    base->AddDesignObject("Lone", nullptr, district)->SelectDesignOption(small);
+    c.Changed = false;
+}
+
+/// The sample case with its positions and designs: every kind of page.
+inline std::unique_ptr<TCase> BuildRichCase()
+{
+    auto c = BuildSampleCase();
+    AddSamplePositions(*c);
+    AddSampleDesigns(*c);
+    return c;
 }

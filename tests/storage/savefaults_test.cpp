@@ -8,7 +8,6 @@
 #include "storage/folderreader.h"
 #include "storage/folderwriter.h"
 #include "storage/savetransaction.h"
-#include "samplecase.h"
 #include "samplepositions.h"
 
 #include <QDirIterator>
@@ -26,21 +25,10 @@ using TSnapshot = QMap<QString, QByteArray>;
 
 const QString Report = QStringLiteral("ORVEL report 1.htm");
 
-void AddDesign(TCase& c, const char* name, int count)
-{
-    TDesign* design = c.Designs.At(c.AddDesign(QString::fromUtf8(name)));
-    TDesignObject* town = design->AddDesignObject(QStringLiteral("Harbour"), nullptr, c.SystemLevels.Find("City"));
-    town->SetCount(count);
-    town->SelectDesignOption(c.SystemLevels.Find("City")->DecisionAreas.Find("Layout")->Options.Find("Compact"));
-}
-
 // The old case: designs, actors, combinations, policies, and a report the user made.
 std::unique_ptr<TCase> OldCase()
 {
-    auto c = BuildSampleCase();
-    AddSamplePositions(*c);
-    AddDesign(*c, "Plan A", 1);
-    AddDesign(*c, "Plan B", 2);
+    auto c = BuildRichCase();
     c->Contents << QStringLiteral("<a href=\"") + Report + QStringLiteral("\" target=main><b>Report #1</b></a><br>");
     return c;
 }
@@ -94,9 +82,8 @@ void LinkCopy(const QString& from, const QString& to)
 // saves to the disk, which costs only time.
 QString TempTemplate()
 {
-    const QString shared = QStringLiteral("/dev/shm");
-    return QFileInfo(shared).isDir() && QFileInfo(shared).isWritable() ? shared + QStringLiteral("/orvel-XXXXXX")
-                                                                        : QDir::tempPath() + QStringLiteral("/orvel-XXXXXX");
+    return (QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+           + QStringLiteral("/orvel-XXXXXX");
 }
 
 struct SaveFaultsTest : ::testing::Test
@@ -284,6 +271,7 @@ TEST_F(SaveFaultsTest, AFullDiskOrAReadOnlyFileSystemIsReportedAndKeepsTheOldCas
     EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not write file\r\"") + folder
                                               + QStringLiteral("ORVEL case.htm\"\rNo space left on device") });
     EXPECT_TRUE(New->Changed);
+    EXPECT_EQ(Messages.BusyDepth, 0);
     EXPECT_EQ(Snapshot(folder), before);
 
     disk.MakeReadOnly();
