@@ -1,45 +1,42 @@
 #include "ui/mainwindow.h"
 
-#include "model/caseedit.h"
-#include "model/messagerecorder.h"
-#include "storage/undohistory.h"
 #include "design/design.h"
 #include "design/designobject.h"
+#include "model/caseedit.h"
+#include "storage/undohistory.h"
 #include "ui/designview.h"
 #include "ui/doview.h"
 #include "scriptedwindow.h"
-#include "uitestsupport.h"
-
-#include <QListWidget>
-#include <QMdiSubWindow>
-#include <QTemporaryDir>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
-#include <algorithm>
-#include <gtest/gtest.h>
 
 namespace {
 
-class UndoTest : public ::testing::Test, protected TScriptedWindow
+class UndoTest : public TWindowTest
 {
 protected:
-    UndoTest()
+    void Step(const QString& label, TChangeKinds kinds, const std::function<void(TCase&)>& edit)
     {
-        Window.SetCaseStore(TCaseStore::CaseFolders());
-        Prompter->NameAnswer = QStringLiteral("City");
-        Window.New();
+        TCaseEdit step(Case(), label, kinds);
+        edit(Case());
     }
-
     void AddScale(const QString& name)
     {
-        TCaseEdit edit(*Window.Case(), QStringLiteral("Add scale ") + name, ChangeCatalogues);
-        Window.Case()->AddScale(name);
+        Step(QStringLiteral("Add scale ") + name, ChangeCatalogues, [&](TCase& c) { c.AddScale(name); });
     }
-
+    // Whether any list or tree of the view shows `text` in an entry.
+    static bool Shows(const QWidget* view, const QString& text)
+    {
+        QStringList texts;
+        for (const QTreeWidget* tree : view->findChildren<QTreeWidget*>())
+            texts << TreeTexts(tree);
+        for (const QListWidget* list : view->findChildren<QListWidget*>())
+            texts << ListTexts(list);
+        return std::any_of(texts.begin(), texts.end(), [&](const QString& t) { return t.contains(text); });
+    }
 };
 
 TEST_F(UndoTest, TheEditMenuNamesTheStepsItTakesBackAndDoesAgain)
 {
+    NewCase(QStringLiteral("City"));
     EXPECT_FALSE(Window.Undo1->isEnabled());
     EXPECT_FALSE(Window.Redo1->isEnabled());
     AddScale(QStringLiteral("EUR"));
@@ -48,84 +45,50 @@ TEST_F(UndoTest, TheEditMenuNamesTheStepsItTakesBackAndDoesAgain)
     EXPECT_EQ(Window.Undo1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
     EXPECT_TRUE(Window.Redo1->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
     Window.Undo1->trigger();
-    EXPECT_EQ(Window.Case()->Scales.Count(), 1);
+    EXPECT_EQ(Case().Scales.Count(), 1);
     EXPECT_EQ(Window.Undo1->text(), "&Undo Add scale EUR");
     EXPECT_EQ(Window.Redo1->text(), "&Redo Add scale kWh");
     Window.Redo1->trigger();
-    EXPECT_EQ(Window.Case()->Scales.Count(), 2);
+    EXPECT_EQ(Case().Scales.Count(), 2);
     EXPECT_FALSE(Window.Redo1->isEnabled());
 }
 
-TEST_F(UndoTest, UndoingBackToTheSavedStateClearsChanged)
+TEST_F(UndoTest, ChangedIsExactAtTheSavedStateAndOpeningEmptiesTheHistory)
 {
-    Prompter->SaveFolderAnswers = {Settings.filePath(QStringLiteral("case"))};
-    AddScale(QStringLiteral("EUR"));
-    ASSERT_TRUE(Window.Save());
-    AddScale(QStringLiteral("kWh"));
-    EXPECT_TRUE(Window.Case()->Changed);
-    Window.Undo();
-    EXPECT_FALSE(Window.Case()->Changed);
-    EXPECT_TRUE(Window.CloseCase());   // nothing to ask
-    EXPECT_FALSE(Prompter->Asked.contains(QStringLiteral("Save changes made to case?")));
-}
-
-TEST_F(UndoTest, OpeningACaseEmptiesTheHistory)
-{
-    Prompter->SaveFolderAnswers = {Settings.filePath(QStringLiteral("case"))};
+    NewCase(QStringLiteral("City"));
+    const QString folder = Settings.filePath(QStringLiteral("case"));
+    Prompter->SaveFolderAnswers = {folder};
     AddScale(QStringLiteral("EUR"));
     ASSERT_TRUE(Window.Save());
     EXPECT_TRUE(Window.Undo1->isEnabled());   // saving keeps the history
-    Prompter->CaseFolderAnswer = Settings.filePath(QStringLiteral("case"));
-    Window.Open();
+    AddScale(QStringLiteral("kWh"));
+    EXPECT_TRUE(Case().Changed);
+    Window.Undo();
+    EXPECT_FALSE(Case().Changed);
+    OpenFolder(folder);   // nothing to ask: the case is as saved
+    EXPECT_FALSE(Prompter->Asked.contains(QStringLiteral("Save changes made to case?")));
     ASSERT_NE(Window.Case(), nullptr);
-    EXPECT_EQ(Window.Case()->Scales.Count(), 1);
+    EXPECT_EQ(Case().Scales.Count(), 1);
     EXPECT_FALSE(Window.Undo1->isEnabled());
     EXPECT_EQ(Window.History()->StepCount(), 0u);
 }
 
-} // namespace
-
-namespace {
-
-// Every text the view shows in its lists and trees.
-QStringList Texts(const QWidget* view)
-{
-    QStringList texts;
-    for (const QTreeWidget* tree : view->findChildren<QTreeWidget*>())
-        for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it)
-            texts << (*it)->text(0);
-    for (const QListWidget* list : view->findChildren<QListWidget*>())
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
-    return texts;
-}
-
-bool Shows(const QWidget* view, const QString& text)
-{
-    const QStringList texts = Texts(view);
-    return std::any_of(texts.begin(), texts.end(), [&](const QString& t) { return t.contains(text); });
-}
-
 TEST_F(UndoTest, UndoingADeleteBringsItBackInEveryOpenWindow)
 {
-    Prompter->SaveAnswers = {TPrompter::TAnswer::No};
-    Prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
-    Window.Open();
+    OpenFolder(ExampleCase);
     ASSERT_NE(Window.Case(), nullptr);
     const QString name = QStringLiteral("CO2 emissions");
     const TViewKind kinds[] = {TViewKind::Variables, TViewKind::SystemHierarchy, TViewKind::Actors, TViewKind::Policies};
     for (TViewKind kind : kinds)
         Window.ViewAction(kind)->trigger();
     ASSERT_TRUE(Shows(Window.View(TViewKind::Variables), name));
-    {
-        TCaseEdit edit(*Window.Case(), QStringLiteral("Delete variable ") + name, ChangeCatalogues | ChangeValues | ChangeActors);
-        Window.Case()->DeleteVariable(Window.Case()->Variables.Find(name));
-    }
+    Step(QStringLiteral("Delete variable ") + name, ChangeCatalogues | ChangeValues | ChangeActors,
+         [&](TCase& c) { c.DeleteVariable(c.Variables.Find(name)); });
     EXPECT_FALSE(Shows(Window.View(TViewKind::Variables), name));
     EXPECT_EQ(Window.Undo1->text(), "&Undo Delete variable CO2 emissions");
     Window.Undo1->trigger();
-    ASSERT_NE(Window.Case()->Variables.Find(name), nullptr);
-    EXPECT_FALSE(Window.Case()->Changed);   // back as it was read
+    ASSERT_NE(Case().Variables.Find(name), nullptr);
+    EXPECT_FALSE(Case().Changed);   // back as it was read
     for (TViewKind kind : kinds)
         ASSERT_NE(Window.View(kind), nullptr);
     EXPECT_TRUE(Shows(Window.View(TViewKind::Variables), name));
@@ -138,31 +101,24 @@ TEST_F(UndoTest, UndoingADeleteBringsItBackInEveryOpenWindow)
     EXPECT_EQ(Messages.Errors(), QStringList());
 }
 
-
 TEST_F(UndoTest, EveryWindowAndADesignEditorFollowUndoAndRedo)
 {
-    Prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
-    Window.Open();
+    OpenFolder(ExampleCase);
     ASSERT_NE(Window.Case(), nullptr);
     for (int kind = 0; kind < ViewKindCount; ++kind)
         Window.ViewAction(TViewKind(kind))->trigger();
     auto* designs = dynamic_cast<TDesignView*>(Window.View(TViewKind::Designs));
     ASSERT_NE(designs, nullptr);
-    TCase& c = *Window.Case();
+    TCase& c = Case();
     designs->Select(c.Designs.At(0));
     designs->EditBtnClick();
     ASSERT_NE(c.Designs.At(0)->Editor.data(), nullptr);
     const QString first = c.Designs.At(0)->Name;
 
     // Steps that reach every window: a level (areas, options, choices, positions) and a design.
-    {
-        TCaseEdit edit(c, QStringLiteral("Delete system level Building"), ChangeEverything);
-        c.DeleteSystemLevel(c.SystemLevels.Find(QStringLiteral("Building")));
-    }
-    {
-        TCaseEdit edit(c, QStringLiteral("Delete design ") + first, ChangeDesigns);
-        c.DeleteDesign(c.Designs.Find(first));
-    }
+    Step(QStringLiteral("Delete system level Building"), ChangeEverything,
+         [](TCase& c) { c.DeleteSystemLevel(c.SystemLevels.Find(QStringLiteral("Building"))); });
+    Step(QStringLiteral("Delete design ") + first, ChangeDesigns, [&](TCase& c) { c.DeleteDesign(c.Designs.Find(first)); });
     for (int round = 0; round < 2; ++round) {
         Window.Undo1->trigger();
         Window.Undo1->trigger();
@@ -182,19 +138,16 @@ TEST_F(UndoTest, EveryWindowAndADesignEditorFollowUndoAndRedo)
 
 TEST_F(UndoTest, SelectionsAndDesignEditorsComeBackWhereTheirItemsDo)
 {
-    Prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
-    Window.Open();
+    OpenFolder(ExampleCase);
     ASSERT_NE(Window.Case(), nullptr);
-    TCase& c = *Window.Case();
-    Window.ViewAction(TViewKind::Variables)->trigger();
-    auto* variables = Window.View(TViewKind::Variables)->findChild<QListWidget*>();
+    auto* variables = Open<QWidget>(TViewKind::Variables)->findChild<QListWidget*>();
     ASSERT_NE(variables, nullptr);
     variables->setCurrentRow(variables->count() - 1);
     const QString variable = variables->currentItem()->text();
 
-    TDesign& design = *c.Designs.At(0);
+    TDesign& design = *Case().Designs.At(0);
     const QString designName = design.Name;
-    QMdiSubWindow* frame = TDOView::Open(Window, c, design);
+    QMdiSubWindow* frame = TDOView::Open(Window, Case(), design);
     auto* editor = static_cast<TDOView*>(frame->widget());
     std::vector<TDesignObject*> objects;
     design.ForEachObject([&](TDesignObject* o) { objects.push_back(o); });
@@ -208,7 +161,7 @@ TEST_F(UndoTest, SelectionsAndDesignEditorsComeBackWhereTheirItemsDo)
     Window.Undo1->trigger();
     ASSERT_NE(variables->currentItem(), nullptr);
     EXPECT_EQ(variables->currentItem()->text(), variable);
-    TDesign* back = c.Designs.Find(designName);   // a new object: the old one was freed
+    TDesign* back = Case().Designs.Find(designName);   // a new object: the old one was freed
     ASSERT_NE(back, nullptr);
     auto* reframe = qobject_cast<QMdiSubWindow*>(back->Editor.data());
     ASSERT_NE(reframe, nullptr);
