@@ -86,6 +86,7 @@ void TFileBuffer::Close()
     Text.clear();
     Lower.clear();
     Start = 0;
+    ForgetCount();
 }
 
 QString TFileBuffer::ReadLine()
@@ -129,10 +130,11 @@ void TFileBuffer::Consume(qsizetype upTo)
     Start = upTo;
     // Drop consumed text once it is most of the buffer, so the buffer stays small.
     if (Start > 4096 && Start * 2 > Text.size()) {
-        TextLine += int(QStringView(Text).first(Start).count(QLatin1Char('\r')));
+        TextLine = LineAt(Start);
         Text.remove(0, Start);
         Lower.remove(0, Start);
         Start = 0;
+        ForgetCount();
     }
 }
 
@@ -170,6 +172,7 @@ void TFileBuffer::SkipPast(const QString& marker)
     while (at < 0 && !AtEnd()) {
         Text = ReadLine();
         TextLine = LinesRead;
+        ForgetCount();
         Lower = AsciiLower(Text);
         Start = 0;
         at = Lower.indexOf(marker);
@@ -178,6 +181,7 @@ void TFileBuffer::SkipPast(const QString& marker)
         Text.clear();
         Lower.clear();
         Start = 0;
+        ForgetCount();
         TextLine = from;   // the error names the line where the search began
         Missing(marker);
     }
@@ -194,7 +198,13 @@ void TFileBuffer::Missing(const QString& marker)
 
 int TFileBuffer::LineAt(qsizetype position) const
 {
-    return TextLine + int(QStringView(Text).first(std::min(position, Text.size())).count(QLatin1Char('\r')));
+    // The positions asked for mostly grow: count only the breaks since the last one.
+    position = std::min(position, Text.size());
+    if (position < CountedTo)
+        ForgetCount();
+    CountedBreaks += int(QStringView(Text).sliced(CountedTo, position - CountedTo).count(QLatin1Char('\r')));
+    CountedTo = position;
+    return TextLine + CountedBreaks;
 }
 
 QString TFileBuffer::Place(int line) const

@@ -79,6 +79,9 @@ private:
     QString Lower;             // Text with ASCII letters in lower case, for the searches
     qsizetype Start = 0;       // where the unconsumed text begins
     int TextLine = 0;          // the line at the start of Text
+    mutable qsizetype CountedTo = 0;   // line breaks in Text before this position...
+    mutable int CountedBreaks = 0;     // ...are this many
+    void ForgetCount() const { CountedTo = 0; CountedBreaks = 0; }
     int LinesRead = 0;
     bool Error = false;
 };
