@@ -125,6 +125,12 @@ TEST_F(XEditorTest, AnUnknownVariableDoesNotBlockAndWarnsOnceApplied)
 TEST_F(XEditorTest, ChoosingAVariableReplacesTheSelectionThroughTheClipboard)
 {
     Editor.Prepare(*Effect);
+    // Arrow keys on the closed list insert nothing.
+    Editor.show();
+    QTest::keyClick(Editor.VariableList, Qt::Key_Down);
+    Editor.VariableList->hidePopup();
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Roof area]"));
+
     Editor.FormulaBox->setPlainText(QStringLiteral("2 * x + 1"));
     QTextCursor cursor = Editor.FormulaBox->textCursor();
     cursor.setPosition(4);
@@ -141,15 +147,6 @@ TEST_F(XEditorTest, ChoosingAVariableReplacesTheSelectionThroughTheClipboard)
     Editor.FormulaBox->setTextCursor(cursor);
     Editor.InsertVariable(QStringLiteral("Households"));
     EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("2 * [Roof area] + 1[Households]"));
-}
-
-TEST_F(XEditorTest, ArrowKeysOnTheClosedListInsertNothing)
-{
-    Editor.Prepare(*Effect);
-    Editor.show();
-    QTest::keyClick(Editor.VariableList, Qt::Key_Down);
-    Editor.VariableList->hidePopup();
-    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Roof area]"));
 }
 
 TEST_F(XEditorTest, CheckingModeAcceptsAFormulaThatCompilesAtOnce)
