@@ -19,7 +19,7 @@ protected:
     TDesignView* View = nullptr;
 };
 
-TEST_F(DesignViewTest, NewAddsOrSelectsAndDuplicateRefusesAnExistingCopy)
+TEST_F(DesignViewTest, NewAddsOrSelectsDuplicateRefusesAnExistingCopyAndTheKeysAddEditAndDelete)
 {
     ASSERT_NE(View, nullptr);
     Prompter->ConceptNames = {QStringLiteral("Variant")};
@@ -51,6 +51,17 @@ TEST_F(DesignViewTest, NewAddsOrSelectsAndDuplicateRefusesAnExistingCopy)
     EXPECT_EQ(Messages.Warnings(), QStringList{"Copy of Plan already exists"});
     EXPECT_TRUE(copy->TopObjects.First()->Children.Find(QStringLiteral("North"))->HasDesignOption(NoInsulation));
     EXPECT_EQ(copy->CommentText(), "Duplicated from original.");
+
+    // Insert, Return and Delete on the list.
+    View->List->setFocus();
+    Prompter->ConceptNames = {QStringLiteral("Keyed")};
+    QTest::keyClick(View->List, Qt::Key_Insert);
+    ASSERT_EQ(View->Selected()->Name, "Keyed");
+    QTest::keyClick(View->List, Qt::Key_Return);
+    EXPECT_FALSE(View->Selected()->Editor.isNull());
+    Messages.Answer = true;
+    Press(View->List, Qt::Key_Delete);
+    EXPECT_EQ(Window.Case()->Designs.Find(QStringLiteral("Keyed")), nullptr);
 }
 
 TEST_F(DesignViewTest, BaseCaseTogglesAndDeleteAsksFirst)
@@ -155,19 +166,6 @@ TEST_F(DesignViewTest, EditOpensOneEditorThatClosingOrADeleteCloses)
     QApplication::processEvents();
     EXPECT_TRUE(Window.Case()->Designs.IsEmpty());
     EXPECT_EQ(View->List->count(), 0);
-}
-
-TEST_F(DesignViewTest, KeysOfTheListAddEditAndDelete)
-{
-    View->List->setFocus();
-    Prompter->ConceptNames = {QStringLiteral("Keyed")};
-    QTest::keyClick(View->List, Qt::Key_Insert);
-    ASSERT_EQ(View->Selected()->Name, "Keyed");
-    QTest::keyClick(View->List, Qt::Key_Return);
-    EXPECT_FALSE(View->Selected()->Editor.isNull());
-    Messages.Answer = true;
-    Press(View->List, Qt::Key_Delete);
-    EXPECT_EQ(Window.Case()->Designs.Find(QStringLiteral("Keyed")), nullptr);
 }
 
 TEST_F(DesignViewTest, ReportNeedsAFolderThenWritesAndShowsTheReport)
