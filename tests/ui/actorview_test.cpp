@@ -45,7 +45,7 @@ protected:
 
 } // namespace
 
-TEST_F(ActorViewTest, OpensOnTheFirstActorWithItsObjectives)
+TEST_F(ActorViewTest, OpensOnTheFirstActorsObjectivesAndEveryModeListsItsPositionsInOrder)
 {
     EXPECT_EQ(View->windowTitle(), "Actors, objectives and influence");
     EXPECT_EQ(View->ActorList->count(), Case().Actors.Count());
@@ -55,10 +55,7 @@ TEST_F(ActorViewTest, OpensOnTheFirstActorWithItsObjectives)
     EXPECT_EQ(View->Direction(), -2);
     EXPECT_EQ(View->ValueBox->text(), "1.2E-3");
     EXPECT_EQ(View->PercentLabel->text(), "%");
-}
 
-TEST_F(ActorViewTest, EveryModeListsItsPositionsInItsOrder)
-{
     SelectActor("City council");
     const struct { TActorMode mode; const char* title; const char* hint; QStringList texts; } modes[] = {
         { TActorMode::Goals, "Actor objectives:", "Set actor appreciation",

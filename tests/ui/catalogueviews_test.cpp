@@ -76,9 +76,11 @@ INSTANTIATE_TEST_SUITE_P(CatalogueViews, EveryCatalogueView,
                                            TKindCase{TViewKind::Variables, "Variables"}),
                          [](const auto& info) { return std::string(info.param.Caption); });
 
-TEST_F(CatalogueViewTest, PhasesTakeTheHighestNumberPlusOneAndReorderByDrag)
+TEST_F(CatalogueViewTest, PhasesTakeTheHighestNumberPlusOneReorderByDragAndTakeTheirColours)
 {
     auto* view = Open<TPhaseView>(TViewKind::Phases);
+    view->ColorBtn->click();   // nothing selected
+    EXPECT_FALSE(Prompter->Asked.contains(QStringLiteral("phase colours")));
     for (const char* name : {"Plan", "Build", "Run"})
         Add(view, QLatin1String(name));
     EXPECT_EQ(view->EntryNames(), QStringList({"Plan", "Build", "Run"}));
@@ -97,9 +99,20 @@ TEST_F(CatalogueViewTest, PhasesTakeTheHighestNumberPlusOneAndReorderByDrag)
     Prompter->ConceptNames.push_back(QStringLiteral("Later"));
     QTest::keyClick(view->List, Qt::Key_Insert);
     EXPECT_EQ(view->EntryNames().last(), QStringLiteral("Later"));
+
+    // The colours come from the dialog as returned.
+    Prompter->PhaseColors = TPhaseColors{QColor(0xFF0000), QColor(0x00FF00), QColor(0x0000FF)};
+    Case().Changed = false;
+    view->ColorBtn->click();
+    const TPhase* later = Case().Phases.Find(QStringLiteral("Later"));
+    EXPECT_EQ(later->Color, QColor(0xFF0000));
+    EXPECT_EQ(later->MiddleColor, QColor(0x00FF00));
+    EXPECT_EQ(later->DarkColor, QColor(0x0000FF));
+    EXPECT_EQ(later->Icon.pixel(7, 1), QColor(0x00FF00).rgb());   // an hour mark
+    EXPECT_TRUE(Case().Changed);
 }
 
-TEST_F(CatalogueViewTest, CategoriesMoveUpAndKeepTheirIconsThroughTheEditor)
+TEST_F(CatalogueViewTest, CategoriesMoveUpKeepTheirIconsThroughTheEditorAndRefuseOutsideDrops)
 {
     auto* view = Open<TCategoryView>(TViewKind::Categories);
     for (const char* name : {"Energy", "Water", "Traffic"})
@@ -120,23 +133,19 @@ TEST_F(CatalogueViewTest, CategoriesMoveUpAndKeepTheirIconsThroughTheEditor)
     EXPECT_EQ(traffic->Icon.pixel(3, 3), QColor(Qt::red).rgb());
     EXPECT_TRUE(Case().Changed);
     EXPECT_TRUE(Prompter->Asked.contains(QStringLiteral("icon: Traffic")));
-}
 
-TEST_F(CatalogueViewTest, PhaseColoursComeFromTheDialogAsReturned)
-{
-    auto* view = Open<TPhaseView>(TViewKind::Phases);
-    view->ColorBtn->click();   // nothing selected
-    EXPECT_FALSE(Prompter->Asked.contains(QStringLiteral("phase colours")));
-    Add(view, QStringLiteral("Now"));
-    Prompter->PhaseColors = TPhaseColors{QColor(0xFF0000), QColor(0x00FF00), QColor(0x0000FF)};
+    // Drops from outside the list are refused.
+    QMimeData data;
+    data.setText(QStringLiteral("Energy"));
+    const QPoint at = view->List->visualItemRect(view->List->item(0)).center();
+    QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->List->viewport(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, {});
     Case().Changed = false;
-    view->ColorBtn->click();
-    const TPhase* now = Case().Phases.First();
-    EXPECT_EQ(now->Color, QColor(0xFF0000));
-    EXPECT_EQ(now->MiddleColor, QColor(0x00FF00));
-    EXPECT_EQ(now->DarkColor, QColor(0x0000FF));
-    EXPECT_EQ(now->Icon.pixel(7, 1), QColor(0x00FF00).rgb());   // an hour mark
-    EXPECT_TRUE(Case().Changed);
+    QApplication::sendEvent(view->List->viewport(), &drop);
+    EXPECT_FALSE(Case().Changed);
+    EXPECT_EQ(view->EntryNames(), QStringList({"Traffic", "Energy", "Water"}));
 }
 
 TEST_F(CatalogueViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
@@ -383,23 +392,6 @@ TEST_F(CatalogueViewTest, CommentsAreStoredBeforeTheSelectionChanges)
     Window.ViewAction(TViewKind::Qualifiers)->trigger();
     EXPECT_EQ(Window.View(TViewKind::Qualifiers), nullptr);
     EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("cheap"))->CommentText(), QStringLiteral("affordable"));
-}
-
-TEST_F(CatalogueViewTest, DropsFromOutsideTheListAreRefused)
-{
-    auto* view = Open<TCategoryView>(TViewKind::Categories);
-    Add(view, QStringLiteral("Energy"));
-    QMimeData data;
-    data.setText(QStringLiteral("Energy"));
-    const QPoint at = view->List->visualItemRect(view->List->item(0)).center();
-    QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->List->viewport(), &enter);
-    EXPECT_FALSE(enter.isAccepted());
-    QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, {});
-    Case().Changed = false;
-    QApplication::sendEvent(view->List->viewport(), &drop);
-    EXPECT_FALSE(Case().Changed);
-    EXPECT_EQ(view->EntryNames(), QStringList{QStringLiteral("Energy")});
 }
 
 } // namespace

@@ -23,12 +23,6 @@ protected:
     TDesktopMessages Sink;
 };
 
-TEST_F(DesktopMessagesTest, BoxesBreakLinesWhereTheCoreSaysCarriageReturn)
-{
-    EXPECT_EQ(TDesktopMessages::BoxText(QStringLiteral("Could not open file\r\"x\"")), QStringLiteral("Could not open file\n\"x\""));
-    EXPECT_EQ(TDesktopMessages::BoxText(QStringLiteral("a\r\nb")), QStringLiteral("a\nb"));
-}
-
 TEST_F(DesktopMessagesTest, StatusTextFollowsTheCaseNameInTheStatusBar)
 {
     auto prompter = std::make_unique<TScriptedPrompter>();
@@ -41,7 +35,7 @@ TEST_F(DesktopMessagesTest, StatusTextFollowsTheCaseNameInTheStatusBar)
     EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("City"));
 }
 
-TEST_F(DesktopMessagesTest, BusyScopesNestAndRestoreTheCursor)
+TEST_F(DesktopMessagesTest, BusyScopesNestAndBoxesBreakLinesWhereTheCoreSaysCarriageReturn)
 {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     {
@@ -51,6 +45,9 @@ TEST_F(DesktopMessagesTest, BusyScopesNestAndRestoreTheCursor)
         TBusyScope inner;
     }
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    EXPECT_EQ(TDesktopMessages::BoxText(QStringLiteral("Could not open file\r\"x\"")), QStringLiteral("Could not open file\n\"x\""));
+    EXPECT_EQ(TDesktopMessages::BoxText(QStringLiteral("a\r\nb")), QStringLiteral("a\nb"));
 }
 
 TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)

@@ -37,7 +37,7 @@ TEST(NameDialog, RefusesFieldDelimitersWithABeep)
     EXPECT_EQ(dialog.Name(), QStringLiteral("abc"));
 }
 
-TEST(NameDialog, RefusesBlankNamesAndTrimsOthers)
+TEST(NameDialog, RefusesBlankNamesTrimsOthersAndTakesEnterAndEscape)
 {
     TNameDialog dialog;
     dialog.Prepare(QStringLiteral("   "));
@@ -50,11 +50,8 @@ TEST(NameDialog, RefusesBlankNamesAndTrimsOthers)
     EXPECT_EQ(dialog.NameBox->text(), QStringLiteral("North district"));
     dialog.Prepare();
     EXPECT_TRUE(dialog.Name().isEmpty()) << "the initial text serves one showing only";
-}
 
-TEST(NameDialog, EnterActsAsOkAndEscapeAsCancel)
-{
-    TNameDialog dialog;
+    // Enter acts as OK and Escape as Cancel.
     dialog.show();
     dialog.Prepare(QStringLiteral("x"));
     QTest::keyClick(dialog.NameBox, Qt::Key_Return);
@@ -225,7 +222,7 @@ TEST(PhaseColorDlg, ReturnsTheSwatchWithItsMiddleAndDarkColours)
     }
 }
 
-TEST(PhaseColorDlg, ArrowKeysStayInsideTheGridAndEnterAccepts)
+TEST(PhaseColorDlg, ArrowKeysStayInsideTheGridClicksSelectAndEnterAccepts)
 {
     TPhaseColorDlg dialog;
     EXPECT_EQ(dialog.Color(), QColor(Qt::black)) << "black until a swatch is chosen";
@@ -251,15 +248,9 @@ TEST(PhaseColorDlg, ArrowKeysStayInsideTheGridAndEnterAccepts)
     QTest::keyClick(grid, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.MiddleColor(), QColor(0x6090FF));
-}
 
-TEST(PhaseColorDlg, ClickingASwatchSelectsIt)
-{
-    TPhaseColorDlg dialog;
-    dialog.show();
-    QWidget* grid = dialog.findChild<QWidget*>(QStringLiteral("Palette"));
-    ASSERT_NE(grid, nullptr);
     // Swatches are 26 pixels with 4 between them, after a margin of 4.
+    dialog.show();
     QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(4 + 2 * 30 + 10, 4 + 30 + 10));
     EXPECT_EQ(dialog.Selected(), QPoint(2, 1));
     EXPECT_EQ(dialog.Color(), QColor(0xF0F030));

@@ -4,6 +4,7 @@
 #include "ui/countbox.h"
 #include "ui/designtree.h"
 
+#include <QRegularExpression>
 #include <limits>
 
 namespace {
@@ -27,13 +28,8 @@ protected:
                           Editor->DecisionTree->MarkRect(entry).center());
     }
 
-    QStringList Areas() const
-    {
-        QStringList names;
-        for (int i = 0; i < Editor->DecisionTree->topLevelItemCount(); ++i)
-            names << Editor->DecisionTree->topLevelItem(i)->text(0);
-        return names;
-    }
+    /// The decision areas: the tree's unindented entries.
+    QStringList Areas() const { return TreeTexts(Editor->DecisionTree).filter(QRegularExpression(QStringLiteral("^\\S"))); }
 
     /// Drops the policy on the entry of the object in the subsystem tree.
     void DropPolicy(const TDesignObject* object)

@@ -35,7 +35,7 @@ protected:
     TIconEditor Editor;
 };
 
-TEST_F(IconEditorTest, SamplesTheFirstNearestSwatch)
+TEST_F(IconEditorTest, SamplesTheFirstNearestSwatchAndOpensOnTheConceptsIconWithTheRightPanel)
 {
     struct
     {
@@ -49,10 +49,7 @@ TEST_F(IconEditorTest, SamplesTheFirstNearestSwatch)
     Editor.PressAt(At(0, 0));   // white
     EXPECT_EQ(Editor.CurrentSwatch(), 5);
     EXPECT_EQ(Count(White), 16 * 16 - Count(0xFF808080));   // sampling paints nothing
-}
 
-TEST_F(IconEditorTest, OpensOnTheConceptsIconWithTheRightPanel)
-{
     EXPECT_EQ(Editor.Image(), Category->Icon.convertToFormat(Editor.Image().format()));
     EXPECT_FALSE(Editor.ForLevel());
     EXPECT_EQ(Editor.Swatches().size(), 45);

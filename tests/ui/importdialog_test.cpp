@@ -102,15 +102,4 @@ TEST_F(ImportDialogTest, MainWindowImportOpensTheImportedCase)
     EXPECT_TRUE(Window.Close1->isEnabled());
 }
 
-TEST_F(ImportDialogTest, Screenshot)
-{
-    if (qEnvironmentVariableIsEmpty("ORVEL_SCREENSHOTS"))
-        GTEST_SKIP() << "set ORVEL_SCREENSHOTS to a folder to get the picture";
-    TImportDialog dialog;
-    dialog.Prepare(Database);
-    dialog.CaseBox->setCurrentText(QStringLiteral("Rivertown heating"));
-    dialog.StatusBar1->showMessage(QStringLiteral("Imported: 12 decision areas"));
-    Shoot(dialog, QStringLiteral("importdialog"));
-}
-
 } // namespace

@@ -261,7 +261,7 @@ TEST_F(MainWindowTest, OpenReadsTheChosenFolderAndKeepsItOnlyWhenReadWhole)
     EXPECT_EQ(Prompter->Asked.last(), QStringLiteral("save folder: /cases/harbour/"));
 }
 
-TEST_F(MainWindowTest, RenameMarksTheCaseChanged)
+TEST_F(MainWindowTest, RenameMarksTheCaseChangedAndReportsNeedAFolder)
 {
     OpenChangedCase();
     Window.Case()->Changed = false;
@@ -277,11 +277,8 @@ TEST_F(MainWindowTest, RenameMarksTheCaseChanged)
     EXPECT_TRUE(Window.Case()->Changed);
     EXPECT_EQ(Prompter->Asked.last(), QStringLiteral("name: City"));
     EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("Metropolis"));
-}
 
-TEST_F(MainWindowTest, ReportsNeedASavedCase)
-{
-    OpenChangedCase();
+    // Reports need a saved case.
     Window.Reports();
     EXPECT_EQ(Messages.Infos(), QStringList({"Case must be saved to folder first"}));
     EXPECT_EQ(Prompter->ReportRuns, 0);
@@ -305,20 +302,9 @@ TEST_F(MainWindowTest, StatusBarShowsCaseNameStatusAndFolder)
     EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("City")) << "showing clears the status text";
 }
 
-TEST_F(MainWindowTest, ViewItemsToggleTheirWindows)
-{
-    OpenChangedCase();
-    QAction* item = Window.ViewAction(TViewKind::Phases);
-    item->trigger();
-    // Closed by other means, the window unchecks its item.
-    delete Window.View(TViewKind::Phases)->parentWidget();
-    EXPECT_FALSE(item->isChecked());
-    EXPECT_EQ(Window.View(TViewKind::Phases), nullptr);
-}
-
 using ViewMenu = TWindowTest;
 
-TEST_F(ViewMenu, EveryItemOpensAndClosesItsWindow)
+TEST_F(ViewMenu, EveryItemOpensAndClosesItsWindowAndFollowsItsClosing)
 {
     NewCase(QStringLiteral("City"));
     for (int kind = 0; kind < ViewKindCount; ++kind) {
@@ -329,6 +315,11 @@ TEST_F(ViewMenu, EveryItemOpensAndClosesItsWindow)
         item->trigger();
         EXPECT_EQ(Window.View(TViewKind(kind)), nullptr) << item->text().toStdString();
         EXPECT_FALSE(item->isChecked());
+        // Closed by other means, the window unchecks its item.
+        item->trigger();
+        delete Window.View(TViewKind(kind))->parentWidget();
+        EXPECT_FALSE(item->isChecked()) << item->text().toStdString();
+        EXPECT_EQ(Window.View(TViewKind(kind)), nullptr);
     }
 }
 
@@ -345,24 +336,17 @@ TEST_F(MainWindowTest, FontGoesToTheMainWindowAndEveryView)
     EXPECT_EQ(view->font().pointSize(), 15);
 }
 
-TEST_F(MainWindowTest, QuittingWithUnsavedChangesAsksFirst)
+TEST_F(MainWindowTest, QuittingAsksAboutUnsavedChangesAndKeepsTheLastFolder)
 {
-    OpenChangedCase();
+    OpenFolder(QStringLiteral("/cases/harbour"));
+    Window.Case()->Changed = true;
     Window.show();
     Prompter->SaveAnswers = {TAnswer::Cancel};
     EXPECT_FALSE(Window.close());
     EXPECT_NE(Window.Case(), nullptr);
     Prompter->SaveAnswers = {TAnswer::No};
-    EXPECT_TRUE(Window.close());
-    EXPECT_EQ(Window.Case(), nullptr);
-}
-
-TEST_F(MainWindowTest, LastFolderIsKeptInTheSettingsFile)
-{
-    OpenFolder(QStringLiteral("/cases/harbour"));
-    Prompter->SaveAnswers = {TAnswer::No};
-    Window.show();
     ASSERT_TRUE(Window.close());
+    EXPECT_EQ(Window.Case(), nullptr);
     EXPECT_EQ(ReadLastFolder(Settings.filePath(QStringLiteral("ORVEL.ini"))), QStringLiteral("/cases/harbour/"));
     QFile file(Settings.filePath(QStringLiteral("ORVEL.ini")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -107,7 +107,7 @@ TEST_F(PolicyViewTest, DroppedOptionsFollowThePreclusionWarningsAndTheReplaceQue
     EXPECT_FALSE(Case.Changed);
 }
 
-TEST_F(PolicyViewTest, DropsAreTakenOnlyInOptionsModeWithAPolicySelected)
+TEST_F(PolicyViewTest, DropsAreTakenOnlyInOptionsModeWithAPolicySelectedAndPoliciesDragOutTogether)
 {
     View->SetMode(TMode::Variables);
     EXPECT_FALSE(Drop({DragItem(Bus)}));
@@ -118,6 +118,14 @@ TEST_F(PolicyViewTest, DropsAreTakenOnlyInOptionsModeWithAPolicySelected)
     View->SelectPolicy(Combined);
     EXPECT_TRUE(Drop({DragItem(Bus)}));
     EXPECT_EQ(Combined->Options, (std::vector<TOption*>{Gas, Bus, Walls}));
+
+    // Selected policies drag out together.
+    View->PolicyTree->selectAll();
+    std::unique_ptr<QMimeData> data(View->PolicyTree->model()->mimeData(View->PolicyTree->selectionModel()->selectedIndexes()));
+    ASSERT_NE(data, nullptr);
+    std::vector<TPolicy*> dragged = ReadDragItems(data.get(), Case).Policies;
+    std::sort(dragged.begin(), dragged.end(), [](auto* a, auto* b) { return a->Name < b->Name; });
+    EXPECT_EQ(dragged, (std::vector<TPolicy*>{Combined, Empty}));
 }
 
 TEST_F(PolicyViewTest, ADroppedDesignObjectAddsWhatTheMenuChooses)
@@ -193,16 +201,6 @@ TEST_F(PolicyViewTest, TheDeleteKeyDeletesOnlyFromAFocusedList)
     EXPECT_EQ(Combined->Options, std::vector<TOption*>{Gas});
     EXPECT_TRUE(Case.Changed);
     EXPECT_EQ(Right(), QStringList{"Heating = Gas"});
-}
-
-TEST_F(PolicyViewTest, SelectedPoliciesDragOutTogether)
-{
-    View->PolicyTree->selectAll();
-    std::unique_ptr<QMimeData> data(View->PolicyTree->model()->mimeData(View->PolicyTree->selectionModel()->selectedIndexes()));
-    ASSERT_NE(data, nullptr);
-    std::vector<TPolicy*> dragged = ReadDragItems(data.get(), Case).Policies;
-    std::sort(dragged.begin(), dragged.end(), [](auto* a, auto* b) { return a->Name < b->Name; });
-    EXPECT_EQ(dragged, (std::vector<TPolicy*>{Combined, Empty}));
 }
 
 TEST_F(PolicyViewTest, ACommentIsStoredWhenTheSelectionChangesAndRebuildsKeepIt)

@@ -4,6 +4,8 @@
 #include "support/designfixture.h"
 #include "scriptedwindow.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 /// The design fixture with a building level below the district and a harbour
@@ -34,10 +36,7 @@ protected:
 TEST_F(ProProViewTest, ListsAreasWithTheirOptions)
 {
     // Decision area order: level depth first, then level name, category, phase, name.
-    QStringList areas;
-    for (int i = 0; i < View->AreaTree->topLevelItemCount(); ++i)
-        areas << View->AreaTree->topLevelItem(i)->text(0);
-    EXPECT_EQ(areas, (QStringList{"Heating", "Transport", "Farms", "Roofs", "Insulation", "Docks", "Glazing"}));
+    EXPECT_EQ(TreeTexts(View->AreaTree).filter(QRegularExpression(QStringLiteral("^\\S"))), (QStringList{"Heating", "Transport", "Farms", "Roofs", "Insulation", "Docks", "Glazing"}));
     View->AreaTree->topLevelItem(0)->setExpanded(true);
     ASSERT_EQ(View->AreaTree->topLevelItem(0)->childCount(), 2);
     EXPECT_EQ(View->AreaTree->topLevelItem(0)->child(1)->text(0), "Heat pump");

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(ReportView, DeleteIsOfferedOnlyForReportsDirectlyInTheCaseFolder)
+TEST(ReportView, DeleteIsOfferedOnlyForReportsDirectlyInTheCaseFolderAndTheEngineWaits)
 {
     const QString folder = QStringLiteral("/cases/city/");
     const std::pair<const char*, bool> addresses[] = {
@@ -27,6 +27,11 @@ TEST(ReportView, DeleteIsOfferedOnlyForReportsDirectlyInTheCaseFolder)
     for (const auto& [address, offered] : addresses)
         EXPECT_EQ(TReportView::IsReportPage(QLatin1String(address), folder), offered) << address;
     EXPECT_FALSE(TReportView::IsReportPage(QStringLiteral("ORVEL report 1.htm"), QString()));
+
+    // The web engine starts only when the viewer is first opened.
+    TReportView view;
+    EXPECT_EQ(view.Browser(), nullptr);
+    EXPECT_FALSE(view.DeleteBtn->isEnabled());
 }
 
 void WriteFile(const QString& path, const QString& text)
@@ -102,7 +107,7 @@ protected:
     TReportView View;
 };
 
-TEST_F(ReportViewTest, DeleteFollowsThePageShownInTheMainFrame)
+TEST_F(ReportViewTest, DeleteFollowsThePageShownInTheMainFrameAndEachOpeningForgetsTheHistory)
 {
     ASSERT_TRUE(WaitForFirstPage());
     EXPECT_FALSE(View.DeleteBtn->isEnabled());
@@ -112,6 +117,14 @@ TEST_F(ReportViewTest, DeleteFollowsThePageShownInTheMainFrame)
     FollowContentsLink(QStringLiteral("sub/ORVEL report 3.htm"));
     ASSERT_TRUE(WaitForAddress(InFolder("sub/ORVEL report 3.htm")));
     EXPECT_FALSE(View.DeleteBtn->isEnabled());
+
+    // Each opening starts with an empty history.
+    EXPECT_TRUE(View.Browser()->history()->canGoBack());
+    View.Open(Case, *Store);
+    ASSERT_TRUE(WaitForFirstPage());
+    EXPECT_FALSE(View.Browser()->history()->canGoBack());
+    View.BackBtn->click();   // nothing to go back to: nothing happens
+    EXPECT_EQ(View.Folder(), Case.Folder);
 }
 
 TEST_F(ReportViewTest, DeletingAReportRemovesItsFileAndExactlyOneContentsLine)
@@ -157,24 +170,6 @@ TEST_F(ReportViewTest, AFailedContentsWriteKeepsTheContentsLineAndSaysWhy)
     ASSERT_EQ(Messages.Errors().size(), 1);
     EXPECT_TRUE(Messages.Errors().front().startsWith(QStringLiteral("Could not write file\r\"") + InFolder("items.htm")))
         << Messages.Errors().front().toStdString();
-}
-
-TEST_F(ReportViewTest, EachOpeningStartsWithAnEmptyHistory)
-{
-    ShowDirectly("ORVEL report 1.htm");
-    EXPECT_TRUE(View.Browser()->history()->canGoBack());
-    View.Open(Case, *Store);
-    ASSERT_TRUE(WaitForFirstPage());
-    EXPECT_FALSE(View.Browser()->history()->canGoBack());
-    View.BackBtn->click();   // nothing to go back to: nothing happens
-    EXPECT_EQ(View.Folder(), Case.Folder);
-}
-
-TEST(ReportViewStart, TheWebEngineStartsOnlyWhenFirstOpened)
-{
-    TReportView view;
-    EXPECT_EQ(view.Browser(), nullptr);
-    EXPECT_FALSE(view.DeleteBtn->isEnabled());
 }
 
 } // namespace

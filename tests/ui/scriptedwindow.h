@@ -193,12 +193,3 @@ inline void Press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers 
     widget->setFocus();
     QTest::keyClick(widget, key, modifiers);
 }
-
-/// Pictures for a person to look at are made only when ORVEL_SCREENSHOTS names a folder.
-inline void Shoot(QWidget& widget, const QString& name)
-{
-    widget.show();
-    QApplication::processEvents();
-    const QString path = qEnvironmentVariable("ORVEL_SCREENSHOTS") + QLatin1Char('/') + name + QStringLiteral(".png");
-    EXPECT_TRUE(widget.grab().save(path)) << name.toStdString();
-}

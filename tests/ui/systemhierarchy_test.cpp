@@ -116,7 +116,7 @@ TEST_F(SystemHierarchyTest, EachCommandIsEnabledByTheSelection)
     EXPECT_EQ(Messages.Messages, QStringList());
 }
 
-TEST_F(SystemHierarchyTest, ATypedNameThatExistsSelectsItsItemUnchanged)
+TEST_F(SystemHierarchyTest, ATypedNameThatExistsSelectsItsItemAndNewOptionsAreNumberedFromTheSelection)
 {
     View->Select(District);
     EXPECT_EQ(AddLevel(QStringLiteral("city")), City);
@@ -129,10 +129,7 @@ TEST_F(SystemHierarchyTest, ATypedNameThatExistsSelectsItsItemUnchanged)
     EXPECT_EQ(Case().SystemLevels.Count(), 2);
     EXPECT_EQ(Gas->Number, -1);
     EXPECT_FALSE(Case().Changed);
-}
 
-TEST_F(SystemHierarchyTest, NewOptionsAreNumberedFromTheSelection)
-{
     View->Select(Heating);   // numbers -1, 0, 1: the new one takes count - 1 = 2
     TOption* fourth = AddOption(QStringLiteral("Wood"));
     EXPECT_EQ(Numbers({Gas, HeatPump, DistrictHeat, fourth}), std::vector<int>({-1, 0, 1, 2}));

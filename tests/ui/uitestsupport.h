@@ -34,11 +34,7 @@ public:
     std::deque<int> MenuChoiceAnswers;                              // dismissed once they run out
     std::vector<TMenuChoice> MenuChoicesShown;
 
-    TAnswer AskSaveChanges() override
-    {
-        Asked << QStringLiteral("Save changes made to case?");
-        return Next(SaveAnswers, TAnswer::Cancel);
-    }
+    TAnswer AskSaveChanges() override { return Ask(QStringLiteral("Save changes made to case?"), SaveAnswers, TAnswer::Cancel); }
     std::optional<QString> AskName(const QString& initial) override
     {
         Asked << QStringLiteral("name: ") + initial;
@@ -49,11 +45,7 @@ public:
         Asked << QStringLiteral("open folder: ") + start;
         return CaseFolderAnswer;
     }
-    QString ChooseSaveFolder(const QString& start) override
-    {
-        Asked << QStringLiteral("save folder: ") + start;
-        return Next(SaveFolderAnswers, QString());
-    }
+    QString ChooseSaveFolder(const QString& start) override { return Ask(QStringLiteral("save folder: ") + start, SaveFolderAnswers); }
     QString ChooseDatabase(const QString& start) override
     {
         Asked << QStringLiteral("database: ") + start;
@@ -63,8 +55,7 @@ public:
     void ViewReports(TCase&) override { ++ReportRuns; }
     std::optional<QString> AskConceptName(const QString& caption, const QString& initial) override
     {
-        Asked << caption + QStringLiteral(": ") + initial;
-        return Next(ConceptNames, std::optional<QString>());
+        return Ask(caption + QStringLiteral(": ") + initial, ConceptNames);
     }
     std::optional<TPhaseColors> AskPhaseColors() override
     {
@@ -95,29 +86,15 @@ public:
 
     std::optional<TDecisionAreaAnswer> AskDecisionArea(const TCase&, const TDecisionArea*) override
     {
-        Asked << QStringLiteral("decision area");
-        return Next(DecisionAreas, std::optional<TDecisionAreaAnswer>());
+        return Ask(QStringLiteral("decision area"), DecisionAreas);
     }
-    std::optional<TOptionAnswer> AskOption(const TCase&) override
-    {
-        Asked << QStringLiteral("option");
-        return Next(Options, std::optional<TOptionAnswer>());
-    }
-    TVariable* ChooseEffectVariable(TCase&) override
-    {
-        Asked << QStringLiteral("variable");
-        return Next(Variables, static_cast<TVariable*>(nullptr));
-    }
-    std::optional<TFindRequest> AskFind() override
-    {
-        Asked << QStringLiteral("find");
-        return Next(Finds, std::optional<TFindRequest>());
-    }
+    std::optional<TOptionAnswer> AskOption(const TCase&) override { return Ask(QStringLiteral("option"), Options); }
+    TVariable* ChooseEffectVariable(TCase&) override { return Ask(QStringLiteral("variable"), Variables); }
+    std::optional<TFindRequest> AskFind() override { return Ask(QStringLiteral("find"), Finds); }
     std::optional<TFormulaAnswer> EditFormula(const TEffect&, bool checkOnShow) override
     {
-        Asked << QStringLiteral("formula");
         FormulaChecks.push_back(checkOnShow);
-        return Next(Formulas, std::optional<TFormulaAnswer>());
+        return Ask(QStringLiteral("formula"), Formulas);
     }
     int ChooseMenuChoice(const std::vector<TMenuChoice>& items, const QPoint&) override
     {
@@ -126,6 +103,13 @@ public:
     }
 
 private:
+    /// Logs the question and takes the next scripted answer.
+    template <typename T>
+    T Ask(const QString& question, std::deque<T>& answers, T whenNone = T())
+    {
+        Asked << question;
+        return Next(answers, whenNone);
+    }
     template <typename T>
     static T Next(std::deque<T>& answers, T whenNone)
     {

@@ -111,7 +111,7 @@ TEST_F(XEditorTest, AnInvalidFormulaSelectsTheFaultyTokenAndBlocksClosing)
     EXPECT_EQ(Editor.Formula(), QStringLiteral("1 + 2"));
 }
 
-TEST_F(XEditorTest, AnUnknownVariableDoesNotBlockAndWarnsOnceApplied)
+TEST_F(XEditorTest, AnUnknownVariableDoesNotBlockAndCheckingModeAcceptsAFormulaThatCompiles)
 {
     Editor.Prepare(*Effect);
     Editor.FormulaBox->setPlainText(QStringLiteral("[Nowhere] + [Nowhere]"));
@@ -120,11 +120,22 @@ TEST_F(XEditorTest, AnUnknownVariableDoesNotBlockAndWarnsOnceApplied)
     Effect->Option->EditEffect(*Effect, Editor.Formula(), Editor.NullWhenStatusQuo());
     EXPECT_EQ(Messages.Warnings(), QStringList({"Unknown variable: \"Nowhere\""}));
     EXPECT_EQ(Effect->Formula, QStringLiteral("[Nowhere] + [Nowhere]"));
+
+    Effect->Formula = QStringLiteral("[Households] / 2");
+    EXPECT_TRUE(Editor.Run(*Effect, true));
+    EXPECT_FALSE(Editor.CheckOnShow);
+    EXPECT_EQ(Editor.Formula(), QStringLiteral("[Households] / 2"));
 }
 
 TEST_F(XEditorTest, ChoosingAVariableReplacesTheSelectionThroughTheClipboard)
 {
     Editor.Prepare(*Effect);
+    // Arrow keys on the closed list insert nothing.
+    Editor.show();
+    QTest::keyClick(Editor.VariableList, Qt::Key_Down);
+    Editor.VariableList->hidePopup();
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Roof area]"));
+
     Editor.FormulaBox->setPlainText(QStringLiteral("2 * x + 1"));
     QTextCursor cursor = Editor.FormulaBox->textCursor();
     cursor.setPosition(4);
@@ -141,23 +152,6 @@ TEST_F(XEditorTest, ChoosingAVariableReplacesTheSelectionThroughTheClipboard)
     Editor.FormulaBox->setTextCursor(cursor);
     Editor.InsertVariable(QStringLiteral("Households"));
     EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("2 * [Roof area] + 1[Households]"));
-}
-
-TEST_F(XEditorTest, ArrowKeysOnTheClosedListInsertNothing)
-{
-    Editor.Prepare(*Effect);
-    Editor.show();
-    QTest::keyClick(Editor.VariableList, Qt::Key_Down);
-    Editor.VariableList->hidePopup();
-    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Roof area]"));
-}
-
-TEST_F(XEditorTest, CheckingModeAcceptsAFormulaThatCompilesAtOnce)
-{
-    Effect->Formula = QStringLiteral("[Households] / 2");
-    EXPECT_TRUE(Editor.Run(*Effect, true));
-    EXPECT_FALSE(Editor.CheckOnShow);
-    EXPECT_EQ(Editor.Formula(), QStringLiteral("[Households] / 2"));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // writes one PNG per dialog and window into FOLDER (outside the repository).
 #include "actors/appreciation.h"
 #include "actors/impactreport.h"
+#include "design/designobject.h"
+#include "import/olddatabasebuilder.h"
 #include "model/case.h"
 #include "model/decisionarea.h"
 #include "model/messagerecorder.h"
@@ -10,11 +12,20 @@
 #include "model/effect.h"
 #include "storage/folderreader.h"
 #include "ui/adddadialog.h"
+#include "ui/actorview.h"
 #include "ui/addoptiondialog.h"
+#include "ui/catalogueview.h"
+#include "ui/designview.h"
+#include "ui/droplist.h"
+#include "ui/doview.h"
 #include "ui/finddialog.h"
+#include "ui/iconeditor.h"
+#include "ui/importdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/namedialog.h"
 #include "ui/phasecolordlg.h"
+#include "ui/policyview.h"
+#include "ui/proproview.h"
 #include "ui/reportview.h"
 #include "ui/systemhierarchy.h"
 #include "ui/variabledialog.h"
@@ -29,11 +40,15 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWebEngineView>
 #include <cstdio>
 
@@ -42,15 +57,39 @@ namespace {
 QString ShotFolder;
 int Failures = 0;
 
-void Shoot(QWidget& widget, const char* name)
+void Shoot(QWidget& widget, const QString& name)
 {
     widget.show();
     QApplication::processEvents();
-    const QString path = ShotFolder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    const QString path = ShotFolder + QLatin1Char('/') + name + QStringLiteral(".png");
     if (!widget.grab().save(path)) {
         std::fprintf(stderr, "Could not write %s\n", qPrintable(path));
         ++Failures;
     }
+}
+
+const QString ExampleFolder = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
+
+/// A main window, shown, with the case in `folder` opened.
+std::unique_ptr<TORVEL> OpenedWindow(QSize size, const QString& folder = ExampleFolder)
+{
+    auto window = std::make_unique<TORVEL>(QDir(ShotFolder).filePath(QStringLiteral("ORVEL.ini")));
+    auto prompter = std::make_unique<TScriptedPrompter>();
+    prompter->CaseFolderAnswer = folder;
+    window->SetPrompter(std::move(prompter));
+    window->SetCaseStore(TCaseStore::CaseFolders());
+    window->resize(size);
+    window->show();
+    window->Open();
+    return window;
+}
+
+/// The window of `kind` from the View menu.
+template <class V>
+V* OpenView(TORVEL& window, TViewKind kind)
+{
+    window.ViewAction(kind)->trigger();
+    return dynamic_cast<V*>(window.View(kind));
 }
 
 /// A small case with enough in it to fill every dialog.
@@ -146,7 +185,7 @@ bool ShootReportViewer()
     // The shipped example case, saved to a scratch folder, with a real report on its designs.
     QTemporaryDir dir;
     auto aCase = std::make_unique<TCase>();
-    if (!ReadCaseFolder(*aCase, QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown")))
+    if (!ReadCaseFolder(*aCase, ExampleFolder))
         return false;
     std::unique_ptr<TCaseStore> store = TCaseStore::CaseFolders();
     if (!store->Write(*aCase, dir.filePath(QStringLiteral("Rivertown")), false))
@@ -176,42 +215,155 @@ bool ShootReportViewer()
     Shoot(view, "report-viewer");
 
     // The main window with that folder opened.
-    TORVEL window(QDir(ShotFolder).filePath(QStringLiteral("ORVEL.ini")));
-    auto prompter = std::make_unique<TScriptedPrompter>();
-    prompter->CaseFolderAnswer = aCase->Folder;
-    window.SetPrompter(std::move(prompter));
-    window.resize(1000, 650);
-    window.show();
-    window.Open();
-    Shoot(window, "main-window-opened");
-    window.Case()->Changed = false;
+    std::unique_ptr<TORVEL> window = OpenedWindow(QSize(1000, 650), aCase->Folder);
+    Shoot(*window, "main-window-opened");
+    window->Case()->Changed = false;
     return true;
 }
 
 // The system hierarchy on the example case with each kind of item selected.
 void ShootSystemHierarchy()
 {
-    TORVEL window(QDir(ShotFolder).filePath(QStringLiteral("ORVEL.ini")));
-    auto prompter = std::make_unique<TScriptedPrompter>();
-    prompter->CaseFolderAnswer = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
-    window.SetPrompter(std::move(prompter));
-    window.SetCaseStore(TCaseStore::CaseFolders());
-    window.resize(1000, 700);
-    window.show();
-    window.Open();
-    window.ToggleView(TViewKind::SystemHierarchy);
-    auto* view = static_cast<TSystemHierarchy*>(window.View(TViewKind::SystemHierarchy));
-    TSystemLevel* district = window.Case()->SystemLevels.Find(QStringLiteral("District"));
+    std::unique_ptr<TORVEL> window = OpenedWindow(QSize(1000, 700));
+    auto* view = OpenView<TSystemHierarchy>(*window, TViewKind::SystemHierarchy);
+    TSystemLevel* district = window->Case()->SystemLevels.Find(QStringLiteral("District"));
     TDecisionArea* area = district->DecisionAreas.Find(QStringLiteral("Collective heat supply"));
     TOption* option = area->Options.Find(QStringLiteral("Geothermal heat network"));
     view->Select(district);
-    Shoot(*view->parentWidget(), "hierarchy-level");
+    Shoot(*view->parentWidget(), QStringLiteral("hierarchy-level"));
     view->Select(area);
-    Shoot(*view->parentWidget(), "hierarchy-area");
+    Shoot(*view->parentWidget(), QStringLiteral("hierarchy-area"));
     view->Select(option);
-    Shoot(*view->parentWidget(), "hierarchy-option");
+    Shoot(*view->parentWidget(), QStringLiteral("hierarchy-option"));
     view->Select(option->Effects.front().get());
-    Shoot(*view->parentWidget(), "hierarchy-effect");
+    Shoot(*view->parentWidget(), QStringLiteral("hierarchy-effect"));
+}
+
+// The catalogue windows, each with its second entry selected, and the icon editor.
+void ShootCatalogues()
+{
+    std::unique_ptr<TORVEL> window = OpenedWindow(QSize(1280, 860));
+    const std::pair<TViewKind, const char*> views[] = {
+        {TViewKind::Phases, "phases"},         {TViewKind::Categories, "categories"},
+        {TViewKind::Qualifiers, "qualifiers"}, {TViewKind::Scales, "scales"},
+        {TViewKind::Variables, "variables"},
+    };
+    for (const auto& [kind, name] : views) {
+        auto* view = OpenView<TCatalogueView>(*window, kind);
+        if (view->List->count() > 1)
+            view->List->setCurrentRow(1);
+        Shoot(*view->parentWidget(), QLatin1String(name));
+    }
+    Shoot(*window, QStringLiteral("catalogues-main"));
+
+    TIconEditor editor;
+    const std::pair<const TConcept*, const char*> icons[] = {{window->Case()->Categories.First(), "icon-editor"},
+                                                             {window->Case()->SystemLevels.First(), "icon-editor-level"}};
+    for (const auto& [item, name] : icons)
+        if (editor.Prepare(*item))
+            Shoot(editor, QLatin1String(name));
+    window->Case()->Changed = false;
+}
+
+// The designs window and a design editor with each of its panels.
+void ShootDesigns()
+{
+    std::unique_ptr<TORVEL> window = OpenedWindow(QSize(1280, 860));
+    TCase& aCase = *window->Case();
+    window->SpecificOptionsItem->trigger();
+    window->QualificationsItem->trigger();
+    auto* view = OpenView<TDesignView>(*window, TViewKind::Designs);
+    TDesign* design = aCase.Designs.At(aCase.Designs.Count() - 1);
+    view->Select(aCase.Designs.First());
+    view->BaseCaseBtn->trigger();
+    view->Select(design);
+    view->EditBtn->trigger();
+    auto* frame = static_cast<QMdiSubWindow*>(design->Editor.data());
+    auto* editor = static_cast<TDOView*>(frame->widget());
+    frame->resize(980, 520);
+    view->parentWidget()->resize(760, 460);
+    Shoot(*view->parentWidget(), QStringLiteral("designview"));
+
+    TDesignObject* top = design->TopObjects.First();
+    TDesignObject* shown = top->Children.IsEmpty() ? top : top->Children.First();
+    const std::pair<TDOView::TPanel, const char*> panels[] = {
+        {TDOView::TPanel::Preclusions, "doview-preclusions"},
+        {TDOView::TPanel::ProblemsPromises, "doview-problems"},
+        {TDOView::TPanel::Impacts, "doview-impacts"},
+        {TDOView::TPanel::Qualifications, "doview-qualifications"},
+    };
+    // Each panel on the first object where it has something to show.
+    for (const auto& [panel, name] : panels) {
+        editor->ShowPanel(panel);
+        bool found = false;
+        design->ForEachObject([&](TDesignObject* object) {
+            if (!found) {
+                editor->Select(object);
+                found = editor->Panel->topLevelItemCount() > 0;
+            }
+        });
+        if (!found)
+            editor->Select(shown);
+        Shoot(*frame, QLatin1String(name));
+    }
+    Shoot(*window, QStringLiteral("designs-main"));
+    aCase.Changed = false;
+}
+
+// The policies window in each mode, problems and promises, and the actors window in each mode.
+void ShootPoliciesAndActors()
+{
+    std::unique_ptr<TORVEL> window = OpenedWindow(QSize(1280, 860));
+    TCase& aCase = *window->Case();
+    TPolicyView policies(*window, aCase);
+    policies.SelectPolicy(aCase.Policies.First());
+    const char* modes[] = {"options", "combinations", "variables", "qualifiers", "appreciation"};
+    for (int mode = 0; mode < 5; ++mode) {
+        policies.SetMode(TPolicyView::TMode(mode));
+        Shoot(policies, QStringLiteral("policies-") + QLatin1String(modes[mode]));
+    }
+
+    TProProView propro(*window, aCase);
+    // An area that some option precludes, and the option of the best rated combination.
+    TDecisionArea* precluded = nullptr;
+    aCase.ForEachOption([&precluded](TOption* o) {
+        if (!precluded && !o->PrecludedAreas.empty())
+            precluded = o->PrecludedAreas.front();
+    });
+    if (precluded) {
+        propro.Select(precluded);
+        Shoot(propro, QStringLiteral("propro-area"));
+    }
+    propro.Select(aCase.Combinations.front()->Options.front());
+    Shoot(propro, QStringLiteral("propro-option"));
+
+    auto* actors = OpenView<TActorView>(*window, TViewKind::Actors);
+    actors->ActorList->setCurrentItem(actors->ActorList->findItems(QStringLiteral("City council"), Qt::MatchExactly).value(0));
+    const char* names[] = {"objectives", "options", "qualifiers", "relations", "decisions"};
+    for (int i = 0; i < ActorModeCount; ++i) {
+        actors->SetMode(TActorMode(i));
+        actors->PositionList->setCurrentRow(0);
+        Shoot(*actors->parentWidget(), QStringLiteral("actors-") + QLatin1String(names[i]));
+    }
+    aCase.Changed = false;
+}
+
+// The import dialog on a small database in the older relational format.
+void ShootImportDialog()
+{
+    QTemporaryDir dir;
+    const QString database = dir.filePath(QStringLiteral("cases.db"));
+    {
+        TOldDatabaseBuilder db(database);
+        const std::pair<int, const char*> cases[] = {{1, "Rivertown heating"}, {2, "Harbour"}};
+        for (const auto& [key, name] : cases)
+            db.Insert(QStringLiteral("Case"), {{"CaseID", key}, {"Name", name}, {"NrOfPhases", 1}, {"Phase1", "Plan"}});
+    }
+    TImportDialog dialog;
+    dialog.Prepare(database);
+    dialog.CaseBox->setCurrentText(QStringLiteral("Rivertown heating"));
+    dialog.StatusBar1->showMessage(QStringLiteral("Imported: 12 decision areas"));
+    Shoot(dialog, QStringLiteral("importdialog"));
 }
 
 } // namespace
@@ -231,6 +383,10 @@ int main(int argc, char** argv)
     TMessageRecorder quiet;
     ShootDialogsAndWindows();
     ShootSystemHierarchy();
+    ShootCatalogues();
+    ShootDesigns();
+    ShootPoliciesAndActors();
+    ShootImportDialog();
     if (!ShootReportViewer()) {
         std::fputs("The example case could not be read or reported on.\n", stderr);
         return 1;
