@@ -65,14 +65,6 @@ TEST_F(FileBufferTest, AMissingMarkerStopsWithTheEofMessage)
     EXPECT_THROW(Buffer.SkipPast(QStringLiteral("<table>")), TStorageError);
 }
 
-TEST_F(FileBufferTest, PagesThatAreNoUtf8AreReadAsWindows1252)
-{
-    Open("caf\xe9 \x80 \x93x\x94\r\n");
-    EXPECT_EQ(Buffer.ReadLine(), QString::fromUtf8("caf\u00e9 \u20ac \u201cx\u201d"));
-    Open("caf\xc3\xa9\r\n");
-    EXPECT_EQ(Buffer.ReadLine(), QString::fromUtf8("caf\u00e9"));
-}
-
 // A marker found after many appended lines: the buffer does not search the
 // same text again, and consumed text is dropped.
 TEST_F(FileBufferTest, LongSectionsAreReadWhole)
