@@ -68,8 +68,10 @@ TEST(ConceptList, RenameRules)
     EXPECT_LT(c.Scales.RenameConcept(only, " M "), 0);
     EXPECT_EQ(messages.Warnings(), QStringList({ "Names must be unique" }));
 
-    // Same name exactly: nothing happens, the index is answered.
+    // Same name exactly, or nothing left once cleaned: nothing happens.
     EXPECT_EQ(c.Scales.RenameConcept(only, "ABC "), 0);
+    c.Scales.RenameConcept(only, " =[]");
+    EXPECT_EQ(only->Name, "ABC");
     EXPECT_FALSE(c.Changed);
 }
 
