@@ -141,8 +141,13 @@ TEST(Cascades, DeletingADecisionAreaDeletesItsRecordsAndPositionsEverywhere)
     TCascadeFixture f;
     TDecisionArea* roof = f.Area(f.District, "Roof");
     f.Gas->AddPreclusion(roof);   // nothing is chosen in Roof
-    f.District->DeleteDecisionArea(roof);
+    TOption* flat = TDesignFixture::Option(roof, "Flat");
+    flat->AddPreclusion(f.Insulation);   // by an option of the same level
     f.District->DeleteDecisionArea(f.Insulation);
+    EXPECT_TRUE(flat->PrecludedAreas.empty());
+    f.District->DeleteDecisionArea(roof);
+    EXPECT_TRUE(f.Gas->PrecludedAreas.empty());
+    EXPECT_TRUE(f.District->DecisionAreas.IsEmpty());
     f.Plan->ForEachObject([](TDesignObject* object) { EXPECT_TRUE(object->PrecludedAreas.empty()); });
     f.ExpectOnlyTheCityPositions();
 }
