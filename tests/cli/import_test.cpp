@@ -39,7 +39,6 @@ TEST_F(ImportCommandTest, WritesTheImportedCaseAsSaveDoes)
 {
     const TCliRun run = RunCli({ QStringLiteral("import"), Database, Out, QStringLiteral("--case"), QStringLiteral("alpha's") });
     EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
-    ASSERT_TRUE(QFile::exists(Out + QStringLiteral("/ORVEL case.htm")));
     QFile page(Out + QStringLiteral("/ORVEL case.htm"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_TRUE(page.readAll().contains("Cost"));
