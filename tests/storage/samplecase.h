@@ -21,9 +21,8 @@ inline std::unique_ptr<TCase> BuildSampleCase()
     auto c = std::make_unique<TCase>(QStringLiteral("Harbour & <Town>"));
     c->Comments = { QStringLiteral("  First line"), QStringLiteral("Second & <third> line  ") };
 
-    c->Categories.At(c->AddCategory(QStringLiteral("Land use")));
-    c->AddCategory(QStringLiteral("Mobility"));
-    c->Categories.At(c->AddCategory(QStringLiteral("Water")));
+    for (const char* name : { "Land use", "Mobility", "Water" })
+        c->AddCategory(QString::fromLatin1(name));
     c->DeleteCategory(c->Categories.Find(QStringLiteral("Mobility")));
     TCategory* land = c->Categories.Find(QStringLiteral("Land use"));
     TCategory* water = c->Categories.Find(QStringLiteral("Water"));
