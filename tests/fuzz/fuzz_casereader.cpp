@@ -9,7 +9,7 @@
 #include "model/case.h"
 #include "storage/folderreader.h"
 #include "storage/folderwriter.h"
-#include "../storage/samplecase.h"
+#include "support/pagefiles.h"
 
 #include <QDir>
 #include <QFile>

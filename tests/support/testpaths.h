@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/helpers.h"
+#include "support/pagefiles.h"
 
 #include <QFile>
 #include <QString>
