@@ -14,6 +14,22 @@ inline QString TestDataPath(const QString& name)
     return QStringLiteral(ORVEL_TEST_DATA "/") + name;
 }
 
+/// Expected texts are written with "."; the locale's separator replaces it.
+inline QString Local(QString text)
+{
+    return text.replace(QLatin1Char('.'), DecimalSeparator());
+}
+
+/// The names of a list's items, in its order.
+template <class List>
+QStringList NamesOf(const List& list)
+{
+    QStringList names;
+    for (const auto* item : list)
+        names << item->Name;
+    return names;
+}
+
 /// Compares rows with a kept expected file of one row a line (a byte order
 /// mark and line ends of either kind allowed), row by row. In the file "{.}"
 /// stands for the locale's decimal separator, and a row ending in "*" fixes
