@@ -1,5 +1,10 @@
 #pragma once
+// What the core test programs share besides fixtures: kept files and the
+// texts they are compared with.
 
+#include "design/design.h"
+#include "design/evaluation.h"
+#include "model/case.h"
 #include "model/helpers.h"
 #include "support/pagefiles.h"
 
@@ -28,6 +33,27 @@ QStringList NamesOf(const List& list)
     for (const auto* item : list)
         names << item->Name;
     return names;
+}
+
+/// Every value of every design, object by object, as the user reads them.
+inline QStringList AllValues(const TCase& aCase)
+{
+    const TEvaluation pass;
+    QStringList values;
+    for (const TDesign* design : aCase.Designs) {
+        for (const TVariable* variable : aCase.Variables)
+            values << design->Name + QLatin1Char(':') + variable->Name + QLatin1Char('=')
+                          + QString::number(DesignValue(*design, *variable));
+        design->ForEachObject([&](TDesignObject* object) {
+            QStringList attributes;
+            for (const auto& attribute : object->Attributes)
+                attributes << object->Name + QLatin1Char(':') + attribute->Variable->Name + QLatin1Char('=')
+                                  + ResultText(Compute(*attribute)) + QStringLiteral(" (%1)").arg(attribute->Calculations.size());
+            attributes.sort();
+            values << attributes;
+        });
+    }
+    return values;
 }
 
 /// Compares rows with a kept expected file of one row a line (a byte order
