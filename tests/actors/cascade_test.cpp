@@ -2,6 +2,7 @@
 #include "model/messagerecorder.h"
 #include "policy/policy.h"
 #include "support/designfixture.h"
+#include "support/testpaths.h"
 
 #include <QObject>
 #include <gtest/gtest.h>
@@ -62,14 +63,7 @@ struct TCascadeFixture : TDesignFixture
     /// sanitizers catch what a cascade left dangling.
     void UseWhatRemains()
     {
-        for (const TDesign* design : Case.Designs) {
-            design->ForEachObject([](TDesignObject* object) {
-                for (const auto& attribute : object->Attributes)
-                    Compute(*attribute);
-            });
-            for (const TVariable* variable : Case.Variables)
-                DesignValue(*design, *variable);
-        }
+        AllValues(Case);
         for (TActor* actor : Case.Actors) {
             actor->SortPositions();
             EXPECT_FALSE(actor->DescriptionRows().isEmpty());
