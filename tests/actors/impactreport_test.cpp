@@ -146,10 +146,8 @@ TEST(ImpactReport, NextNumberNeverOverwritesAReport)
     };
     for (const auto& c : cases) {
         QTemporaryDir temp;
-        for (const QString& name : c.files) {
-            QFile file(temp.filePath(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
+        for (const QString& name : c.files)
+            WriteBytes(temp.filePath(name), "");
         EXPECT_EQ(NextReportNumber(c.contents, temp.path() + "/"), c.next) << c.contents.join(" ").toStdString();
     }
 }
