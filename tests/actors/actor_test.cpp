@@ -1,7 +1,7 @@
 #include "actors/actor.h"
-#include "model/helpers.h"
 #include "model/messagerecorder.h"
 #include "support/modelfixture.h"
+#include "support/testpaths.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,6 @@ struct TActorFixture : TModelFixture
 {
     TActor* Mayor = Case.Actors.At(Case.AddActor("Mayor"));
 };
-
-QString Local(QString text) { return text.replace(QLatin1Char('.'), DecimalSeparator()); }
 
 template <class T>
 std::vector<T*> Order(const std::vector<std::unique_ptr<T>>& list)

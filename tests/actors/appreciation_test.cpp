@@ -17,11 +17,8 @@ QString Tallies(const TAppreciation& a)
     QStringList parts;
     for (int level = -3; level <= 3; ++level)
         parts << QStringLiteral("%1/%2").arg(a.Attained[level]).arg(a.Total[level]);
-    return parts.join(QLatin1Char(' ')) + QStringLiteral(" | +%1/%2 -%3/%4")
-                                              .arg(a.PositiveAttained)
-                                              .arg(a.PositiveTotal)
-                                              .arg(a.NegativeAttained)
-                                              .arg(a.NegativeTotal);
+    return parts.join(QLatin1Char(' '))
+           + QStringLiteral(" | +%1/%2 -%3/%4").arg(a.PositiveAttained).arg(a.PositiveTotal).arg(a.NegativeAttained).arg(a.NegativeTotal);
 }
 
 } // namespace
@@ -46,10 +43,8 @@ TEST(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
     f.Mayor->AddQualifierFeeling(f.Green, 1);
     const auto a = f.Appraise(Nothing);
     EXPECT_EQ(a->AppreciationText(), "(not calculated)");
-    for (const TAppreciation* part : { static_cast<const TAppreciation*>(a.get()),
-                                       static_cast<const TAppreciation*>(a->GoalAppreciation.get()),
-                                       static_cast<const TAppreciation*>(a->OptionAppreciation.get()),
-                                       static_cast<const TAppreciation*>(a->QualifierAppreciation.get()) }) {
+    for (const TAppreciation* part : std::initializer_list<const TAppreciation*>{
+             a.get(), a->GoalAppreciation.get(), a->OptionAppreciation.get(), a->QualifierAppreciation.get() }) {
         EXPECT_EQ(Tallies(*part), "0/0 0/0 0/0 0/0 0/0 0/0 0/0 | +0/0 -0/0");
         EXPECT_EQ(BarHTML(*part), EmptyBar);
     }

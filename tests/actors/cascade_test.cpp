@@ -2,6 +2,7 @@
 #include "model/messagerecorder.h"
 #include "policy/policy.h"
 #include "support/designfixture.h"
+#include "support/testpaths.h"
 
 #include <QObject>
 #include <gtest/gtest.h>
@@ -62,14 +63,7 @@ struct TCascadeFixture : TDesignFixture
     /// sanitizers catch what a cascade left dangling.
     void UseWhatRemains()
     {
-        for (const TDesign* design : Case.Designs) {
-            design->ForEachObject([](TDesignObject* object) {
-                for (const auto& attribute : object->Attributes)
-                    Compute(*attribute);
-            });
-            for (const TVariable* variable : Case.Variables)
-                DesignValue(*design, *variable);
-        }
+        AllValues(Case);
         for (TActor* actor : Case.Actors) {
             actor->SortPositions();
             EXPECT_FALSE(actor->DescriptionRows().isEmpty());
@@ -141,8 +135,13 @@ TEST(Cascades, DeletingADecisionAreaDeletesItsRecordsAndPositionsEverywhere)
     TCascadeFixture f;
     TDecisionArea* roof = f.Area(f.District, "Roof");
     f.Gas->AddPreclusion(roof);   // nothing is chosen in Roof
-    f.District->DeleteDecisionArea(roof);
+    TOption* flat = TDesignFixture::Option(roof, "Flat");
+    flat->AddPreclusion(f.Insulation);   // by an option of the same level
     f.District->DeleteDecisionArea(f.Insulation);
+    EXPECT_TRUE(flat->PrecludedAreas.empty());
+    f.District->DeleteDecisionArea(roof);
+    EXPECT_TRUE(f.Gas->PrecludedAreas.empty());
+    EXPECT_TRUE(f.District->DecisionAreas.IsEmpty());
     f.Plan->ForEachObject([](TDesignObject* object) { EXPECT_TRUE(object->PrecludedAreas.empty()); });
     f.ExpectOnlyTheCityPositions();
 }

@@ -1,6 +1,5 @@
 #include "actors/appraisalfixture.h"
 #include "clirun.h"
-#include "storage/contentspage.h"
 #include "storage/folderwriter.h"
 
 #include <QFile>
@@ -8,11 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TCliRun RunCli(const QString& command, const QStringList& arguments)
-{
-    return ::RunCli(QStringList{ command } + arguments);
-}
 
 // "Plan" costs 19 (Gas, green, at the city; Walls in North, 3 alike, not in
 // South, 2 alike); "Alt" costs 40. Mayor wants a cost of at most 20 (+2) and
@@ -37,7 +31,7 @@ TEST(AppraiseCommand, OneLinePerDesignAndActor)
 {
     QTemporaryDir temp;
     WriteCase(temp.path());
-    TCliRun run = RunCli("appraise", { temp.path() });
+    TCliRun run = RunCli({ "appraise", temp.path() });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
     EXPECT_EQ(run.Out, "Alt\tCouncil\t\t\t\t\n"
@@ -45,14 +39,14 @@ TEST(AppraiseCommand, OneLinePerDesignAndActor)
                        "Plan\tCouncil\t\t\t\t\n"
                        "Plan\tMayor\t100% positive, 0% negative\t2/2 positive, 0/1 negative\t\t\n");
 
-    run = RunCli("appraise", { temp.path(), "--base", "alt", "--objectives", "--options", "--qualifications" });
+    run = RunCli({ "appraise", temp.path(), "--base", "alt", "--objectives", "--options", "--qualifications" });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out, "Alt\tCouncil\t\t\t\t\n"
                        "Alt\tMayor\t0% positive, 0% negative\t0/2 positive, 0/1 negative\t\t0/3 positive\n"
                        "Plan\tCouncil\t\t\t\t\n"
                        "Plan\tMayor\t87% positive, 0% negative\t2/2 positive, 0/1 negative\t3/5 positive\t3/3 positive\n");
 
-    run = RunCli("appraise", { temp.path(), "--options" });
+    run = RunCli({ "appraise", temp.path(), "--options" });
     EXPECT_EQ(run.Out.split('\n').value(3), "Plan\tMayor\t60% positive\t\t3/5 positive\t");
 }
 
@@ -60,7 +54,7 @@ TEST(ReportCommand, WritesNumberedReportsIntoTheFolder)
 {
     QTemporaryDir temp;
     WriteCase(temp.path());
-    TCliRun run = RunCli("report", { temp.path(), "--design", "Plan", "--design", "Alt", "--base", "Alt", "--options" });
+    TCliRun run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Alt", "--base", "Alt", "--options" });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
     EXPECT_EQ(run.Out, "ORVEL report 1.htm\n");
@@ -73,27 +67,25 @@ TEST(ReportCommand, WritesNumberedReportsIntoTheFolder)
     EXPECT_FALSE(page.contains("<tr><td>objectives:</td>"));
     EXPECT_TRUE(page.contains("Promises and problems in"));
 
-    EXPECT_EQ(RunCli("report", { temp.path(), "--design", "Plan" }).Out, "ORVEL report 2.htm\n");
-    QStringList contents;
-    ASSERT_TRUE(LoadContentsPage(temp.path() + "/", contents));
-    EXPECT_EQ(contents.last(), "<img src=\"img/report.bmp\"><a href=\"ORVEL report 2.htm\" target=main><b>Report #2</b></a><br>");
+    // A second run numbers on from the first.
+    EXPECT_EQ(RunCli({ "report", temp.path(), "--design", "Plan" }).Out, "ORVEL report 2.htm\n");
 }
 
 TEST(AppreciationCommands, WrongDesignsAndMissingPages)
 {
     QTemporaryDir temp;
     WriteCase(temp.path());
-    TCliRun run = RunCli("report", { temp.path(), "--design", "Plan", "--design", "Nope" });
+    TCliRun run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Nope" });
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Errors, "ORVEL ERROR: There is no design \"Nope\" in the case\n");
     EXPECT_FALSE(QFile::exists(temp.filePath("ORVEL report 1.htm")));
 
-    run = RunCli("appraise", { temp.path(), "--base", "Nope" });
+    run = RunCli({ "appraise", temp.path(), "--base", "Nope" });
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Out, QString());
 
     QFile::remove(temp.filePath("ORVEL actors.htm"));
-    run = RunCli("appraise", { temp.path() });
+    run = RunCli({ "appraise", temp.path() });
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Out, QString());
 }

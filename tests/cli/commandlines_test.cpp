@@ -18,12 +18,8 @@ TEST(CommandLines, WrongOnesEndWithStatusTwo)
     const QString database = temp.filePath(QStringLiteral("old.db"));
     ASSERT_TRUE(WriteCaseFolder(*BuildSampleCase(), folder));
     TOldDatabaseBuilder(database).Insert(QStringLiteral("Case"), { { "CaseID", 1 }, { "Name", "Zeta" } });
-    const struct
-    {
-        QStringList arguments;
-        int status;
-        QString error;   // how the error output starts
-    } cases[] = {
+    // The error output starts with `error`.
+    const struct { QStringList arguments; int status; QString error; } cases[] = {
         { {}, 2, {} },
         { { "nothing" }, 2, {} },
         { { "--help" }, 0, {} },

@@ -1,11 +1,6 @@
 #include "clirun.h"
-#include "design/design.h"
-#include "model/case.h"
-#include "model/decisionarea.h"
-#include "model/effect.h"
-#include "model/option.h"
 #include "storage/folderwriter.h"
-#include "support/casebuilder.h"
+#include "support/designfixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,54 +13,40 @@ TCliRun Evaluate(const QStringList& arguments)
     return RunCli(QStringList{ QStringLiteral("evaluate") } + arguments);
 }
 
-// Design "Alpha": Town (x2, cost 10) > North (x3, cost 4, price 2.5), South
+// Design "Plan": Town (x2, cost 10) > North (x3, cost 4, price 2.5), South
 // (price 1/0); design "Beta" is empty.
 void WriteCase(const QString& folder)
 {
-    TCase c(QStringLiteral("Evaluated"));
-    TSystemLevel* city = NewLevel(c, "City", nullptr);
-    TSystemLevel* district = NewLevel(c, "District", city);
-    TScale* euro = c.Scales.At(c.AddScale("EUR"));
-    TVariable* cost = NewVariable(c, "Cost", euro, AggregationCumulative);
-    TVariable* price = NewVariable(c, "Price", euro, AggregationAveraging);
-    auto option = [&](TSystemLevel* level, const char* name, TVariable* variable, const char* formula) {
-        TOption* o = NewOption(*NewArea(*level, name, nullptr, nullptr), name, 0);
-        NewEffect(*o, variable, formula);
-        return o;
-    };
-    TDesign* alpha = c.Designs.At(c.AddDesign("Alpha"));
-    c.AddDesign("Beta");
-    TDesignObject* town = alpha->AddDesignObject("Town", nullptr, city);
-    town->SetCount(2);
-    town->SelectDesignOption(option(city, "Budget", cost, "10"));
-    TDesignObject* north = alpha->AddDesignObject("North", town, district);
-    north->SetCount(3);
-    north->SelectDesignOption(option(district, "Paving", cost, "4"));
-    north->SelectDesignOption(option(district, "Rent", price, "2.5"));
-    alpha->AddDesignObject("South", town, district)->SelectDesignOption(option(district, "Broken", price, "1/0"));
-    ASSERT_TRUE(WriteCaseFolder(c, folder));
+    TDesignFixture f;
+    f.Case.AddDesign("Beta");
+    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
+    town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", f.Cost, "10"));
+    TDesignObject* north = f.Object("North", town, f.District, 3);
+    north->SelectDesignOption(f.OptionWithEffect(f.District, "Paving", f.Cost, "4"));
+    north->SelectDesignOption(f.OptionWithEffect(f.District, "Rent", f.Price, "2.5"));
+    f.Object("South", town, f.District)->SelectDesignOption(f.OptionWithEffect(f.District, "Broken", f.Price, "1/0"));
+    ASSERT_TRUE(WriteCaseFolder(f.Case, folder));
 }
 
 TEST(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
 {
     QTemporaryDir temp;
     WriteCase(temp.path());
-    const QString values = QStringLiteral("Alpha\tCost\t44\nAlpha\tPrice\tundefined\n");
+    const QString values = QStringLiteral("Plan\tCost\t44\nPlan\tPrice\tundefined\n");
     const QString empty = QStringLiteral("Beta\tCost\t0\nBeta\tPrice\t0\n");
     TCliRun run = Evaluate({ temp.path() });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
-    EXPECT_EQ(run.Out, values + empty);
+    EXPECT_EQ(run.Out, empty + values);
 
     run = Evaluate({ temp.path(), QStringLiteral("--objects") });
     EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, values
-                           + QStringLiteral("Alpha\tTown\tCost\t22\n"
-                                            "Alpha\tTown\tPrice\t#DIV0!\n"
-                                            "Alpha\tTown/North\tCost\t4\n"
-                                            "Alpha\tTown/North\tPrice\t2.5\n"
-                                            "Alpha\tTown/South\tPrice\t#DIV0!\n")
-                           + empty);
+    EXPECT_EQ(run.Out, empty + values
+                           + QStringLiteral("Plan\tTown\tCost\t22\n"
+                                            "Plan\tTown\tPrice\t#DIV0!\n"
+                                            "Plan\tTown/North\tCost\t4\n"
+                                            "Plan\tTown/North\tPrice\t2.5\n"
+                                            "Plan\tTown/South\tPrice\t#DIV0!\n"));
 }
 
 // Fields keep one line and one tab each whatever the names hold; the folder
@@ -75,17 +56,15 @@ TEST(EvaluateCommand, EscapesFieldsNeverWritesIntoTheFolderAndReportsAMissingPag
 {
     QTemporaryDir temp;
     {
-        TCase c(QStringLiteral("Escaped"));
-        TSystemLevel* city = NewLevel(c, "City", nullptr);
-        TOption* option = NewOption(*NewArea(*city, "Budget", nullptr, nullptr), "Some", 0);
-        NewEffect(*option, NewVariable(c, "Cost", c.Scales.At(c.AddScale("EUR")), AggregationCumulative), "1");
-        c.Designs.At(c.AddDesign("Tab\there\\"))->AddDesignObject("North/South", nullptr, city)->SelectDesignOption(option);
-        ASSERT_TRUE(WriteCaseFolder(c, temp.path()));
+        TDesignFixture f;
+        f.Case.Designs.RenameConcept(f.Plan, QStringLiteral("Tab\there\\"));
+        f.Object("North/South", nullptr, f.City)->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", f.Cost, "1"));
+        ASSERT_TRUE(WriteCaseFolder(f.Case, temp.path()));
     }
     QFile::remove(temp.filePath(QStringLiteral("items.htm")));
     const TCliRun run = Evaluate({ temp.path(), QStringLiteral("--objects") });
     EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, QStringLiteral("Tab\\there\\\\\tCost\t1\nTab\\there\\\\\tNorth\\/South\tCost\t1\n"));
+    EXPECT_EQ(run.Out, QStringLiteral("Tab\\there\\\\\tCost\t1\nTab\\there\\\\\tPrice\t0\nTab\\there\\\\\tNorth\\/South\tCost\t1\n"));
     EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("items.htm"))));
 
     QFile::remove(temp.filePath(QStringLiteral("ORVEL case.htm")));
@@ -98,14 +77,12 @@ TEST(EvaluateCommand, EscapesFieldsNeverWritesIntoTheFolderAndReportsAMissingPag
 TEST(EvaluateCommand, AFaultyFormulaWarnsOnceAboutEachProblem)
 {
     QTemporaryDir temp;
-    TCase c(QStringLiteral("Evaluated"));
-    TOption* option = NewOption(*NewArea(*NewLevel(c, "City", nullptr), "Budget", nullptr, nullptr), "Low", 0);
-    TEffect* effect = NewEffect(*option, NewVariable(c, "Cost", c.Scales.At(c.AddScale("EUR")), AggregationCumulative), "");
-    effect->Formula = QStringLiteral("[Nowhere] +");
-    ASSERT_TRUE(WriteCaseFolder(c, temp.path()));
+    TModelFixture f;
+    TModelFixture::Effect(f.Gas, f.Cost)->Formula = QStringLiteral("[Nowhere] +");
+    ASSERT_TRUE(WriteCaseFolder(f.Case, temp.path()));
     const TCliRun run = Evaluate({ temp.path() });
     EXPECT_EQ(run.Errors, QStringLiteral("Warning: Unknown variable: \"Nowhere\"\n"
-                                         "Warning: The formula of \"Budget = Low\" for \"Cost\" does not compile "
+                                         "Warning: The formula of \"Heating = Gas\" for \"Cost\" does not compile "
                                          "(ERROR: Missing operand): [Nowhere] +\n"));
 }
 

@@ -7,8 +7,8 @@ namespace {
 
 const QString Example = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
 
-// Every value of the example is defined (the storage tests check that); here
-// the program prints them as numbers and appraises every design without a word.
+// Every value of every design and object of the example is defined, and
+// printed as a number; every design is appraised without a word.
 TEST(ExampleCase, EvaluatesToNumbersAndAppraisesWithoutAWord)
 {
     TCliRun run = RunCli({ QStringLiteral("evaluate"), Example, QStringLiteral("--objects") });

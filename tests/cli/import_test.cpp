@@ -1,5 +1,5 @@
 #include "clirun.h"
-#include "import/olddatabasebuilder.h"
+#include "../import/importfixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,53 +7,47 @@
 
 namespace {
 
-struct ImportCommandTest : ::testing::Test
+// The town of tests/data/import/town.sql, with its placeholder case NIL, and a
+// broken case whose only design object lies on a level of another case.
+struct ImportCommandTest : ImportTest
 {
-    QTemporaryDir Temp;
-    QString Database = Temp.filePath(QStringLiteral("old.db"));
     QString Out = Temp.filePath(QStringLiteral("out"));
 
     void SetUp() override
     {
-        TOldDatabaseBuilder db(Database);
-        for (const auto& [key, name] : { std::pair{ 1, "Zeta" }, { 2, "NIL" }, { 3, "alpha's" }, { 4, "Broken" } })
-            db.Insert(QStringLiteral("Case"), { { "CaseID", key }, { "Name", name }, { "NrOfPhases", 1 }, { "Phase1", "Now" } });
-        db.Insert(QStringLiteral("Scale"), { { "ScaleID", 1 }, { "Unit", "EUR" }, { "ScaleLevel", 0 } });
-        db.Insert(QStringLiteral("Variable"), { { "VariableID", 5 }, { "CaseID", 3 }, { "Name", "Cost" }, { "ScaleID", 1 } });
-        // The broken case's only option belongs to an area on a level it does not have.
-        db.Insert(QStringLiteral("Variant"), { { "VariantID", 6 }, { "CaseID", 4 }, { "Name", "Plan" } });
-        db.Insert(QStringLiteral("SystemLevel"), { { "SysLevID", 7 }, { "CaseID", 1 }, { "Name", "Elsewhere" } });
-        db.Insert(QStringLiteral("Design"), { { "DesignID", 8 }, { "CaseID", 4 }, { "VariantID", 6 }, { "SysLevID", 7 }, { "Name", "X" } });
+        ImportTest::SetUp();
+        Rows("INSERT INTO \"Case\"(CaseID, Name) VALUES (4, 'Broken');"
+             "INSERT INTO Variant(VariantID, CaseID, Name) VALUES (6, 4, 'Plan');"
+             "INSERT INTO Design(DesignID, CaseID, VariantID, SysLevID, Name) VALUES (8, 4, 6, 31, 'X')");
+        Db.reset();   // closes the file for the program
     }
 };
 
 TEST_F(ImportCommandTest, ListsTheCasesWithoutNil)
 {
-    const TCliRun run = RunCli({ QStringLiteral("import"), Database });
+    const TCliRun run = RunCli({ QStringLiteral("import"), Path });
     EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, QStringLiteral("alpha's\nBroken\nZeta\n"));
+    EXPECT_EQ(run.Out, QStringLiteral("Broken\nMain\n"));
     EXPECT_EQ(run.Errors, QString());
 }
 
 TEST_F(ImportCommandTest, WritesTheImportedCaseAsSaveDoes)
 {
-    const TCliRun run = RunCli({ QStringLiteral("import"), Database, Out, QStringLiteral("--case"), QStringLiteral("alpha's") });
+    const TCliRun run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Main") });
     EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
-    ASSERT_TRUE(QFile::exists(Out + QStringLiteral("/ORVEL case.htm")));
-    QFile page(Out + QStringLiteral("/ORVEL case.htm"));
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(page.readAll().contains("Cost"));
     // The folder is a case like any other.
-    EXPECT_EQ(RunCli({ QStringLiteral("evaluate"), Out }).Status, 0);
+    const TCliRun evaluated = RunCli({ QStringLiteral("evaluate"), Out });
+    EXPECT_EQ(evaluated.Status, 0);
+    EXPECT_TRUE(evaluated.Out.contains(QStringLiteral("Plan A\tCost\t600\n"))) << evaluated.Out.toStdString();
 }
 
 TEST_F(ImportCommandTest, StoppedImportsWriteNothing)
 {
-    TCliRun run = RunCli({ QStringLiteral("import"), Database, Out, QStringLiteral("--case=Broken") });
+    TCliRun run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case=Broken") });
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Undefined system level: ID = 7\n"));
+    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Undefined system level: ID = 31\n"));
     EXPECT_FALSE(QFile::exists(Out));
-    run = RunCli({ QStringLiteral("import"), Database, Out, QStringLiteral("--case"), QStringLiteral("Missing") });
+    run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Missing") });
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Case not found\n"));
     EXPECT_FALSE(QFile::exists(Out));

@@ -3,32 +3,12 @@
 #include "model/messagerecorder.h"
 #include "storage/folderreader.h"
 #include "storage/folderwriter.h"
+#include "support/testpaths.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Every value of every design, object by object, as the user reads them.
-QStringList AllValues(const TCase& aCase)
-{
-    const TEvaluation pass;
-    QStringList values;
-    for (const TDesign* design : aCase.Designs) {
-        for (const TVariable* variable : aCase.Variables)
-            values << design->Name + QLatin1Char(':') + variable->Name + QLatin1Char('=')
-                          + QString::number(DesignValue(*design, *variable));
-        design->ForEachObject([&](TDesignObject* object) {
-            QStringList attributes;
-            for (const auto& attribute : object->Attributes)
-                attributes << object->Name + QLatin1Char(':') + attribute->Variable->Name + QLatin1Char('=')
-                                  + ResultText(Compute(*attribute)) + QStringLiteral(" (%1)").arg(attribute->Calculations.size());
-            attributes.sort();
-            values << attributes;
-        });
-    }
-    return values;
-}
 
 /// Two designs that choose Solar in two districts each; in the second one a
 /// district also keeps Solar as its status quo.

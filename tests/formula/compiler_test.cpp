@@ -18,13 +18,6 @@ protected:
             Case.AddVariable(QString::fromLatin1(name));
     }
 
-    QString ListingOf(const QString& formula)
-    {
-        const TCompileResult compiled = CompileFormula(formula, &Case);
-        EXPECT_EQ(compiled.Message, QString()) << formula.toStdString();
-        return Listing(compiled.Code);
-    }
-
     TMessageRecorder Recorder;
     TCase Case;
 };
@@ -65,8 +58,11 @@ TEST_F(CompilerTest, PostfixOrderFollowsPrecedence)
         {"2\r\nmax\t3", "PUSHCON 2, PUSHCON 3, MAX"},
         {"[a]   ", "PUSHVAR a"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ListingOf(QString::fromLatin1(c.Formula)), QString::fromLatin1(c.Listing)) << c.Formula;
+    for (const auto& c : cases) {
+        const TCompileResult compiled = CompileFormula(QString::fromLatin1(c.Formula), &Case);
+        EXPECT_EQ(compiled.Message, QString()) << c.Formula;
+        EXPECT_EQ(Listing(compiled.Code), QString::fromLatin1(c.Listing)) << c.Formula;
+    }
     EXPECT_TRUE(Recorder.Messages.isEmpty());
 }
 

@@ -2,6 +2,7 @@
 #include "import/database.h"
 #include "import/databaseerror.h"
 #include "import/query.h"
+#include "support/pagefiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,16 +115,12 @@ TEST_F(AccessTest, DatabasesWithoutTheCaseTablesFailClearly)
 
 TEST_F(AccessTest, TruncatedFilesGiveAnErrorOrWhatCanBeRead)
 {
-    QFile original(Folder + QStringLiteral("test2V2000.mdb"));
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-    const QByteArray bytes = original.readAll();
+    const QByteArray bytes = ReadBytes(Folder + QStringLiteral("test2V2000.mdb"));
+    ASSERT_FALSE(bytes.isEmpty());
     QTemporaryDir temp;
     const QString path = temp.filePath(QStringLiteral("cut.mdb"));
     for (const qsizetype size : { 0, 2048, 4096, 20000, 60000, 100000 }) {
-        QFile cut(path);
-        ASSERT_TRUE(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        cut.write(bytes.left(size));
-        cut.close();
+        WriteBytes(path, bytes.left(size));
         try {
             TDatabase::Open(path);
         } catch (const TDatabaseError& error) {

@@ -71,10 +71,7 @@ TEST_F(ImportTest, DatabaseFaultsFailWithoutCase)
 TEST_F(ImportTest, UnreadableFilesGiveAClearError)
 {
     const QString text = Temp.filePath(QStringLiteral("notes.mdb"));
-    QFile file(text);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Standard Jet DB but not really a database at all");
-    file.close();
+    WriteBytes(text, "Standard Jet DB but not really a database at all");
     for (const QString& path : { text, Temp.filePath(QStringLiteral("missing.mdb")) }) {
         try {
             TDatabase::Open(path);

@@ -1,19 +1,8 @@
 #include "model/case.h"
 #include "model/messagerecorder.h"
+#include "support/testpaths.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-QStringList Names(const TConceptList<TScale>& list)
-{
-    QStringList names;
-    for (const TScale* s : list)
-        names << s->Name;
-    return names;
-}
-
-} // namespace
 
 TEST(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
 {
@@ -21,7 +10,7 @@ TEST(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
     for (const char* name : { "beta", "Alpha", "_under", "gamma", "Zulu", "2nd" })
         c.AddScale(QString::fromLatin1(name));
     // Letters fold to upper case, so "_" (after "Z") sorts behind every letter.
-    EXPECT_EQ(Names(c.Scales), QStringList({ "2nd", "Alpha", "beta", "gamma", "Zulu", "_under" }));
+    EXPECT_EQ(NamesOf(c.Scales), QStringList({ "2nd", "Alpha", "beta", "gamma", "Zulu", "_under" }));
     EXPECT_EQ(c.Scales.IndexOfName("GAMMA"), 3);
     EXPECT_EQ(c.Scales.IndexOfName("aaa"), -2);    // would go at 1
     EXPECT_EQ(c.Scales.IndexOfName("zzzz"), -6);   // after Zulu, before _under
@@ -68,8 +57,10 @@ TEST(ConceptList, RenameRules)
     EXPECT_LT(c.Scales.RenameConcept(only, " M "), 0);
     EXPECT_EQ(messages.Warnings(), QStringList({ "Names must be unique" }));
 
-    // Same name exactly: nothing happens, the index is answered.
+    // Same name exactly, or nothing left once cleaned: nothing happens.
     EXPECT_EQ(c.Scales.RenameConcept(only, "ABC "), 0);
+    c.Scales.RenameConcept(only, " =[]");
+    EXPECT_EQ(only->Name, "ABC");
     EXPECT_FALSE(c.Changed);
 }
 
@@ -82,13 +73,13 @@ TEST(ConceptList, RenameMovesTheItemToItsNewPlace)
     c.Changed = false;
     // Its old slot is removed first: "f" lands between e and g, at index 2.
     EXPECT_EQ(c.Scales.RenameConcept(a, "f"), 2);
-    EXPECT_EQ(Names(c.Scales), QStringList({ "c", "e", "f", "g" }));
+    EXPECT_EQ(NamesOf(c.Scales), QStringList({ "c", "e", "f", "g" }));
     EXPECT_EQ(c.Scales.At(2), a);
     EXPECT_TRUE(c.Changed);
 
     TScale* g = c.Scales.At(3);
     EXPECT_EQ(c.Scales.RenameConcept(g, "b"), 0);
-    EXPECT_EQ(Names(c.Scales), QStringList({ "b", "c", "e", "f" }));
+    EXPECT_EQ(NamesOf(c.Scales), QStringList({ "b", "c", "e", "f" }));
     EXPECT_EQ(c.Scales.IndexOf(g), 0);
 }
 

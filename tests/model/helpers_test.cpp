@@ -1,21 +1,12 @@
 #include "model/enumerations.h"
 #include "model/helpers.h"
 #include "model/scale.h"
+#include "support/testpaths.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
-
-namespace {
-
-// Expected texts are written with "."; the locale's separator replaces it.
-QString Local(QString text)
-{
-    return text.replace(QLatin1Char('.'), DecimalSeparator());
-}
-
-} // namespace
 
 TEST(FormatValue, TableWithNonFiniteValuesAsWords)
 {

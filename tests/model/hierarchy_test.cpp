@@ -64,19 +64,6 @@ TEST(Hierarchy, PrecludingOptionsComeFromOwnAndAncestorLevelsInOptionOrder)
     EXPECT_EQ(f.Insulation->PrecludingOptions(), std::vector<TOption*>({ f.Gas, f.HeatPump, f.Bus, triple }));
 }
 
-TEST(Hierarchy, DeletingAnAreaLiftsEveryPreclusionOfIt)
-{
-    TModelFixture f;
-    f.Gas->AddPreclusion(f.Insulation);   // an ancestor level's option
-    TDecisionArea* windows = f.Area(f.District, "Windows", f.Energy, f.Now);
-    TOption* triple = TModelFixture::Option(windows, "Triple", 1);
-    triple->AddPreclusion(f.Insulation);
-    f.District->DeleteDecisionArea(f.Insulation);
-    EXPECT_TRUE(f.Gas->PrecludedAreas.empty());
-    EXPECT_TRUE(triple->PrecludedAreas.empty());
-    EXPECT_EQ(f.District->DecisionAreas.Count(), 1);
-}
-
 TEST(Hierarchy, DecisionAreaOrder)
 {
     TModelFixture f;

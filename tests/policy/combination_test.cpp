@@ -6,9 +6,7 @@
 TEST(CompareCombinations, RatingThenOptionsThenTheLongerFirst)
 {
     TModelFixture f;
-    const struct {
-        int ratingA; std::vector<TOption*> a; int ratingB; std::vector<TOption*> b; int sign;
-    } cases[] = {
+    const struct { int ratingA; std::vector<TOption*> a; int ratingB; std::vector<TOption*> b; int sign; } cases[] = {
         { 2, { f.Gas, f.Walls }, -3, { f.Gas, f.Walls }, -1 },          // higher rating first
         { -3, { f.Gas, f.Walls }, 2, { f.Gas, f.Walls }, 1 },
         { 1, { f.Gas, f.Walls }, 1, { f.HeatPump, f.Walls }, -1 },      // option number within an area
@@ -18,12 +16,7 @@ TEST(CompareCombinations, RatingThenOptionsThenTheLongerFirst)
         { 1, { f.Gas, f.Bus }, 1, { f.Gas, f.Bus }, 0 },
     };
     for (const auto& c : cases) {
-        TCombination a(&f.Case), b(&f.Case);
-        a.Rating = qint16(c.ratingA);
-        a.Options = c.a;
-        b.Rating = qint16(c.ratingB);
-        b.Options = c.b;
-        const int result = CompareCombinations(&a, &b);
+        const int result = CompareCombinations(f.Combine(c.ratingA, c.a), f.Combine(c.ratingB, c.b));
         EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.ratingA << " " << c.ratingB;
     }
 }

@@ -80,17 +80,6 @@ TEST(AddOptionToPolicy, AsksBeforeReplacingTheOptionOfTheSameArea)
     }
 }
 
-TEST(Policy, RenamingMarksTheCaseChangedAndKeepsNameOnEmptyText)
-{
-    TPolicyFixture f;
-    f.Case.Policies.RenameConcept(f.Policy, " =[]");
-    EXPECT_EQ(f.Policy->Name, "Green deal");
-    EXPECT_FALSE(f.Case.Changed);
-    f.Case.Policies.RenameConcept(f.Policy, " Blue: deal ");
-    EXPECT_EQ(f.Policy->Name, "Blue deal");
-    EXPECT_TRUE(f.Case.Changed);
-}
-
 TEST(Policy, AffectedVariablesCombinationsAndQualifierCounts)
 {
     TPolicyFixture f;

@@ -1,11 +1,10 @@
 #include "support/designfixture.h"
 #include "policy/qualification.h"
+#include "support/testpaths.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString Local(QString text) { return text.replace(QLatin1Char('.'), DecimalSeparator()); }
 
 // Green on Bus (Transport, City) and Walls (Insulation, District); Cheap on
 // no option at all.

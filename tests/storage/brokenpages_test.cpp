@@ -20,26 +20,15 @@ QString Kept(const TCase& c)
     int objects = 0;
     if (const TDesign* plan = c.Designs.Find(QStringLiteral("Plan B")))
         plan->ForEachObject([&](TDesignObject*) { ++objects; });
-    return QStringLiteral("%1 %2 %3 %4 %5 %6")
-        .arg(c.SystemLevels.Count())
-        .arg(region ? region->DecisionAreas.Count() : -1)
-        .arg(c.Combinations.size())
-        .arg(c.Actors.Count())
-        .arg(c.Policies.Count())
-        .arg(objects);
+    return QStringLiteral("%1 %2 %3 %4 %5 %6").arg(c.SystemLevels.Count()).arg(region ? region->DecisionAreas.Count() : -1)
+        .arg(c.Combinations.size()).arg(c.Actors.Count()).arg(c.Policies.Count()).arg(objects);
 }
 
 TEST_F(BrokenPagesTest, EachEndsWithOneMessageAndKeepsWhatWasRead)
 {
     const QByteArray sectionC2 = "<table class=c2>\r\n<tr><td align=right>";
-    const struct
-    {
-        const char* page;
-        QByteArray from, to;
-        int line;
-        const char* error;
-        const char* kept;   // as Kept() gives it
-    } cases[] = {
+    // The page, the text changed in it, the line and message of the error, and what was kept as Kept() gives it.
+    const struct { const char* page; QByteArray from, to; int line; const char* error; const char* kept; } cases[] = {
         { "case", sectionC2, "<table class=cx>\r\n<tr><td align=right>", 84, "\"x\" is not a valid integer value", "4 0 0 0 0 0" },
         { "case", "<td>Rate [EUR] = ", "<td>Rate [EUR] = 12a</td></tr>", 77, "\"12a\" is not a valid number", "4 0 0 0 0 0" },
         { "case", "img/cat1.bmp\" alt=\"1. Water\"></td><td>Roads", "img/cat7.bmp\" alt=\"1. Water\"></td><td>Roads", 95, "Category index 7 out of range", "4 0 0 0 0 0" },
@@ -94,14 +83,8 @@ TEST_F(BrokenPagesTest, EachEndsWithOneMessageAndKeepsWhatWasRead)
 // reading goes on.
 TEST_F(BrokenPagesTest, RowsWithValuesOutOfRangeAreLeftOut)
 {
-    const struct
-    {
-        const char* page;
-        const char* from;
-        const char* to;
-        const char* message;   // "warning: ..." or "error: ..."
-        int combinations, aldermanGoals, aldermanPositions;
-    } cases[] = {
+    // The message is "warning: ..." or "error: ...".
+    const struct { const char* page; const char* from; const char* to; const char* message; int combinations, aldermanGoals, aldermanPositions; } cases[] = {
         { "ORVEL propro.htm", "face2.bmp\" alt=\"favorable\"", "face7.bmp\" alt=\"favorable\"",
           "warning: Combination \"Layout = Compact, Blocks = Small\" skipped: rating 7 is outside -3..3", 4, 3, 11 },
         { "ORVEL actors.htm", "wght4.bmp", "wght9.bmp",

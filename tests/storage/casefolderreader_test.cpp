@@ -1,8 +1,8 @@
 // Reading a case folder back. What a page spells out is covered by the round
 // trip against the exact pages of the writer's test; these tests are about what
 // reading derives, and the rules that keep comments, modes and orders in place.
-#include "design/evaluation.h"
 #include "folderfixture.h"
+#include "support/modelfixture.h"
 
 namespace {
 
@@ -15,10 +15,7 @@ TEST_F(CaseFolderReaderTest, WriteReadWriteGivesTheSameFilesAndValues)
     for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL design 1.htm", "ORVEL policies.htm" })
         EXPECT_TRUE(QFile::exists(Folder + QLatin1String(page))) << page;
     ASSERT_EQ(read->Designs.Count(), 2);
-    for (int v = 0; v < read->Variables.Count(); ++v)
-        for (int d = 0; d < 2; ++d)
-            EXPECT_EQ(DesignValue(*read->Designs.At(d), *read->Variables.At(v)),
-                      DesignValue(*original->Designs.At(d), *original->Variables.At(v)));
+    EXPECT_EQ(AllValues(*read), AllValues(*original));
 }
 
 TEST_F(CaseFolderReaderTest, DerivesWhatThePagesDoNotSpellOut)
@@ -53,20 +50,15 @@ TEST_F(CaseFolderReaderTest, DerivesWhatThePagesDoNotSpellOut)
 // same trap in every list; the round trip covers them.)
 TEST_F(CaseFolderReaderTest, ACommentStaysWithItsOwnRow)
 {
-    TCase areas(QStringLiteral("Comments"));
-    TVariable* v = NewVariable(areas, "V", areas.Scales.At(areas.AddScale(QStringLiteral("u"))), AggregationCumulative);
-    TCategory* category = areas.Categories.At(areas.AddCategory(QStringLiteral("K")));
-    TPhase* phase = areas.Phases.At(areas.AddPhase(QStringLiteral("P")));
-    TSystemLevel* level = NewLevel(areas, "L", nullptr);
-    for (const char* name : { "First", "Second", "Third" })
-        NewEffect(*NewOption(*NewArea(*level, name, category, phase), "O", 1), v, "1");
-    level->DecisionAreas.Find(QStringLiteral("Second"))->Comments = { QStringLiteral("second's note") };
-    const auto read = WriteAndRead(areas);
+    TModelFixture f;
+    TModelFixture::Effect(f.HeatPump, f.Cost, "1");
+    f.Transport->Comments = { QStringLiteral("transport's note") };
+    const auto read = WriteAndRead(f.Case);
     ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
-    const TSystemLevel* l = read->SystemLevels.Find(QStringLiteral("L"));
-    ASSERT_EQ(l->DecisionAreas.Count(), 3);
-    EXPECT_EQ(l->DecisionAreas.Find(QStringLiteral("Second"))->Comments, QStringList{ QStringLiteral("second's note") });
-    EXPECT_TRUE(l->DecisionAreas.Find(QStringLiteral("First"))->Options.At(0)->Effects[0]->Comments.isEmpty());
+    const TSystemLevel* city = read->SystemLevels.Find(QStringLiteral("City"));
+    ASSERT_EQ(city->DecisionAreas.Count(), 2);
+    EXPECT_EQ(city->DecisionAreas.Find(QStringLiteral("Transport"))->Comments, QStringList{ QStringLiteral("transport's note") });
+    EXPECT_TRUE(city->DecisionAreas.Find(QStringLiteral("Heating"))->Options.Find(QStringLiteral("Heat pump"))->Effects[0]->Comments.isEmpty());
 }
 
 TEST_F(CaseFolderReaderTest, TheModeOfAVariableComesFromItsIcon)

@@ -30,26 +30,6 @@ inline QStringList WithoutPlace(QStringList messages)
     return messages;
 }
 
-// Expected pages are kept as plain lines; a line ending in "*" only fixes its start
-// (the generator comment carries the date and time), and "{.}" stands for the
-// locale's decimal separator.
-inline void ExpectPage(const QString& written, const QString& expectedFile)
-{
-    QString expected = QString::fromUtf8(ReadBytes(TestDataPath(expectedFile)));
-    expected.replace(QStringLiteral("{.}"), DecimalSeparator());
-    QStringList want = expected.split(QLatin1Char('\n'));
-    if (want.last().isEmpty())
-        want.removeLast();
-    const QStringList got = ReadPageLines(written);
-    ASSERT_EQ(got.size(), want.size()) << expectedFile.toStdString();
-    for (qsizetype i = 0; i < want.size(); ++i) {
-        if (want[i].endsWith(QLatin1Char('*')))
-            EXPECT_TRUE(got[i].startsWith(want[i].chopped(1))) << "line " << i + 1 << ": " << got[i].toStdString();
-        else
-            EXPECT_EQ(got[i], want[i]) << expectedFile.toStdString() << " line " << i + 1;
-    }
-}
-
 /// Every file of the folder by its path inside it; pages without their date line.
 /// Icons drawn in a phase's colours are left out unless asked for: a phase keeps
 /// only its main colour, so they may change on a round trip.

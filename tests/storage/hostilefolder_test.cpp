@@ -12,15 +12,6 @@
 
 namespace {
 
-template <class List>
-QStringList NamesOf(const List& list)
-{
-    QStringList names;
-    for (const auto* item : list)
-        names << item->Name;
-    return names;
-}
-
 using HostileFolderTest = FolderTest;
 
 // Every name a user can type comes back exactly, in every list that names things.

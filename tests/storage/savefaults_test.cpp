@@ -104,13 +104,14 @@ struct SaveFaultsTest : ::testing::Test
         WriteBytes(folder + QStringLiteral("notes.txt"), "the user's own notes");
     }
     // Reads the folder: no error or warning, and a note only where a save was cut short.
-    void ExpectReadsCleanly(const QString& folder)
+    std::unique_ptr<TCase> ExpectReadsCleanly(const QString& folder)
     {
         Messages.Clear();
-        TCase read;
-        EXPECT_TRUE(ReadCaseFolder(read, folder));
+        auto read = std::make_unique<TCase>();
+        EXPECT_TRUE(ReadCaseFolder(*read, folder));
         EXPECT_TRUE(Messages.Errors().isEmpty() && Messages.Warnings().isEmpty())
             << Messages.Messages.join(QLatin1Char('|')).toStdString();
+        return read;
     }
 };
 
@@ -202,22 +203,17 @@ TEST_F(SaveFaultsTest, AnInterruptedSaveIsNamedWhenTheFolderIsRead)
     });
     EXPECT_FALSE(WriteCaseFolder(*New, Folder));
     SetSaveFaultHook({});
-    ExpectReadsCleanly(Folder);
+    const auto read = ExpectReadsCleanly(Folder);
     EXPECT_TRUE(Messages.Infos().value(0).contains(QStringLiteral("after it was complete")));
-    TCase read;
-    ReadCaseFolder(read, Folder);
-    EXPECT_EQ(read.Name, QStringLiteral("Harbour renewed"));
-    EXPECT_EQ(read.Designs.Count(), 1);
+    EXPECT_EQ(read->Name, QStringLiteral("Harbour renewed"));
+    EXPECT_EQ(read->Designs.Count(), 1);
 
     // A contents page written on its own (a new report) completes the save first,
     // so that the save's older contents page never overtakes it.
     const QString link = QStringLiteral("<a href=\"ORVEL report 2.htm\" target=main><b>Report #2</b></a><br>");
-    WriteContentsPage(Folder, read.Contents + QStringList{ link }, false);
-    ExpectReadsCleanly(Folder);
+    WriteContentsPage(Folder, read->Contents + QStringList{ link }, false);
+    EXPECT_EQ(ExpectReadsCleanly(Folder)->Contents.last(), link);
     EXPECT_TRUE(Messages.Infos().isEmpty());
-    TCase again;
-    ReadCaseFolder(again, Folder);
-    EXPECT_EQ(again.Contents.last(), link);
 }
 
 // A small file system of its own where the tests run as root (as in CI); a
