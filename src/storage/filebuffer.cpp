@@ -93,13 +93,16 @@ QString TFileBuffer::ReadLine()
 {
     if (AtEnd())
         return QString();
+    // Lines end in CR LF as written, or in a bare LF where a page passed
+    // through a tool that changed its line ends.
     const char* begin = Data + Position;
-    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', size_t(Size - Position)));
-    const qint64 length = cr ? cr - begin : Size - Position;
+    const char* end = Data + Size;
+    const char* cr = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });
+    const qint64 length = cr - begin;
     Position += length;
-    if (cr) {
+    if (cr != end) {
         ++Position;
-        if (Position < Size && Data[Position] == '\n')
+        if (*cr == '\r' && Position < Size && Data[Position] == '\n')
             ++Position;
     }
     ++LinesRead;

@@ -21,10 +21,10 @@ struct FileBufferTest : ::testing::Test
     }
 };
 
-TEST_F(FileBufferTest, LinesEndAtCrAndDropOnlyAFollowingLf)
+TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLf)
 {
-    Open("\xEF\xBB\xBF" "one\r\ntwo\rthree\r\n\r\nlast");
-    const QStringList expected = { "one", "two", "three", "", "last" };
+    Open("\xEF\xBB\xBF" "one\r\ntwo\rthree\r\n\r\nfour\nfive\n\nlast");
+    const QStringList expected = { "one", "two", "three", "", "four", "five", "", "last" };
     for (const QString& line : expected) {
         EXPECT_FALSE(Buffer.AtEnd());
         EXPECT_EQ(Buffer.ReadLine(), line);
@@ -62,16 +62,21 @@ TEST_F(FileBufferTest, AMissingMarkerStopsWithTheEofMessage)
 }
 
 // A marker found after many appended lines: the buffer does not search the
-// same text again, and consumed text is dropped.
+// same text again, and consumed text is dropped. Lines count the same
+// whichever line ends the page has.
 TEST_F(FileBufferTest, LongSectionsAreReadWhole)
 {
-    QByteArray page;
-    for (int i = 0; i < 20000; ++i)
-        page += "<tr><td>row " + QByteArray::number(i) + "</td></tr>\r\n";
-    Open(page + "</table>");
-    for (int i = 0; i < 20000; i += 2)
-        Buffer.ReadUntil(QStringLiteral("</td></tr>"));
-    EXPECT_TRUE(Buffer.ReadUntil(QStringLiteral("</table>")).endsWith(QStringLiteral("row 19999</td></tr>\r")));
+    for (const char* end : { "\r\n", "\n" }) {
+        QByteArray page;
+        for (int i = 0; i < 20000; ++i)
+            page += "<tr><td>row " + QByteArray::number(i) + "</td></tr>" + end;
+        Open(page + "</table>");
+        for (int i = 0; i < 20000; i += 2)
+            Buffer.ReadUntil(QStringLiteral("</td></tr>"));
+        EXPECT_EQ(Buffer.Line(), 10000);   // just after row 9999
+        EXPECT_TRUE(Buffer.ReadUntil(QStringLiteral("</table>")).endsWith(QStringLiteral("row 19999</td></tr>\r")));
+        EXPECT_EQ(Buffer.Line(), 20001);
+    }
 }
 
 } // namespace
