@@ -75,6 +75,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     const bool shm = QFileInfo(QStringLiteral("/dev/shm")).isWritable();
     Folder = new QTemporaryDir(shm ? QStringLiteral("/dev/shm/orvel-fuzz-XXXXXX") : QDir::tempPath() + QStringLiteral("/orvel-fuzz-XXXXXX"));
     QDir(Folder->path()).mkpath(QStringLiteral("case/img"));
+    // The fuzzer ends by exit(): the folder would outlive the run, in memory.
+    std::atexit([] { delete Folder; });
     return 0;
 }
 
