@@ -13,6 +13,8 @@ void ForEachItemView(const QWidget& window, Visit visit)
 {
     std::map<QString, int> seen;
     for (QAbstractItemView* view : window.findChildren<QAbstractItemView*>()) {
+        if (!qobject_cast<QTreeWidget*>(view) && !qobject_cast<QListWidget*>(view))
+            continue;   // a tree's header is an item view too
         const QString name = view->objectName();
         visit(view, name + QLatin1Char('#') + QString::number(seen[name]++));
     }
@@ -84,14 +86,17 @@ TSelectionMemory TSelectionMemory::Of(const QWidget& window)
 
 void TSelectionMemory::ApplyTo(QWidget& window) const
 {
-    ForEachItemView(window, [this](QAbstractItemView* view, const QString& name) {
-        for (const TMark& mark : Marks) {
-            if (mark.Widget != name)
-                continue;
-            if (auto* tree = qobject_cast<QTreeWidget*>(view))
-                Reselect(*tree, mark.Texts, mark.Rows);
-            else if (auto* list = qobject_cast<QListWidget*>(view))
-                Reselect(*list, mark.Texts.first(), mark.Rows.first());
-        }
-    });
+    // Twice: selecting in one tree may fill another (a level's areas) that
+    // came earlier. The second time, a tree already right sends no signal.
+    for (int pass = 0; pass < 2; ++pass)
+        ForEachItemView(window, [this](QAbstractItemView* view, const QString& name) {
+            for (const TMark& mark : Marks) {
+                if (mark.Widget != name)
+                    continue;
+                if (auto* tree = qobject_cast<QTreeWidget*>(view))
+                    Reselect(*tree, mark.Texts, mark.Rows);
+                else if (auto* list = qobject_cast<QListWidget*>(view))
+                    Reselect(*list, mark.Texts.first(), mark.Rows.first());
+            }
+        });
 }

@@ -2,10 +2,13 @@
 
 #include "design/design.h"
 #include "design/designobject.h"
+#include "model/decisionarea.h"
+#include "model/option.h"
 #include "model/caseedit.h"
 #include "storage/undohistory.h"
 #include "ui/designview.h"
 #include "ui/doview.h"
+#include "ui/systemhierarchy.h"
 #include "scriptedwindow.h"
 
 namespace {
@@ -144,6 +147,12 @@ TEST_F(UndoTest, SelectionsAndDesignEditorsComeBackWhereTheirItemsDo)
     ASSERT_NE(variables, nullptr);
     variables->setCurrentRow(variables->count() - 1);
     const QString variable = variables->currentItem()->text();
+    auto* hierarchy = Open<TSystemHierarchy>(TViewKind::SystemHierarchy);
+    TOption* option = Case().SystemLevels.First()->DecisionAreas.First()->Options.At(1);
+    const QString optionName = option->Name;
+    hierarchy->Select(Case().SystemLevels.First());
+    hierarchy->Select(option);
+    ASSERT_EQ(hierarchy->CurrentItem(), option);
 
     TDesign& design = *Case().Designs.At(0);
     const QString designName = design.Name;
@@ -161,6 +170,8 @@ TEST_F(UndoTest, SelectionsAndDesignEditorsComeBackWhereTheirItemsDo)
     Window.Undo1->trigger();
     ASSERT_NE(variables->currentItem(), nullptr);
     EXPECT_EQ(variables->currentItem()->text(), variable);
+    ASSERT_NE(hierarchy->CurrentItem(), nullptr);
+    EXPECT_EQ(static_cast<TOption*>(hierarchy->CurrentItem())->Name, optionName);
     TDesign* back = Case().Designs.Find(designName);   // a new object: the old one was freed
     ASSERT_NE(back, nullptr);
     auto* reframe = qobject_cast<QMdiSubWindow*>(back->Editor.data());
