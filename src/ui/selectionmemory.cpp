@@ -39,7 +39,7 @@ QTreeWidgetItem* FindChild(QTreeWidget& tree, QTreeWidgetItem* parent, const QSt
     return last && row < ChildCount(tree, parent) ? ChildAt(tree, parent, row) : nullptr;
 }
 
-void Reselect(QTreeWidget& tree, const QStringList& texts, const QList<int>& rows)
+bool Reselect(QTreeWidget& tree, const QStringList& texts, const QList<int>& rows)
 {
     QTreeWidgetItem* found = nullptr;
     for (qsizetype i = 0; i < texts.size(); ++i) {
@@ -48,17 +48,20 @@ void Reselect(QTreeWidget& tree, const QStringList& texts, const QList<int>& row
             break;
         found = child;
     }
-    if (found)
-        tree.setCurrentItem(found);
+    if (!found || tree.currentItem() == found)
+        return false;
+    tree.setCurrentItem(found);
+    return true;
 }
 
-void Reselect(QListWidget& list, const QString& text, int row)
+bool Reselect(QListWidget& list, const QString& text, int row)
 {
     const QList<QListWidgetItem*> same = list.findItems(text, Qt::MatchExactly);
-    if (!same.isEmpty())
-        list.setCurrentItem(same.first());
-    else if (row < list.count())
-        list.setCurrentRow(row);
+    QListWidgetItem* found = !same.isEmpty() ? same.first() : list.item(row);
+    if (!found || list.currentItem() == found)
+        return false;
+    list.setCurrentItem(found);
+    return true;
 }
 
 } // namespace
@@ -86,17 +89,20 @@ TSelectionMemory TSelectionMemory::Of(const QWidget& window)
 
 void TSelectionMemory::ApplyTo(QWidget& window) const
 {
-    // Twice: selecting in one tree may fill another (a level's areas) that
-    // came earlier. The second time, a tree already right sends no signal.
-    for (int pass = 0; pass < 2; ++pass)
-        ForEachItemView(window, [this](QAbstractItemView* view, const QString& name) {
+    // Selecting in one tree may fill another that came earlier (a level's
+    // areas): go again until nothing moves, once more than there are marks at most.
+    bool moved = true;
+    for (size_t pass = 0; moved && pass <= Marks.size(); ++pass) {
+        moved = false;
+        ForEachItemView(window, [this, &moved](QAbstractItemView* view, const QString& name) {
             for (const TMark& mark : Marks) {
                 if (mark.Widget != name)
                     continue;
                 if (auto* tree = qobject_cast<QTreeWidget*>(view))
-                    Reselect(*tree, mark.Texts, mark.Rows);
+                    moved |= Reselect(*tree, mark.Texts, mark.Rows);
                 else if (auto* list = qobject_cast<QListWidget*>(view))
-                    Reselect(*list, mark.Texts.first(), mark.Rows.first());
+                    moved |= Reselect(*list, mark.Texts.first(), mark.Rows.first());
             }
         });
+    }
 }
