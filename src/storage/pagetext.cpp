@@ -52,6 +52,10 @@ qsizetype Utf8SequenceLength(QByteArrayView bytes)
 bool IsValidUtf8(QByteArrayView bytes)
 {
     for (qsizetype i = 0; i < bytes.size();) {
+        if (quint8(bytes[i]) < 0x80) {   // nearly every byte of a page
+            ++i;
+            continue;
+        }
         const qsizetype length = Utf8SequenceLength(bytes.sliced(i));
         if (length == 0)
             return false;
