@@ -10,6 +10,8 @@ int CompareNames(const QString& a, const QString& b)
     const char16_t* pa = reinterpret_cast<const char16_t*>(a.constData());
     const char16_t* pb = reinterpret_cast<const char16_t*>(b.constData());
     for (qsizetype i = 0; i < n; ++i) {
+        if (pa[i] == pb[i])   // the common case, without folding
+            continue;
         const char16_t ca = fold(pa[i]), cb = fold(pb[i]);
         if (ca != cb)
             return ca < cb ? -1 : 1;
