@@ -34,9 +34,14 @@ TCase::TCase(const QString& name) : TConcept(name), Contents(DefaultContents()) 
 
 TCase::~TCase()
 {
+    Contents.clear();
+    FreeItems();
+}
+
+void TCase::FreeItems()
+{
     // Items that refer to others go first: designs and actors before the levels
     // and variables they point at.
-    Contents.clear();
     Combinations.clear();
     BaseCase = nullptr;
     Policies.Clear();
@@ -52,18 +57,10 @@ TCase::~TCase()
 
 void TCase::ClearItems()
 {
+    // Through the cascade, so that open design editors hear of it.
     while (!Designs.IsEmpty())
         DeleteDesign(Designs.At(Designs.Count() - 1));
-    Combinations.clear();
-    BaseCase = nullptr;
-    Policies.Clear();
-    Actors.Clear();
-    SystemLevels.Clear();
-    Variables.Clear();
-    Scales.Clear();
-    Qualifiers.Clear();
-    Categories.Clear();
-    Phases.Clear();
+    FreeItems();
     Comments.clear();
 }
 

@@ -102,6 +102,7 @@ public:
     void ClearItems();
 
 private:
+    void FreeItems();
     friend class TCaseEdit;
     std::vector<TCaseListener*> Listeners;
     int EditDepth = 0;

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -97,12 +96,12 @@ QString TFileBuffer::ReadLine()
     // through a tool that changed its line ends.
     const char* begin = Data + Position;
     const char* end = Data + Size;
-    const char* cr = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });
-    const qint64 length = cr - begin;
+    const char* lineEnd = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });
+    const qint64 length = lineEnd - begin;
     Position += length;
-    if (cr != end) {
+    if (lineEnd != end) {
         ++Position;
-        if (*cr == '\r' && Position < Size && Data[Position] == '\n')
+        if (*lineEnd == '\r' && Position < Size && Data[Position] == '\n')
             ++Position;
     }
     ++LinesRead;
