@@ -1,5 +1,6 @@
-// Undo and redo: a step (the snapshot taken before it) and its undo, on the
-// large generated case and on the example case, and the memory 100 steps hold.
+// Undo and redo: a step (the snapshot taken as it ends), its undo and its
+// redo, on the large generated case and on the example case, and the memory
+// 100 steps hold.
 #include "casegenerator.h"
 #include "model/case.h"
 #include "model/caseedit.h"
@@ -44,7 +45,10 @@ void BM_TakeStep(benchmark::State& state)
 }
 BENCHMARK(BM_TakeStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-void BM_UndoStep(benchmark::State& state)
+// An undo straight after the step waits for the state before it to be read
+// back; after a pause, as a user takes one, that state is read ahead and the
+// undo swaps items. The redo then finds the items the undo displaced.
+void UndoStep(benchmark::State& state, bool pause)
 {
     const auto aCase = CaseOfSize(int(state.range(0)));
     TUndoHistory history(*aCase);
@@ -52,14 +56,40 @@ void BM_UndoStep(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         Step(*aCase, ++n);
+        if (pause)
+            history.Settle();
         state.ResumeTiming();
         history.Undo();
     }
 }
-BENCHMARK(BM_UndoStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_UndoStepAtOnce(benchmark::State& state) { UndoStep(state, false); }
+BENCHMARK(BM_UndoStepAtOnce)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Fixed counts: the untimed pauses would otherwise run for many minutes.
+void BM_UndoStepAfterAPause(benchmark::State& state) { UndoStep(state, true); }
+BENCHMARK(BM_UndoStepAfterAPause)->Arg(0)->Iterations(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoStepAfterAPause)->Arg(1)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+void BM_RedoAfterUndo(benchmark::State& state)
+{
+    const auto aCase = CaseOfSize(int(state.range(0)));
+    TUndoHistory history(*aCase);
+    Step(*aCase, 1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        history.Settle();
+        history.Undo();
+        history.Settle();
+        state.ResumeTiming();
+        history.Redo();
+    }
+}
+BENCHMARK(BM_RedoAfterUndo)->Arg(0)->Iterations(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedoAfterUndo)->Arg(1)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 // Pages are compressed behind the steps; what they hold once that is done.
-size_t SettledBytes(const TUndoHistory& history)
+size_t SettledBytes(TUndoHistory& history)
 {
     size_t bytes = history.Bytes();
     for (int wait = 0; wait < 100; ++wait) {
@@ -78,6 +108,7 @@ void BM_HundredStepsOfTheLargeCase(benchmark::State& state)
         TUndoHistory history(*aCase);
         for (int n = 0; n < 100; ++n)
             Step(*aCase, n);
+        history.Settle();
         state.counters["MB held at once"] = double(history.Bytes()) / (1 << 20);
         state.counters["MB held compressed"] = double(SettledBytes(history)) / (1 << 20);
     }

@@ -36,7 +36,8 @@ struct TPassState
 
 TPassState& State()
 {
-    static TPassState state;
+    // Passes run on the program's thread; a case read on another thread only invalidates.
+    static thread_local TPassState state;
     return state;
 }
 

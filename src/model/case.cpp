@@ -64,6 +64,55 @@ void TCase::ClearItems()
     Comments.clear();
 }
 
+namespace {
+
+template <class T>
+void PointAt(TConceptList<T>& list, TCase* aCase)
+{
+    for (T* item : list)
+        item->Case = aCase;
+}
+
+} // namespace
+
+void TCase::SwapItems(TCase& other)
+{
+    for (TDesign* design : Designs)
+        TellListeners(Listeners, [design](TCaseListener* listener) { listener->DesignDeleting(*design); });
+    std::swap(Name, other.Name);
+    std::swap(Comments, other.Comments);
+    std::swap(ID, other.ID);
+    Categories.SwapItems(other.Categories);
+    Phases.SwapItems(other.Phases);
+    SystemLevels.SwapItems(other.SystemLevels);
+    Qualifiers.SwapItems(other.Qualifiers);
+    Actors.SwapItems(other.Actors);
+    Scales.SwapItems(other.Scales);
+    Variables.SwapItems(other.Variables);
+    Designs.SwapItems(other.Designs);
+    Policies.SwapItems(other.Policies);
+    std::swap(Combinations, other.Combinations);
+    std::swap(BaseCase, other.BaseCase);
+    PointItemsHere();
+    other.PointItemsHere();
+}
+
+// Every item that refers to its case, after items changed cases.
+void TCase::PointItemsHere()
+{
+    PointAt(Categories, this);
+    PointAt(Phases, this);
+    PointAt(SystemLevels, this);
+    PointAt(Qualifiers, this);
+    PointAt(Actors, this);
+    PointAt(Scales, this);
+    PointAt(Variables, this);
+    PointAt(Designs, this);
+    PointAt(Policies, this);
+    for (const auto& combination : Combinations)
+        combination->Case = this;
+}
+
 QStringList TCase::DefaultContents()
 {
     return {

@@ -100,9 +100,14 @@ public:
     /// folder, contents and listeners: a case is read into it again. Open
     /// design editors hear of their designs' deletion.
     void ClearItems();
+    /// Exchanges every item, the name and the comment with `other` (a case
+    /// read elsewhere), as an undo does; folder, contents, changed flag and
+    /// listeners stay. Open design editors hear of their designs' going.
+    void SwapItems(TCase& other);
 
 private:
     void FreeItems();
+    void PointItemsHere();
     friend class TCaseEdit;
     std::vector<TCaseListener*> Listeners;
     int EditDepth = 0;

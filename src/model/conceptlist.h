@@ -108,6 +108,9 @@ public:
             Take(i).reset();
     }
 
+    /// Exchanges the items with another list; each keeps its owner.
+    void SwapItems(TConceptList& other) { Items.swap(other.Items); }
+
     void Clear()
     {
         // Last first, so that destructors see the rest of the list intact.

@@ -78,7 +78,7 @@ QString FormatPercentage(double x)
 
 bool TryParseValue(const QString& text, double& value)
 {
-    static const QLocale c = [] {
+    static thread_local const QLocale c = [] {
         QLocale plain = QLocale::c();
         plain.setNumberOptions(QLocale::RejectGroupSeparator);
         return plain;
@@ -148,7 +148,7 @@ QString CutToken(QString& text, const QString& delimiter)
 
 int CompareLocaleAware(const QString& a, const QString& b)
 {
-    static const QCollator collator = [] {
+    static thread_local const QCollator collator = [] {
         QCollator c;
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;

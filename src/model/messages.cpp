@@ -16,7 +16,9 @@ public:
 };
 
 TSilentSink silentSink;
-TMessageSink* currentSink = &silentSink;
+// Each thread has its own: a case read ahead on a worker thread says nothing
+// unless that thread installs a sink of its own.
+thread_local TMessageSink* currentSink = &silentSink;
 
 } // namespace
 

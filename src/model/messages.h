@@ -22,7 +22,8 @@ public:
     virtual void RepairFormula(TEffect& effect) = 0;
 };
 
-/// Installs the sink (not owned); nullptr restores the silent default.
+/// Installs the sink (not owned) for the calling thread; nullptr restores the
+/// silent default. Other threads keep theirs, silent unless they install one.
 void SetMessageSink(TMessageSink* sink);
 TMessageSink& MessageSink();
 

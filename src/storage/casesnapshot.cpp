@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <atomic>
 #include <chrono>
 
 // Saves sync every page to the disk; a scratch folder in memory, where the
@@ -102,7 +103,9 @@ TSnapshotTaker::~TSnapshotTaker() = default;
 
 TCaseSnapshot TSnapshotTaker::Take(TCase& aCase)
 {
+    static std::atomic<quint64> lastSerial{0};
     TCaseSnapshot snapshot;
+    snapshot.Serial = ++lastSerial;
     const TKeptState kept(aCase);
     {
         TMessageRecorder quiet;
@@ -135,6 +138,23 @@ TCaseSnapshot TSnapshotTaker::Take(TCase& aCase)
 
 bool TSnapshotTaker::Restore(TCase& aCase, const TCaseSnapshot& snapshot)
 {
+    // The case stays as it is when the pages cannot even be laid out.
+    if (!PutPages(snapshot))
+        return false;
+    const TKeptState kept(aCase);
+    aCase.ClearItems();
+    const bool read = ReadPages(aCase, snapshot);
+    kept.PutBack(aCase);
+    return read;
+}
+
+bool TSnapshotTaker::ReadBack(TCase& emptyCase, const TCaseSnapshot& snapshot)
+{
+    return PutPages(snapshot) && ReadPages(emptyCase, snapshot);
+}
+
+bool TSnapshotTaker::PutPages(const TCaseSnapshot& snapshot)
+{
     for (const QString& name : DataPages(Scratch))
         QFile::remove(Scratch + name);
     for (const auto& [name, page] : snapshot.Pages.get()) {
@@ -142,14 +162,16 @@ bool TSnapshotTaker::Restore(TCase& aCase, const TCaseSnapshot& snapshot)
         if (!file.open(QIODevice::WriteOnly) || file.write(qUncompress(page)) < 0)
             return false;
     }
-    const TKeptState kept(aCase);
-    aCase.ClearItems();
+    return true;
+}
+
+bool TSnapshotTaker::ReadPages(TCase& aCase, const TCaseSnapshot& snapshot)
+{
     bool read = false;
     {
         TMessageRecorder quiet;
         read = ReadCaseFolder(aCase, Scratch);
     }
-    kept.PutBack(aCase);
     const std::map<QString, QImage> icons(snapshot.Icons.begin(), snapshot.Icons.end());
     PutIcon(aCase.SystemLevels, "level", icons);
     PutIcon(aCase.Categories, "category", icons);

@@ -32,6 +32,7 @@ struct TCaseSnapshot
     std::vector<TPhaseLook> Phases;
     QString BaseCase;
     bool Valid = false;
+    quint64 Serial = 0;   // tells snapshots apart, unique in the program's run
 
     size_t Bytes() const;
 };
@@ -50,8 +51,14 @@ public:
     /// folder, contents and changed flag. False when the snapshot could not
     /// be read back (the case then holds what was read).
     bool Restore(TCase& aCase, const TCaseSnapshot& snapshot);
+    /// Reads the snapshot into a new, empty case, quietly; false when it
+    /// could not be read back whole. Any thread may call it, one at a time.
+    bool ReadBack(TCase& emptyCase, const TCaseSnapshot& snapshot);
 
 private:
+    bool PutPages(const TCaseSnapshot& snapshot);
+    bool ReadPages(TCase& aCase, const TCaseSnapshot& snapshot);
+
     QString Scratch;   // ends in "/"
     struct TScratchDir;
     std::unique_ptr<TScratchDir> Dir;

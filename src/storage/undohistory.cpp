@@ -38,8 +38,19 @@ void TUndoHistory::StepEnds(bool changed)
         SavedAt = -1;   // the saved state was among the steps undone and now replaced
     Steps.push_back({PendingLabel, std::move(after)});
     ++Done;
+    ReadAheadNeighbours();
     while (Steps.size() > MaxSteps || (Steps.size() > 1 && Bytes() > MemoryLimit))
         DropOldest();
+}
+
+void TUndoHistory::ReadAheadNeighbours()
+{
+    std::vector<const TCaseSnapshot*> wanted;
+    if (CanUndo())
+        wanted.push_back(&At(Done - 1));
+    if (CanRedo())
+        wanted.push_back(&At(Done + 1));
+    ReadAhead.Want(wanted);
 }
 
 void TUndoHistory::Forget()
@@ -48,6 +59,7 @@ void TUndoHistory::Forget()
     Start = {};
     Done = 0;
     SavedAt = -1;
+    ReadAhead.Want({});
 }
 
 void TUndoHistory::DropOldest()
@@ -66,7 +78,7 @@ void TUndoHistory::Undo()
     if (!CanUndo())
         return;
     --Done;
-    Restore();
+    Restore(Done + 1);
 }
 
 void TUndoHistory::Redo()
@@ -74,14 +86,19 @@ void TUndoHistory::Redo()
     if (!CanRedo())
         return;
     ++Done;
-    Restore();
+    Restore(Done - 1);
 }
 
-void TUndoHistory::Restore()
+void TUndoHistory::Restore(size_t from)
 {
     Case.TellItemsReplacing();
-    if (!Taker.Restore(Case, Current()))
+    if (std::unique_ptr<TCase> readAhead = ReadAhead.Take(Current())) {
+        Case.SwapItems(*readAhead);
+        ReadAhead.Keep(std::move(readAhead), At(from));
+    } else if (!Taker.Restore(Case, Current())) {
         ShowError(QStringLiteral("The case could not be restored completely"));
+    }
+    ReadAheadNeighbours();
     Case.Changed = SavedAt != static_cast<long long>(Done);
     TEvaluation::Invalidate();
     Case.Announce(ChangeEverything);
@@ -90,9 +107,9 @@ void TUndoHistory::Restore()
 
 void TUndoHistory::MarkSaved() { SavedAt = static_cast<long long>(Done); }
 
-size_t TUndoHistory::Bytes() const
+size_t TUndoHistory::Bytes()
 {
-    size_t bytes = Start.Bytes();
+    size_t bytes = Start.Bytes() + ReadAhead.Bytes();
     for (const TStep& step : Steps)
         bytes += step.After.Bytes();
     return bytes;

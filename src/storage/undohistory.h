@@ -2,6 +2,7 @@
 
 #include "model/editrecorder.h"
 #include "storage/casesnapshot.h"
+#include "storage/readahead.h"
 
 #include <deque>
 
@@ -14,6 +15,9 @@ class TCase;
 /// case folder writer and read back with the reader. That restores a case
 /// exactly, cascades and all, without an inverse for every operation. A step
 /// costs one snapshot, taken as it ends; an undo or a redo only reads one back.
+/// The states next to the present one are read ahead on another thread
+/// (TReadAhead), so that an undo or a redo usually only swaps items; the
+/// items it displaces are the state it left, kept for the way back.
 class TUndoHistory : public TEditRecorder
 {
 public:
@@ -35,7 +39,10 @@ public:
     void MarkSaved();
 
     size_t StepCount() const { return Steps.size(); }
-    size_t Bytes() const;
+    /// The snapshots and the cases read ahead.
+    size_t Bytes();
+    /// Waits until the states next to this one are read ahead.
+    void Settle() { ReadAhead.Settle(); }
 
     static constexpr size_t MemoryLimit = size_t(256) << 20;
     static constexpr size_t MaxSteps = 1000;
@@ -46,9 +53,12 @@ private:
         QString Label;
         TCaseSnapshot After;
     };
-    /// The case as it is at the position `Done`.
-    TCaseSnapshot& Current() { return Done == 0 ? Start : Steps[Done - 1].After; }
-    void Restore();
+    /// The case as it is at a position: after that many of the steps.
+    TCaseSnapshot& At(size_t position) { return position == 0 ? Start : Steps[position - 1].After; }
+    TCaseSnapshot& Current() { return At(Done); }
+    /// Brings the case to the state at `Done`, coming from `from`.
+    void Restore(size_t from);
+    void ReadAheadNeighbours();
     void Forget();
     void DropOldest();
 
@@ -59,4 +69,5 @@ private:
     size_t Done = 0;               // steps before this one are done; the rest can be redone
     long long SavedAt = 0;         // the position whose state the folder holds; -1: none
     QString PendingLabel;
+    TReadAhead ReadAhead;   // last: its thread stops before the snapshots go
 };
