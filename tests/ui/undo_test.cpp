@@ -123,6 +123,8 @@ TEST_F(UndoTest, EveryWindowAndADesignEditorFollowUndoAndRedo)
          [](TCase& c) { c.DeleteSystemLevel(c.SystemLevels.Find(QStringLiteral("Building"))); });
     Step(QStringLiteral("Delete design ") + first, ChangeDesigns, [&](TCase& c) { c.DeleteDesign(c.Designs.Find(first)); });
     for (int round = 0; round < 2; ++round) {
+        if (round == 1)
+            Window.History()->Settle();   // now every state next to this one is read ahead
         Window.Undo1->trigger();
         Window.Undo1->trigger();
         ASSERT_NE(c.SystemLevels.Find(QStringLiteral("Building")), nullptr);
