@@ -11,11 +11,7 @@ using CaseFolderReaderTest = FolderTest;
 TEST_F(CaseFolderReaderTest, WriteReadWriteGivesTheSameFilesAndValues)
 {
     auto original = BuildRichCase();
-    auto read = RoundTrip(*original);
-    for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL design 1.htm", "ORVEL policies.htm" })
-        EXPECT_TRUE(QFile::exists(Folder + QLatin1String(page))) << page;
-    ASSERT_EQ(read->Designs.Count(), 2);
-    EXPECT_EQ(AllValues(*read), AllValues(*original));
+    EXPECT_EQ(AllValues(*RoundTrip(*original)), AllValues(*original));
 }
 
 TEST_F(CaseFolderReaderTest, DerivesWhatThePagesDoNotSpellOut)
@@ -124,7 +120,9 @@ TEST_F(CaseFolderReaderTest, AreasWithoutCategoryOrPhaseAndLevelsOutsideTheTreeS
     EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("District"))->DecisionAreas.At(0)->Options.At(0)->Effects.size(), 1u);
 }
 
-TEST_F(CaseFolderReaderTest, ARelationCreatesAnActorThatComesLater)
+// Pages from elsewhere: an actor first named by a relation, a goal without a
+// target, and a policy with two options of one area.
+TEST_F(CaseFolderReaderTest, ActorsAndPoliciesAsOtherWritersLeaveThem)
 {
     ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder));
     // Without the last actor's own block, the relation alone brings it in.
@@ -132,12 +130,28 @@ TEST_F(CaseFolderReaderTest, ARelationCreatesAnActorThatComesLater)
     const qsizetype block = page.indexOf("  <tr class=subsection><td><img src=\"img/actor.bmp\"></td><td>Zoning board");
     page.remove(block, page.lastIndexOf("</table>\r\n</body>") - block);
     WriteBytes(Folder + QStringLiteral("ORVEL actors.htm"), page.replace("<table class=c3>\r\n  <tr class=subsection>", "<table class=c2>\r\n  <tr class=subsection>"));
-    const auto c = Read();
+    Edit(QStringLiteral("ORVEL actors.htm"), "Limit [m2] = 10</td></tr>", "Limit [m2]</td></tr><tr class=cmnt><td></td><td>open</td></tr>");
+    auto c = Read();
     ASSERT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
     const TActor* board = c->Actors.Find(QStringLiteral("Zoning board"));
     ASSERT_NE(board, nullptr);
     EXPECT_TRUE(board->Comments.isEmpty());
     EXPECT_EQ(c->Policies.Count(), 3);
+    const TActorGoal* goal = c->Actors.Find(QStringLiteral("Mayor"))->Goals.front().get();
+    EXPECT_TRUE(IsUndefined(goal->Value));
+    EXPECT_EQ(goal->Comments, QStringList{ QStringLiteral("open") });
+
+    // The policy keeps the first option of an area.
+    const QString policies = QStringLiteral("ORVEL policies.htm");
+    Edit(policies, "<td>Layout = Compact</td>", "<td>Layout = Sprawl</td></tr>\r\n<tr><td><img src=\"img/smopt0.bmp\"><img src=\"img/sl0p1.bmp\" alt=\"0:0\"></td><td>Layout = Compact</td>");
+    Edit(policies, "<table class=c3>\r\n  <tr><td colspan=2>", "<table class=c4>\r\n  <tr><td colspan=2>");
+    c = Read();
+    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
+    EXPECT_EQ(WithoutPlace(Messages.Warnings()), QStringList{ QStringLiteral("Policy \"Compact town\", option \"Layout = Compact\" skipped: "
+                                                               "the policy has an option for this decision area already") });
+    const TPolicy* town = c->Policies.Find(QStringLiteral("Compact town"));
+    ASSERT_EQ(town->Options.size(), 3u);
+    EXPECT_EQ(town->Options[1]->Name, QStringLiteral("Sprawl"));
 }
 
 // Every tag in upper case; the text between tags (names, comments) as it was.
@@ -164,32 +178,6 @@ TEST_F(CaseFolderReaderTest, MarkersMatchWhateverTheirLetterCase)
     ExpectSameFiles(FolderFiles(Folder, false), written);
 }
 
-TEST_F(CaseFolderReaderTest, AGoalWithoutATargetHasNoValue)
-{
-    ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder));
-    Edit(QStringLiteral("ORVEL actors.htm"), "Limit [m2] = 10</td></tr>", "Limit [m2]</td></tr><tr class=cmnt><td></td><td>open</td></tr>");
-    const auto c = Read();
-    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
-    const TActorGoal* goal = c->Actors.Find(QStringLiteral("Mayor"))->Goals.front().get();
-    EXPECT_TRUE(IsUndefined(goal->Value));
-    EXPECT_EQ(goal->Comments, QStringList{ QStringLiteral("open") });
-}
-
-TEST_F(CaseFolderReaderTest, APolicyKeepsTheFirstOptionOfAnArea)
-{
-    ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder));
-    const QString policies = QStringLiteral("ORVEL policies.htm");
-    Edit(policies, "<td>Layout = Compact</td>", "<td>Layout = Sprawl</td></tr>\r\n<tr><td><img src=\"img/smopt0.bmp\"><img src=\"img/sl0p1.bmp\" alt=\"0:0\"></td><td>Layout = Compact</td>");
-    Edit(policies, "<table class=c3>\r\n  <tr><td colspan=2>", "<table class=c4>\r\n  <tr><td colspan=2>");
-    const auto c = Read();
-    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
-    EXPECT_EQ(WithoutPlace(Messages.Warnings()), QStringList{ QStringLiteral("Policy \"Compact town\", option \"Layout = Compact\" skipped: "
-                                                               "the policy has an option for this decision area already") });
-    const TPolicy* town = c->Policies.Find(QStringLiteral("Compact town"));
-    ASSERT_EQ(town->Options.size(), 3u);
-    EXPECT_EQ(town->Options[1]->Name, QStringLiteral("Sprawl"));
-}
-
 TEST_F(CaseFolderReaderTest, DesignPagesAreReadUpToTheFirstMissingNumberAndListedWhenTheContentsAreRebuilt)
 {
     auto original = BuildRichCase();
@@ -210,22 +198,9 @@ TEST_F(CaseFolderReaderTest, DesignPagesAreReadUpToTheFirstMissingNumberAndListe
     EXPECT_EQ(ReadPageLines(Folder + QStringLiteral("items.htm")), expected);
 }
 
-TEST_F(CaseFolderReaderTest, DesignDetailsFollowThePageOrderOfTheObjects)
-{
-    ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder));
-    // A page from elsewhere may list siblings in another order than ours:
-    // renamed, North comes first on the page but after South in the list.
-    Edit(QStringLiteral("ORVEL design 1.htm"), "[3x] North", "[3x] Zenith");
-    Edit(QStringLiteral("ORVEL design 1.htm"), ">North <i>", ">Zenith <i>");
-    const auto c = Read();
-    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
-    TDesignObject* town = c->Designs.Find("Plan B")->TopObjects.Find("Town");
-    ASSERT_EQ(town->Children.At(0)->Name, "South");
-    EXPECT_TRUE(town->Children.At(0)->DesignOptions.empty());
-    EXPECT_EQ(town->Children.At(1)->DesignOptions.size(), 1u);
-}
-
-TEST_F(CaseFolderReaderTest, ACaseWithACycleOfPreclusionsOpensAsItWasSaved)
+// A cycle of preclusions opens as it was saved; the details follow the page's
+// order of the objects.
+TEST_F(CaseFolderReaderTest, DesignPagesOpenAsTheyWereSaved)
 {
     auto original = BuildRichCase();
     TSystemLevel* city = original->SystemLevels.Find("City");
@@ -234,11 +209,19 @@ TEST_F(CaseFolderReaderTest, ACaseWithACycleOfPreclusionsOpensAsItWasSaved)
     TDesignObject* town = original->Designs.Find("Plan B")->TopObjects.Find("Town");
     town->SelectDesignOption(roads->Options.Find("Wide"));
     const QString before = town->PrecludedAreas.at(0)->DecisionArea->Name;
-    const auto c = WriteAndRead(*original);
+    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
+    // A page from elsewhere may list siblings in another order than ours:
+    // renamed, North comes first on the page but after South in the list.
+    Edit(QStringLiteral("ORVEL design 1.htm"), "[3x] North", "[3x] Zenith");
+    Edit(QStringLiteral("ORVEL design 1.htm"), ">North <i>", ">Zenith <i>");
+    const auto c = Read();
     ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     TDesignObject* again = c->Designs.Find("Plan B")->TopObjects.Find("Town");
     ASSERT_EQ(again->PrecludedAreas.size(), 1u);
     EXPECT_EQ(again->PrecludedAreas.at(0)->DecisionArea->Name, before);
+    ASSERT_EQ(again->Children.At(0)->Name, "South");
+    EXPECT_TRUE(again->Children.At(0)->DesignOptions.empty());
+    EXPECT_EQ(again->Children.At(1)->DesignOptions.size(), 1u);
 }
 
 } // namespace
