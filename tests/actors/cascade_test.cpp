@@ -209,41 +209,7 @@ TEST(Cascades, DeletingAVariableRemovesItsAttributesLinksAndGoals)
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingAScaleDeletesItsVariablesEffectsAndGoals)
-{
-    TCascadeFixture f;
-    f.Case.DeleteScale(f.Euro);
-    EXPECT_TRUE(f.Case.Variables.IsEmpty());
-    EXPECT_TRUE(f.Case.Scales.IsEmpty());
-    EXPECT_TRUE(f.Gas->Effects.empty() && f.Walls->Effects.empty());
-    for (TActor* actor : f.Case.Actors)
-        EXPECT_TRUE(actor->Goals.empty());
-    f.UseWhatRemains();
-}
-
-TEST(Cascades, DeletingADesignClearsTheBaseCaseAndLeavesItsEditorToTheProgram)
-{
-    TCascadeFixture f;
-    f.Case.BaseCase = f.Other;
-    QObject editor;
-    f.Other->Editor = &editor;
-    f.Case.DeleteDesign(f.Other);   // the core frees no window
-    EXPECT_EQ(f.Case.BaseCase, nullptr);
-    EXPECT_EQ(f.Case.Designs.Count(), 1);
-}
-
-TEST(Cascades, DeletingAnActorDeletesTheRelationsTowardsIt)
-{
-    TCascadeFixture f;
-    f.Case.DeleteActor(f.Council);
-    ASSERT_EQ(f.Case.Actors.Count(), 1);
-    ASSERT_EQ(f.Mayor->Connections.size(), 1u);
-    EXPECT_EQ(f.Mayor->Connections[0]->OtherActor, f.Mayor);
-    EXPECT_TRUE(f.Case.Changed);
-    f.UseWhatRemains();
-}
-
-TEST(Cascades, DeletingAQualifierDeletesItFromOptionsAndFeelings)
+TEST(Cascades, DeletingAQualifierOrAScaleDeletesEveryUseOfIt)
 {
     TCascadeFixture f;
     EXPECT_TRUE(f.Insulation->HasQualifier(f.Green));
@@ -253,10 +219,39 @@ TEST(Cascades, DeletingAQualifierDeletesItFromOptionsAndFeelings)
     EXPECT_TRUE(f.Walls->Qualifiers.empty());
     EXPECT_FALSE(f.Insulation->HasQualifier(f.Green));
     EXPECT_TRUE(QualifierCounts(*f.Policy).empty());
+
+    // A scale takes its variables with it, and their effects and goals.
+    f.Case.DeleteScale(f.Euro);
+    EXPECT_TRUE(f.Case.Variables.IsEmpty());
+    EXPECT_TRUE(f.Case.Scales.IsEmpty());
+    EXPECT_TRUE(f.Gas->Effects.empty() && f.Walls->Effects.empty());
+    for (TActor* actor : f.Case.Actors)
+        EXPECT_TRUE(actor->Goals.empty());
     f.UseWhatRemains();
 }
 
-TEST(Cascades, EffectsAddedAndTakenOutReachEveryDesign)
+// The core frees no window: a design's editor is left to the program.
+TEST(Cascades, DeletingAnActorOrADesignClearsWhatReferredToIt)
+{
+    TCascadeFixture f;
+    f.Case.DeleteActor(f.Council);
+    ASSERT_EQ(f.Case.Actors.Count(), 1);
+    ASSERT_EQ(f.Mayor->Connections.size(), 1u);
+    EXPECT_EQ(f.Mayor->Connections[0]->OtherActor, f.Mayor);
+    EXPECT_TRUE(f.Case.Changed);
+    f.UseWhatRemains();
+
+    f.Case.BaseCase = f.Other;
+    QObject editor;
+    f.Other->Editor = &editor;
+    f.Case.DeleteDesign(f.Other);
+    EXPECT_EQ(f.Case.BaseCase, nullptr);
+    EXPECT_EQ(f.Case.Designs.Count(), 1);
+}
+
+// Effects added and taken out reach every design; taking one out removes its
+// calculation whatever its setting.
+TEST(Cascades, EffectsAddedAndTakenOut)
 {
     TCascadeFixture f;
     TVariable* noise = f.Variable("Noise");
@@ -266,11 +261,7 @@ TEST(Cascades, EffectsAddedAndTakenOutReachEveryDesign)
     EXPECT_EQ(DesignValue(*f.Other, *noise), 12);
     f.Walls->DeleteEffect(loud);
     EXPECT_EQ(DesignValue(*f.Other, *noise), 0);
-}
 
-TEST(Cascades, TakingOutAnEffectRemovesItsCalculationWhateverItsSetting)
-{
-    TCascadeFixture f;
     TEffect* effect = f.Gas->Effects.front().get();
     EXPECT_EQ(f.Value(f.Town(), f.Cost), 100);
     // The formula editor switches the setting, then takes the effect out and adds it again.
