@@ -27,7 +27,8 @@ void WriteCase(const QString& folder)
 
 } // namespace
 
-TEST(AppraiseCommand, OneLinePerDesignAndActor)
+// Appraisals print one line per design and actor.
+TEST(AppreciationCommands, AppraiseReportAndTheirErrors)
 {
     QTemporaryDir temp;
     WriteCase(temp.path());
@@ -48,13 +49,9 @@ TEST(AppraiseCommand, OneLinePerDesignAndActor)
 
     run = RunCli({ "appraise", temp.path(), "--options" });
     EXPECT_EQ(run.Out.split('\n').value(3), "Plan\tMayor\t60% positive\t\t3/5 positive\t");
-}
 
-TEST(ReportCommand, WritesNumberedReportsIntoTheFolder)
-{
-    QTemporaryDir temp;
-    WriteCase(temp.path());
-    TCliRun run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Alt", "--base", "Alt", "--options" });
+    // Reports are numbered into the folder.
+    run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Alt", "--base", "Alt", "--options" });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
     EXPECT_EQ(run.Out, "ORVEL report 1.htm\n");
@@ -69,16 +66,12 @@ TEST(ReportCommand, WritesNumberedReportsIntoTheFolder)
 
     // A second run numbers on from the first.
     EXPECT_EQ(RunCli({ "report", temp.path(), "--design", "Plan" }).Out, "ORVEL report 2.htm\n");
-}
 
-TEST(AppreciationCommands, WrongDesignsAndMissingPages)
-{
-    QTemporaryDir temp;
-    WriteCase(temp.path());
-    TCliRun run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Nope" });
+    // Wrong designs and missing pages.
+    run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Nope" });
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Errors, "ORVEL ERROR: There is no design \"Nope\" in the case\n");
-    EXPECT_FALSE(QFile::exists(temp.filePath("ORVEL report 1.htm")));
+    EXPECT_FALSE(QFile::exists(temp.filePath("ORVEL report 3.htm")));
 
     run = RunCli({ "appraise", temp.path(), "--base", "Nope" });
     EXPECT_EQ(run.Status, 2);

@@ -23,17 +23,15 @@ struct ImportCommandTest : ImportTest
     }
 };
 
-TEST_F(ImportCommandTest, ListsTheCasesWithoutNil)
+// The cases are listed without NIL; one imported is written as Save writes it.
+TEST_F(ImportCommandTest, ListsAndWritesCases)
 {
-    const TCliRun run = RunCli({ QStringLiteral("import"), Path });
+    TCliRun run = RunCli({ QStringLiteral("import"), Path });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out, QStringLiteral("Broken\nMain\n"));
     EXPECT_EQ(run.Errors, QString());
-}
 
-TEST_F(ImportCommandTest, WritesTheImportedCaseAsSaveDoes)
-{
-    const TCliRun run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Main") });
+    run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Main") });
     EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
     // The folder is a case like any other.
     const TCliRun evaluated = RunCli({ QStringLiteral("evaluate"), Out });

@@ -32,7 +32,7 @@ TEST_F(ResaveTest, WritesTheSamePagesWithPointsForDecimals)
 }
 
 // The contents page never links to a page the new folder lacks.
-TEST_F(ResaveTest, TakesTheLinkedReportsAlong)
+TEST_F(ResaveTest, TakesTheLinkedReportsAlongAndExports)
 {
     QByteArray items = ReadBytes(In + QStringLiteral("/items.htm"));
     WriteBytes(In + QStringLiteral("/items.htm"), items + "<a href=\"ORVEL report 1.htm\" target=main>Report #1</a>\r\n");
@@ -41,13 +41,11 @@ TEST_F(ResaveTest, TakesTheLinkedReportsAlong)
     EXPECT_EQ(RunCli({ QStringLiteral("resave"), In, Out }).Status, 0);
     EXPECT_EQ(ReadBytes(Out + QStringLiteral("/ORVEL report 1.htm")), QByteArray("<html>the report</html>"));
     EXPECT_FALSE(QFile::exists(Out + QStringLiteral("/ORVEL report 2.htm")));
-}
-
-TEST_F(ResaveTest, ExportsCompressedPages)
-{
-    EXPECT_EQ(RunCli({ QStringLiteral("resave"), In, Out, QStringLiteral("--export") }).Status, 0);
-    EXPECT_FALSE(QFile::exists(Out + QStringLiteral("/ORVEL case.htm")));
-    EXPECT_TRUE(QFile::exists(Out + QStringLiteral("/ORVEL case.cmc")));
+    // An export writes compressed pages.
+    const QString exported = Temp.filePath(QStringLiteral("exported"));
+    EXPECT_EQ(RunCli({ QStringLiteral("resave"), In, exported, QStringLiteral("--export") }).Status, 0);
+    EXPECT_FALSE(QFile::exists(exported + QStringLiteral("/ORVEL case.htm")));
+    EXPECT_TRUE(QFile::exists(exported + QStringLiteral("/ORVEL case.cmc")));
 }
 
 TEST_F(ResaveTest, ReportsABrokenPageAndWritesNothing)
