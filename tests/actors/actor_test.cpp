@@ -25,11 +25,13 @@ std::vector<T*> Order(const std::vector<std::unique_ptr<T>>& list)
     return result;
 }
 
+struct Actor : ::testing::Test { TActorFixture f; };
+struct PlacePosition : ::testing::Test { TActorFixture f; };
+
 } // namespace
 
-TEST(Actor, AnUndefinedDirectionIsReportedAndWrittenWithoutImage)
+TEST_F(Actor, AnUndefinedDirectionIsReportedAndWrittenWithoutImage)
 {
-    TActorFixture f;
     TMessageRecorder messages;
     TActorGoal* goal = f.Mayor->AddGoal(f.Price, 0, 1, 1);
     EXPECT_EQ(goal->Row(), "<tr><td><img src=\"img/face1.bmp\" alt=\"desirable\"></td><td>Price [EUR] = 1</td></tr>");
@@ -47,9 +49,8 @@ TEST(GoalText, OneLinePerDirection)
         EXPECT_EQ(GoalText(*f.Mayor->AddGoal(f.Cost, c.direction, c.value, 1)), Local(QString::fromLatin1(c.text)));
 }
 
-TEST(Actor, SortPositionsOrdersEveryList)
+TEST_F(Actor, SortPositionsOrdersEveryList)
 {
-    TActorFixture f;
     TActor* b = f.Case.Actors.At(f.Case.AddActor("bank"));
     TActor* a = f.Case.Actors.At(f.Case.AddActor("Army"));
     auto* weak = f.Mayor->AddConnection(a, 1);
@@ -84,9 +85,8 @@ TEST(Actor, SortPositionsOrdersEveryList)
     EXPECT_EQ(f.Mayor->DescriptionRows(), before);
 }
 
-TEST(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
+TEST_F(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
 {
-    TActorFixture f;
     TActorGoal* goal = f.Mayor->AddGoal(f.Cost, 1, 3, 1);
     EXPECT_TRUE(f.Case.Changed);
     EXPECT_EQ(goal->Actor, f.Mayor);
@@ -99,9 +99,8 @@ TEST(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST(PlacePosition, TheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
+TEST_F(PlacePosition, TheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
 {
-    TActorFixture f;
     TActor& a = *f.Mayor;
     const struct { const char* what; std::function<TPositionEdit(int)> place; std::function<size_t()> count; int first, second; } cases[] = {
         { "option", [&](int w) { return PlaceOptionFeeling(a, f.Gas, w); }, [&] { return a.Options.size(); }, 2, -3 },
@@ -129,9 +128,8 @@ TEST(PlacePosition, TheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
     }
 }
 
-TEST(PlacePosition, RefusesItselfAndWeightsOffTheScale)
+TEST_F(PlacePosition, RefusesItselfAndWeightsOffTheScale)
 {
-    TActorFixture f;
     EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Mayor, 2).Position);
     EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Council, 0).Position);
     EXPECT_FALSE(PlaceDecision(*f.Mayor, f.Heating, 5).Position);

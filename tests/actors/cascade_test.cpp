@@ -97,11 +97,12 @@ struct TCascadeFixture : TDesignFixture
     }
 };
 
+struct Cascades : ::testing::Test { TCascadeFixture f; };
+
 } // namespace
 
-TEST(Cascades, DeletingAnOptionReachesObjectsPreclusionsPoliciesFeelingsAndCombinations)
+TEST_F(Cascades, DeletingAnOptionReachesObjectsPreclusionsPoliciesFeelingsAndCombinations)
 {
-    TCascadeFixture f;
     f.Heating->DeleteOption(f.Gas);
     EXPECT_TRUE(f.Case.Changed);
     for (TDesign* design : { f.Plan, f.Other }) {
@@ -130,9 +131,8 @@ TEST(Cascades, DeletingAnOptionReachesObjectsPreclusionsPoliciesFeelingsAndCombi
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingADecisionAreaDeletesItsRecordsAndPositionsEverywhere)
+TEST_F(Cascades, DeletingADecisionAreaDeletesItsRecordsAndPositionsEverywhere)
 {
-    TCascadeFixture f;
     TDecisionArea* roof = f.Area(f.District, "Roof");
     f.Gas->AddPreclusion(roof);   // nothing is chosen in Roof
     TOption* flat = TDesignFixture::Option(roof, "Flat");
@@ -146,9 +146,8 @@ TEST(Cascades, DeletingADecisionAreaDeletesItsRecordsAndPositionsEverywhere)
     f.ExpectOnlyTheCityPositions();
 }
 
-TEST(Cascades, DeletingALevelDeletesItsObjectsAtEveryDepthAndItsPositions)
+TEST_F(Cascades, DeletingALevelDeletesItsObjectsAtEveryDepthAndItsPositions)
 {
-    TCascadeFixture f;
     f.Object("Loose", nullptr, f.District);
     f.Case.DeleteSystemLevel(f.District);
     for (TDesign* design : { f.Plan, f.Other })
@@ -156,9 +155,8 @@ TEST(Cascades, DeletingALevelDeletesItsObjectsAtEveryDepthAndItsPositions)
     f.ExpectOnlyTheCityPositions();
 }
 
-TEST(Cascades, DeletingACategoryOrAPhaseDeletesItsAreasWithEveryReferenceToThem)
+TEST_F(Cascades, DeletingACategoryOrAPhaseDeletesItsAreasWithEveryReferenceToThem)
 {
-    TCascadeFixture f;
     f.Case.DeleteCategory(f.Mobility);
     EXPECT_TRUE(f.Case.Changed);
     EXPECT_EQ(f.City->DecisionAreas.Count(), 1);
@@ -177,9 +175,8 @@ TEST(Cascades, DeletingACategoryOrAPhaseDeletesItsAreasWithEveryReferenceToThem)
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingAVariableRemovesItsAttributesLinksAndGoals)
+TEST_F(Cascades, DeletingAVariableRemovesItsAttributesLinksAndGoals)
 {
-    TCascadeFixture f;
     TVariable* share = f.Variable("Share");
     TVariable* rate = f.Variable("Rate");
     TDesignObject* north = f.Town()->Children.First();
@@ -209,9 +206,8 @@ TEST(Cascades, DeletingAVariableRemovesItsAttributesLinksAndGoals)
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingAQualifierOrAScaleDeletesEveryUseOfIt)
+TEST_F(Cascades, DeletingAQualifierOrAScaleDeletesEveryUseOfIt)
 {
-    TCascadeFixture f;
     EXPECT_TRUE(f.Insulation->HasQualifier(f.Green));
     f.Case.DeleteQualifier(f.Green);
     for (TActor* actor : f.Case.Actors)
@@ -231,9 +227,8 @@ TEST(Cascades, DeletingAQualifierOrAScaleDeletesEveryUseOfIt)
 }
 
 // The core frees no window: a design's editor is left to the program.
-TEST(Cascades, DeletingAnActorOrADesignClearsWhatReferredToIt)
+TEST_F(Cascades, DeletingAnActorOrADesignClearsWhatReferredToIt)
 {
-    TCascadeFixture f;
     f.Case.DeleteActor(f.Council);
     ASSERT_EQ(f.Case.Actors.Count(), 1);
     ASSERT_EQ(f.Mayor->Connections.size(), 1u);
@@ -251,9 +246,8 @@ TEST(Cascades, DeletingAnActorOrADesignClearsWhatReferredToIt)
 
 // Effects added and taken out reach every design; taking one out removes its
 // calculation whatever its setting.
-TEST(Cascades, EffectsAddedAndTakenOut)
+TEST_F(Cascades, EffectsAddedAndTakenOut)
 {
-    TCascadeFixture f;
     TVariable* noise = f.Variable("Noise");
     TEffect* loud = TDesignFixture::Effect(f.Walls, noise, "3");
     EXPECT_EQ(DesignValue(*f.Other, *noise), 0);   // Walls is ruled out by Gas

@@ -9,9 +9,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(Evaluation, CumulativeValuesAddUpWeightedByCount)
+namespace {
+
+struct Evaluation : ::testing::Test { TDesignFixture f; };
+
+} // namespace
+
+TEST_F(Evaluation, CumulativeValuesAddUpWeightedByCount)
 {
-    TDesignFixture f;
     TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
     TDesignObject* north = f.Object("North", town, f.District, 3);
     town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", f.Cost, "10"));
@@ -22,9 +27,8 @@ TEST(Evaluation, CumulativeValuesAddUpWeightedByCount)
     EXPECT_EQ(f.Value(town, f.Cost), 10);
 }
 
-TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
+TEST_F(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
 {
-    TDesignFixture f;
     TVariable* rate = f.Variable("Rate", AggregationConstant);
     rate->Value = 2.5;
     EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);   // no object at all
@@ -34,9 +38,8 @@ TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
     EXPECT_EQ(DesignValue(*f.Plan, *rate), 7);   // without its value, the top objects' average
 }
 
-TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
+TEST_F(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
 {
-    TDesignFixture f;
     auto object = [&](const QString& name, TDesignObject* parent, int count, const QString& value) {
         TDesignObject* o = f.Object(name, parent, parent ? f.District : f.City, count);
         if (!value.isEmpty())
@@ -64,9 +67,8 @@ TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
     EXPECT_EQ(ResultText(Compute(*zero->FindAttribute(f.Price))), "0");
 }
 
-TEST(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
+TEST_F(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
 {
-    TDesignFixture f;
     TOption* dear = f.OptionWithEffect(f.District, "Dear", f.Price, "40");
     TOption* ban = TDesignFixture::Option(f.Area(f.District, "Ban"), "Ban");
     ban->AddPreclusion(dear->DecisionArea);
@@ -79,9 +81,8 @@ TEST(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
     EXPECT_EQ(f.Value(town, f.Price), 10);
 }
 
-TEST(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
+TEST_F(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
 {
-    TDesignFixture f;
     TOption* pump = f.HeatPump;
     TDesignFixture::Effect(pump, f.Cost, "100", true);
     TDesignFixture::Effect(pump, f.Cost, "1");
@@ -95,9 +96,8 @@ TEST(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
     }
 }
 
-TEST(Evaluation, ErrorsTravelUpAndLeaveTheDesignValueUndefined)
+TEST_F(Evaluation, ErrorsTravelUpAndLeaveTheDesignValueUndefined)
 {
-    TDesignFixture f;
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     f.Object("North", town, f.District, 2)->SelectDesignOption(f.OptionWithEffect(f.District, "Bad", f.Cost, "1/0"));
     TDesignObject* south = f.Object("South", town, f.District);
@@ -110,9 +110,8 @@ TEST(Evaluation, ErrorsTravelUpAndLeaveTheDesignValueUndefined)
     EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *f.Price)));
 }
 
-TEST(Evaluation, APlaceholderBecomesTheRealAttributeAtOnce)
+TEST_F(Evaluation, APlaceholderBecomesTheRealAttributeAtOnce)
 {
-    TDesignFixture f;
     TVariable* a = f.Variable("A");
     TVariable* b = f.Variable("B");
     TDesignObject* town = f.Object("Town", nullptr, f.City);
@@ -130,9 +129,8 @@ TEST(Evaluation, APlaceholderBecomesTheRealAttributeAtOnce)
     EXPECT_EQ(f.Text(north, a), "14");
 }
 
-TEST(Evaluation, CircularReadsGiveAConflictWhereverTheReadStarts)
+TEST_F(Evaluation, CircularReadsGiveAConflictWhereverTheReadStarts)
 {
-    TDesignFixture f;
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     TDesignObject* north = f.Object("North", town, f.District);
     struct { TDesignObject* object; const char* variable; const char* formula; const char* text; } reads[] = {
@@ -160,10 +158,9 @@ TEST(Evaluation, CircularReadsGiveAConflictWhereverTheReadStarts)
     EXPECT_EQ(f.Text(town, f.Case.Variables.Find("V")), "#CONFLICT!");
 }
 
-TEST(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
+TEST_F(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
 {
     TMessageRecorder messages;
-    TDesignFixture f;
     TOption* odd = f.OptionWithEffect(f.City, "Odd", f.Cost, "1");
     odd->Effects.front()->Code.push_back(std::make_unique<TVM_PUSHCON>(2));   // two entries left
     TOption* ban = f.OptionWithEffect(f.City, "Ban", f.Cost, "5");
@@ -178,9 +175,8 @@ TEST(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
     }
 }
 
-TEST(Evaluation, APassReusesResultsUntilTheDesignChanges)
+TEST_F(Evaluation, APassReusesResultsUntilTheDesignChanges)
 {
-    TDesignFixture f;
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     TDesignObject* north = f.Object("North", town, f.District);
     TOption* cheap = f.OptionWithEffect(f.District, "Cheap", f.Cost, "1");
@@ -227,10 +223,10 @@ struct TEffectEditFixture : TDesignFixture
         Case.Changed = false;
     }
 };
+struct EffectEdit : ::testing::Test { TEffectEditFixture f; };
 
-TEST(EffectEdit, ReachesEveryDesignAndTheOpenPass)
+TEST_F(EffectEdit, ReachesEveryDesignAndTheOpenPass)
 {
-    TEffectEditFixture f;
     const TEvaluation pass;
     f.Solar->EditEffect(*f.Effect, QStringLiteral("5 "), false);   // changes nothing
     EXPECT_FALSE(f.Case.Changed);
@@ -248,9 +244,8 @@ TEST(EffectEdit, ReachesEveryDesignAndTheOpenPass)
     EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 0);
 }
 
-TEST(EffectEdit, EveryValueMatchesAFreshReadOfTheSavedCase)
+TEST_F(EffectEdit, EveryValueMatchesAFreshReadOfTheSavedCase)
 {
-    TEffectEditFixture f;
     // First off in the status quo district, then on again with another formula.
     f.Solar->EditEffect(*f.Effect, QStringLiteral("2 * [Size]"), true);
     f.Solar->EditEffect(*f.Effect, QStringLiteral("[Size] - 1"), false);
