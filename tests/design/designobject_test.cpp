@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(DesignObject, AddingFindsAnExistingSiblingAndDeletingTakesTheSubtree)
+struct DesignObject : ::testing::Test { TDesignFixture f; };
+
+TEST_F(DesignObject, AddingFindsAnExistingSiblingAndDeletingTakesTheSubtree)
 {
-    TDesignFixture f;
     TDesignObject* town = f.Object("Town", nullptr, f.City);
     TDesignObject* north = f.Object("north", town, f.District);
     f.Object("Block", north, f.Block);
@@ -21,10 +22,9 @@ TEST(DesignObject, AddingFindsAnExistingSiblingAndDeletingTakesTheSubtree)
     EXPECT_EQ(town->Children.Count(), 1);
 }
 
-TEST(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
+TEST_F(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
 {
     TMessageRecorder messages;
-    TDesignFixture f;
     TOption* pump = f.OptionWithEffect(f.City, "Pump", f.Cost, "10");
     TDesignFixture::Effect(pump, f.Cost, "1", true);
     TOption* walls = f.OptionWithEffect(f.District, "Walls", f.Cost, "2");
@@ -59,9 +59,8 @@ TEST(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
                                                  "A subsystem cannot be duplicated into itself" }));
 }
 
-TEST(DesignObject, SearchesAndCounts)
+TEST_F(DesignObject, SearchesAndCounts)
 {
-    TDesignFixture f;
     TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
     TDesignObject* north = f.Object("North", town, f.District, 3);
     TDesignObject* south = f.Object("South", town, f.District, 1);
@@ -86,9 +85,8 @@ TEST(DesignObject, SearchesAndCounts)
     EXPECT_EQ(block->CumulativeCount(), INT_MAX);
 }
 
-TEST(DesignObject, RowsForTheCaseFolder)
+TEST_F(DesignObject, RowsForTheCaseFolder)
 {
-    TDesignFixture f;
     TOption* pump = TDesignFixture::Option(f.Area(f.City, "Heating"), "Pump", 2);
     TOption* gas = TDesignFixture::Option(pump->DecisionArea, "Gas", 1);
     TOption* bus = TDesignFixture::Option(f.Area(f.City, "Bus lines"), "Bus", 1);

@@ -23,11 +23,14 @@ struct TLog : TCaseListener
     void DesignDeleting(TDesign& design) override { Deleting.push_back(design.Name); }
 };
 
+struct Case : ::testing::Test { TCase c; };
+struct CaseCascades : ::testing::Test { TModelFixture f; };
+struct CaseEdit : ::testing::Test { TCase c; };
+
 } // namespace
 
-TEST(Case, StartsEmptyAndUnchanged)
+TEST_F(Case, StartsEmptyAndUnchanged)
 {
-    TCase c;
     EXPECT_FALSE(c.Changed);
     EXPECT_TRUE(c.Folder.isEmpty());
     EXPECT_EQ(c.BaseCase, nullptr);
@@ -40,9 +43,8 @@ TEST(Case, StartsEmptyAndUnchanged)
     EXPECT_EQ(links, QStringList({ "ORVEL case.htm", "ORVEL propro.htm", "ORVEL policies.htm", "ORVEL actors.htm" }));
 }
 
-TEST(Case, AddOperationsGiveDefaultsAndMarkChanged)
+TEST_F(Case, AddOperationsGiveDefaultsAndMarkChanged)
 {
-    TCase c;
     c.AddCategory("b");
     EXPECT_TRUE(c.Changed);
     c.AddCategory("a");   // numbered in the order added, not by name
@@ -55,9 +57,8 @@ TEST(Case, AddOperationsGiveDefaultsAndMarkChanged)
     EXPECT_EQ(level->Parent, nullptr);
 }
 
-TEST(CaseCascades, DeletingALevelKeepsItsSubLevelsAtTheTop)
+TEST_F(CaseCascades, DeletingALevelKeepsItsSubLevelsAtTheTop)
 {
-    TModelFixture f;
     f.Case.DeleteSystemLevel(f.City);
     EXPECT_EQ(f.District->Parent, nullptr);
     EXPECT_EQ(f.District->Depth, 0);
@@ -68,8 +69,8 @@ TEST(CaseCascades, DeletingALevelKeepsItsSubLevelsAtTheTop)
 
 TEST(RenameVariable, RewritesEveryFormulaIgnoringCaseUnlessTheNameIsEmptyOrTaken)
 {
-    TMessageRecorder messages;
     TModelFixture f;
+    TMessageRecorder messages;
     TEffect* e1 = TModelFixture::Effect(f.Gas, f.Price, "[cost] * 2 + [COST]");
     TEffect* e2 = TModelFixture::Effect(f.Walls, f.Price, "[Costs] + [Cost]");
     f.Case.Changed = false;
@@ -89,10 +90,9 @@ TEST(RenameVariable, RewritesEveryFormulaIgnoringCaseUnlessTheNameIsEmptyOrTaken
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST(CaseCascades, DeletingAVariableRecompilesTheFormulasThatReadIt)
+TEST_F(CaseCascades, DeletingAVariableRecompilesTheFormulasThatReadIt)
 {
     TMessageRecorder messages;
-    TModelFixture f;
     TVariable* area = f.AddVariable("Area", AggregationCumulative);
     TEffect* reader = TModelFixture::Effect(f.Gas, f.Cost, "[Area] * 2 + [area]");
     TEffect* other = TModelFixture::Effect(f.Walls, f.Cost, "[Price] + 1");
@@ -111,9 +111,8 @@ TEST(CaseCascades, DeletingAVariableRecompilesTheFormulasThatReadIt)
     EXPECT_TRUE(reader->Reads(nullptr));
 }
 
-TEST(CaseEdit, AnnouncesOnceWhenTheOutermostEditEnds)
+TEST_F(CaseEdit, AnnouncesOnceWhenTheOutermostEditEnds)
 {
-    TCase c;
     TLog log;
     c.Subscribe(&log);
     c.Subscribe(&log);   // twice subscribed, told once
@@ -133,9 +132,8 @@ TEST(CaseEdit, AnnouncesOnceWhenTheOutermostEditEnds)
     EXPECT_FALSE(c.Editing());
 }
 
-TEST(CaseEdit, CancelledEditsMarkAndAnnounceNothing)
+TEST_F(CaseEdit, CancelledEditsMarkAndAnnounceNothing)
 {
-    TCase c;
     TLog log;
     c.Subscribe(&log);
     {
@@ -154,9 +152,8 @@ TEST(CaseEdit, CancelledEditsMarkAndAnnounceNothing)
     EXPECT_EQ(log.Notices[0], ChangeDesigns);
 }
 
-TEST(CaseEdit, ListenersMayLeaveWhileTheyAreToldAndHearOfADesignsDeletionFirst)
+TEST_F(CaseEdit, ListenersMayLeaveWhileTheyAreToldAndHearOfADesignsDeletionFirst)
 {
-    TCase c;
     TLog first, second;
     first.Case = &c;
     first.LeaveOnNotice = true;

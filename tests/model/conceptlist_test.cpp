@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
+struct ConceptList : ::testing::Test { TCase c; };
+
+TEST_F(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
 {
-    TCase c;
     for (const char* name : { "beta", "Alpha", "_under", "gamma", "Zulu", "2nd" })
         c.AddScale(QString::fromLatin1(name));
     // Letters fold to upper case, so "_" (after "Z") sorts behind every letter.
@@ -18,9 +19,8 @@ TEST(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
     EXPECT_EQ(c.Scales.IndexOfName("~"), -7);
 }
 
-TEST(ConceptList, AddCleansAndTrimsNamesAndReturnsAnExistingOneWithoutChange)
+TEST_F(ConceptList, AddCleansAndTrimsNamesAndReturnsAnExistingOneWithoutChange)
 {
-    TCase c;
     const int first = c.AddScale("abc");
     c.Changed = false;
     EXPECT_EQ(c.AddScale("ABC"), first);
@@ -37,10 +37,9 @@ TEST(ConceptList, AddCleansAndTrimsNamesAndReturnsAnExistingOneWithoutChange)
     EXPECT_EQ(c.Categories.At(0)->Name, "abcde");
 }
 
-TEST(ConceptList, RenameRules)
+TEST_F(ConceptList, RenameRules)
 {
     TMessageRecorder messages;
-    TCase c;
     c.AddScale("Abc");
     TScale* only = c.Scales.At(0);
     // A list of one accepts any letter case change.
@@ -65,9 +64,8 @@ TEST(ConceptList, RenameRules)
     EXPECT_FALSE(c.Changed);
 }
 
-TEST(ConceptList, RenameMovesTheItemToItsNewPlace)
+TEST_F(ConceptList, RenameMovesTheItemToItsNewPlace)
 {
-    TCase c;
     for (const char* name : { "a", "c", "e", "g" })
         c.AddScale(QString::fromLatin1(name));
     TScale* a = c.Scales.At(0);
@@ -84,9 +82,8 @@ TEST(ConceptList, RenameMovesTheItemToItsNewPlace)
     EXPECT_EQ(c.Scales.IndexOf(g), 0);
 }
 
-TEST(ConceptList, RenameOfNestedListsMarksTheCase)
+TEST_F(ConceptList, RenameOfNestedListsMarksTheCase)
 {
-    TCase c;
     TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel("City"));
     TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea("Heating"));
     TOption* option = area->Options.At(area->AddOption("Gas"));

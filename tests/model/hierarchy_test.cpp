@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(Hierarchy, PlacingSetsDepthsOfTheWholeSubtree)
+struct Hierarchy : ::testing::Test { TModelFixture f; };
+
+TEST_F(Hierarchy, PlacingSetsDepthsOfTheWholeSubtree)
 {
-    TModelFixture f;
     EXPECT_EQ(f.City->Depth, 0);
     EXPECT_EQ(f.District->Depth, 1);
     TSystemLevel* building = f.Level("Building", f.District);
@@ -21,10 +22,9 @@ TEST(Hierarchy, PlacingSetsDepthsOfTheWholeSubtree)
     EXPECT_TRUE(building->IsWithin(building));
 }
 
-TEST(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
+TEST_F(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
 {
     TMessageRecorder messages;
-    TModelFixture f;
     TSystemLevel* school = f.Level("School", f.City);
     TDecisionArea* roof = f.Area(school, "Roof", f.Energy, f.Now);
     f.Case.Changed = false;
@@ -50,9 +50,8 @@ TEST(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST(Hierarchy, PrecludingOptionsComeFromOwnAndAncestorLevelsInOptionOrder)
+TEST_F(Hierarchy, PrecludingOptionsComeFromOwnAndAncestorLevelsInOptionOrder)
 {
-    TModelFixture f;
     TDecisionArea* windows = f.Area(f.District, "Windows", f.Energy, f.Now);
     TOption* triple = TModelFixture::Option(windows, "Triple", 1);
     triple->AddPreclusion(f.Insulation);
@@ -64,9 +63,8 @@ TEST(Hierarchy, PrecludingOptionsComeFromOwnAndAncestorLevelsInOptionOrder)
     EXPECT_EQ(f.Insulation->PrecludingOptions(), std::vector<TOption*>({ f.Gas, f.HeatPump, f.Bus, triple }));
 }
 
-TEST(Hierarchy, DecisionAreaOrder)
+TEST_F(Hierarchy, DecisionAreaOrder)
 {
-    TModelFixture f;
     TSystemLevel* alpha = f.Level("alpha", nullptr);
     TDecisionArea* a1 = f.Area(alpha, "zz", f.Mobility, f.Now);
     TDecisionArea* a2 = f.Area(alpha, "yy", f.Energy, f.Later);
