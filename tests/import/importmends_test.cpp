@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST_F(ImportTest, ValuesOutOfRangeAreClampedOrSkippedWithOneWarning)
+TEST_F(ImportTest, ValuesOutOfRangeAreClampedOrSkippedWithOneWarningAndEdgeValuesMapAsBefore)
 {
     Add("ActorHasAccessTo", { { "AiC1ID", 92 }, { "AiC2ID", 91 }, { "Weight", 9 } });
     Add("ActorDecidesOn", { { "AiCID", 92 }, { "DAiCID", 61 }, { "Weight", -5 } });
@@ -44,24 +44,23 @@ TEST_F(ImportTest, ValuesOutOfRangeAreClampedOrSkippedWithOneWarning)
         "Exclusion 103: XLevelID 1 is outside 2..7, 2 is used",
         "Exclusion 104: XLevelID 12 is outside 2..7, 7 is used",
         "Design 124: Occurrences -2 is outside 1..1000000, 1 is used" }));
-}
 
-TEST_F(ImportTest, EdgeValuesOfTheOldScalesMapAsBefore)
-{
+    // The edge values of the old scales map as before.
+    Refill();
     const int weights[][2] = { { 1, 1 }, { 2, 2 }, { 4, 3 }, { 8, 4 } };
     int area = 61;
     for (const auto& w : weights)
         Add("ActorDecidesOn", { { "AiCID", 92 }, { "DAiCID", area++ }, { "Weight", w[0] } });
     Rows("INSERT INTO Exclusion(ExclusionID, XLevelID) VALUES (103, 4), (104, 5);"
          "INSERT INTO DecOptionInExclusion(ExclusionID, DOiAID) VALUES (103, 75), (104, 76)");
-    const auto c = ImportMain();
-    ASSERT_TRUE(c);
-    const TActor* residents = c->Actors.Find(QStringLiteral("Residents"));
-    ASSERT_EQ(residents->Decisions.size(), 4u);
+    const auto edges = ImportMain();
+    ASSERT_TRUE(edges);
+    const TActor* edgeResidents = edges->Actors.Find(QStringLiteral("Residents"));
+    ASSERT_EQ(edgeResidents->Decisions.size(), 4u);
     for (size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(residents->Decisions[i]->Influence, weights[i][1]);
-    EXPECT_EQ(c->Combinations[1]->Rating, 1);
-    EXPECT_EQ(c->Combinations[2]->Rating, -1);
+        EXPECT_EQ(edgeResidents->Decisions[i]->Influence, weights[i][1]);
+    EXPECT_EQ(edges->Combinations[1]->Rating, 1);
+    EXPECT_EQ(edges->Combinations[2]->Rating, -1);
     EXPECT_EQ(Recorder.Warnings(), QStringList());
 }
 
