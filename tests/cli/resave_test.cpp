@@ -1,6 +1,6 @@
 #include "clirun.h"
 #include "storage/folderwriter.h"
-#include "../storage/samplepositions.h"
+#include "../storage/samplecase.h"
 
 #include <gtest/gtest.h>
 

@@ -27,7 +27,7 @@ struct ExampleCaseTest : FolderTest
     }
 };
 
-TEST_F(ExampleCaseTest, OpensWithEveryKindOfItem)
+TEST_F(ExampleCaseTest, OpensWithEveryKindOfItemAndItsDesignsCompareAsItTells)
 {
     const auto c = Open(Example);
     ASSERT_FALSE(HasFailure());   // it opened without a message
@@ -50,13 +50,9 @@ TEST_F(ExampleCaseTest, OpensWithEveryKindOfItem)
     EXPECT_EQ(ratings.size(), 2u);   // problems and promises
     EXPECT_EQ(c->Policies.Count(), 2);
     EXPECT_EQ(c->Designs.Count(), 3);
-}
 
-// That every value is defined, the command-line tests show on the printed values.
-TEST_F(ExampleCaseTest, TheDesignsCompareAsTheExampleTells)
-{
-    const auto c = Open(Example);
-    ASSERT_FALSE(HasFailure());   // it opened without a message
+    // The designs compare as the example tells; that every value is defined,
+    // the command-line tests show on the printed values.
     // The status quo choices came back: keeping them costs nothing.
     EXPECT_EQ(Value(*c, "Business as usual", "Investment cost"), 0);
     for (const char* alternative : { "All-electric", "Heat networks" })

@@ -6,7 +6,6 @@
 #include "storage/folderwriter.h"
 #include "support/testpaths.h"
 #include "samplecase.h"
-#include "samplepositions.h"
 
 #include <QDirIterator>
 #include <QMap>

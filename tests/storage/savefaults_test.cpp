@@ -8,7 +8,7 @@
 #include "storage/folderreader.h"
 #include "storage/folderwriter.h"
 #include "storage/savetransaction.h"
-#include "samplepositions.h"
+#include "samplecase.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
