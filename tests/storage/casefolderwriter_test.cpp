@@ -117,19 +117,9 @@ TEST_F(CaseFolderWriterTest, ExportCompressesTheDataPagesAndKeepsTheCaseUnsaved)
     EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("ORVEL design 1.cmc"))));
 }
 
-TEST_F(CaseFolderWriterTest, AFolderThatCannotBeMadeWritesNothing)
-{
-    Case->Changed = true;
-    const QString path = Temp.filePath(QStringLiteral("missing/case"));
-    EXPECT_FALSE(WriteCaseFolder(*Case, path));
-    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not create folder\r\"") + path + QStringLiteral("\"") });
-    EXPECT_TRUE(Case->Changed);
-    EXPECT_EQ(Messages.BusyDepth, 0);
-}
-
 // A file or a link named img is replaced by the image folder; nothing is
 // written through a link out of the case folder.
-TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
+TEST_F(CaseFolderWriterTest, WhatIsInTheWayIsReplacedNotWrittenThrough)
 {
     QDir().mkpath(Folder);
     QDir().mkpath(Temp.filePath(QStringLiteral("outside/img")));
@@ -152,6 +142,14 @@ TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
     WriteBytes(File(QStringLiteral("img")), "not a folder");
     EXPECT_TRUE(WriteCaseFolder(*Case, Folder));
     EXPECT_TRUE(QFileInfo(File(QStringLiteral("img"))).isDir());
+
+    // A folder that cannot be made writes nothing.
+    Case->Changed = true;
+    const QString path = Temp.filePath(QStringLiteral("missing/case"));
+    EXPECT_FALSE(WriteCaseFolder(*Case, path));
+    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not create folder\r\"") + path + QStringLiteral("\"") });
+    EXPECT_TRUE(Case->Changed);
+    EXPECT_EQ(Messages.BusyDepth, 0);
 }
 
 TEST_F(CaseFolderWriterTest, AnEmptyCaseWritesEmptyTablesWithCountZero)
