@@ -42,11 +42,13 @@ QString Table(const QString& cells)
     return QStringLiteral("<table width=180 border=0 cellpadding=0><tr>") + cells + QStringLiteral("</tr></table>");
 }
 
+struct Appreciation : ::testing::Test { TAppraisalFixture f; };
+
 } // namespace
 
-TEST(Appreciation, GoalsAttainedOnBothSidesGiveFullPercentages)
+TEST_F(Appreciation, GoalsAttainedOnBothSidesGiveFullPercentages)
 {
-    TAppraisalFixture f;   // Plan costs 10 + 3 x 3 = 19
+    // Plan costs 10 + 3 x 3 = 19
     TActorGoal* wanted = f.Mayor->AddGoal(f.Cost, 1, 5, 2);
     TActorGoal* feared = f.Mayor->AddGoal(f.Cost, -1, 20, -1);
     const auto a = f.Appraise(Objectives);
@@ -56,9 +58,8 @@ TEST(Appreciation, GoalsAttainedOnBothSidesGiveFullPercentages)
     EXPECT_EQ(Tallies(*a), "0/0 0/0 100/100 0/0 0/0 100/100 0/0 | +100/100 -100/100");
 }
 
-TEST(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
+TEST_F(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
 {
-    TAppraisalFixture f;
     f.Mayor->AddGoal(f.Cost, 1, 5, 2);
     f.Mayor->AddOptionFeeling(f.Walls, 3);
     f.Mayor->AddQualifierFeeling(f.Green, 1);
@@ -75,7 +76,7 @@ TEST(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
 // Relative goals against the base design, the base value's special cases,
 // and the faults mended: an undefined value attains nothing, and a change
 // from a negative base keeps its sign.
-TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
+TEST_F(Appreciation, RelativeGoalsAgainstTheBaseDesign)
 {
     // The base design's name (nullptr: none), the design, and the goal.
     const struct { const char* Base; const char* Design; int Direction; double Value; bool Attained; } cases[] = {
@@ -94,7 +95,6 @@ TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
         { "Plan", "Broken", -1, 5, false },     // neither does an undefined value
         { "Plan", "Broken", 1, -5, false },
     };
-    TAppraisalFixture f;
     f.AddCityDesigns();
     f.CityDesign("Cheap", f.Gas);
     f.CityDesign("Dear", f.HeatPump);
@@ -108,9 +108,9 @@ TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
     }
 }
 
-TEST(Appreciation, OptionFeelingsAreWeighedByCumulativeCount)
+TEST_F(Appreciation, OptionFeelingsAreWeighedByCumulativeCount)
 {
-    TAppraisalFixture f;   // Walls chosen in North (3 alike), not in South (2 alike)
+    // Walls chosen in North (3 alike), not in South (2 alike)
     f.Mayor->AddOptionFeeling(f.Walls, -2);
     f.Mayor->AddOptionFeeling(f.Gas, 1);
     f.Mayor->AddOptionFeeling(f.Option(f.Area(f.Village, "Wells", f.Energy, f.Now), "Deep", 1), 2);   // another tree
@@ -127,9 +127,8 @@ TEST(Appreciation, OptionFeelingsAreWeighedByCumulativeCount)
     EXPECT_EQ(a->AppreciationText(), "25% positive, 60% negative");
 }
 
-TEST(Appreciation, PartialsWithoutPositiveItemsDoNotDiluteTheAverage)
+TEST_F(Appreciation, PartialsWithoutPositiveItemsDoNotDiluteTheAverage)
 {
-    TAppraisalFixture f;
     f.Mayor->AddGoal(f.Cost, 1, 5, 1);      // attained
     f.Mayor->AddGoal(f.Cost, 1, 500, 1);    // not
     f.Mayor->AddOptionFeeling(f.Walls, -2);
@@ -138,9 +137,8 @@ TEST(Appreciation, PartialsWithoutPositiveItemsDoNotDiluteTheAverage)
     EXPECT_EQ(Tallies(*a), "0/0 60/100 0/0 0/0 50/100 0/0 0/0 | +50/100 -60/100");
 }
 
-TEST(Appreciation, QualifierFeelingsCountDecisionsOverTheDesign)
+TEST_F(Appreciation, QualifierFeelingsCountDecisionsOverTheDesign)
 {
-    TAppraisalFixture f;
     f.Walls->AddQualifier(f.Green);
     f.Solar->AddQualifier(f.Green);
     f.North->SelectDesignOption(f.Solar);        // North (x3): 2 of 2 green
@@ -164,9 +162,8 @@ TEST(Appreciation, QualifierFeelingsCountDecisionsOverTheDesign)
     EXPECT_EQ(Tallies(*f.Appraise(Qualifiers)->QualifierAppreciation), Tallies(*a->QualifierAppreciation));
 }
 
-TEST(Appreciation, PreferenceZeroItemsAreListedButWeighNothing)
+TEST_F(Appreciation, PreferenceZeroItemsAreListedButWeighNothing)
 {
-    TAppraisalFixture f;
     f.Walls->AddQualifier(f.Green);
     f.Mayor->AddGoal(f.Cost, 1, 5, 0);
     f.Mayor->AddOptionFeeling(f.Walls, 0);
@@ -179,7 +176,7 @@ TEST(Appreciation, PreferenceZeroItemsAreListedButWeighNothing)
     EXPECT_EQ(a->AppreciationText(), "");
 }
 
-TEST(Appreciation, SharesRoundToWholePercentTiesToEven)
+TEST(AppreciationShares, RoundToWholePercentTiesToEven)
 {
     const struct { int attained; int percent; } cases[] = { { 1, 12 }, { 3, 38 }, { 5, 62 }, { 7, 88 } };
     for (const auto& c : cases) {
@@ -192,9 +189,8 @@ TEST(Appreciation, SharesRoundToWholePercentTiesToEven)
     }
 }
 
-TEST(Appreciation, ComputeStartsAfreshFromTheCurrentModel)
+TEST_F(Appreciation, ComputeStartsAfreshFromTheCurrentModel)
 {
-    TAppraisalFixture f;
     f.Mayor->AddOptionFeeling(f.HeatPump, 1);
     f.Mayor->AddGoal(f.Cost, 1, 30, 1);
     const auto a = f.Appraise({ true, true, false });
