@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
+struct Occurrence : ::testing::Test { TPlanFixture f; };
+
+TEST_F(Occurrence, OccursInOptionsOfOneLevelMustBeChosenInOneObject)
 {
-    TPlanFixture f;
     TCombination* gasRoofsAndWalls = f.Combine(0, { f.Gas, f.Solar, f.Walls });
     f.Amsterdam->SelectDesignOption(f.Gas);
     f.North->SelectDesignOption(f.Walls);
@@ -27,9 +28,8 @@ TEST(OccursIn, OptionsOfOneLevelMustBeChosenInOneObject)
     EXPECT_EQ(CountOccurrences(*roofsAndWalls, f.Plan->TopObjects), 3);
 }
 
-TEST(OccursIn, ALevelAndItsSubLevelUnlessRuledOut)
+TEST_F(Occurrence, OccursInALevelAndItsSubLevelUnlessRuledOut)
 {
-    TPlanFixture f;
     TCombination* gasAndWalls = f.Combine(0, { f.Walls, f.Gas });
     f.Amsterdam->SelectDesignOption(f.Gas);
     EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
@@ -46,9 +46,8 @@ TEST(OccursIn, ALevelAndItsSubLevelUnlessRuledOut)
     EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
 }
 
-TEST(OccursIn, ACombinationAboveTheObjectOrInAnotherTreeDoesNotOccur)
+TEST_F(Occurrence, OccursInACombinationAboveTheObjectOrInAnotherTreeDoesNotOccur)
 {
-    TPlanFixture f;
     TCombination* cityOnly = f.Combine(0, { f.Gas, f.Bus });
     f.Amsterdam->SelectDesignOption(f.Gas);
     f.Amsterdam->SelectDesignOption(f.Bus);
@@ -59,9 +58,8 @@ TEST(OccursIn, ACombinationAboveTheObjectOrInAnotherTreeDoesNotOccur)
     EXPECT_FALSE(OccursIn(TCombination(&f.Case), f.Amsterdam));
 }
 
-TEST(CountOccurrences, WeighsEachOccurrenceWithTheCumulativeCount)
+TEST_F(Occurrence, CountOccurrencesWeighsEachOccurrenceWithTheCumulativeCount)
 {
-    TPlanFixture f;
     f.Amsterdam->SetCount(2);
     TDesignObject* east = f.Plan->AddDesignObject("East", f.Amsterdam, f.District);
     for (TDesignObject* district : { f.North, f.South, east }) {
