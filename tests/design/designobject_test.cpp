@@ -5,21 +5,20 @@
 
 #include <gtest/gtest.h>
 
-struct DesignObject : ::testing::Test { TDesignFixture f; };
+struct DesignObject : ::testing::Test { TDesignFixture f; TDesignObject* Town = f.Object("Town", nullptr, f.City, 2); };
 
 TEST_F(DesignObject, AddingFindsAnExistingSiblingAndDeletingTakesTheSubtree)
 {
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
-    TDesignObject* north = f.Object("north", town, f.District);
+    TDesignObject* north = f.Object("north", Town, f.District);
     f.Object("Block", north, f.Block);
-    f.Object("East", town, f.District);
+    f.Object("East", Town, f.District);
     f.Case.Changed = false;
-    EXPECT_EQ(f.Plan->AddDesignObject("North", town), north);
+    EXPECT_EQ(f.Plan->AddDesignObject("North", Town), north);
     EXPECT_FALSE(f.Case.Changed);
-    EXPECT_EQ(town->Children.At(0)->Name, "East");
+    EXPECT_EQ(Town->Children.At(0)->Name, "East");
     f.Plan->DeleteDesignObject(north);
     EXPECT_TRUE(f.Case.Changed);
-    EXPECT_EQ(town->Children.Count(), 1);
+    EXPECT_EQ(Town->Children.Count(), 1);
 }
 
 TEST_F(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
@@ -28,32 +27,31 @@ TEST_F(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
     TOption* pump = f.OptionWithEffect(f.City, "Pump", f.Cost, "10");
     TDesignFixture::Effect(pump, f.Cost, "1", true);
     TOption* walls = f.OptionWithEffect(f.District, "Walls", f.Cost, "2");
-    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
-    town->Comments << "keep here";
-    town->SelectDesignOption(pump);
-    town->SelectStatusQuoOption(pump);
-    f.Object("North", town, f.District, 3)->SelectDesignOption(walls);
+    Town->Comments << "keep here";
+    Town->SelectDesignOption(pump);
+    Town->SelectStatusQuoOption(pump);
+    f.Object("North", Town, f.District, 3)->SelectDesignOption(walls);
 
-    TDesignObject* copy = f.Plan->DuplicateDesignObject(town, nullptr, true);
+    TDesignObject* copy = f.Plan->DuplicateDesignObject(Town, nullptr, true);
     EXPECT_EQ(copy->Name, "Copy of Town");
     EXPECT_EQ(copy->Count(), 2);
     EXPECT_TRUE(copy->Comments.isEmpty());
     EXPECT_EQ(copy->StatusQuoOptions, std::vector<TOption*>{ pump });
     EXPECT_EQ(copy->Children.At(0)->DesignOptions, std::vector<TOption*>{ walls });
     EXPECT_EQ(f.Value(copy, f.Cost), 16);
-    EXPECT_EQ(f.Plan->DuplicateDesignObject(town, nullptr, true), nullptr);
+    EXPECT_EQ(f.Plan->DuplicateDesignObject(Town, nullptr, true), nullptr);
 
     // Into another design, merging into an object of the same name.
     TDesign* other = f.Case.Designs.At(f.Case.AddDesign("Other"));
     TDesignObject* existing = f.Object("Town", nullptr, f.City, 1, other);
-    EXPECT_EQ(other->DuplicateDesignObject(town, nullptr, false), existing);
+    EXPECT_EQ(other->DuplicateDesignObject(Town, nullptr, false), existing);
     EXPECT_EQ(f.Value(existing, f.Cost), 16);
 
     // Into itself: refused, since the copy would be copied again.
-    TDesignObject* north = town->Children.At(0);
-    for (TDesignObject* target : { town, north })
-        EXPECT_EQ(f.Plan->DuplicateDesignObject(town, target, true), nullptr);
-    EXPECT_EQ(town->Children.Count(), 1);
+    TDesignObject* north = Town->Children.At(0);
+    for (TDesignObject* target : { Town, north })
+        EXPECT_EQ(f.Plan->DuplicateDesignObject(Town, target, true), nullptr);
+    EXPECT_EQ(Town->Children.Count(), 1);
     EXPECT_EQ(messages.Warnings(), QStringList({ "Copy of Town already exists",
                                                  "A subsystem cannot be duplicated into itself",
                                                  "A subsystem cannot be duplicated into itself" }));
@@ -61,14 +59,13 @@ TEST_F(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
 
 TEST_F(DesignObject, SearchesAndCounts)
 {
-    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
-    TDesignObject* north = f.Object("North", town, f.District, 3);
-    TDesignObject* south = f.Object("South", town, f.District, 1);
+    TDesignObject* north = f.Object("North", Town, f.District, 3);
+    TDesignObject* south = f.Object("South", Town, f.District, 1);
     TDesignObject* block = f.Object("Block", north, f.Block, 4);
     north->SelectDesignOption(f.Walls);
-    EXPECT_EQ(town->OccurrenceCount(f.Walls), 8);
+    EXPECT_EQ(Town->OccurrenceCount(f.Walls), 8);
     EXPECT_EQ(block->OccurrenceCount(f.Walls), 0);
-    EXPECT_EQ(town->FindSelections(f.Walls), std::vector<TDesignObject*>{ north });
+    EXPECT_EQ(Town->FindSelections(f.Walls), std::vector<TDesignObject*>{ north });
     EXPECT_EQ(south->UndecidedCount(), 1);
     EXPECT_EQ(north->UndecidedCount(), 0);
     block->ID = 7;
@@ -77,9 +74,9 @@ TEST_F(DesignObject, SearchesAndCounts)
     EXPECT_EQ(FindDesignObjectById(f.Plan->TopObjects, 9), nullptr);
 
     // The cumulative count is always the product up the chain, and saturates.
-    town->SetCount(5);
+    Town->SetCount(5);
     EXPECT_EQ(block->CumulativeCount(), 60);
-    EXPECT_EQ(f.Plan->DuplicateDesignObject(north, town, true)->Children.First()->CumulativeCount(), 60);
+    EXPECT_EQ(f.Plan->DuplicateDesignObject(north, Town, true)->Children.First()->CumulativeCount(), 60);
     north->SetCount(1 << 20);
     block->SetCount(1 << 20);
     EXPECT_EQ(block->CumulativeCount(), INT_MAX);
@@ -91,14 +88,13 @@ TEST_F(DesignObject, RowsForTheCaseFolder)
     TOption* gas = TDesignFixture::Option(pump->DecisionArea, "Gas", 1);
     TOption* bus = TDesignFixture::Option(f.Area(f.City, "Bus lines"), "Bus", 1);
     f.Plan->Comments << "first draft";
-    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
-    f.Object("North", town, f.District, 3)->Comments << "a <note>";
-    town->SelectDesignOption(pump);
-    town->SelectDesignOption(bus);
-    town->SelectStatusQuoOption(gas);
+    f.Object("North", Town, f.District, 3)->Comments << "a <note>";
+    Town->SelectDesignOption(pump);
+    Town->SelectDesignOption(bus);
+    Town->SelectStatusQuoOption(gas);
 
-    const QStringList block = town->DesignBlock();
-    EXPECT_EQ(town->DesignOptions, (std::vector<TOption*>{ bus, pump }));   // sorted in place
+    const QStringList block = Town->DesignBlock();
+    EXPECT_EQ(Town->DesignOptions, (std::vector<TOption*>{ bus, pump }));   // sorted in place
     // The design's tree, then Town's block with North's nested in it.
     ExpectRows(f.Plan->DescriptionRows() + block, "designrows.htm.expected");
 }
