@@ -27,11 +27,12 @@ struct TPreclusionFixture : TDesignFixture
     }
 };
 
+struct Preclusion : ::testing::Test { TPreclusionFixture f; };
+
 } // namespace
 
-TEST(Preclusion, ReplacingAChoiceLiftsItsPreclusionsAndChoosingItAgainRestoresThem)
+TEST_F(Preclusion, ReplacingAChoiceLiftsItsPreclusionsAndChoosingItAgainRestoresThem)
 {
-    TPreclusionFixture f;
     f.North->SelectDesignOption(f.Walls);
     f.North->SelectDesignOption(f.Triple);
     struct { TOption* heating; QStringList north; double cost; } steps[] = {
@@ -49,9 +50,8 @@ TEST(Preclusion, ReplacingAChoiceLiftsItsPreclusionsAndChoosingItAgainRestoresTh
     EXPECT_EQ(f.Town->FindSelections(f.Triple), std::vector<TDesignObject*>{ f.North });
 }
 
-TEST(Preclusion, AnAreaStaysRuledOutWhileAnyChosenOptionRulesItOut)
+TEST_F(Preclusion, AnAreaStaysRuledOutWhileAnyChosenOptionRulesItOut)
 {
-    TPreclusionFixture f;
     f.Bus->AddPreclusion(f.Insulation);
     f.Town->SelectDesignOption(f.Gas);
     f.Town->SelectDesignOption(f.Bus);
@@ -67,9 +67,8 @@ TEST(Preclusion, AnAreaStaysRuledOutWhileAnyChosenOptionRulesItOut)
     EXPECT_EQ(south->UndecidedCount(), 1);
 }
 
-TEST(Preclusion, AddingAPreclusionAppliesOnlyWhereTheOptionHasEffect)
+TEST_F(Preclusion, AddingAPreclusionAppliesOnlyWhereTheOptionHasEffect)
 {
-    TPreclusionFixture f;
     f.Bus->AddPreclusion(f.Heating);
     f.Town->SelectDesignOption(f.Bus);
     f.Town->SelectDesignOption(f.Pump);   // ruled out by Bus
@@ -84,7 +83,7 @@ TEST(Preclusion, AddingAPreclusionAppliesOnlyWhereTheOptionHasEffect)
     EXPECT_EQ(f.Value(f.Town, f.Cost), 10);
 }
 
-TEST(Preclusion, CyclesSettleTheSameWayWhateverTheOrderOfChoosing)
+TEST(PreclusionCycles, SettleTheSameWayWhateverTheOrderOfChoosing)
 {
     // Areas A, B, C of the City with options a, b, c; pairs (x, y): x rules out y's area.
     struct { const char* name; std::vector<std::pair<int, int>> rules; QString expected; } cases[] = {
@@ -123,7 +122,7 @@ TEST(Preclusion, CyclesSettleTheSameWayWhateverTheOrderOfChoosing)
     }
 }
 
-TEST(Preclusion, ClosingACycleAfterTheChoicesTerminates)
+TEST(PreclusionCycles, ClosingOneAfterTheChoicesTerminates)
 {
     TDesignFixture f;
     TDesignObject* town = f.Object("Town", nullptr, f.City);
