@@ -8,6 +8,7 @@
 #include "samplecase.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -54,11 +55,19 @@ inline void ExpectSameFiles(const QMap<QString, QByteArray>& got, const QMap<QSt
         EXPECT_TRUE(got.value(file.key()) == file.value()) << file.key().toStdString() << " differs " << note;
 }
 
+/// Memory-backed where there is such a folder: the save tests flush hundreds
+/// of saves to the disk, which costs only time.
+inline QString TempTemplate()
+{
+    return (QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+           + QStringLiteral("/orvel-XXXXXX");
+}
+
 /// A case folder in a temporary folder, and what reading and writing it said.
 struct FolderTest : ::testing::Test
 {
     TMessageRecorder Messages;
-    QTemporaryDir Temp;
+    QTemporaryDir Temp{ TempTemplate() };
     QString Folder = Temp.filePath(QStringLiteral("case/"));
 
     std::unique_ptr<TCase> Read(const QString& folder = QString())

@@ -1,20 +1,12 @@
 // A save stopped at any step, by a failure or a kill, leaves a folder that reads
 // as exactly the old or exactly the new case; a full disk and a read-only file
 // system are reported as such and keep the old case.
-#include "design/design.h"
-#include "model/messagerecorder.h"
 #include "storage/contentspage.h"
 #include "storage/fileoutput.h"
-#include "storage/folderreader.h"
-#include "storage/folderwriter.h"
 #include "storage/savetransaction.h"
-#include "samplecase.h"
+#include "folderfixture.h"
 
-#include <QDirIterator>
-#include <QFileInfo>
-#include <QMap>
 #include <cerrno>
-#include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -78,20 +70,9 @@ void LinkCopy(const QString& from, const QString& to)
     }
 }
 
-// Memory-backed where there is such a folder: the test flushes hundreds of
-// saves to the disk, which costs only time.
-QString TempTemplate()
+struct SaveFaultsTest : FolderTest
 {
-    return (QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath())
-           + QStringLiteral("/orvel-XXXXXX");
-}
-
-struct SaveFaultsTest : ::testing::Test
-{
-    TMessageRecorder Messages;
-    QTemporaryDir Temp{ TempTemplate() };
     QString Pristine = Temp.filePath(QStringLiteral("pristine/"));
-    QString Folder = Temp.filePath(QStringLiteral("case/"));
     std::unique_ptr<TCase> Old = OldCase();
     std::unique_ptr<TCase> New = NewCase();
 
