@@ -14,10 +14,14 @@ TEST_F(CaseFolderReaderTest, WriteReadWriteGivesTheSameFilesAndValues)
     EXPECT_EQ(AllValues(*RoundTrip(*original)), AllValues(*original));
 }
 
+// Also: areas without category or phase, and levels outside the tree, survive.
 TEST_F(CaseFolderReaderTest, DerivesWhatThePagesDoNotSpellOut)
 {
     auto original = BuildRichCase();
     original->Phases.Find(QStringLiteral("Plan"))->Icon.setPixelColor(0, 0, QColor(1, 2, 3));
+    TSystemLevel* loose = original->SystemLevels.At(original->AddSystemLevel(QStringLiteral("Annex")));
+    NewOption(*NewArea(*loose, "Roof", nullptr, nullptr), "Flat", 0);
+    original->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Category = nullptr;
     auto c = WriteAndRead(*original);
     ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
     EXPECT_TRUE(c->Changed);
@@ -39,6 +43,13 @@ TEST_F(CaseFolderReaderTest, DerivesWhatThePagesDoNotSpellOut)
     EXPECT_EQ(town->StatusQuoOptions.size(), 1u);
     EXPECT_EQ(c->Actors.Find(QStringLiteral("Alderman"))->Connections.front()->OtherActor,
               c->Actors.Find(QStringLiteral("Zoning board")));
+    const TSystemLevel* annex = c->SystemLevels.Find(QStringLiteral("Annex"));
+    ASSERT_TRUE(annex);
+    EXPECT_EQ(annex->Depth, -1);
+    ASSERT_EQ(annex->DecisionAreas.Count(), 1);
+    EXPECT_EQ(annex->DecisionAreas.At(0)->Phase, nullptr);
+    EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Category, nullptr);
+    EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("District"))->DecisionAreas.At(0)->Options.At(0)->Effects.size(), 1u);
 }
 
 // A comment belongs only to the row on its own line: the last effect of an area
@@ -101,23 +112,6 @@ TEST_F(CaseFolderReaderTest, CommentsAndValuesComeBackUnchanged)
     rate->Value = 2.5;
     ASSERT_TRUE(WriteCaseFolder(*original, Folder));
     EXPECT_TRUE(ReadBytes(Folder + QStringLiteral("ORVEL case.htm")).contains(QStringLiteral("Rate [EUR] = %1</td>").arg(FormatValue(2.5)).toUtf8()));
-}
-
-TEST_F(CaseFolderReaderTest, AreasWithoutCategoryOrPhaseAndLevelsOutsideTheTreeSurvive)
-{
-    auto original = BuildSampleCase();
-    TSystemLevel* loose = original->SystemLevels.At(original->AddSystemLevel(QStringLiteral("Annex")));
-    NewOption(*NewArea(*loose, "Roof", nullptr, nullptr), "Flat", 0);
-    original->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Category = nullptr;
-    auto c = WriteAndRead(*original);
-    ASSERT_TRUE(Messages.Errors().isEmpty()) << Joined(Messages.Errors());
-    const TSystemLevel* annex = c->SystemLevels.Find(QStringLiteral("Annex"));
-    ASSERT_TRUE(annex);
-    EXPECT_EQ(annex->Depth, -1);
-    ASSERT_EQ(annex->DecisionAreas.Count(), 1);
-    EXPECT_EQ(annex->DecisionAreas.At(0)->Phase, nullptr);
-    EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Category, nullptr);
-    EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("District"))->DecisionAreas.At(0)->Options.At(0)->Effects.size(), 1u);
 }
 
 // Pages from elsewhere: an actor first named by a relation, a goal without a
