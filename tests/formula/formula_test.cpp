@@ -1,5 +1,3 @@
-#include "listing.h"
-
 #include "formula/compiler.h"
 #include "formula/machine.h"
 #include "formula/vmbinary.h"
@@ -8,13 +6,60 @@
 #include "model/case.h"
 #include "model/enumerations.h"
 #include "model/messagerecorder.h"
+#include "model/variable.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <typeinfo>
 
 namespace {
+
+// The instruction's class without its "TVM_" prefix ("BASE" for the base class), with the
+// operand of a push: "PUSHVAR a" ("PUSHVAR ?" for an unknown variable), "PUSHCON 2", "ADD".
+QString InstructionName(const TVMInstruction& instruction)
+{
+    if (const auto* push = dynamic_cast<const TVM_PUSHVAR*>(&instruction))
+        return QStringLiteral("PUSHVAR ") + (push->Variable ? push->Variable->Name : QStringLiteral("?"));
+    if (const auto* push = dynamic_cast<const TVM_PUSHCON*>(&instruction))
+        return QStringLiteral("PUSHCON ") + QString::number(push->Value);
+    // The mangled name of a class at namespace level is its length, then the name: "7TVM_ADD".
+    QString name = QString::fromLatin1(typeid(instruction).name());
+    while (!name.isEmpty() && name.front().isDigit())
+        name.remove(0, 1);
+    return name.startsWith(QLatin1String("TVM_")) ? name.mid(4) : QStringLiteral("BASE");
+}
+
+// The names of the whole code, separated by ", ".
+QString Listing(const TVMCode& code)
+{
+    QStringList names;
+    for (const auto& instruction : code)
+        names << InstructionName(*instruction);
+    return names.join(QStringLiteral(", "));
+}
+
+// The stack's entries bottom first, each as "error:value", separated by blanks.
+QString Entries(const std::vector<TVMResult>& stack)
+{
+    QStringList entries;
+    for (const TVMResult& entry : stack)
+        entries << QString::number(entry.Error) + QLatin1Char(':') + QString::number(entry.Value);
+    return entries.join(QLatin1Char(' '));
+}
+
+// Compiles the formula (which must compile) and runs it on a base context; the one entry left.
+TVMResult Evaluate(const QString& formula, const TCase* aCase = nullptr)
+{
+    const TCompileResult compiled = CompileFormula(formula, aCase);
+    EXPECT_EQ(compiled.Message, QString()) << formula.toStdString();
+    TVMContext context;
+    RunCode(compiled.Code, context);
+    EXPECT_EQ(context.Stack.size(), 1u) << formula.toStdString();
+    return context.Stack.empty() ? TVMResult{VMStackError, UndefinedValue} : context.Stack.back();
+}
 
 template <class... T>
 TVMCode Instructions()
