@@ -26,7 +26,6 @@ std::vector<T*> Order(const std::vector<std::unique_ptr<T>>& list)
 }
 
 struct Actor : ::testing::Test { TActorFixture f; };
-struct PlacePosition : ::testing::Test { TActorFixture f; };
 
 } // namespace
 
@@ -38,9 +37,8 @@ TEST_F(Actor, AnUndefinedDirectionIsReportedAndWrittenWithoutImage)
     EXPECT_EQ(messages.Errors(), QStringList({ "Undefined change direction: 0" }));
 }
 
-TEST(GoalText, OneLinePerDirection)
+TEST_F(Actor, GoalTextOneLinePerDirection)
 {
-    TActorFixture f;
     const struct { int direction; double value; const char* text; } cases[] = {
         { -2, 10, "Cost: -10%" }, { -1, 2.5, "Cost <= 2.5" }, { 1, 2.5, "Cost >= 2.5" },
         { 2, 10, "Cost: +10%" }, { 7, 10, "Cost: +10%" },
@@ -99,7 +97,7 @@ TEST_F(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST_F(PlacePosition, TheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
+TEST_F(Actor, PlaceTheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
 {
     TActor& a = *f.Mayor;
     const struct { const char* what; std::function<TPositionEdit(int)> place; std::function<size_t()> count; int first, second; } cases[] = {
@@ -128,7 +126,7 @@ TEST_F(PlacePosition, TheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
     }
 }
 
-TEST_F(PlacePosition, RefusesItselfAndWeightsOffTheScale)
+TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScale)
 {
     EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Mayor, 2).Position);
     EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Council, 0).Position);
@@ -139,9 +137,8 @@ TEST_F(PlacePosition, RefusesItselfAndWeightsOffTheScale)
     EXPECT_TRUE(f.Mayor->Connections.empty() && f.Mayor->Decisions.empty() && f.Mayor->Options.empty());
 }
 
-TEST(SetPositionWeight, KeepsEachKindOnItsScale)
+TEST_F(Actor, SetPositionWeightKeepsEachKindOnItsScale)
 {
-    TActorFixture f;
     TActor& a = *f.Mayor;
     const TNameless* connection = a.AddConnection(f.Council, 1);
     const TNameless* goal = a.AddGoal(f.Cost, 1, 5, 1);
@@ -159,9 +156,8 @@ TEST(SetPositionWeight, KeepsEachKindOnItsScale)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST(SetGoal, KeepsTheExactValueAndRefusesUnknownDirections)
+TEST_F(Actor, SetGoalKeepsTheExactValueAndRefusesUnknownDirections)
 {
-    TActorFixture f;
     TActorGoal* goal = f.Mayor->AddGoal(f.Cost, 1, 1234.5, 1);
     f.Case.Changed = false;
     EXPECT_FALSE(SetGoal(*goal, 1, 1234.5, 1));

@@ -64,7 +64,7 @@ TEST_F(ConceptList, RenameRules)
     EXPECT_FALSE(c.Changed);
 }
 
-TEST_F(ConceptList, RenameMovesTheItemToItsNewPlace)
+TEST_F(ConceptList, RenameMovesTheItemToItsNewPlaceAndMarksTheCase)
 {
     for (const char* name : { "a", "c", "e", "g" })
         c.AddScale(QString::fromLatin1(name));
@@ -80,10 +80,8 @@ TEST_F(ConceptList, RenameMovesTheItemToItsNewPlace)
     EXPECT_EQ(c.Scales.RenameConcept(g, "b"), 0);
     EXPECT_EQ(NamesOf(c.Scales), QStringList({ "b", "c", "e", "f" }));
     EXPECT_EQ(c.Scales.IndexOf(g), 0);
-}
 
-TEST_F(ConceptList, RenameOfNestedListsMarksTheCase)
-{
+    // Renames in nested lists mark the case too.
     TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel("City"));
     TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea("Heating"));
     TOption* option = area->Options.At(area->AddOption("Gas"));
