@@ -134,7 +134,7 @@ TEST_F(Evaluation, CircularReadsGiveAConflictWhereverTheReadStarts)
         { Town, "A", "[B] + 1", "#CONFLICT!" },
         { Town, "B", "[A] * 2", "#CONFLICT!" },
         { Town, "After", "[A] + 1", "#CONFLICT!" },      // reads the circle without being on it
-        { Town, "W", "[V]", "#CONFLICT!" },              // the Town's V adds North's V, which reads W
+        { Town, "W", "[V]", "#CONFLICT!" },              // the town's V adds North's V, which reads W
         { north, "V", "[W] + 1", "#CONFLICT!" },
         { Town, "Fine", "2", "2" },
     };
