@@ -8,11 +8,6 @@
 
 namespace {
 
-TCliRun Evaluate(const QStringList& arguments)
-{
-    return RunCli(QStringList{ QStringLiteral("evaluate") } + arguments);
-}
-
 // Design "Plan": Town (x2, cost 10) > North (x3, cost 4, price 2.5), South
 // (price 1/0); design "Beta" is empty.
 void WriteCase(const QString& folder)
@@ -34,12 +29,12 @@ TEST(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
     WriteCase(temp.path());
     const QString values = QStringLiteral("Plan\tCost\t44\nPlan\tPrice\tundefined\n");
     const QString empty = QStringLiteral("Beta\tCost\t0\nBeta\tPrice\t0\n");
-    TCliRun run = Evaluate({ temp.path() });
+    TCliRun run = RunCli({ QStringLiteral("evaluate"), temp.path() });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());
     EXPECT_EQ(run.Out, empty + values);
 
-    run = Evaluate({ temp.path(), QStringLiteral("--objects") });
+    run = RunCli({ QStringLiteral("evaluate"), temp.path(), QStringLiteral("--objects") });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out, empty + values
                            + QStringLiteral("Plan\tTown\tCost\t22\n"
@@ -62,13 +57,13 @@ TEST(EvaluateCommand, EscapesFieldsNeverWritesIntoTheFolderAndReportsAMissingPag
         ASSERT_TRUE(WriteCaseFolder(f.Case, temp.path()));
     }
     QFile::remove(temp.filePath(QStringLiteral("items.htm")));
-    const TCliRun run = Evaluate({ temp.path(), QStringLiteral("--objects") });
+    const TCliRun run = RunCli({ QStringLiteral("evaluate"), temp.path(), QStringLiteral("--objects") });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out, QStringLiteral("Tab\\there\\\\\tCost\t1\nTab\\there\\\\\tPrice\t0\nTab\\there\\\\\tNorth\\/South\tCost\t1\n"));
     EXPECT_FALSE(QFile::exists(temp.filePath(QStringLiteral("items.htm"))));
 
     QFile::remove(temp.filePath(QStringLiteral("ORVEL case.htm")));
-    const TCliRun broken = Evaluate({ temp.path() });
+    const TCliRun broken = RunCli({ QStringLiteral("evaluate"), temp.path() });
     EXPECT_EQ(broken.Status, 1);
     EXPECT_EQ(broken.Out, QString());
     EXPECT_TRUE(broken.Errors.startsWith(QStringLiteral("ORVEL ERROR: Could not open file\n"))) << broken.Errors.toStdString();
@@ -80,7 +75,7 @@ TEST(EvaluateCommand, AFaultyFormulaWarnsOnceAboutEachProblem)
     TModelFixture f;
     TModelFixture::Effect(f.Gas, f.Cost)->Formula = QStringLiteral("[Nowhere] +");
     ASSERT_TRUE(WriteCaseFolder(f.Case, temp.path()));
-    const TCliRun run = Evaluate({ temp.path() });
+    const TCliRun run = RunCli({ QStringLiteral("evaluate"), temp.path() });
     EXPECT_EQ(run.Errors, QStringLiteral("Warning: Unknown variable: \"Nowhere\"\n"
                                          "Warning: The formula of \"Heating = Gas\" for \"Cost\" does not compile "
                                          "(ERROR: Missing operand): [Nowhere] +\n"));

@@ -24,8 +24,7 @@ struct TLog : TCaseListener
 };
 
 struct Case : ::testing::Test { TCase c; };
-struct CaseCascades : ::testing::Test { TModelFixture f; };
-struct CaseEdit : ::testing::Test { TCase c; };
+struct CaseOperations : ::testing::Test { TModelFixture f; };
 
 } // namespace
 
@@ -57,7 +56,7 @@ TEST_F(Case, AddOperationsGiveDefaultsAndMarkChanged)
     EXPECT_EQ(level->Parent, nullptr);
 }
 
-TEST_F(CaseCascades, DeletingALevelKeepsItsSubLevelsAtTheTop)
+TEST_F(CaseOperations, DeletingALevelKeepsItsSubLevelsAtTheTop)
 {
     f.Case.DeleteSystemLevel(f.City);
     EXPECT_EQ(f.District->Parent, nullptr);
@@ -67,9 +66,8 @@ TEST_F(CaseCascades, DeletingALevelKeepsItsSubLevelsAtTheTop)
     EXPECT_EQ(f.District->DescriptionRows().size(), 3);
 }
 
-TEST(RenameVariable, RewritesEveryFormulaIgnoringCaseUnlessTheNameIsEmptyOrTaken)
+TEST_F(CaseOperations, RenameVariableRewritesEveryFormulaIgnoringCaseUnlessTheNameIsEmptyOrTaken)
 {
-    TModelFixture f;
     TMessageRecorder messages;
     TEffect* e1 = TModelFixture::Effect(f.Gas, f.Price, "[cost] * 2 + [COST]");
     TEffect* e2 = TModelFixture::Effect(f.Walls, f.Price, "[Costs] + [Cost]");
@@ -90,7 +88,7 @@ TEST(RenameVariable, RewritesEveryFormulaIgnoringCaseUnlessTheNameIsEmptyOrTaken
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST_F(CaseCascades, DeletingAVariableRecompilesTheFormulasThatReadIt)
+TEST_F(CaseOperations, DeletingAVariableRecompilesTheFormulasThatReadIt)
 {
     TMessageRecorder messages;
     TVariable* area = f.AddVariable("Area", AggregationCumulative);
@@ -111,7 +109,7 @@ TEST_F(CaseCascades, DeletingAVariableRecompilesTheFormulasThatReadIt)
     EXPECT_TRUE(reader->Reads(nullptr));
 }
 
-TEST_F(CaseEdit, AnnouncesOnceWhenTheOutermostEditEnds)
+TEST_F(Case, EditAnnouncesOnceWhenTheOutermostEditEnds)
 {
     TLog log;
     c.Subscribe(&log);
@@ -132,7 +130,7 @@ TEST_F(CaseEdit, AnnouncesOnceWhenTheOutermostEditEnds)
     EXPECT_FALSE(c.Editing());
 }
 
-TEST_F(CaseEdit, CancelledEditsMarkAndAnnounceNothing)
+TEST_F(Case, CancelledEditsMarkAndAnnounceNothing)
 {
     TLog log;
     c.Subscribe(&log);
@@ -152,7 +150,7 @@ TEST_F(CaseEdit, CancelledEditsMarkAndAnnounceNothing)
     EXPECT_EQ(log.Notices[0], ChangeDesigns);
 }
 
-TEST_F(CaseEdit, ListenersMayLeaveWhileTheyAreToldAndHearOfADesignsDeletionFirst)
+TEST_F(Case, ListenersMayLeaveWhileTheyAreToldAndHearOfADesignsDeletionFirst)
 {
     TLog first, second;
     first.Case = &c;
@@ -172,9 +170,8 @@ TEST_F(CaseEdit, ListenersMayLeaveWhileTheyAreToldAndHearOfADesignsDeletionFirst
     EXPECT_EQ(second.Notices.size(), 2u);
 }
 
-TEST(Comments, TypedTextIsTrimmedIntoLines)
+TEST_F(Case, CommentTextIsTrimmedIntoLines)
 {
-    TCase c;
     c.SetCommentText(QStringLiteral("  first \nsecond \n"));
     EXPECT_EQ(c.Comments, (QStringList{QStringLiteral("first "), QStringLiteral("second")}));
     EXPECT_EQ(c.CommentText(), "first \nsecond");

@@ -21,11 +21,12 @@ struct TQualificationFixture : TPlanFixture
     const TQualification& GreenOf(const TQualificationList& list) const { return *list.Find(Green); }
 };
 
+struct Qualifications : ::testing::Test { TQualificationFixture f; };
+
 } // namespace
 
-TEST(BuildQualifications, CountsTheObjectAndWeighsTheChildrenByTheirCounts)
+TEST_F(Qualifications, CountsTheObjectAndWeighsTheChildrenByTheirCounts)
 {
-    TQualificationFixture f;
     f.Amsterdam->SelectDesignOption(f.Bus);
     f.North->SelectDesignOption(f.Walls);
     const auto list = BuildQualifications(f.Amsterdam);
@@ -46,9 +47,8 @@ TEST(BuildQualifications, CountsTheObjectAndWeighsTheChildrenByTheirCounts)
     EXPECT_EQ(Local("Green: 0/1 (0%)"), QualificationText(f.GreenOf(*green.SubQualifications()[1])));
 }
 
-TEST(BuildQualifications, APrecludedAreaCountsNeitherAsRelevantNorAsQualified)
+TEST_F(Qualifications, APrecludedAreaCountsNeitherAsRelevantNorAsQualified)
 {
-    TQualificationFixture f;
     f.Gas->AddPreclusion(f.Transport);
     f.Gas->AddPreclusion(f.Insulation);
     f.Amsterdam->SelectDesignOption(f.Bus);
@@ -61,7 +61,7 @@ TEST(BuildQualifications, APrecludedAreaCountsNeitherAsRelevantNorAsQualified)
     EXPECT_EQ(TotalQualificationText(green), "Green: n/a");
 }
 
-TEST(BuildQualifications, EveryQualificationOfAnObjectSharesTheChildLists)
+TEST(DeepQualifications, EveryQualificationOfAnObjectSharesTheChildLists)
 {
     // Twelve levels deep with five qualifiers: one copy of the children per
     // qualification would need 5^12 lists.
