@@ -11,7 +11,10 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 inline std::string Joined(const QStringList& messages)
 {
@@ -53,6 +56,17 @@ inline void ExpectSameFiles(const QMap<QString, QByteArray>& got, const QMap<QSt
     EXPECT_EQ(got.keys(), expected.keys()) << note;
     for (auto file = expected.begin(); file != expected.end(); ++file)
         EXPECT_TRUE(got.value(file.key()) == file.value()) << file.key().toStdString() << " differs " << note;
+}
+
+/// Runs `work` in a child process: its exit status, or 128 + the signal that ended it.
+inline int InChildProcess(const std::function<int()>& work)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(work());
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 /// Memory-backed where there is such a folder: the save tests flush hundreds

@@ -5,10 +5,7 @@
 #include "model/icons.h"
 #include "folderfixture.h"
 
-#include <csignal>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -81,22 +78,6 @@ TEST_F(HostileFolderTest, PagesFromElsewhereReadAsBefore)
     EXPECT_FALSE(QFile::exists(Folder + QStringLiteral("items.htm")));
 }
 
-// Reading runs in a child process that may take ten seconds at most: a pipe
-// where an icon should be must not hang it.
-int ReadWithinTenSeconds(const QString& folder)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::alarm(10);
-        TCase c;
-        ReadCaseFolder(c, folder);
-        ::_exit(c.SystemLevels.Count() == 4 ? 0 : 1);
-    }
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
 // Icons are read only from regular files. A bitmap whose pixels are cut off is
 // left out with a warning, never completed from memory that nobody wrote
 // (AddressSanitizer watches this one).
@@ -113,7 +94,15 @@ TEST_F(HostileFolderTest, IconsThatArePipesOrCutOffAreLeftOut)
     QFile::link(QStringLiteral("/dev/zero"), Folder + QStringLiteral("img/sl2.bmp"));
     QFile::remove(Folder + QStringLiteral("items.htm"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(Folder + QStringLiteral("items.htm")).constData(), 0600), 0);
-    EXPECT_EQ(ReadWithinTenSeconds(Folder), 0);
+    // Reading runs in a child process that may take ten seconds at most: a pipe
+    // where an icon should be must not hang it.
+    EXPECT_EQ(InChildProcess([&] {
+                  ::alarm(10);
+                  TCase c;
+                  ReadCaseFolder(c, Folder);
+                  return c.SystemLevels.Count() == 4 ? 0 : 1;
+              }),
+              0);
     const auto read = Read();
     EXPECT_EQ(Messages.Warnings().size(), 1);
     EXPECT_TRUE(Messages.Warnings().value(0).contains(QStringLiteral("\"img/sl0.bmp\" is shorter than its header says")));

@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <sys/mount.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -90,8 +89,7 @@ struct SaveFaultsTest : FolderTest
         Messages.Clear();
         auto read = std::make_unique<TCase>();
         EXPECT_TRUE(ReadCaseFolder(*read, folder));
-        EXPECT_TRUE(Messages.Errors().isEmpty() && Messages.Warnings().isEmpty())
-            << Messages.Messages.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(Messages.Errors().isEmpty() && Messages.Warnings().isEmpty()) << Joined(Messages.Messages);
         return read;
     }
 };
@@ -136,18 +134,10 @@ TEST_F(SaveFaultsTest, ASaveStoppedAtAnyStepLeavesTheOldOrTheNewCase)
             SCOPED_TRACE(QStringLiteral("step %1, %2").arg(stop).arg(error ? "failed" : "killed").toStdString());
             LinkCopy(Pristine, Folder);
             *counter = TStepCounter{ 0, stop, error };
-            if (error) {
+            if (error)
                 EXPECT_FALSE(WriteCaseFolder(*New, Folder));
-            } else {
-                const pid_t child = ::fork();
-                if (child == 0) {
-                    WriteCaseFolder(*New, Folder);
-                    ::_exit(1);
-                }
-                int status = -1;
-                ::waitpid(child, &status, 0);
-                ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-            }
+            else   // the hook ends the child with 0 at the step
+                ASSERT_EQ(InChildProcess([&] { return WriteCaseFolder(*New, Folder) ? 1 : 2; }), 0);
             *counter = TStepCounter{};
             const TSnapshot left = Snapshot(Folder);
             EXPECT_TRUE(left == oldCase || left == newCase);
