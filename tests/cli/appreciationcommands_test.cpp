@@ -6,14 +6,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-// "Plan" costs 19 (Gas, green, at the city; Walls in North, 3 alike, not in
-// South, 2 alike); "Alt" costs 40. Mayor wants a cost of at most 20 (+2) and
-// fears a rise of 50% (-1), likes Walls (+1) and green (+3); Council has no
-// positions.
-void WriteCase(const QString& folder)
+// Appraisals print one line per design and actor.
+TEST(AppreciationCommands, AppraiseReportAndTheirErrors)
 {
+    // "Plan" costs 19 (Gas, green, at the city; Walls in North, 3 alike, not in
+    // South, 2 alike); "Alt" costs 40. Mayor wants a cost of at most 20 (+2) and
+    // fears a rise of 50% (-1), likes Walls (+1) and green (+3); Council has no
+    // positions.
+    QTemporaryDir temp;
     TAppraisalFixture f;
     f.CityDesign("Alt", f.HeatPump);
     f.Gas->AddQualifier(f.Green);
@@ -22,16 +22,7 @@ void WriteCase(const QString& folder)
     f.Mayor->AddOptionFeeling(f.Walls, 1);
     f.Mayor->AddQualifierFeeling(f.Green, 3);
     f.Case.AddActor("Council");
-    ASSERT_TRUE(WriteCaseFolder(f.Case, folder));
-}
-
-} // namespace
-
-// Appraisals print one line per design and actor.
-TEST(AppreciationCommands, AppraiseReportAndTheirErrors)
-{
-    QTemporaryDir temp;
-    WriteCase(temp.path());
+    ASSERT_TRUE(WriteCaseFolder(f.Case, temp.path()));
     TCliRun run = RunCli({ "appraise", temp.path() });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Errors, QString());

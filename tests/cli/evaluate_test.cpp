@@ -8,10 +8,11 @@
 
 namespace {
 
-// Design "Plan": Town (x2, cost 10) > North (x3, cost 4, price 2.5), South
-// (price 1/0); design "Beta" is empty.
-void WriteCase(const QString& folder)
+TEST(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
 {
+    // Design "Plan": Town (x2, cost 10) > North (x3, cost 4, price 2.5), South
+    // (price 1/0); design "Beta" is empty.
+    QTemporaryDir temp;
     TDesignFixture f;
     f.Case.AddDesign("Beta");
     TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
@@ -20,13 +21,7 @@ void WriteCase(const QString& folder)
     north->SelectDesignOption(f.OptionWithEffect(f.District, "Paving", f.Cost, "4"));
     north->SelectDesignOption(f.OptionWithEffect(f.District, "Rent", f.Price, "2.5"));
     f.Object("South", town, f.District)->SelectDesignOption(f.OptionWithEffect(f.District, "Broken", f.Price, "1/0"));
-    ASSERT_TRUE(WriteCaseFolder(f.Case, folder));
-}
-
-TEST(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
-{
-    QTemporaryDir temp;
-    WriteCase(temp.path());
+    ASSERT_TRUE(WriteCaseFolder(f.Case, temp.path()));
     const QString values = QStringLiteral("Plan\tCost\t44\nPlan\tPrice\tundefined\n");
     const QString empty = QStringLiteral("Beta\tCost\t0\nBeta\tPrice\t0\n");
     TCliRun run = RunCli({ QStringLiteral("evaluate"), temp.path() });
