@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST_F(ImportTest, UnmatchedKeysStopWithTheirErrorAndLeaveNoCase)
+TEST_F(ImportTest, UnmatchedKeysAndAMissingCaseStopWithTheirErrorAndLeaveNoCase)
 {
     // Each change leaves one key that matches nothing the import has built.
     const struct { const char* what; const char* rows; const char* error; } unmatched[] = {
@@ -46,10 +46,8 @@ TEST_F(ImportTest, UnmatchedKeysStopWithTheirErrorAndLeaveNoCase)
         EXPECT_FALSE(result.Case);
         EXPECT_EQ(Recorder.Errors(), QStringList({ QString::fromUtf8(u.error) }));
     }
-}
-
-TEST_F(ImportTest, MissingCaseStopsWithoutCase)
-{
+    // So does a case that is not there.
+    Refill();
     const TImportResult result = Import(QStringLiteral("Elsewhere"));
     EXPECT_EQ(result.Outcome, TImportOutcome::Stopped);
     EXPECT_FALSE(result.Case);

@@ -69,11 +69,9 @@ TEST(Names, CleanNameAndColumnLetters)
 {
     EXPECT_EQ(CleanName("a=[b]\"c:d@e"), "abcde");
     EXPECT_EQ(CleanTrimmedName("  x [y] "), "x y");
-    EXPECT_EQ(ColumnLetters(0), "A");
-    EXPECT_EQ(ColumnLetters(25), "Z");
-    EXPECT_EQ(ColumnLetters(26), "BA");
-    EXPECT_EQ(ColumnLetters(27), "BB");
-    EXPECT_EQ(ColumnLetters(26 * 26), "BAA");
+    const std::pair<int, const char*> columns[] = { { 0, "A" }, { 25, "Z" }, { 26, "BA" }, { 27, "BB" }, { 26 * 26, "BAA" } };
+    for (const auto& [column, letters] : columns)
+        EXPECT_EQ(ColumnLetters(column), letters) << column;
 }
 
 TEST(CutToken, SplitsAtTheDelimiterIgnoringCaseAndKeepsEverythingAfterIt)
