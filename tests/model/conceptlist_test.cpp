@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 struct ConceptList : ::testing::Test { TCase c; };
+struct Ordering : ::testing::Test { TCase c; };
 
 TEST_F(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
 {
@@ -93,7 +94,7 @@ TEST_F(ConceptList, RenameMovesTheItemToItsNewPlaceAndMarksTheCase)
     EXPECT_TRUE(c.Changed);
 }
 
-TEST(Ordering, AMovedPhaseTakesTheTargetsOrderAndShiftsTheOnesBetween)
+TEST(PhaseMoves, AMovedPhaseTakesTheTargetsOrderAndShiftsTheOnesBetween)
 {
     const struct { const char* dragged; const char* target; std::vector<int> orders; bool moved; } cases[] = {
         { "a", "c", { 2, 0, 1 }, true }, { "c", "a", { 1, 2, 0 }, true },
@@ -111,9 +112,8 @@ TEST(Ordering, AMovedPhaseTakesTheTargetsOrderAndShiftsTheOnesBetween)
     }
 }
 
-TEST(Ordering, NewItemsGoAfterTheHighestNumberEvenAfterADelete)
+TEST_F(Ordering, NewItemsGoAfterTheHighestNumberEvenAfterADelete)
 {
-    TCase c;
     for (const char* name : { "one", "two", "three" }) {
         c.AddCategory(name);
         c.AddPhase(name);
@@ -134,9 +134,9 @@ TEST(Ordering, NewItemsGoAfterTheHighestNumberEvenAfterADelete)
     EXPECT_EQ(number("three"), 4);
 }
 
-TEST(Ordering, MovesOnlyItemsOfThisCase)
+TEST_F(Ordering, MovesOnlyItemsOfThisCase)
 {
-    TCase c, other;
+    TCase other;
     TPhase* mine = c.Phases.At(c.AddPhase("a"));
     TPhase* foreign = other.Phases.At(other.AddPhase("b"));
     foreign->Order = 5;
@@ -145,9 +145,8 @@ TEST(Ordering, MovesOnlyItemsOfThisCase)
     EXPECT_EQ(mine->Order, 0);
 }
 
-TEST(Ordering, AveragingOrCumulativeDropsTheConstantValue)
+TEST_F(Ordering, AveragingOrCumulativeDropsTheConstantValue)
 {
-    TCase c;
     TVariable* v = c.Variables.At(c.AddVariable("v"));
     v->SetValue(3);
     v->SetAggregationMode(AggregationConstant);

@@ -123,9 +123,8 @@ TEST_F(CombinationEdit, RemoveFromCombinationRefusesToDuplicateAnotherAndDeletes
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST(CompareCombinations, RatingThenOptionsThenTheLongerFirst)
+TEST_F(CombinationEdit, CompareCombinationsByRatingThenOptionsThenTheLongerFirst)
 {
-    TModelFixture f;
     const struct { int ratingA; std::vector<TOption*> a; int ratingB; std::vector<TOption*> b; int sign; } cases[] = {
         { 2, { f.Gas, f.Walls }, -3, { f.Gas, f.Walls }, -1 },          // higher rating first
         { -3, { f.Gas, f.Walls }, 2, { f.Gas, f.Walls }, 1 },
@@ -141,9 +140,8 @@ TEST(CompareCombinations, RatingThenOptionsThenTheLongerFirst)
     }
 }
 
-TEST(CombinationsOf, KeepsTheCaseOrder)
+TEST_F(CombinationEdit, CombinationsOfKeepsTheCaseOrder)
 {
-    TModelFixture f;
     TCombination* first = f.Combine(1, { f.Gas, f.Walls });
     f.Combine(1, { f.HeatPump, f.Bus });
     TCombination* third = f.Combine(-1, { f.Bus, f.Walls });
