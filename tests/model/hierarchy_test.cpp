@@ -50,7 +50,7 @@ TEST_F(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST_F(Hierarchy, PrecludingOptionsComeFromOwnAndAncestorLevelsInOptionOrder)
+TEST_F(Hierarchy, PrecludingOptionsComeInAreaThenOptionOrder)
 {
     TDecisionArea* windows = f.Area(f.District, "Windows", f.Energy, f.Now);
     TOption* triple = TModelFixture::Option(windows, "Triple", 1);
@@ -61,10 +61,8 @@ TEST_F(Hierarchy, PrecludingOptionsComeFromOwnAndAncestorLevelsInOptionOrder)
     // City areas first (depth), Heating (Energy, 1) before Transport (Mobility, 2);
     // within Heating by option number.
     EXPECT_EQ(f.Insulation->PrecludingOptions(), std::vector<TOption*>({ f.Gas, f.HeatPump, f.Bus, triple }));
-}
 
-TEST_F(Hierarchy, DecisionAreaOrder)
-{
+    // The areas' own order.
     TSystemLevel* alpha = f.Level("alpha", nullptr);
     TDecisionArea* a1 = f.Area(alpha, "zz", f.Mobility, f.Now);
     TDecisionArea* a2 = f.Area(alpha, "yy", f.Energy, f.Later);
