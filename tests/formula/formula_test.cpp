@@ -249,7 +249,7 @@ TEST_F(FormulaTest, FormulaResults)
     EXPECT_TRUE(Recorder.Messages.isEmpty());
 }
 
-TEST_F(FormulaTest, LowestErrorCodeWins)
+TEST_F(FormulaTest, LowestErrorCodeWinsAndStackUnderflowsAreReported)
 {
     for (const auto& instruction : Binaries()) {
         for (const auto& [below, top] : {std::pair{-1, -5}, std::pair{-5, -1}, std::pair{0, -5}}) {
@@ -268,10 +268,8 @@ TEST_F(FormulaTest, LowestErrorCodeWins)
     context.Stack.push_back({0, 1});
     TVM_MIN().Execute(context);
     EXPECT_EQ(Entries(context.Stack), QStringLiteral("-1:1e-100"));
-}
 
-TEST_F(FormulaTest, StackUnderflowReportsAndRunGoesOn)
-{
+    // A stack underflow is reported, and the run goes on.
     const TVMCode binaries = Binaries(), unaries = Unaries();
     for (const auto& instruction : binaries) {
         TVMContext context;
@@ -294,10 +292,10 @@ TEST_F(FormulaTest, StackUnderflowReportsAndRunGoesOn)
     code.push_back(std::make_unique<TVM_ADD>());
     code.push_back(std::make_unique<TVMInstruction>());
     code.push_back(std::make_unique<TVM_NEG>());
-    TVMContext context;
-    context.Stack = {{0, 99}, {0, 98}};   // a run starts on an empty stack
-    RunCode(code, context);
-    EXPECT_EQ(Entries(context.Stack), QStringLiteral("0:-2"));
+    TVMContext run;
+    run.Stack = {{0, 99}, {0, 98}};   // a run starts on an empty stack
+    RunCode(code, run);
+    EXPECT_EQ(Entries(run.Stack), QStringLiteral("0:-2"));
     EXPECT_EQ(Recorder.Errors(), QStringList({underflow, underflow, QStringLiteral("Undefined VM instruction")}));
 }
 
