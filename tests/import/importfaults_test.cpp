@@ -54,7 +54,7 @@ TEST_F(ImportTest, UnmatchedKeysAndAMissingCaseStopWithTheirErrorAndLeaveNoCase)
     EXPECT_EQ(Recorder.Errors(), QStringList({ "Case not found" }));
 }
 
-TEST_F(ImportTest, DatabaseFaultsFailWithoutCase)
+TEST_F(ImportTest, DatabaseFaultsFailWithoutCaseAndUnreadableFilesWithAClearError)
 {
     for (const char* fault : { "DROP TABLE Policy", "ALTER TABLE ActorValues DROP COLUMN Director",
                                "UPDATE DecAreaInCase SET CategoryID=999 WHERE DAiCID=64", "DELETE FROM Scale" }) {
@@ -67,10 +67,7 @@ TEST_F(ImportTest, DatabaseFaultsFailWithoutCase)
         ASSERT_EQ(Recorder.Errors().size(), 1);
         EXPECT_TRUE(Recorder.Errors()[0].startsWith(QStringLiteral("Database exception\r"))) << Recorder.Errors()[0].toStdString();
     }
-}
-
-TEST_F(ImportTest, UnreadableFilesGiveAClearError)
-{
+    // A file that is no database, or none at all, gives an error that names it.
     const QString text = Temp.filePath(QStringLiteral("notes.mdb"));
     WriteBytes(text, "Standard Jet DB but not really a database at all");
     for (const QString& path : { text, Temp.filePath(QStringLiteral("missing.mdb")) }) {
