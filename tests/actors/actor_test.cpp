@@ -1,4 +1,5 @@
 #include "actors/actor.h"
+#include "actors/actoredit.h"
 #include "model/messagerecorder.h"
 #include "support/modelfixture.h"
 #include "support/testpaths.h"
@@ -10,6 +11,9 @@ namespace {
 struct TActorFixture : TModelFixture
 {
     TActor* Mayor = Case.Actors.At(Case.AddActor("Mayor"));
+    TActor* Council = Case.Actors.At(Case.AddActor("Council"));
+
+    TActorFixture() { Case.Changed = false; }
 };
 
 template <class T>
@@ -21,20 +25,20 @@ std::vector<T*> Order(const std::vector<std::unique_ptr<T>>& list)
     return result;
 }
 
+struct Actor : ::testing::Test { TActorFixture f; };
+
 } // namespace
 
-TEST(Actor, AnUndefinedDirectionIsReportedAndWrittenWithoutImage)
+TEST_F(Actor, AnUndefinedDirectionIsReportedAndWrittenWithoutImage)
 {
-    TActorFixture f;
     TMessageRecorder messages;
     TActorGoal* goal = f.Mayor->AddGoal(f.Price, 0, 1, 1);
     EXPECT_EQ(goal->Row(), "<tr><td><img src=\"img/face1.bmp\" alt=\"desirable\"></td><td>Price [EUR] = 1</td></tr>");
     EXPECT_EQ(messages.Errors(), QStringList({ "Undefined change direction: 0" }));
 }
 
-TEST(GoalText, OneLinePerDirection)
+TEST_F(Actor, GoalTextOneLinePerDirection)
 {
-    TActorFixture f;
     const struct { int direction; double value; const char* text; } cases[] = {
         { -2, 10, "Cost: -10%" }, { -1, 2.5, "Cost <= 2.5" }, { 1, 2.5, "Cost >= 2.5" },
         { 2, 10, "Cost: +10%" }, { 7, 10, "Cost: +10%" },
@@ -43,9 +47,8 @@ TEST(GoalText, OneLinePerDirection)
         EXPECT_EQ(GoalText(*f.Mayor->AddGoal(f.Cost, c.direction, c.value, 1)), Local(QString::fromLatin1(c.text)));
 }
 
-TEST(Actor, SortPositionsOrdersEveryList)
+TEST_F(Actor, SortPositionsOrdersEveryList)
 {
-    TActorFixture f;
     TActor* b = f.Case.Actors.At(f.Case.AddActor("bank"));
     TActor* a = f.Case.Actors.At(f.Case.AddActor("Army"));
     auto* weak = f.Mayor->AddConnection(a, 1);
@@ -80,10 +83,8 @@ TEST(Actor, SortPositionsOrdersEveryList)
     EXPECT_EQ(f.Mayor->DescriptionRows(), before);
 }
 
-TEST(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
+TEST_F(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
 {
-    TActorFixture f;
-    f.Case.Changed = false;
     TActorGoal* goal = f.Mayor->AddGoal(f.Cost, 1, 3, 1);
     EXPECT_TRUE(f.Case.Changed);
     EXPECT_EQ(goal->Actor, f.Mayor);
@@ -93,5 +94,79 @@ TEST(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
     EXPECT_FALSE(f.Case.Changed);
     f.Mayor->DeletePosition(goal);
     EXPECT_TRUE(f.Mayor->Goals.empty());
+    EXPECT_TRUE(f.Case.Changed);
+}
+
+TEST_F(Actor, PlaceTheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
+{
+    TActor& a = *f.Mayor;
+    const struct { const char* what; std::function<TPositionEdit(int)> place; std::function<size_t()> count; int first, second; } cases[] = {
+        { "option", [&](int w) { return PlaceOptionFeeling(a, f.Gas, w); }, [&] { return a.Options.size(); }, 2, -3 },
+        { "qualifier", [&](int w) { return PlaceQualifierFeeling(a, f.Green, w); }, [&] { return a.Qualifiers.size(); }, 1, 3 },
+        { "area", [&](int w) { return PlaceDecision(a, f.Heating, w); }, [&] { return a.Decisions.size(); }, 2, 4 },
+        { "actor", [&](int w) { return PlaceConnection(a, f.Council, w); }, [&] { return a.Connections.size(); }, 1, 3 },
+    };
+    for (const auto& c : cases) {
+        f.Case.Changed = false;
+        const TPositionEdit added = c.place(c.first);
+        ASSERT_TRUE(added.Position) << c.what;
+        EXPECT_TRUE(added.Changed && f.Case.Changed) << c.what;
+        EXPECT_EQ(PositionWeight(a, added.Position), c.first) << c.what;
+
+        f.Case.Changed = false;
+        const TPositionEdit same = c.place(c.first);
+        EXPECT_EQ(same.Position, added.Position) << c.what;
+        EXPECT_FALSE(same.Changed || f.Case.Changed) << c.what;
+
+        const TPositionEdit again = c.place(c.second);
+        EXPECT_EQ(again.Position, added.Position) << c.what;
+        EXPECT_TRUE(again.Changed && f.Case.Changed) << c.what;
+        EXPECT_EQ(PositionWeight(a, added.Position), c.second) << c.what;
+        EXPECT_EQ(c.count(), 1u) << c.what;
+    }
+}
+
+TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScale)
+{
+    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Mayor, 2).Position);
+    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Council, 0).Position);
+    EXPECT_FALSE(PlaceDecision(*f.Mayor, f.Heating, 5).Position);
+    EXPECT_FALSE(PlaceOptionFeeling(*f.Mayor, f.Gas, 4).Position);
+    EXPECT_FALSE(PlaceQualifierFeeling(*f.Mayor, f.Green, -4).Position);
+    EXPECT_FALSE(f.Case.Changed);
+    EXPECT_TRUE(f.Mayor->Connections.empty() && f.Mayor->Decisions.empty() && f.Mayor->Options.empty());
+}
+
+TEST_F(Actor, SetPositionWeightKeepsEachKindOnItsScale)
+{
+    TActor& a = *f.Mayor;
+    const TNameless* connection = a.AddConnection(f.Council, 1);
+    const TNameless* goal = a.AddGoal(f.Cost, 1, 5, 1);
+    f.Case.Changed = false;
+    EXPECT_FALSE(SetPositionWeight(a, connection, -2));
+    EXPECT_FALSE(SetPositionWeight(a, connection, 1));
+    EXPECT_FALSE(SetPositionWeight(a, goal, 4));
+    EXPECT_FALSE(SetPositionWeight(*f.Council, goal, -2));   // not the Council's goal
+    EXPECT_FALSE(f.Case.Changed);
+    EXPECT_TRUE(SetPositionWeight(a, connection, 4));
+    EXPECT_TRUE(SetPositionWeight(a, goal, -2));
+    EXPECT_EQ(PositionWeight(a, connection), 4);
+    EXPECT_EQ(PositionWeight(a, goal), -2);
+    EXPECT_EQ(PositionWeight(*f.Council, goal), 0);
+    EXPECT_TRUE(f.Case.Changed);
+}
+
+TEST_F(Actor, SetGoalKeepsTheExactValueAndRefusesUnknownDirections)
+{
+    TActorGoal* goal = f.Mayor->AddGoal(f.Cost, 1, 1234.5, 1);
+    f.Case.Changed = false;
+    EXPECT_FALSE(SetGoal(*goal, 1, 1234.5, 1));
+    EXPECT_FALSE(SetGoal(*goal, 0, 1234.5, 1));
+    EXPECT_FALSE(SetGoal(*goal, 3, 1234.5, 1));
+    EXPECT_FALSE(f.Case.Changed);
+    EXPECT_TRUE(SetGoal(*goal, -2, 1234.5, 3));
+    EXPECT_EQ(goal->Direction, -2);
+    EXPECT_EQ(goal->Value, 1234.5);
+    EXPECT_EQ(goal->Preference, 3);
     EXPECT_TRUE(f.Case.Changed);
 }

@@ -3,6 +3,7 @@
 #include "actors/designsurvey.h"
 #include "policy/qualification.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,11 +22,33 @@ QString Tallies(const TAppreciation& a)
            + QStringLiteral(" | +%1/%2 -%3/%4").arg(a.PositiveAttained).arg(a.PositiveTotal).arg(a.NegativeAttained).arg(a.NegativeTotal);
 }
 
+// Positive: 1 of 3 at +1, 1 of 2 at +2 (weights 1/3 and 2/4); negative: 1 of 1
+// at -3 (3/3). All weight: 10.
+struct TMixed : TAppreciation
+{
+    TMixed()
+    {
+        CountItem(3, 1);
+        AttainItem(1, 1);
+        CountItem(2, 2);
+        AttainItem(1, 2);
+        CountItem(1, -3);
+        AttainItem(1, -3);
+    }
+};
+
+QString Table(const QString& cells)
+{
+    return QStringLiteral("<table width=180 border=0 cellpadding=0><tr>") + cells + QStringLiteral("</tr></table>");
+}
+
+struct Appreciation : ::testing::Test { TAppraisalFixture f; };
+
 } // namespace
 
-TEST(Appreciation, GoalsAttainedOnBothSidesGiveFullPercentages)
+TEST_F(Appreciation, GoalsAttainedOnBothSidesGiveFullPercentages)
 {
-    TAppraisalFixture f;   // Plan costs 10 + 3 x 3 = 19
+    // Plan costs 10 + 3 x 3 = 19
     TActorGoal* wanted = f.Mayor->AddGoal(f.Cost, 1, 5, 2);
     TActorGoal* feared = f.Mayor->AddGoal(f.Cost, -1, 20, -1);
     const auto a = f.Appraise(Objectives);
@@ -35,9 +58,8 @@ TEST(Appreciation, GoalsAttainedOnBothSidesGiveFullPercentages)
     EXPECT_EQ(Tallies(*a), "0/0 0/0 100/100 0/0 0/0 100/100 0/0 | +100/100 -100/100");
 }
 
-TEST(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
+TEST_F(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
 {
-    TAppraisalFixture f;
     f.Mayor->AddGoal(f.Cost, 1, 5, 2);
     f.Mayor->AddOptionFeeling(f.Walls, 3);
     f.Mayor->AddQualifierFeeling(f.Green, 1);
@@ -54,7 +76,7 @@ TEST(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
 // Relative goals against the base design, the base value's special cases,
 // and the faults mended: an undefined value attains nothing, and a change
 // from a negative base keeps its sign.
-TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
+TEST_F(Appreciation, RelativeGoalsAgainstTheBaseDesign)
 {
     // The base design's name (nullptr: none), the design, and the goal.
     const struct { const char* Base; const char* Design; int Direction; double Value; bool Attained; } cases[] = {
@@ -73,7 +95,6 @@ TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
         { "Plan", "Broken", -1, 5, false },     // neither does an undefined value
         { "Plan", "Broken", 1, -5, false },
     };
-    TAppraisalFixture f;
     f.AddCityDesigns();
     f.CityDesign("Cheap", f.Gas);
     f.CityDesign("Dear", f.HeatPump);
@@ -87,9 +108,9 @@ TEST(Appreciation, RelativeGoalsAgainstTheBaseDesign)
     }
 }
 
-TEST(Appreciation, OptionFeelingsAreWeighedByCumulativeCount)
+TEST_F(Appreciation, OptionFeelingsAreWeighedByCumulativeCount)
 {
-    TAppraisalFixture f;   // Walls chosen in North (3 alike), not in South (2 alike)
+    // Walls chosen in North (3 alike), not in South (2 alike)
     f.Mayor->AddOptionFeeling(f.Walls, -2);
     f.Mayor->AddOptionFeeling(f.Gas, 1);
     f.Mayor->AddOptionFeeling(f.Option(f.Area(f.Village, "Wells", f.Energy, f.Now), "Deep", 1), 2);   // another tree
@@ -106,9 +127,8 @@ TEST(Appreciation, OptionFeelingsAreWeighedByCumulativeCount)
     EXPECT_EQ(a->AppreciationText(), "25% positive, 60% negative");
 }
 
-TEST(Appreciation, PartialsWithoutPositiveItemsDoNotDiluteTheAverage)
+TEST_F(Appreciation, PartialsWithoutPositiveItemsDoNotDiluteTheAverage)
 {
-    TAppraisalFixture f;
     f.Mayor->AddGoal(f.Cost, 1, 5, 1);      // attained
     f.Mayor->AddGoal(f.Cost, 1, 500, 1);    // not
     f.Mayor->AddOptionFeeling(f.Walls, -2);
@@ -117,9 +137,8 @@ TEST(Appreciation, PartialsWithoutPositiveItemsDoNotDiluteTheAverage)
     EXPECT_EQ(Tallies(*a), "0/0 60/100 0/0 0/0 50/100 0/0 0/0 | +50/100 -60/100");
 }
 
-TEST(Appreciation, QualifierFeelingsCountDecisionsOverTheDesign)
+TEST_F(Appreciation, QualifierFeelingsCountDecisionsOverTheDesign)
 {
-    TAppraisalFixture f;
     f.Walls->AddQualifier(f.Green);
     f.Solar->AddQualifier(f.Green);
     f.North->SelectDesignOption(f.Solar);        // North (x3): 2 of 2 green
@@ -143,9 +162,8 @@ TEST(Appreciation, QualifierFeelingsCountDecisionsOverTheDesign)
     EXPECT_EQ(Tallies(*f.Appraise(Qualifiers)->QualifierAppreciation), Tallies(*a->QualifierAppreciation));
 }
 
-TEST(Appreciation, PreferenceZeroItemsAreListedButWeighNothing)
+TEST_F(Appreciation, PreferenceZeroItemsAreListedButWeighNothing)
 {
-    TAppraisalFixture f;
     f.Walls->AddQualifier(f.Green);
     f.Mayor->AddGoal(f.Cost, 1, 5, 0);
     f.Mayor->AddOptionFeeling(f.Walls, 0);
@@ -158,7 +176,7 @@ TEST(Appreciation, PreferenceZeroItemsAreListedButWeighNothing)
     EXPECT_EQ(a->AppreciationText(), "");
 }
 
-TEST(Appreciation, SharesRoundToWholePercentTiesToEven)
+TEST(AppreciationShares, RoundToWholePercentTiesToEven)
 {
     const struct { int attained; int percent; } cases[] = { { 1, 12 }, { 3, 38 }, { 5, 62 }, { 7, 88 } };
     for (const auto& c : cases) {
@@ -171,9 +189,8 @@ TEST(Appreciation, SharesRoundToWholePercentTiesToEven)
     }
 }
 
-TEST(Appreciation, ComputeStartsAfreshFromTheCurrentModel)
+TEST_F(Appreciation, ComputeStartsAfreshFromTheCurrentModel)
 {
-    TAppraisalFixture f;
     f.Mayor->AddOptionFeeling(f.HeatPump, 1);
     f.Mayor->AddGoal(f.Cost, 1, 30, 1);
     const auto a = f.Appraise({ true, true, false });
@@ -184,4 +201,53 @@ TEST(Appreciation, ComputeStartsAfreshFromTheCurrentModel)
     EXPECT_EQ(a->OptionAppreciation->Items.size(), 1u);
     EXPECT_EQ(a->GoalAppreciation->Items.size(), 1u);
     EXPECT_EQ(a->PositiveTotal, 200);
+}
+
+TEST(BarHTML, WidthsAndColspansLineBothBandsUp)
+{
+    EXPECT_EQ(BarHTML(TMixed()),
+              Table("<td width=15 bgcolor=#A0FF80>&nbsp;</td><td width=30 bgcolor=#40FF40>&nbsp;</td>"
+                    "<td width=105 colspan=1 bgcolor=#EEEEEE>&nbsp;</td>")
+                  + Table("<td width=45 bgcolor=#E00040>&nbsp;</td><td width=105 colspan=2 bgcolor=#EEEEEE>&nbsp;</td>"));
+
+    // A full band has no filler; the other band's filler spans one column.
+    TAppreciation full;
+    full.CountItem(2, 3);
+    full.AttainItem(2, 3);
+    EXPECT_EQ(BarHTML(full), Table("<td width=150 bgcolor=#00D000>&nbsp;</td>")
+                                 + Table("<td width=150 colspan=1 bgcolor=#EEEEEE>&nbsp;</td>"));
+
+    // Three undesirable levels against an empty upper band.
+    TAppreciation low;
+    for (int level : { -1, -2, -3 }) {
+        low.CountItem(1, level);
+        low.AttainItem(1, level);
+    }
+    EXPECT_EQ(BarHTML(low), Table("<td width=150 colspan=3 bgcolor=#EEEEEE>&nbsp;</td>")
+                                + Table("<td width=25 bgcolor=#FFC000>&nbsp;</td><td width=50 bgcolor=#FF4040>&nbsp;</td>"
+                                        "<td width=75 bgcolor=#E00040>&nbsp;</td>"));
+}
+
+TEST(DrawBar, BandsFromCumulativeBoundariesOnGrey)
+{
+    QImage canvas(50, 20, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    DrawBar(TMixed(), canvas, 5, 3);
+    const auto colour = [&](int x, int y) { return QColor(canvas.pixel(x, y)).name(QColor::HexRgb).toUpper(); };
+    const struct { int x, y; const char* colour; } pixels[] = {
+        // Upper band: +1 up to 40 * 1/10 = 4, +2 up to 40 * 3/10 = 12, then grey.
+        { 5, 4, "#A0FF80" }, { 8, 10, "#A0FF80" }, { 9, 4, "#40FF40" }, { 16, 10, "#40FF40" }, { 17, 4, "#C0C0C0" },
+        // Lower band: -3 up to 40 * 3/10 = 12.
+        { 5, 11, "#E00040" }, { 16, 17, "#E00040" }, { 17, 11, "#C0C0C0" },
+        // The grey frame row on top, and nothing outside 40 x 15.
+        { 5, 3, "#C0C0C0" }, { 44, 17, "#C0C0C0" }, { 45, 10, "#FFFFFF" }, { 10, 18, "#FFFFFF" }, { 4, 10, "#FFFFFF" },
+    };
+    for (const auto& p : pixels)
+        EXPECT_EQ(colour(p.x, p.y), p.colour) << p.x << "," << p.y;
+
+    canvas.fill(Qt::white);
+    DrawBar(TAppreciation(), canvas, 0, 0);
+    EXPECT_EQ(colour(0, 0), "#C0C0C0");
+    EXPECT_EQ(colour(39, 14), "#C0C0C0");
+    EXPECT_EQ(colour(40, 14), "#FFFFFF");
 }

@@ -97,11 +97,12 @@ struct TCascadeFixture : TDesignFixture
     }
 };
 
+struct Cascades : ::testing::Test { TCascadeFixture f; };
+
 } // namespace
 
-TEST(Cascades, DeletingAnOptionReachesObjectsPreclusionsPoliciesFeelingsAndCombinations)
+TEST_F(Cascades, DeletingAnOptionReachesObjectsPreclusionsPoliciesFeelingsAndCombinations)
 {
-    TCascadeFixture f;
     f.Heating->DeleteOption(f.Gas);
     EXPECT_TRUE(f.Case.Changed);
     for (TDesign* design : { f.Plan, f.Other }) {
@@ -130,9 +131,8 @@ TEST(Cascades, DeletingAnOptionReachesObjectsPreclusionsPoliciesFeelingsAndCombi
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingADecisionAreaDeletesItsRecordsAndPositionsEverywhere)
+TEST_F(Cascades, DeletingADecisionAreaDeletesItsRecordsAndPositionsEverywhere)
 {
-    TCascadeFixture f;
     TDecisionArea* roof = f.Area(f.District, "Roof");
     f.Gas->AddPreclusion(roof);   // nothing is chosen in Roof
     TOption* flat = TDesignFixture::Option(roof, "Flat");
@@ -146,9 +146,8 @@ TEST(Cascades, DeletingADecisionAreaDeletesItsRecordsAndPositionsEverywhere)
     f.ExpectOnlyTheCityPositions();
 }
 
-TEST(Cascades, DeletingALevelDeletesItsObjectsAtEveryDepthAndItsPositions)
+TEST_F(Cascades, DeletingALevelDeletesItsObjectsAtEveryDepthAndItsPositions)
 {
-    TCascadeFixture f;
     f.Object("Loose", nullptr, f.District);
     f.Case.DeleteSystemLevel(f.District);
     for (TDesign* design : { f.Plan, f.Other })
@@ -156,9 +155,8 @@ TEST(Cascades, DeletingALevelDeletesItsObjectsAtEveryDepthAndItsPositions)
     f.ExpectOnlyTheCityPositions();
 }
 
-TEST(Cascades, DeletingACategoryOrAPhaseDeletesItsAreasWithEveryReferenceToThem)
+TEST_F(Cascades, DeletingACategoryOrAPhaseDeletesItsAreasWithEveryReferenceToThem)
 {
-    TCascadeFixture f;
     f.Case.DeleteCategory(f.Mobility);
     EXPECT_TRUE(f.Case.Changed);
     EXPECT_EQ(f.City->DecisionAreas.Count(), 1);
@@ -177,9 +175,8 @@ TEST(Cascades, DeletingACategoryOrAPhaseDeletesItsAreasWithEveryReferenceToThem)
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingAVariableRemovesItsAttributesLinksAndGoals)
+TEST_F(Cascades, DeletingAVariableRemovesItsAttributesLinksAndGoals)
 {
-    TCascadeFixture f;
     TVariable* share = f.Variable("Share");
     TVariable* rate = f.Variable("Rate");
     TDesignObject* north = f.Town()->Children.First();
@@ -209,9 +206,17 @@ TEST(Cascades, DeletingAVariableRemovesItsAttributesLinksAndGoals)
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingAScaleDeletesItsVariablesEffectsAndGoals)
+TEST_F(Cascades, DeletingAQualifierOrAScaleDeletesEveryUseOfIt)
 {
-    TCascadeFixture f;
+    EXPECT_TRUE(f.Insulation->HasQualifier(f.Green));
+    f.Case.DeleteQualifier(f.Green);
+    for (TActor* actor : f.Case.Actors)
+        EXPECT_TRUE(actor->Qualifiers.empty());
+    EXPECT_TRUE(f.Walls->Qualifiers.empty());
+    EXPECT_FALSE(f.Insulation->HasQualifier(f.Green));
+    EXPECT_TRUE(QualifierCounts(*f.Policy).empty());
+
+    // A scale takes its variables with it, and their effects and goals.
     f.Case.DeleteScale(f.Euro);
     EXPECT_TRUE(f.Case.Variables.IsEmpty());
     EXPECT_TRUE(f.Case.Scales.IsEmpty());
@@ -221,44 +226,28 @@ TEST(Cascades, DeletingAScaleDeletesItsVariablesEffectsAndGoals)
     f.UseWhatRemains();
 }
 
-TEST(Cascades, DeletingADesignClearsTheBaseCaseAndLeavesItsEditorToTheProgram)
+// The core frees no window: a design's editor is left to the program.
+TEST_F(Cascades, DeletingAnActorOrADesignClearsWhatReferredToIt)
 {
-    TCascadeFixture f;
-    f.Case.BaseCase = f.Other;
-    QObject editor;
-    f.Other->Editor = &editor;
-    f.Case.DeleteDesign(f.Other);   // the core frees no window
-    EXPECT_EQ(f.Case.BaseCase, nullptr);
-    EXPECT_EQ(f.Case.Designs.Count(), 1);
-}
-
-TEST(Cascades, DeletingAnActorDeletesTheRelationsTowardsIt)
-{
-    TCascadeFixture f;
     f.Case.DeleteActor(f.Council);
     ASSERT_EQ(f.Case.Actors.Count(), 1);
     ASSERT_EQ(f.Mayor->Connections.size(), 1u);
     EXPECT_EQ(f.Mayor->Connections[0]->OtherActor, f.Mayor);
     EXPECT_TRUE(f.Case.Changed);
     f.UseWhatRemains();
+
+    f.Case.BaseCase = f.Other;
+    QObject editor;
+    f.Other->Editor = &editor;
+    f.Case.DeleteDesign(f.Other);
+    EXPECT_EQ(f.Case.BaseCase, nullptr);
+    EXPECT_EQ(f.Case.Designs.Count(), 1);
 }
 
-TEST(Cascades, DeletingAQualifierDeletesItFromOptionsAndFeelings)
+// Effects added and taken out reach every design; taking one out removes its
+// calculation whatever its setting.
+TEST_F(Cascades, EffectsAddedAndTakenOut)
 {
-    TCascadeFixture f;
-    EXPECT_TRUE(f.Insulation->HasQualifier(f.Green));
-    f.Case.DeleteQualifier(f.Green);
-    for (TActor* actor : f.Case.Actors)
-        EXPECT_TRUE(actor->Qualifiers.empty());
-    EXPECT_TRUE(f.Walls->Qualifiers.empty());
-    EXPECT_FALSE(f.Insulation->HasQualifier(f.Green));
-    EXPECT_TRUE(QualifierCounts(*f.Policy).empty());
-    f.UseWhatRemains();
-}
-
-TEST(Cascades, EffectsAddedAndTakenOutReachEveryDesign)
-{
-    TCascadeFixture f;
     TVariable* noise = f.Variable("Noise");
     TEffect* loud = TDesignFixture::Effect(f.Walls, noise, "3");
     EXPECT_EQ(DesignValue(*f.Other, *noise), 0);   // Walls is ruled out by Gas
@@ -266,11 +255,7 @@ TEST(Cascades, EffectsAddedAndTakenOutReachEveryDesign)
     EXPECT_EQ(DesignValue(*f.Other, *noise), 12);
     f.Walls->DeleteEffect(loud);
     EXPECT_EQ(DesignValue(*f.Other, *noise), 0);
-}
 
-TEST(Cascades, TakingOutAnEffectRemovesItsCalculationWhateverItsSetting)
-{
-    TCascadeFixture f;
     TEffect* effect = f.Gas->Effects.front().get();
     EXPECT_EQ(f.Value(f.Town(), f.Cost), 100);
     // The formula editor switches the setting, then takes the effect out and adds it again.

@@ -56,36 +56,31 @@ QStringList Body(const QString& path, int number, const QString& caseName)
     return lines.mid(head.size());
 }
 
+struct ImpactReport : ::testing::Test { TReportFixture f; };
+
 } // namespace
 
 // The whole report, line for line, is kept in tests/data/impactreport.htm.expected.
 // In it: one actor letter for two goals, both goals attained in Lean, no relative
 // goal in the base design's own column, bars of 0, 67 and 100%, and the promise of
 // Gas with Walls in Plan only.
-TEST(ImpactReport, EverySectionAsWritten)
+TEST_F(ImpactReport, EverySectionAsWritten)
 {
-    TReportFixture f;
     const QString path = f.Report();
     EXPECT_EQ(path, f.Case.Folder + "ORVEL report 1.htm");
     const QByteArray page = ReadBytes(path);
     EXPECT_TRUE(page.startsWith("\xEF\xBB\xBF") && page.endsWith("</html>\r\n"));
     ExpectRows(Body(path, 1, "Harbour"), "impactreport.htm.expected");
-}
-
-// Kept in tests/data/impactreportplain.htm.expected: the same tables without
-// markers, and no section of appreciations.
-TEST(ImpactReport, WithoutAppreciationNoMarkersAndNoAppreciations)
-{
-    TReportFixture f;
-    ExpectRows(Body(f.Report(Nothing, false), 1, "Harbour"), "impactreportplain.htm.expected");
+    // Kept in tests/data/impactreportplain.htm.expected: without appreciation, the
+    // same tables without markers, and no section of appreciations.
+    ExpectRows(Body(f.Report(Nothing, false), 2, "Harbour"), "impactreportplain.htm.expected");
 }
 
 // The change against the base design: none without a base design or a
 // usable base value, none for a design in error, and a fall from a negative
 // base value is a fall.
-TEST(ImpactReport, ChangeCells)
+TEST_F(ImpactReport, ChangeCells)
 {
-    TReportFixture f;
     f.AddCityDesigns();
     const QString atMost20 = "A<img src=\"img/face2.bmp\" alt=\"Alderman: 20 or less is very desirable\">";
     const QString tenPercentDown = "A<img src=\"img/face1.bmp\" alt=\"Alderman: decrease with 10% is desirable\">";
@@ -109,9 +104,8 @@ TEST(ImpactReport, ChangeCells)
     }
 }
 
-TEST(ImpactReport, NumbersFollowTheContentsAcrossAReopen)
+TEST_F(ImpactReport, NumbersFollowTheContentsAcrossAReopenAndNeverOverwriteAReport)
 {
-    TReportFixture f;
     f.Case.Changed = false;
     ASSERT_EQ(f.Report(), f.Case.Folder + "ORVEL report 1.htm");
     const QString line = "<img src=\"img/report.bmp\"><a href=\"ORVEL report 1.htm\" target=main><b>Report #1</b></a><br>";
@@ -129,10 +123,8 @@ TEST(ImpactReport, NumbersFollowTheContentsAcrossAReopen)
     EXPECT_EQ(reopened.Contents.mid(onDisk.size()),
               QStringList({ "<img src=\"img/report.bmp\"><a href=\"ORVEL report 2.htm\" target=main><b>Report #2</b></a><br>" }));
     EXPECT_EQ(messages.Errors(), QStringList());
-}
 
-TEST(ImpactReport, NextNumberNeverOverwritesAReport)
-{
+    // The next number never overwrites a report.
     const QString link = "<img src=\"img/report.bmp\"><a href=\"ORVEL report %1.htm\" target=main><b>Report #%1</b></a><br>";
     const struct { QStringList contents; QStringList files; int next; } cases[] = {
         { TCase::DefaultContents(), {}, 1 },
@@ -152,9 +144,8 @@ TEST(ImpactReport, NextNumberNeverOverwritesAReport)
     }
 }
 
-TEST(ImpactReport, NothingChangesWhenNothingCanBeWritten)
+TEST_F(ImpactReport, NothingChangesWhenNothingCanBeWritten)
 {
-    TReportFixture f;
     TMessageRecorder messages;
     const QStringList contents = f.Case.Contents;
     const QString folder = f.Case.Folder;

@@ -23,27 +23,17 @@ struct ImportCommandTest : ImportTest
     }
 };
 
-TEST_F(ImportCommandTest, ListsTheCasesWithoutNil)
+// The cases are listed without NIL; one imported is written as Save writes it,
+// and one that stops writes nothing.
+TEST_F(ImportCommandTest, ListsAndWritesCases)
 {
-    const TCliRun run = RunCli({ QStringLiteral("import"), Path });
+    TCliRun run = RunCli({ QStringLiteral("import"), Path });
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out, QStringLiteral("Broken\nMain\n"));
     EXPECT_EQ(run.Errors, QString());
-}
 
-TEST_F(ImportCommandTest, WritesTheImportedCaseAsSaveDoes)
-{
-    const TCliRun run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Main") });
-    EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
-    // The folder is a case like any other.
-    const TCliRun evaluated = RunCli({ QStringLiteral("evaluate"), Out });
-    EXPECT_EQ(evaluated.Status, 0);
-    EXPECT_TRUE(evaluated.Out.contains(QStringLiteral("Plan A\tCost\t600\n"))) << evaluated.Out.toStdString();
-}
-
-TEST_F(ImportCommandTest, StoppedImportsWriteNothing)
-{
-    TCliRun run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case=Broken") });
+    // Imports that stop write nothing.
+    run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case=Broken") });
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Undefined system level: ID = 31\n"));
     EXPECT_FALSE(QFile::exists(Out));
@@ -51,6 +41,13 @@ TEST_F(ImportCommandTest, StoppedImportsWriteNothing)
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Case not found\n"));
     EXPECT_FALSE(QFile::exists(Out));
+
+    run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Main") });
+    EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
+    // The folder is a case like any other.
+    const TCliRun evaluated = RunCli({ QStringLiteral("evaluate"), Out });
+    EXPECT_EQ(evaluated.Status, 0);
+    EXPECT_TRUE(evaluated.Out.contains(QStringLiteral("Plan A\tCost\t600\n"))) << evaluated.Out.toStdString();
 }
 
 } // namespace

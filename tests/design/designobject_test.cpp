@@ -3,73 +3,70 @@
 #include "model/messagerecorder.h"
 #include "support/testpaths.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
-TEST(DesignObject, AddingFindsAnExistingSiblingAndDeletingTakesTheSubtree)
+struct DesignObject : ::testing::Test { TDesignFixture f; TDesignObject* Town = f.Object("Town", nullptr, f.City, 2); };
+
+TEST_F(DesignObject, AddingFindsAnExistingSiblingAndDeletingTakesTheSubtree)
 {
-    TDesignFixture f;
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
-    TDesignObject* north = f.Object("north", town, f.District);
+    TDesignObject* north = f.Object("north", Town, f.District);
     f.Object("Block", north, f.Block);
-    f.Object("East", town, f.District);
+    f.Object("East", Town, f.District);
     f.Case.Changed = false;
-    EXPECT_EQ(f.Plan->AddDesignObject("North", town), north);
+    EXPECT_EQ(f.Plan->AddDesignObject("North", Town), north);
     EXPECT_FALSE(f.Case.Changed);
-    EXPECT_EQ(town->Children.At(0)->Name, "East");
+    EXPECT_EQ(Town->Children.At(0)->Name, "East");
     f.Plan->DeleteDesignObject(north);
     EXPECT_TRUE(f.Case.Changed);
-    EXPECT_EQ(town->Children.Count(), 1);
+    EXPECT_EQ(Town->Children.Count(), 1);
 }
 
-TEST(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
+TEST_F(DesignObject, DuplicatingCopiesChoicesCountsAndChildrenButNotComments)
 {
     TMessageRecorder messages;
-    TDesignFixture f;
     TOption* pump = f.OptionWithEffect(f.City, "Pump", f.Cost, "10");
     TDesignFixture::Effect(pump, f.Cost, "1", true);
     TOption* walls = f.OptionWithEffect(f.District, "Walls", f.Cost, "2");
-    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
-    town->Comments << "keep here";
-    town->SelectDesignOption(pump);
-    town->SelectStatusQuoOption(pump);
-    f.Object("North", town, f.District, 3)->SelectDesignOption(walls);
+    Town->Comments << "keep here";
+    Town->SelectDesignOption(pump);
+    Town->SelectStatusQuoOption(pump);
+    f.Object("North", Town, f.District, 3)->SelectDesignOption(walls);
 
-    TDesignObject* copy = f.Plan->DuplicateDesignObject(town, nullptr, true);
+    TDesignObject* copy = f.Plan->DuplicateDesignObject(Town, nullptr, true);
     EXPECT_EQ(copy->Name, "Copy of Town");
     EXPECT_EQ(copy->Count(), 2);
     EXPECT_TRUE(copy->Comments.isEmpty());
     EXPECT_EQ(copy->StatusQuoOptions, std::vector<TOption*>{ pump });
     EXPECT_EQ(copy->Children.At(0)->DesignOptions, std::vector<TOption*>{ walls });
     EXPECT_EQ(f.Value(copy, f.Cost), 16);
-    EXPECT_EQ(f.Plan->DuplicateDesignObject(town, nullptr, true), nullptr);
+    EXPECT_EQ(f.Plan->DuplicateDesignObject(Town, nullptr, true), nullptr);
 
     // Into another design, merging into an object of the same name.
     TDesign* other = f.Case.Designs.At(f.Case.AddDesign("Other"));
     TDesignObject* existing = f.Object("Town", nullptr, f.City, 1, other);
-    EXPECT_EQ(other->DuplicateDesignObject(town, nullptr, false), existing);
+    EXPECT_EQ(other->DuplicateDesignObject(Town, nullptr, false), existing);
     EXPECT_EQ(f.Value(existing, f.Cost), 16);
 
     // Into itself: refused, since the copy would be copied again.
-    TDesignObject* north = town->Children.At(0);
-    for (TDesignObject* target : { town, north })
-        EXPECT_EQ(f.Plan->DuplicateDesignObject(town, target, true), nullptr);
-    EXPECT_EQ(town->Children.Count(), 1);
+    TDesignObject* north = Town->Children.At(0);
+    for (TDesignObject* target : { Town, north })
+        EXPECT_EQ(f.Plan->DuplicateDesignObject(Town, target, true), nullptr);
+    EXPECT_EQ(Town->Children.Count(), 1);
     EXPECT_EQ(messages.Warnings(), QStringList({ "Copy of Town already exists",
                                                  "A subsystem cannot be duplicated into itself",
                                                  "A subsystem cannot be duplicated into itself" }));
 }
 
-TEST(DesignObject, SearchesAndCounts)
+TEST_F(DesignObject, SearchesAndCounts)
 {
-    TDesignFixture f;
-    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
-    TDesignObject* north = f.Object("North", town, f.District, 3);
-    TDesignObject* south = f.Object("South", town, f.District, 1);
+    TDesignObject* north = f.Object("North", Town, f.District, 3);
+    TDesignObject* south = f.Object("South", Town, f.District, 1);
     TDesignObject* block = f.Object("Block", north, f.Block, 4);
     north->SelectDesignOption(f.Walls);
-    EXPECT_EQ(town->OccurrenceCount(f.Walls), 8);
+    EXPECT_EQ(Town->OccurrenceCount(f.Walls), 8);
     EXPECT_EQ(block->OccurrenceCount(f.Walls), 0);
-    EXPECT_EQ(town->FindSelections(f.Walls), std::vector<TDesignObject*>{ north });
+    EXPECT_EQ(Town->FindSelections(f.Walls), std::vector<TDesignObject*>{ north });
     EXPECT_EQ(south->UndecidedCount(), 1);
     EXPECT_EQ(north->UndecidedCount(), 0);
     block->ID = 7;
@@ -78,29 +75,163 @@ TEST(DesignObject, SearchesAndCounts)
     EXPECT_EQ(FindDesignObjectById(f.Plan->TopObjects, 9), nullptr);
 
     // The cumulative count is always the product up the chain, and saturates.
-    town->SetCount(5);
+    Town->SetCount(5);
     EXPECT_EQ(block->CumulativeCount(), 60);
-    EXPECT_EQ(f.Plan->DuplicateDesignObject(north, town, true)->Children.First()->CumulativeCount(), 60);
+    EXPECT_EQ(f.Plan->DuplicateDesignObject(north, Town, true)->Children.First()->CumulativeCount(), 60);
     north->SetCount(1 << 20);
     block->SetCount(1 << 20);
     EXPECT_EQ(block->CumulativeCount(), INT_MAX);
 }
 
-TEST(DesignObject, RowsForTheCaseFolder)
+TEST_F(DesignObject, RowsForTheCaseFolder)
 {
-    TDesignFixture f;
     TOption* pump = TDesignFixture::Option(f.Area(f.City, "Heating"), "Pump", 2);
     TOption* gas = TDesignFixture::Option(pump->DecisionArea, "Gas", 1);
     TOption* bus = TDesignFixture::Option(f.Area(f.City, "Bus lines"), "Bus", 1);
     f.Plan->Comments << "first draft";
-    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
-    f.Object("North", town, f.District, 3)->Comments << "a <note>";
-    town->SelectDesignOption(pump);
-    town->SelectDesignOption(bus);
-    town->SelectStatusQuoOption(gas);
+    f.Object("North", Town, f.District, 3)->Comments << "a <note>";
+    Town->SelectDesignOption(pump);
+    Town->SelectDesignOption(bus);
+    Town->SelectStatusQuoOption(gas);
 
-    const QStringList block = town->DesignBlock();
-    EXPECT_EQ(town->DesignOptions, (std::vector<TOption*>{ bus, pump }));   // sorted in place
+    const QStringList block = Town->DesignBlock();
+    EXPECT_EQ(Town->DesignOptions, (std::vector<TOption*>{ bus, pump }));   // sorted in place
     // The design's tree, then Town's block with North's nested in it.
     ExpectRows(f.Plan->DescriptionRows() + block, "designrows.htm.expected");
+}
+
+namespace {
+
+/// City: Heating (Gas, Pump), Transport (Bus, Tram); District: Insulation
+/// (Walls, cost 10), Windows (Triple, cost 1). Gas rules out Insulation, Walls
+/// rules out Windows.
+struct TPreclusionFixture : TDesignFixture
+{
+    TDecisionArea* Windows = Area(District, "Windows");
+    TOption* Pump = HeatPump;
+    TOption* Tram = Option(Transport, "Tram", 2);
+    TOption* Triple = Option(Windows, "Triple", 1);
+    TDesignObject* Town = Object("Town", nullptr, City);
+    TDesignObject* North = Object("North", Town, District);
+
+    TPreclusionFixture()
+    {
+        Effect(Walls, Cost, "10");
+        Effect(Triple, Cost, "1");
+        Gas->AddPreclusion(Insulation);
+        Walls->AddPreclusion(Windows);
+    }
+};
+
+struct Preclusion : ::testing::Test { TPreclusionFixture f; };
+
+} // namespace
+
+TEST_F(Preclusion, ReplacingAChoiceLiftsItsPreclusionsAndChoosingItAgainRestoresThem)
+{
+    f.North->SelectDesignOption(f.Walls);
+    f.North->SelectDesignOption(f.Triple);
+    struct { TOption* heating; QStringList north; double cost; } steps[] = {
+        { f.Gas, { "Insulation" }, 1 },   // Walls is ruled out: Triple counts
+        { f.Pump, { "Windows" }, 10 },    // Walls has effect again and rules out Triple
+        { f.Gas, { "Insulation" }, 1 },
+    };
+    for (const auto& step : steps) {
+        f.Town->SelectDesignOption(step.heating);
+        EXPECT_EQ(TDesignFixture::Precluded(f.North), step.north);
+        EXPECT_EQ(f.Value(f.Town, f.Cost), step.cost);
+        EXPECT_EQ(f.North->DesignOptions, (std::vector<TOption*>{ f.Walls, f.Triple }));
+    }
+    EXPECT_EQ(f.Town->FindSelections(f.Walls), std::vector<TDesignObject*>{});
+    EXPECT_EQ(f.Town->FindSelections(f.Triple), std::vector<TDesignObject*>{ f.North });
+}
+
+TEST_F(Preclusion, AnAreaStaysRuledOutWhileAnyChosenOptionRulesItOut)
+{
+    f.Bus->AddPreclusion(f.Insulation);
+    f.Town->SelectDesignOption(f.Gas);
+    f.Town->SelectDesignOption(f.Bus);
+    EXPECT_EQ(f.North->PrecludedAreas.at(0)->Options, (std::vector<TOption*>{ f.Gas, f.Bus }));
+    f.Town->SelectDesignOption(f.Pump);
+    EXPECT_EQ(f.North->PrecludedAreas.at(0)->Options, std::vector<TOption*>{ f.Bus });
+    f.Town->SelectDesignOption(f.Tram);
+    EXPECT_EQ(f.North->IsPrecluded(f.Insulation), -1);
+    // A new object takes over what choices above rule out.
+    f.Town->SelectDesignOption(f.Gas);
+    TDesignObject* south = f.Object("South", f.Town, f.District);
+    EXPECT_EQ(TDesignFixture::Precluded(south), QStringList{ "Insulation" });
+    EXPECT_EQ(south->UndecidedCount(), 1);
+}
+
+TEST_F(Preclusion, AddingAPreclusionAppliesOnlyWhereTheOptionHasEffect)
+{
+    f.Bus->AddPreclusion(f.Heating);
+    f.Town->SelectDesignOption(f.Bus);
+    f.Town->SelectDesignOption(f.Pump);   // ruled out by Bus
+    f.North->SelectDesignOption(f.Walls);
+    f.Pump->AddPreclusion(f.Insulation);
+    EXPECT_EQ(TDesignFixture::Precluded(f.North), QStringList{ "Windows" });
+    f.Bus->RemovePreclusion(f.Heating);   // now Pump has effect
+    EXPECT_EQ(TDesignFixture::Precluded(f.North), QStringList{ "Insulation" });
+    EXPECT_EQ(f.Value(f.Town, f.Cost), 0);
+    f.Pump->RemovePreclusion(f.Insulation);
+    EXPECT_EQ(TDesignFixture::Precluded(f.North), QStringList{ "Windows" });
+    EXPECT_EQ(f.Value(f.Town, f.Cost), 10);
+}
+
+TEST(PreclusionCycles, SettleTheSameWayWhateverTheOrderOfChoosing)
+{
+    // Areas A, B, C of the City with options a, b, c; pairs (x, y): x rules out y's area.
+    struct { const char* name; std::vector<std::pair<int, int>> rules; QString expected; } cases[] = {
+        { "two", { { 0, 1 }, { 1, 0 } }, "B:a = 2" },
+        { "three", { { 0, 1 }, { 1, 2 }, { 2, 0 } }, "B:a = 2" },
+        { "three and a self", { { 0, 1 }, { 1, 2 }, { 2, 0 }, { 2, 2 } }, "B:a = 2" },
+        { "two with a tail", { { 1, 2 }, { 2, 1 }, { 0, 1 } }, "B:a,c = 2" },
+    };
+    for (const auto& c : cases) {
+        TDesignFixture f;
+        TVariable* cost = f.Variable("Cost");
+        std::vector<TOption*> options;
+        for (const char* name : { "A", "B", "C" })
+            options.push_back(f.OptionWithEffect(f.City, name, cost, "1"));
+        for (const auto& [from, to] : c.rules) {
+            if (from == to)   // refused by the editor; a damaged file may still hold it
+                options[size_t(from)]->PrecludedAreas.push_back(options[size_t(to)]->DecisionArea);
+            else
+                options[size_t(from)]->AddPreclusion(options[size_t(to)]->DecisionArea);
+        }
+        std::vector<int> order = { 0, 1, 2 };
+        do {
+            TDesignObject* object = f.Object(QString::number(f.Plan->TopObjects.Count()), nullptr, f.City);
+            for (int i : order)
+                object->SelectDesignOption(options[size_t(i)]);
+            QStringList records;
+            for (const auto& record : object->PrecludedAreas) {
+                QStringList by;
+                for (const TOption* o : record->Options)
+                    by << o->Name.toLower();
+                by.sort();
+                records << record->DecisionArea->Name + ":" + by.join(",");
+            }
+            EXPECT_EQ(records.join(" ") + " = " + f.Text(object, cost), c.expected) << c.name;
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+}
+
+TEST(PreclusionCycles, ClosingOneAfterTheChoicesTerminates)
+{
+    TDesignFixture f;
+    TDesignObject* town = f.Object("Town", nullptr, f.City);
+    std::vector<TOption*> o;
+    for (const char* name : { "A", "B", "C" }) {
+        o.push_back(TDesignFixture::Option(f.Area(f.City, name), QString(name).toLower()));
+        town->SelectDesignOption(o.back());
+    }
+    o[1]->AddPreclusion(o[2]->DecisionArea);
+    o[2]->AddPreclusion(o[0]->DecisionArea);
+    EXPECT_EQ(TDesignFixture::Precluded(town), QStringList{ "C" });
+    o[0]->AddPreclusion(o[1]->DecisionArea);   // closes a, b, c, a
+    EXPECT_EQ(TDesignFixture::Precluded(town), QStringList{ "B" });
+    o[0]->RemovePreclusion(o[1]->DecisionArea);
+    EXPECT_EQ(TDesignFixture::Precluded(town), QStringList{ "C" });
 }

@@ -2,37 +2,45 @@
 
 #include "formula/vminstruction.h"
 #include "model/messagerecorder.h"
+#include "storage/folderreader.h"
+#include "storage/folderwriter.h"
+#include "support/testpaths.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(Evaluation, CumulativeValuesAddUpWeightedByCount)
+namespace {
+
+struct Evaluation : ::testing::Test { TDesignFixture f; TDesignObject* Town = f.Object("Town", nullptr, f.City); };
+
+} // namespace
+
+TEST_F(Evaluation, CumulativeValuesAddUpWeightedByCount)
 {
-    TDesignFixture f;
-    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
-    TDesignObject* north = f.Object("North", town, f.District, 3);
-    town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", f.Cost, "10"));
+    Town->SetCount(2);
+    TDesignObject* north = f.Object("North", Town, f.District, 3);
+    Town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", f.Cost, "10"));
     north->SelectDesignOption(f.OptionWithEffect(f.District, "Paving", f.Cost, "4"));
-    EXPECT_EQ(f.Value(town, f.Cost), 22);
+    EXPECT_EQ(f.Value(Town, f.Cost), 22);
     EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 44);
     north->SetCount(0);
-    EXPECT_EQ(f.Value(town, f.Cost), 10);
+    EXPECT_EQ(f.Value(Town, f.Cost), 10);
 }
 
-TEST(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
+TEST_F(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
 {
-    TDesignFixture f;
     TVariable* rate = f.Variable("Rate", AggregationConstant);
     rate->Value = 2.5;
-    EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);   // no object at all
-    f.Object("Town", nullptr, f.City, 2)->SelectDesignOption(f.OptionWithEffect(f.City, "Levy", rate, "7"));
+    EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);   // no object has it
+    Town->SetCount(2);
+    Town->SelectDesignOption(f.OptionWithEffect(f.City, "Levy", rate, "7"));
     EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);
     rate->Value = UndefinedValue;
     EXPECT_EQ(DesignValue(*f.Plan, *rate), 7);   // without its value, the top objects' average
 }
 
-TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
+TEST_F(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
 {
-    TDesignFixture f;
     auto object = [&](const QString& name, TDesignObject* parent, int count, const QString& value) {
         TDesignObject* o = f.Object(name, parent, parent ? f.District : f.City, count);
         if (!value.isEmpty())
@@ -60,63 +68,55 @@ TEST(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
     EXPECT_EQ(ResultText(Compute(*zero->FindAttribute(f.Price))), "0");
 }
 
-TEST(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
+TEST_F(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
 {
-    TDesignFixture f;
     TOption* dear = f.OptionWithEffect(f.District, "Dear", f.Price, "40");
     TOption* ban = TDesignFixture::Option(f.Area(f.District, "Ban"), "Ban");
     ban->AddPreclusion(dear->DecisionArea);
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
-    f.Object("a", town, f.District, 1)->SelectDesignOption(f.OptionWithEffect(f.District, "Cheap", f.Price, "10"));
-    TDesignObject* b = f.Object("b", town, f.District, 30);
+    f.Object("a", Town, f.District, 1)->SelectDesignOption(f.OptionWithEffect(f.District, "Cheap", f.Price, "10"));
+    TDesignObject* b = f.Object("b", Town, f.District, 30);
     b->SelectDesignOption(dear);
     b->SelectDesignOption(ban);
     EXPECT_TRUE(IsUndefined(f.Value(b, f.Price)));
-    EXPECT_EQ(f.Value(town, f.Price), 10);
+    EXPECT_EQ(f.Value(Town, f.Price), 10);
 }
 
-TEST(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
+TEST_F(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
 {
-    TDesignFixture f;
     TOption* pump = f.HeatPump;
     TDesignFixture::Effect(pump, f.Cost, "100", true);
     TDesignFixture::Effect(pump, f.Cost, "1");
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
     struct { TOption* statusQuo; TOption* design; double value; } steps[] = {
         { f.Gas, pump, 101 }, { pump, pump, 1 }, { f.Gas, pump, 101 }, { f.Gas, f.Gas, 0 }, { pump, pump, 1 } };
     for (const auto& step : steps) {
-        town->SelectStatusQuoOption(step.statusQuo);
-        town->SelectDesignOption(step.design);
-        EXPECT_EQ(f.Value(town, f.Cost), step.value) << step.statusQuo->Name.toStdString();
+        Town->SelectStatusQuoOption(step.statusQuo);
+        Town->SelectDesignOption(step.design);
+        EXPECT_EQ(f.Value(Town, f.Cost), step.value) << step.statusQuo->Name.toStdString();
     }
 }
 
-TEST(Evaluation, ErrorsTravelUpAndLeaveTheDesignValueUndefined)
+TEST_F(Evaluation, ErrorsTravelUpAndLeaveTheDesignValueUndefined)
 {
-    TDesignFixture f;
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
-    f.Object("North", town, f.District, 2)->SelectDesignOption(f.OptionWithEffect(f.District, "Bad", f.Cost, "1/0"));
-    TDesignObject* south = f.Object("South", town, f.District);
+    f.Object("North", Town, f.District, 2)->SelectDesignOption(f.OptionWithEffect(f.District, "Bad", f.Cost, "1/0"));
+    TDesignObject* south = f.Object("South", Town, f.District);
     TOption* mean = f.OptionWithEffect(f.District, "Mean", f.Price, "4");
     TDesignFixture::Effect(mean, f.Price, "1/0");
     south->SelectDesignOption(mean);
-    EXPECT_EQ(f.Text(town, f.Cost), "#DIV0!");
-    EXPECT_EQ(f.Text(town, f.Price), "#DIV0!");
+    EXPECT_EQ(f.Text(Town, f.Cost), "#DIV0!");
+    EXPECT_EQ(f.Text(Town, f.Price), "#DIV0!");
     EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *f.Cost)));
     EXPECT_TRUE(IsUndefined(DesignValue(*f.Plan, *f.Price)));
 }
 
-TEST(Evaluation, APlaceholderBecomesTheRealAttributeAtOnce)
+TEST_F(Evaluation, APlaceholderBecomesTheRealAttributeAtOnce)
 {
-    TDesignFixture f;
     TVariable* a = f.Variable("A");
     TVariable* b = f.Variable("B");
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
-    TDesignObject* north = f.Object("North", town, f.District);
+    TDesignObject* north = f.Object("North", Town, f.District);
     north->SelectDesignOption(f.OptionWithEffect(f.District, "Double", a, "[B] * 2"));
     EXPECT_EQ(f.Text(north, a), "#ATTRIBUTE?");
-    EXPECT_EQ(f.Text(town, a), "#ATTRIBUTE?");
-    town->SelectDesignOption(f.OptionWithEffect(f.City, "Town B", b, "100"));
+    EXPECT_EQ(f.Text(Town, a), "#ATTRIBUTE?");
+    Town->SelectDesignOption(f.OptionWithEffect(f.City, "Town B", b, "100"));
     EXPECT_EQ(f.Text(north, a), "200");   // the nearest ancestor's
     north->SelectDesignOption(f.OptionWithEffect(f.District, "Set B", b, "3"));
     EXPECT_EQ(f.Text(north, a), "6");
@@ -126,20 +126,17 @@ TEST(Evaluation, APlaceholderBecomesTheRealAttributeAtOnce)
     EXPECT_EQ(f.Text(north, a), "14");
 }
 
-TEST(Evaluation, CircularReadsGiveAConflictWhereverTheReadStarts)
+TEST_F(Evaluation, CircularReadsGiveAConflictWhereverTheReadStarts)
 {
-    TMessageRecorder messages;
-    TDesignFixture f;
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
-    TDesignObject* north = f.Object("North", town, f.District);
+    TDesignObject* north = f.Object("North", Town, f.District);
     struct { TDesignObject* object; const char* variable; const char* formula; const char* text; } reads[] = {
-        { town, "Self", "[Self] + 1", "#CONFLICT!" },
-        { town, "A", "[B] + 1", "#CONFLICT!" },
-        { town, "B", "[A] * 2", "#CONFLICT!" },
-        { town, "After", "[A] + 1", "#CONFLICT!" },      // reads the circle without being on it
-        { town, "W", "[V]", "#CONFLICT!" },              // the town's V adds North's V, which reads W
+        { Town, "Self", "[Self] + 1", "#CONFLICT!" },
+        { Town, "A", "[B] + 1", "#CONFLICT!" },
+        { Town, "B", "[A] * 2", "#CONFLICT!" },
+        { Town, "After", "[A] + 1", "#CONFLICT!" },      // reads the circle without being on it
+        { Town, "W", "[V]", "#CONFLICT!" },              // the town's V adds North's V, which reads W
         { north, "V", "[W] + 1", "#CONFLICT!" },
-        { town, "Fine", "2", "2" },
+        { Town, "Fine", "2", "2" },
     };
     for (const auto& r : reads)
         f.Variable(r.variable);
@@ -154,47 +151,106 @@ TEST(Evaluation, CircularReadsGiveAConflictWhereverTheReadStarts)
             EXPECT_EQ(f.Text(r.object, f.Case.Variables.Find(r.variable)), r.text) << first;
         }
     }
-    EXPECT_EQ(f.Text(town, f.Case.Variables.Find("V")), "#CONFLICT!");
-    EXPECT_TRUE(messages.Messages.isEmpty());
+    EXPECT_EQ(f.Text(Town, f.Case.Variables.Find("V")), "#CONFLICT!");
 }
 
-TEST(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
+TEST_F(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
 {
     TMessageRecorder messages;
-    TDesignFixture f;
     TOption* odd = f.OptionWithEffect(f.City, "Odd", f.Cost, "1");
     odd->Effects.front()->Code.push_back(std::make_unique<TVM_PUSHCON>(2));   // two entries left
     TOption* ban = f.OptionWithEffect(f.City, "Ban", f.Cost, "5");
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
-    town->SelectDesignOption(odd);
+    Town->SelectDesignOption(odd);
     for (int ruledOut = 0; ruledOut < 2; ++ruledOut) {
         messages.Clear();
-        EXPECT_EQ(f.Text(town, f.Cost), "#STACK?");
+        EXPECT_EQ(f.Text(Town, f.Cost), "#STACK?");
         EXPECT_EQ(messages.Errors(), QStringList{ "VM stack error in subsystem \"Town\"" });
         ban->AddPreclusion(odd->DecisionArea);
-        town->SelectDesignOption(ban);
+        Town->SelectDesignOption(ban);
     }
 }
 
-TEST(Evaluation, APassReusesResultsUntilTheDesignChanges)
+TEST_F(Evaluation, APassReusesResultsUntilTheDesignChanges)
 {
-    TDesignFixture f;
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
-    TDesignObject* north = f.Object("North", town, f.District);
+    TDesignObject* north = f.Object("North", Town, f.District);
     TOption* cheap = f.OptionWithEffect(f.District, "Cheap", f.Cost, "1");
     TOption* dear = TDesignFixture::Option(cheap->DecisionArea, "Dear", 2);
     TDesignFixture::Effect(dear, f.Cost, "9");
     north->SelectDesignOption(cheap);
     const TEvaluation pass;
-    EXPECT_EQ(f.Text(town, f.Cost), "1");
+    EXPECT_EQ(f.Text(Town, f.Cost), "1");
     north->SelectDesignOption(dear);
-    EXPECT_EQ(f.Text(town, f.Cost), "9");
+    EXPECT_EQ(f.Text(Town, f.Cost), "9");
     north->SetCount(2);
-    EXPECT_EQ(f.Text(town, f.Cost), "18");
-    f.Object("South", town, f.District)->SelectDesignOption(cheap);
-    EXPECT_EQ(f.Text(town, f.Cost), "19");
+    EXPECT_EQ(f.Text(Town, f.Cost), "18");
+    f.Object("South", Town, f.District)->SelectDesignOption(cheap);
+    EXPECT_EQ(f.Text(Town, f.Cost), "19");
     std::unique_ptr<TEffect> taken = dear->TakeEffect(dear->Effects.front().get());
     taken->SetFormula("4");
     dear->AddEffect(std::move(taken));
-    EXPECT_EQ(f.Text(town, f.Cost), "9");
+    EXPECT_EQ(f.Text(Town, f.Cost), "9");
 }
+
+namespace {
+
+/// Two designs that choose Solar in two districts each; in the second one a
+/// district also keeps Solar as its status quo.
+struct TEffectEditFixture : TDesignFixture
+{
+    TVariable* Size = Variable("Size");
+    TOption* Solar = OptionWithEffect(District, "Solar", Cost, "5");
+    TOption* Plots = OptionWithEffect(District, "Plots", Size, "10");
+    TEffect* Effect = Solar->Effects.front().get();
+    TDesign* Other = Case.Designs.At(Case.AddDesign("Other"));
+
+    TEffectEditFixture()
+    {
+        for (TDesign* design : { Plan, Other }) {
+            TDesignObject* town = Object("Town", nullptr, City, 1, design);
+            for (const char* name : { "North", "South" }) {
+                TDesignObject* district = Object(name, town, District, 2, design);
+                district->SelectDesignOption(Solar);
+                district->SelectDesignOption(Plots);
+            }
+        }
+        Other->TopObjects.At(0)->Children.At(1)->SelectStatusQuoOption(Solar);
+        Case.Changed = false;
+    }
+};
+struct EffectEdit : ::testing::Test { TEffectEditFixture f; };
+
+TEST_F(EffectEdit, ReachesEveryDesignAndTheOpenPass)
+{
+    const TEvaluation pass;
+    f.Solar->EditEffect(*f.Effect, QStringLiteral("5 "), false);   // changes nothing
+    EXPECT_FALSE(f.Case.Changed);
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 20);
+    EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 20);
+
+    EXPECT_EQ(f.Solar->EditEffect(*f.Effect, QStringLiteral(" 3 * [Size] + 1\n"), true), QString());
+    EXPECT_EQ(f.Effect->Formula, QStringLiteral("3 * [Size] + 1"));
+    EXPECT_TRUE(f.Case.Changed);
+    // The calculations read Size now, and the status quo district has none.
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 124);
+    EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 62);
+
+    f.Solar->EditEffect(*f.Effect, QString(), false);
+    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 0);
+}
+
+TEST_F(EffectEdit, EveryValueMatchesAFreshReadOfTheSavedCase)
+{
+    // First off in the status quo district, then on again with another formula.
+    f.Solar->EditEffect(*f.Effect, QStringLiteral("2 * [Size]"), true);
+    f.Solar->EditEffect(*f.Effect, QStringLiteral("[Size] - 1"), false);
+    f.Plots->EditEffect(*f.Plots->Effects.front(), QStringLiteral("7"), true);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteCaseFolder(f.Case, dir.path() + QLatin1Char('/')));
+    TCase read;
+    ASSERT_TRUE(ReadCaseFolder(read, dir.path() + QLatin1Char('/')));
+    EXPECT_EQ(AllValues(f.Case), AllValues(read));
+    EXPECT_TRUE(AllValues(f.Case).contains(QStringLiteral("Plan:Cost=24")));
+}
+
+} // namespace

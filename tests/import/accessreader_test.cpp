@@ -58,7 +58,7 @@ TEST_F(AccessTest, ReadsTheColumnTypesAndComparesTextWithoutLetterCase)
               QStringList({ "hijklmnop" }));
 }
 
-TEST_F(AccessTest, ReadsNullsMemosAndSpecialCharacters)
+TEST_F(AccessTest, ReadsNullsMemosSpecialCharactersAndUnicode)
 {
     const auto database = Open("test2V2000.mdb");
     TQuery query(*database);
@@ -72,12 +72,9 @@ TEST_F(AccessTest, ReadsNullsMemosAndSpecialCharacters)
     EXPECT_TRUE(memo.startsWith(QStringLiteral("Jon Iles")));
     EXPECT_TRUE(memo.endsWith(QStringLiteral("dlkfslkd jflksjadf as")));
     EXPECT_EQ(query.AsText(QStringLiteral("PROJ_OPT_CURRENCY_SYMBOL")), QStringLiteral("\u00a3"));
-}
-
-TEST_F(AccessTest, ReadsUnicodeText)
-{
-    const auto database = Open("testUnicodeCompV2003.mdb");
-    const QStringList values = Column(*database, QStringLiteral("SELECT Unicode FROM \"Table\" ORDER BY ID"), QStringLiteral("Unicode"));
+    // Text beyond Latin-1.
+    const QStringList values = Column(*Open("testUnicodeCompV2003.mdb"), QStringLiteral("SELECT Unicode FROM \"Table\" ORDER BY ID"),
+                                      QStringLiteral("Unicode"));
     ASSERT_EQ(values.size(), 8);
     EXPECT_EQ(values[1], QStringLiteral("\u00e4\u00e4kk\u00f6si\u00e4"));
     EXPECT_EQ(values[2], QStringLiteral("\u041c\u0438\u0440"));

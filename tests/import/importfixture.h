@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 using TRow = TOldDatabaseBuilder::TRow;
 
@@ -49,11 +50,13 @@ struct ImportTest : ::testing::Test
         const auto database = TDatabase::Open(Path);
         return ImportCase(*database, name, [this](const QString& text) { ProgressTexts << text; });
     }
-    /// Imports "Main" and expects it complete.
+    /// Imports "Main", which must complete: else the test ends here, with
+    /// nothing to check (GoogleTest reports the exception as a failure).
     std::unique_ptr<TCase> ImportMain()
     {
         TImportResult result = Import();
-        EXPECT_EQ(result.Outcome, TImportOutcome::Imported) << ProgressTexts.join(QLatin1Char('\n')).toStdString() << Recorder.Messages.join(QLatin1Char('\n')).toStdString();
+        if (result.Outcome != TImportOutcome::Imported || !result.Case)
+            throw std::runtime_error((ProgressTexts + Recorder.Messages).join(QLatin1Char('\n')).toStdString());
         return std::move(result.Case);
     }
 };

@@ -1,12 +1,35 @@
 #include "support/modelfixture.h"
 
+#include "model/caseedit.h"
 #include "model/messagerecorder.h"
 
 #include <gtest/gtest.h>
 
-TEST(Case, StartsEmptyAndUnchanged)
+namespace {
+
+struct TLog : TCaseListener
 {
-    TCase c;
+    TCase* Case = nullptr;
+    std::vector<TChangeKinds> Notices;
+    std::vector<QString> Deleting;
+    bool LeaveOnNotice = false;
+
+    void CaseChanged(TChangeKinds kinds) override
+    {
+        Notices.push_back(kinds);
+        if (LeaveOnNotice)
+            Case->Unsubscribe(this);
+    }
+    void DesignDeleting(TDesign& design) override { Deleting.push_back(design.Name); }
+};
+
+struct Case : ::testing::Test { TCase c; };
+struct CaseOperations : ::testing::Test { TModelFixture f; };
+
+} // namespace
+
+TEST_F(Case, StartsEmptyAndUnchanged)
+{
     EXPECT_FALSE(c.Changed);
     EXPECT_TRUE(c.Folder.isEmpty());
     EXPECT_EQ(c.BaseCase, nullptr);
@@ -19,9 +42,8 @@ TEST(Case, StartsEmptyAndUnchanged)
     EXPECT_EQ(links, QStringList({ "ORVEL case.htm", "ORVEL propro.htm", "ORVEL policies.htm", "ORVEL actors.htm" }));
 }
 
-TEST(Case, AddOperationsGiveDefaultsAndMarkChanged)
+TEST_F(Case, AddOperationsGiveDefaultsAndMarkChanged)
 {
-    TCase c;
     c.AddCategory("b");
     EXPECT_TRUE(c.Changed);
     c.AddCategory("a");   // numbered in the order added, not by name
@@ -34,9 +56,8 @@ TEST(Case, AddOperationsGiveDefaultsAndMarkChanged)
     EXPECT_EQ(level->Parent, nullptr);
 }
 
-TEST(CaseCascades, DeletingALevelKeepsItsSubLevelsAtTheTop)
+TEST_F(CaseOperations, DeletingALevelKeepsItsSubLevelsAtTheTop)
 {
-    TModelFixture f;
     f.Case.DeleteSystemLevel(f.City);
     EXPECT_EQ(f.District->Parent, nullptr);
     EXPECT_EQ(f.District->Depth, 0);
@@ -45,10 +66,9 @@ TEST(CaseCascades, DeletingALevelKeepsItsSubLevelsAtTheTop)
     EXPECT_EQ(f.District->DescriptionRows().size(), 3);
 }
 
-TEST(RenameVariable, RewritesEveryFormulaIgnoringCaseUnlessTheNameIsEmptyOrTaken)
+TEST_F(CaseOperations, RenameVariableRewritesEveryFormulaIgnoringCaseUnlessTheNameIsEmptyOrTaken)
 {
     TMessageRecorder messages;
-    TModelFixture f;
     TEffect* e1 = TModelFixture::Effect(f.Gas, f.Price, "[cost] * 2 + [COST]");
     TEffect* e2 = TModelFixture::Effect(f.Walls, f.Price, "[Costs] + [Cost]");
     f.Case.Changed = false;
@@ -68,10 +88,9 @@ TEST(RenameVariable, RewritesEveryFormulaIgnoringCaseUnlessTheNameIsEmptyOrTaken
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST(CaseCascades, DeletingAVariableRecompilesTheFormulasThatReadIt)
+TEST_F(CaseOperations, DeletingAVariableRecompilesTheFormulasThatReadIt)
 {
     TMessageRecorder messages;
-    TModelFixture f;
     TVariable* area = f.AddVariable("Area", AggregationCumulative);
     TEffect* reader = TModelFixture::Effect(f.Gas, f.Cost, "[Area] * 2 + [area]");
     TEffect* other = TModelFixture::Effect(f.Walls, f.Cost, "[Price] + 1");
@@ -88,4 +107,74 @@ TEST(CaseCascades, DeletingAVariableRecompilesTheFormulasThatReadIt)
     EXPECT_TRUE(other->Reads(f.Price));
     // Both references now point at nothing rather than at the freed variable.
     EXPECT_TRUE(reader->Reads(nullptr));
+}
+
+TEST_F(Case, EditAnnouncesOnceWhenTheOutermostEditEnds)
+{
+    TLog log;
+    c.Subscribe(&log);
+    c.Subscribe(&log);   // twice subscribed, told once
+    {
+        TCaseEdit edit(c, QStringLiteral("Add phase"), ChangeCatalogues);
+        c.AddPhase(QStringLiteral("p"));
+        {
+            TCaseEdit inner(c, QStringLiteral("inner"), ChangeLevels);
+            EXPECT_TRUE(c.Editing());
+        }
+        EXPECT_TRUE(log.Notices.empty());   // nothing while the command still runs
+        edit.Touch(ChangeValues);
+    }
+    ASSERT_EQ(log.Notices.size(), 1u);
+    EXPECT_EQ(log.Notices[0], ChangeCatalogues | ChangeLevels | ChangeValues);
+    EXPECT_EQ(c.EditLabel, "Add phase");
+    EXPECT_FALSE(c.Editing());
+}
+
+TEST_F(Case, CancelledEditsMarkAndAnnounceNothing)
+{
+    TLog log;
+    c.Subscribe(&log);
+    {
+        TCaseEdit edit(c, QString(), ChangeCatalogues);
+        edit.Cancel();
+    }
+    EXPECT_FALSE(c.Changed);
+    EXPECT_TRUE(log.Notices.empty());
+    {
+        TCaseEdit outer(c, QString(), ChangeCase);
+        outer.Cancel();
+        TCaseEdit inner(c, QString(), ChangeDesigns);   // the inner one did change something
+    }
+    EXPECT_TRUE(c.Changed);
+    ASSERT_EQ(log.Notices.size(), 1u);
+    EXPECT_EQ(log.Notices[0], ChangeDesigns);
+}
+
+TEST_F(Case, ListenersMayLeaveWhileTheyAreToldAndHearOfADesignsDeletionFirst)
+{
+    TLog first, second;
+    first.Case = &c;
+    first.LeaveOnNotice = true;
+    c.Subscribe(&first);
+    c.Subscribe(&second);
+    TDesign* d = c.Designs.At(c.AddDesign(QStringLiteral("Variant")));
+    d->AddDesignObject(QStringLiteral("City"), nullptr);
+    c.DeleteDesign(d);
+    EXPECT_EQ(second.Deleting, std::vector<QString>{QStringLiteral("Variant")});
+    c.Announce(ChangeActors);
+    c.Announce(ChangePolicies);
+    EXPECT_EQ(first.Notices.size(), 1u);
+    EXPECT_EQ(second.Notices.size(), 2u);
+    c.Unsubscribe(&second);
+    c.Announce(ChangeDesigns);
+    EXPECT_EQ(second.Notices.size(), 2u);
+}
+
+TEST_F(Case, CommentTextIsTrimmedIntoLines)
+{
+    c.SetCommentText(QStringLiteral("  first \nsecond \n"));
+    EXPECT_EQ(c.Comments, (QStringList{QStringLiteral("first "), QStringLiteral("second")}));
+    EXPECT_EQ(c.CommentText(), "first \nsecond");
+    c.SetCommentText(QStringLiteral(" \n "));
+    EXPECT_TRUE(c.Comments.isEmpty());
 }

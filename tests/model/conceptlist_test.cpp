@@ -1,12 +1,15 @@
 #include "model/case.h"
 #include "model/messagerecorder.h"
+#include "model/ordering.h"
 #include "support/testpaths.h"
 
 #include <gtest/gtest.h>
 
-TEST(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
+struct ConceptList : ::testing::Test { TCase c; };
+struct Ordering : ::testing::Test { TCase c; };
+
+TEST_F(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
 {
-    TCase c;
     for (const char* name : { "beta", "Alpha", "_under", "gamma", "Zulu", "2nd" })
         c.AddScale(QString::fromLatin1(name));
     // Letters fold to upper case, so "_" (after "Z") sorts behind every letter.
@@ -17,9 +20,8 @@ TEST(ConceptList, OrdersAsciiLettersWithoutCaseAndOtherCharactersByCode)
     EXPECT_EQ(c.Scales.IndexOfName("~"), -7);
 }
 
-TEST(ConceptList, AddCleansAndTrimsNamesAndReturnsAnExistingOneWithoutChange)
+TEST_F(ConceptList, AddCleansAndTrimsNamesAndReturnsAnExistingOneWithoutChange)
 {
-    TCase c;
     const int first = c.AddScale("abc");
     c.Changed = false;
     EXPECT_EQ(c.AddScale("ABC"), first);
@@ -36,10 +38,9 @@ TEST(ConceptList, AddCleansAndTrimsNamesAndReturnsAnExistingOneWithoutChange)
     EXPECT_EQ(c.Categories.At(0)->Name, "abcde");
 }
 
-TEST(ConceptList, RenameRules)
+TEST_F(ConceptList, RenameRules)
 {
     TMessageRecorder messages;
-    TCase c;
     c.AddScale("Abc");
     TScale* only = c.Scales.At(0);
     // A list of one accepts any letter case change.
@@ -64,9 +65,8 @@ TEST(ConceptList, RenameRules)
     EXPECT_FALSE(c.Changed);
 }
 
-TEST(ConceptList, RenameMovesTheItemToItsNewPlace)
+TEST_F(ConceptList, RenameMovesTheItemToItsNewPlaceAndMarksTheCase)
 {
-    TCase c;
     for (const char* name : { "a", "c", "e", "g" })
         c.AddScale(QString::fromLatin1(name));
     TScale* a = c.Scales.At(0);
@@ -81,11 +81,8 @@ TEST(ConceptList, RenameMovesTheItemToItsNewPlace)
     EXPECT_EQ(c.Scales.RenameConcept(g, "b"), 0);
     EXPECT_EQ(NamesOf(c.Scales), QStringList({ "b", "c", "e", "f" }));
     EXPECT_EQ(c.Scales.IndexOf(g), 0);
-}
 
-TEST(ConceptList, RenameOfNestedListsMarksTheCase)
-{
-    TCase c;
+    // Renames in nested lists mark the case too.
     TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel("City"));
     TDecisionArea* area = level->DecisionAreas.At(level->AddDecisionArea("Heating"));
     TOption* option = area->Options.At(area->AddOption("Gas"));
@@ -95,4 +92,67 @@ TEST(ConceptList, RenameOfNestedListsMarksTheCase)
     c.Changed = false;
     level->DecisionAreas.RenameConcept(area, "Heat");
     EXPECT_TRUE(c.Changed);
+}
+
+TEST(PhaseMoves, AMovedPhaseTakesTheTargetsOrderAndShiftsTheOnesBetween)
+{
+    const struct { const char* dragged; const char* target; std::vector<int> orders; bool moved; } cases[] = {
+        { "a", "c", { 2, 0, 1 }, true }, { "c", "a", { 1, 2, 0 }, true },
+        { "a", "b", { 1, 0, 2 }, true }, { "b", "b", { 0, 1, 2 }, false },
+    };
+    for (const auto& m : cases) {
+        TCase c;
+        for (const char* name : { "a", "b", "c" })
+            c.AddPhase(name);
+        EXPECT_EQ(MovePhase(c, c.Phases.Find(m.dragged), c.Phases.Find(m.target)), m.moved);
+        std::vector<int> orders;
+        for (const TPhase* phase : c.Phases)
+            orders.push_back(phase->Order);
+        EXPECT_EQ(orders, m.orders) << m.dragged << " onto " << m.target;
+    }
+}
+
+TEST_F(Ordering, NewItemsGoAfterTheHighestNumberEvenAfterADelete)
+{
+    for (const char* name : { "one", "two", "three" }) {
+        c.AddCategory(name);
+        c.AddPhase(name);
+    }
+    c.DeleteCategory(c.Categories.Find("one"));
+    c.DeletePhase(c.Phases.Find("two"));
+    c.AddCategory("four");
+    c.AddPhase("four");
+    const auto number = [&](const char* name) { return c.Categories.Find(name)->Number; };
+    EXPECT_EQ(number("four"), 4);
+    EXPECT_EQ(c.Phases.Find("four")->Order, 3);
+    c.AddCategory("TWO");   // an existing name keeps its number
+    EXPECT_EQ(number("two"), 2);
+    // Moving still tells items apart: no two share a number.
+    EXPECT_TRUE(MoveCategory(c, c.Categories.Find("four"), c.Categories.Find("two")));
+    EXPECT_EQ(number("four"), 2);
+    EXPECT_EQ(number("two"), 3);
+    EXPECT_EQ(number("three"), 4);
+}
+
+TEST_F(Ordering, MovesOnlyItemsOfThisCase)
+{
+    TCase other;
+    TPhase* mine = c.Phases.At(c.AddPhase("a"));
+    TPhase* foreign = other.Phases.At(other.AddPhase("b"));
+    foreign->Order = 5;
+    EXPECT_FALSE(MovePhase(c, mine, foreign));
+    EXPECT_FALSE(MovePhase(c, mine, nullptr));
+    EXPECT_EQ(mine->Order, 0);
+}
+
+TEST_F(Ordering, AveragingOrCumulativeDropsTheConstantValue)
+{
+    TVariable* v = c.Variables.At(c.AddVariable("v"));
+    v->SetValue(3);
+    v->SetAggregationMode(AggregationConstant);
+    EXPECT_EQ(v->Value, 3);
+    v->SetAggregationMode(AggregationAveraging);
+    EXPECT_FALSE(v->HasValue());
+    v->SetAggregationMode(AggregationConstant);
+    EXPECT_FALSE(v->HasValue());
 }

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-TEST(FormatValue, TableWithNonFiniteValuesAsWords)
+TEST(FormatValue, TableWithNonFiniteValuesAsWordsInTheLocalesSeparator)
 {
     const struct { double x; const char* text; } cases[] = {
         { 0, "0" }, { 0.00000000001, "0" }, { -1e-11, "0" },
@@ -23,6 +23,10 @@ TEST(FormatValue, TableWithNonFiniteValuesAsWords)
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatValue(c.x), Local(QString::fromLatin1(c.text))) << c.x;
+    // The suites run once in the C locale and once in German.
+    const bool german = qgetenv("ORVEL_TEST_LOCALE") == "de_DE";
+    EXPECT_EQ(FormatValue(2.5), german ? "2,5" : "2.5");
+    EXPECT_EQ(FormatValue(12345), german ? "1,23E+04" : "1.23E+04");
 }
 
 TEST(FormatPercentage, Table)
@@ -65,11 +69,9 @@ TEST(Names, CleanNameAndColumnLetters)
 {
     EXPECT_EQ(CleanName("a=[b]\"c:d@e"), "abcde");
     EXPECT_EQ(CleanTrimmedName("  x [y] "), "x y");
-    EXPECT_EQ(ColumnLetters(0), "A");
-    EXPECT_EQ(ColumnLetters(25), "Z");
-    EXPECT_EQ(ColumnLetters(26), "BA");
-    EXPECT_EQ(ColumnLetters(27), "BB");
-    EXPECT_EQ(ColumnLetters(26 * 26), "BAA");
+    const std::pair<int, const char*> columns[] = { { 0, "A" }, { 25, "Z" }, { 26, "BA" }, { 27, "BB" }, { 26 * 26, "BAA" } };
+    for (const auto& [column, letters] : columns)
+        EXPECT_EQ(ColumnLetters(column), letters) << column;
 }
 
 TEST(CutToken, SplitsAtTheDelimiterIgnoringCaseAndKeepsEverythingAfterIt)
@@ -121,12 +123,4 @@ TEST(Enumerations, TextsAndSafeRanges)
     EXPECT_TRUE(IsUndefined(UndefinedValue));
     EXPECT_FALSE(IsUndefined(0));
     EXPECT_FALSE(IsUndefined(-1e-100));
-}
-
-TEST(FormatValue, UsesTheLocalesSeparator)
-{
-    // The suites run once in the C locale and once in German.
-    const bool german = qgetenv("ORVEL_TEST_LOCALE") == "de_DE";
-    EXPECT_EQ(FormatValue(2.5), german ? "2,5" : "2.5");
-    EXPECT_EQ(FormatValue(12345), german ? "1,23E+04" : "1.23E+04");
 }

@@ -1,13 +1,16 @@
 #include "support/modelfixture.h"
 
+#include "model/hierarchycopy.h"
 #include "model/icons.h"
 #include "model/messagerecorder.h"
+#include "model/optionnumbers.h"
 
 #include <gtest/gtest.h>
 
-TEST(Hierarchy, PlacingSetsDepthsOfTheWholeSubtree)
+struct Hierarchy : ::testing::Test { TModelFixture f; };
+
+TEST_F(Hierarchy, PlacingSetsDepthsOfTheWholeSubtree)
 {
-    TModelFixture f;
     EXPECT_EQ(f.City->Depth, 0);
     EXPECT_EQ(f.District->Depth, 1);
     TSystemLevel* building = f.Level("Building", f.District);
@@ -21,10 +24,9 @@ TEST(Hierarchy, PlacingSetsDepthsOfTheWholeSubtree)
     EXPECT_TRUE(building->IsWithin(building));
 }
 
-TEST(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
+TEST_F(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
 {
     TMessageRecorder messages;
-    TModelFixture f;
     TSystemLevel* school = f.Level("School", f.City);
     TDecisionArea* roof = f.Area(school, "Roof", f.Energy, f.Now);
     f.Case.Changed = false;
@@ -50,9 +52,8 @@ TEST(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST(Hierarchy, PrecludingOptionsComeFromOwnAndAncestorLevelsInOptionOrder)
+TEST_F(Hierarchy, PrecludingOptionsComeInAreaThenOptionOrder)
 {
-    TModelFixture f;
     TDecisionArea* windows = f.Area(f.District, "Windows", f.Energy, f.Now);
     TOption* triple = TModelFixture::Option(windows, "Triple", 1);
     triple->AddPreclusion(f.Insulation);
@@ -62,11 +63,8 @@ TEST(Hierarchy, PrecludingOptionsComeFromOwnAndAncestorLevelsInOptionOrder)
     // City areas first (depth), Heating (Energy, 1) before Transport (Mobility, 2);
     // within Heating by option number.
     EXPECT_EQ(f.Insulation->PrecludingOptions(), std::vector<TOption*>({ f.Gas, f.HeatPump, f.Bus, triple }));
-}
 
-TEST(Hierarchy, DecisionAreaOrder)
-{
-    TModelFixture f;
+    // The areas' own order.
     TSystemLevel* alpha = f.Level("alpha", nullptr);
     TDecisionArea* a1 = f.Area(alpha, "zz", f.Mobility, f.Now);
     TDecisionArea* a2 = f.Area(alpha, "yy", f.Energy, f.Later);
@@ -117,3 +115,160 @@ TEST(Icons, DefaultAndDerivedIcons)
         EXPECT_EQ(p.image.pixelColor(p.x, p.y), p.colour) << p.what << " " << p.x << "," << p.y;
     EXPECT_EQ(DesignIcon(rect, true).pixelColor(1, 9), QColor(0xFF, 0, 0));
 }
+
+namespace {
+
+std::vector<int> Numbers(const TDecisionArea* area, const std::vector<TOption*>& options)
+{
+    std::vector<int> numbers;
+    for (const TOption* option : options) {
+        EXPECT_EQ(option->DecisionArea, area);
+        numbers.push_back(option->Number);
+    }
+    return numbers;
+}
+
+// Options O0, O1, ... numbered 0, 1, ... in a new area of the city.
+std::vector<TOption*> NumberedArea(TModelFixture& f, int count)
+{
+    TDecisionArea* area = f.Area(f.City, "Parking", f.Energy, f.Now);
+    std::vector<TOption*> options;
+    for (int i = 0; i < count; ++i)
+        options.push_back(TModelFixture::Option(area, QString("O%1").arg(i), i));
+    f.Case.Changed = false;
+    return options;
+}
+
+struct CopyTest : ::testing::Test
+{
+    TModelFixture f;
+    TSystemLevel* Building = f.Level("Building", f.District);
+    TDecisionArea* Roof = f.Area(Building, "Roof", f.Energy, f.Now);
+
+    CopyTest()
+    {
+        f.Gas->AddQualifier(f.Green);
+        f.Gas->AddPreclusion(f.Insulation);   // district, below the city
+        f.Gas->AddPreclusion(Roof);           // building, two below
+        f.Gas->AddPreclusion(f.Transport);    // the city itself
+        TModelFixture::Effect(f.Gas, f.Cost, "2 * [Price]")->NullWhenStatusQuo = true;
+        TModelFixture::Effect(f.Gas, f.Price, "7");
+        f.Case.Changed = false;
+    }
+};
+
+TEST_F(CopyTest, OptionCopyTakesQualifiersPreclusionsAndEffects)
+{
+    TCopyReport report;
+    TOption* copy = CopyOption(*f.Gas, *f.Heating, "Gas (copy)", 3, &report);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->DecisionArea, f.Heating);
+    EXPECT_EQ(copy->Number, 3);
+    EXPECT_EQ(copy->Qualifiers, f.Gas->Qualifiers);
+    EXPECT_EQ(copy->PrecludedAreas, f.Gas->PrecludedAreas);
+    ASSERT_EQ(copy->Effects.size(), 2u);
+    const TEffect& effect = *copy->Effects[0];
+    EXPECT_NE(&effect, f.Gas->Effects[0].get());
+    EXPECT_EQ(effect.Option, copy);
+    EXPECT_EQ(effect.Variable, f.Cost);
+    EXPECT_EQ(effect.Formula, "2 * [Price]");
+    EXPECT_FALSE(effect.Code.empty());
+    EXPECT_TRUE(effect.NullWhenStatusQuo);
+    EXPECT_FALSE(copy->Effects[1]->NullWhenStatusQuo);
+    EXPECT_TRUE(report.FaultyEffects.empty());
+    EXPECT_TRUE(report.DroppedPreclusions.empty());
+    EXPECT_TRUE(f.Case.Changed);
+
+    // The copy is a separate item: deleting the original leaves it whole.
+    f.Heating->DeleteOption(f.Gas);
+    EXPECT_EQ(copy->Effects.size(), 2u);
+    EXPECT_EQ(copy->PrecludedAreas.size(), 3u);
+}
+
+TEST_F(CopyTest, CopiesRefuseATakenNameAndKeepFaultyFormulasFaulty)
+{
+    EXPECT_EQ(CopyOption(*f.Gas, *f.Heating, "heat PUMP", 3), nullptr);
+    EXPECT_EQ(CopyDecisionArea(*f.Heating, *f.City, "transport"), nullptr);
+    EXPECT_EQ(f.Heating->Options.Count(), 2);
+    EXPECT_EQ(f.City->DecisionAreas.Count(), 2);
+    EXPECT_FALSE(f.Case.Changed);
+
+    // A formula stored faulty (as read from a damaged page) stays faulty in the copy.
+    f.Gas->Effects[1]->Formula = "1 +";
+    TCopyReport report;
+    TOption* copy = CopyOption(*f.Gas, *f.Heating, "Gas 2", 3, &report);
+    ASSERT_EQ(report.FaultyEffects.size(), 1u);
+    EXPECT_EQ(report.FaultyEffects[0], copy->Effects[1].get());
+    EXPECT_EQ(copy->Effects[1]->Formula, "1 +");
+    // Within its own level every preclusion stays valid.
+    TDecisionArea* duplicate = CopyDecisionArea(*f.Heating, *f.City, "Heating (copy)");
+    ASSERT_NE(duplicate, nullptr);
+    EXPECT_EQ(duplicate->Options.Find("Gas")->PrecludedAreas.size(), 3u);
+}
+
+TEST_F(CopyTest, AreaCopyKeepsOnlyPreclusionsWithinTheTargetLevel)
+{
+    TSystemLevel* school = f.Level("School", f.City);   // a sibling of District
+    TCopyReport report;
+    TDecisionArea* copy = CopyDecisionArea(*f.Heating, *f.District, "Heating", &report);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->SystemLevel, f.District);
+    EXPECT_EQ(copy->Phase, f.Heating->Phase);
+    EXPECT_EQ(copy->Category, f.Heating->Category);
+    ASSERT_EQ(copy->Options.Count(), 2);
+    TOption* gas = copy->Options.Find("Gas");
+    EXPECT_EQ(gas->Number, 1);
+    EXPECT_EQ(copy->Options.Find("Heat pump")->Number, 2);
+    // Insulation and Roof lie within District; Transport (the city) does not.
+    EXPECT_EQ(gas->PrecludedAreas, std::vector<TDecisionArea*>({ f.Insulation, Roof }));
+    ASSERT_EQ(report.DroppedPreclusions.size(), 1u);
+    EXPECT_EQ(report.DroppedPreclusions[0].Option, gas);
+    EXPECT_EQ(report.DroppedPreclusions[0].Count, 1);
+    EXPECT_EQ(gas->Effects.size(), 2u);
+
+    // Onto a sibling subtree nothing of the district's may be precluded.
+    TDecisionArea* atSchool = CopyDecisionArea(*f.Heating, *school, "Heating", &report);
+    EXPECT_TRUE(atSchool->Options.Find("Gas")->PrecludedAreas.empty());
+    EXPECT_EQ(report.DroppedPreclusions.back().Count, 3);   // dropped, not refused by AddPreclusion
+}
+
+TEST(OptionNumbers, InsertingMovesTheRestUp)
+{
+    // The numbers of the old options 0, 1, 2, then of the new one.
+    const struct { int Number; std::vector<int> Expected; } rows[] = { { 2, { 0, 1, 3, 2 } }, { 1, { 0, 2, 3, 1 } }, { 5, { 0, 1, 2, 5 } }, { -1, { 1, 2, 3, -1 } } };
+    for (const auto& row : rows) {
+        TModelFixture f;
+        std::vector<TOption*> options = NumberedArea(f, 3);
+        TDecisionArea* area = options[0]->DecisionArea;
+        options.push_back(TModelFixture::Option(area, "New", 0));
+        InsertOptionNumber(*options.back(), row.Number);
+        EXPECT_EQ(Numbers(area, options), row.Expected) << row.Number;
+        EXPECT_TRUE(f.Case.Changed);
+    }
+}
+
+TEST(OptionNumbers, MovingShiftsTheOptionsInBetween)
+{
+    // The numbers of options 0..3, which start as 0..3.
+    const struct { int Dragged, Target; std::vector<int> Expected; } rows[] = {
+        { 3, 1, { 0, 2, 3, 1 } },   // upwards: the target and those below it move down one
+        { 0, 2, { 2, 0, 1, 3 } },   // downwards: they move up one
+        { 1, 2, { 0, 2, 1, 3 } },   // neighbours swap
+    };
+    for (const auto& row : rows) {
+        TModelFixture f;
+        const std::vector<TOption*> options = NumberedArea(f, 4);
+        TDecisionArea* area = options[0]->DecisionArea;
+        EXPECT_TRUE(MoveOptionNumber(*options[size_t(row.Dragged)], *options[size_t(row.Target)]));
+        EXPECT_EQ(Numbers(area, options), row.Expected) << row.Dragged << " onto " << row.Target;
+        EXPECT_TRUE(f.Case.Changed);
+    }
+    TModelFixture f;
+    f.Case.Changed = false;
+    EXPECT_FALSE(MoveOptionNumber(*f.Gas, *f.Bus));   // another area
+    EXPECT_FALSE(MoveOptionNumber(*f.Gas, *f.Gas));
+    EXPECT_EQ(f.Gas->Number, 1);
+    EXPECT_FALSE(f.Case.Changed);
+}
+
+} // namespace

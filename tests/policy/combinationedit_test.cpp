@@ -21,11 +21,12 @@ struct TCombinationFixture : TModelFixture
     TCombinationFixture() { Case.Changed = false; }
 };
 
+struct CombinationEdit : ::testing::Test { TCombinationFixture f; };
+
 } // namespace
 
-TEST(CombinationFault, RefusesWhatNeverOccursInADesign)
+TEST_F(CombinationEdit, CombinationFaultRefusesWhatNeverOccursInADesign)
 {
-    TCombinationFixture f;
     const QString itself = "Option cannot combine with itself";
     const QString sameArea = "Option cannot combine with another option for same decision area";
     const QString tooFew = "A combination needs at least two options";
@@ -50,9 +51,8 @@ TEST(CombinationFault, RefusesWhatNeverOccursInADesign)
     }
 }
 
-TEST(CreateCombination, SortsAndRatesOrAnswersTheExistingOneOrRefuses)
+TEST_F(CombinationEdit, CreateCombinationSortsAndRatesOrAnswersTheExistingOneOrRefuses)
 {
-    TCombinationFixture f;
     TCombination* made = CreateCombination(f.Case, { f.Boiler, f.Walls, f.Gas }, 2);
     ASSERT_TRUE(made);
     EXPECT_TRUE(f.Case.Changed);
@@ -71,9 +71,8 @@ TEST(CreateCombination, SortsAndRatesOrAnswersTheExistingOneOrRefuses)
     EXPECT_EQ(f.Messages.Infos()[1], "Option cannot combine with another option for same decision area");
 }
 
-TEST(ExtendCombination, AddsInOptionOrderAnswersAnExistingOneOrRefuses)
+TEST_F(CombinationEdit, ExtendCombinationAddsInOptionOrderAnswersAnExistingOneOrRefuses)
 {
-    TCombinationFixture f;
     TCombination* made = CreateCombination(f.Case, { f.Walls, f.Boiler }, 1);
     TCombination* longer = CreateCombination(f.Case, { f.Gas, f.Bus, f.Walls }, 2);
     TCombination* shorter = CreateCombination(f.Case, { f.Gas, f.Walls }, -2);
@@ -92,9 +91,8 @@ TEST(ExtendCombination, AddsInOptionOrderAnswersAnExistingOneOrRefuses)
     EXPECT_EQ(made->Options.size(), 3u);
 }
 
-TEST(RateCombination, ChangesOnlyToAnotherRatingOnTheScale)
+TEST_F(CombinationEdit, RateCombinationChangesOnlyToAnotherRatingOnTheScale)
 {
-    TCombinationFixture f;
     TCombination* made = CreateCombination(f.Case, { f.Gas, f.Walls }, -1);
     f.Case.Changed = false;
     EXPECT_FALSE(RateCombination(made, -1));
@@ -106,9 +104,8 @@ TEST(RateCombination, ChangesOnlyToAnotherRatingOnTheScale)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST(RemoveFromCombination, RefusesToDuplicateAnotherAndDeletesWhatIsLeftWithOneOption)
+TEST_F(CombinationEdit, RemoveFromCombinationRefusesToDuplicateAnotherAndDeletesWhatIsLeftWithOneOption)
 {
-    TCombinationFixture f;
     TCombination* made = CreateCombination(f.Case, { f.Gas, f.Bus, f.Walls }, 1);
     TCombination* other = CreateCombination(f.Case, { f.Gas, f.Walls }, -3);
     f.Case.Changed = false;
@@ -124,4 +121,30 @@ TEST(RemoveFromCombination, RefusesToDuplicateAnotherAndDeletesWhatIsLeftWithOne
     EXPECT_EQ(RemoveFromCombination(made, f.Bus), made);
     EXPECT_EQ(made->Options, std::vector<TOption*>({ f.Gas, f.Walls }));
     EXPECT_TRUE(f.Case.Changed);
+}
+
+TEST_F(CombinationEdit, CompareCombinationsByRatingThenOptionsThenTheLongerFirst)
+{
+    const struct { int ratingA; std::vector<TOption*> a; int ratingB; std::vector<TOption*> b; int sign; } cases[] = {
+        { 2, { f.Gas, f.Walls }, -3, { f.Gas, f.Walls }, -1 },          // higher rating first
+        { -3, { f.Gas, f.Walls }, 2, { f.Gas, f.Walls }, 1 },
+        { 1, { f.Gas, f.Walls }, 1, { f.HeatPump, f.Walls }, -1 },      // option number within an area
+        { 1, { f.Gas, f.Walls }, 1, { f.Gas, f.Bus }, 1 },              // Transport (City) before Insulation
+        { 1, { f.Gas, f.Bus, f.Walls }, 1, { f.Gas, f.Bus }, -1 },      // an extension before what it extends
+        { 1, { f.Gas, f.Bus }, 1, { f.Gas, f.Bus, f.Walls }, 1 },
+        { 1, { f.Gas, f.Bus }, 1, { f.Gas, f.Bus }, 0 },
+    };
+    for (const auto& c : cases) {
+        const int result = CompareCombinations(f.Combine(c.ratingA, c.a), f.Combine(c.ratingB, c.b));
+        EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.ratingA << " " << c.ratingB;
+    }
+}
+
+TEST_F(CombinationEdit, CombinationsOfKeepsTheCaseOrder)
+{
+    TCombination* first = f.Combine(1, { f.Gas, f.Walls });
+    f.Combine(1, { f.HeatPump, f.Bus });
+    TCombination* third = f.Combine(-1, { f.Bus, f.Walls });
+    EXPECT_EQ(CombinationsOf(f.Walls), std::vector<TCombination*>({ first, third }));
+    EXPECT_TRUE(CombinationsOf(f.Gas).size() == 1);
 }

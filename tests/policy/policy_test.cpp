@@ -16,11 +16,12 @@ struct TPolicyFixture : TModelFixture
     TPolicyFixture() { Case.Changed = false; }
 };
 
+struct Policies : ::testing::Test { TPolicyFixture f; };
+
 } // namespace
 
-TEST(AddOptionToPolicy, KeepsOneOptionPerAreaInOptionOrderAndRemoveChangesOnlyWhenPresent)
+TEST_F(Policies, AddOptionToPolicyKeepsOneOptionPerAreaInOptionOrderAndRemoveChangesOnlyWhenPresent)
 {
-    TPolicyFixture f;
     AddOptionToPolicy(*f.Policy, f.Walls);
     AddOptionToPolicy(*f.Policy, f.Bus);
     AddOptionToPolicy(*f.Policy, f.Gas);
@@ -38,9 +39,8 @@ TEST(AddOptionToPolicy, KeepsOneOptionPerAreaInOptionOrderAndRemoveChangesOnlyWh
 
 // Options of one area never preclude each other through the editor; a file
 // may still say so, and the conflict is refused even where the option would replace.
-TEST(AddOptionToPolicy, RefusesOptionsInConflictThroughAPreclusion)
+TEST_F(Policies, AddOptionToPolicyRefusesOptionsInConflictThroughAPreclusion)
 {
-    TPolicyFixture f;
     f.Gas->AddPreclusion(f.Insulation);
     f.HeatPump->PrecludedAreas.push_back(f.Heating);
     f.Messages.Answer = true;
@@ -60,9 +60,8 @@ TEST(AddOptionToPolicy, RefusesOptionsInConflictThroughAPreclusion)
     }
 }
 
-TEST(AddOptionToPolicy, AsksBeforeReplacingTheOptionOfTheSameArea)
+TEST_F(Policies, AddOptionToPolicyAsksBeforeReplacingTheOptionOfTheSameArea)
 {
-    TPolicyFixture f;
     const struct { TOption* added; bool yes; std::vector<TOption*> result; } cases[] = {
         { f.HeatPump, false, { f.Gas, f.Bus } },
         { f.HeatPump, true, { f.HeatPump, f.Bus } },
@@ -80,9 +79,8 @@ TEST(AddOptionToPolicy, AsksBeforeReplacingTheOptionOfTheSameArea)
     }
 }
 
-TEST(Policy, AffectedVariablesCombinationsAndQualifierCounts)
+TEST_F(Policies, AffectedVariablesCombinationsAndQualifierCounts)
 {
-    TPolicyFixture f;
     TVariable* area = f.AddVariable("area", AggregationCumulative);
     TQualifier* cheap = f.Case.Qualifiers.At(f.Case.AddQualifier("Cheap"));
     TModelFixture::Effect(f.Gas, f.Price, "1");

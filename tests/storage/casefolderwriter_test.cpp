@@ -31,7 +31,7 @@ struct CaseFolderWriterTest : FolderTest
     QString File(const QString& name) const { return Folder + name; }
 };
 
-TEST_F(CaseFolderWriterTest, WritesEveryPageLineForLine)
+TEST_F(CaseFolderWriterTest, WritesEveryPageLineForLineAndEmptyTablesWithCountZero)
 {
     ASSERT_TRUE(WriteCaseFolder(*Case, Folder));
     EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
@@ -58,6 +58,15 @@ TEST_F(CaseFolderWriterTest, WritesEveryPageLineForLine)
     const TActor* alderman = Case->Actors.Find(QStringLiteral("Alderman"));
     EXPECT_EQ(alderman->Connections.front()->Influence, 4);
     EXPECT_EQ(alderman->Goals.back()->Variable->Name, QStringLiteral("Density"));
+
+    // An empty case writes empty tables with count 0.
+    TCase empty(QStringLiteral("Empty"));
+    ASSERT_TRUE(WriteCaseFolder(empty, Folder));
+    ExpectRows(ReadPageLines(File(QStringLiteral("ORVEL case.htm"))), QStringLiteral("casefolder/emptycase.htm.expected"));
+    for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL policies.htm" })
+        EXPECT_EQ(ReadPageLines(File(QLatin1String(page))).last(4),
+                  QStringList({ QStringLiteral("<table class=c0>"), QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>") }))
+            << page;
 }
 
 TEST_F(CaseFolderWriterTest, WritesBuiltinIconsWithEightBitsAndCaseIconsAsTheyAre)
@@ -117,19 +126,9 @@ TEST_F(CaseFolderWriterTest, ExportCompressesTheDataPagesAndKeepsTheCaseUnsaved)
     EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("ORVEL design 1.cmc"))));
 }
 
-TEST_F(CaseFolderWriterTest, AFolderThatCannotBeMadeWritesNothing)
-{
-    Case->Changed = true;
-    const QString path = Temp.filePath(QStringLiteral("missing/case"));
-    EXPECT_FALSE(WriteCaseFolder(*Case, path));
-    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not create folder\r\"") + path + QStringLiteral("\"") });
-    EXPECT_TRUE(Case->Changed);
-    EXPECT_EQ(Messages.BusyDepth, 0);
-}
-
 // A file or a link named img is replaced by the image folder; nothing is
 // written through a link out of the case folder.
-TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
+TEST_F(CaseFolderWriterTest, WhatIsInTheWayIsReplacedNotWrittenThrough)
 {
     QDir().mkpath(Folder);
     QDir().mkpath(Temp.filePath(QStringLiteral("outside/img")));
@@ -152,17 +151,14 @@ TEST_F(CaseFolderWriterTest, LinksAndFilesInTheWayAreReplacedNotWrittenThrough)
     WriteBytes(File(QStringLiteral("img")), "not a folder");
     EXPECT_TRUE(WriteCaseFolder(*Case, Folder));
     EXPECT_TRUE(QFileInfo(File(QStringLiteral("img"))).isDir());
-}
 
-TEST_F(CaseFolderWriterTest, AnEmptyCaseWritesEmptyTablesWithCountZero)
-{
-    TCase empty(QStringLiteral("Empty"));
-    ASSERT_TRUE(WriteCaseFolder(empty, Folder));
-    ExpectRows(ReadPageLines(File(QStringLiteral("ORVEL case.htm"))), QStringLiteral("casefolder/emptycase.htm.expected"));
-    for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL policies.htm" })
-        EXPECT_EQ(ReadPageLines(File(QLatin1String(page))).last(4),
-                  QStringList({ QStringLiteral("<table class=c0>"), QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>") }))
-            << page;
+    // A folder that cannot be made writes nothing.
+    Case->Changed = true;
+    const QString path = Temp.filePath(QStringLiteral("missing/case"));
+    EXPECT_FALSE(WriteCaseFolder(*Case, path));
+    EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("Could not create folder\r\"") + path + QStringLiteral("\"") });
+    EXPECT_TRUE(Case->Changed);
+    EXPECT_EQ(Messages.BusyDepth, 0);
 }
 
 } // namespace

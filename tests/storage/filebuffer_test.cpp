@@ -21,7 +21,7 @@ struct FileBufferTest : ::testing::Test
     }
 };
 
-TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLf)
+TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLfAndSearchesIgnoreLetterCase)
 {
     Open("\xEF\xBB\xBF" "one\r\ntwo\rthree\r\n\r\nfour\nfive\n\nlast");
     const QStringList expected = { "one", "two", "three", "", "four", "five", "", "last" };
@@ -31,10 +31,8 @@ TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLf)
     }
     EXPECT_TRUE(Buffer.AtEnd());
     EXPECT_EQ(Buffer.ReadLine(), QString());
-}
 
-TEST_F(FileBufferTest, SearchesIgnoreLetterCaseAndSpanLines)
-{
+    // Searches ignore letter case and span lines.
     Open("<TR><Td>Name\r\nmore</TD>\r\nrest <b>x</B> and <I>y</i>\r\n");
     Buffer.SkipPast(QStringLiteral("<td>"));
     EXPECT_EQ(Buffer.ReadUntil(QStringLiteral("</td>")), QStringLiteral("Name\rmore"));

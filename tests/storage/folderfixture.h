@@ -6,12 +6,15 @@
 #include "storage/folderwriter.h"
 #include "support/testpaths.h"
 #include "samplecase.h"
-#include "samplepositions.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 inline std::string Joined(const QStringList& messages)
 {
@@ -55,11 +58,30 @@ inline void ExpectSameFiles(const QMap<QString, QByteArray>& got, const QMap<QSt
         EXPECT_TRUE(got.value(file.key()) == file.value()) << file.key().toStdString() << " differs " << note;
 }
 
+/// Runs `work` in a child process: its exit status, or 128 + the signal that ended it.
+inline int InChildProcess(const std::function<int()>& work)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(work());
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+/// Memory-backed where there is such a folder: the save tests flush hundreds
+/// of saves to the disk, which costs only time.
+inline QString TempTemplate()
+{
+    return (QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+           + QStringLiteral("/orvel-XXXXXX");
+}
+
 /// A case folder in a temporary folder, and what reading and writing it said.
 struct FolderTest : ::testing::Test
 {
     TMessageRecorder Messages;
-    QTemporaryDir Temp;
+    QTemporaryDir Temp{ TempTemplate() };
     QString Folder = Temp.filePath(QStringLiteral("case/"));
 
     std::unique_ptr<TCase> Read(const QString& folder = QString())

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "actors/actor.h"
+#include "design/design.h"
 #include "model/case.h"
 #include "model/decisionarea.h"
 #include "model/effect.h"
 #include "model/option.h"
+#include "policy/combination.h"
 #include "support/casebuilder.h"
 #include "support/testpaths.h"
 
@@ -74,5 +77,106 @@ inline std::unique_ptr<TCase> BuildSampleCase()
     NewEffect(*small, density, "[Cost] / 2");
     NewOption(*coast, "Dike", 1);
     c->Changed = false;
+    return c;
+}
+
+/// Problems and promises, actors and policies on the sample case, written out
+/// by hand in tests/data/casefolder. Comments are placed so that a comment test
+/// that looks past its row would go wrong: the last item of every list has no
+/// comment and what follows it has one. The relation to "Zoning board" names an
+/// actor that comes later on the page.
+inline void AddSamplePositions(TCase& c)
+{
+    TDecisionArea* layout = c.SystemLevels.Find("City")->DecisionAreas.Find("Layout");
+    TDecisionArea* roads = c.SystemLevels.Find("City")->DecisionAreas.Find("Roads & <paths>");
+    TDecisionArea* blocks = c.SystemLevels.Find("District")->DecisionAreas.Find("Blocks");
+    TDecisionArea* coast = c.SystemLevels.Find("Region")->DecisionAreas.Find("Coast");
+    TOption* compact = layout->Options.Find("Compact");
+    TOption* sprawl = layout->Options.Find("Sprawl");
+    TOption* wide = roads->Options.Find("Wide");
+    TOption* small = blocks->Options.Find("Small");
+    TOption* dike = coast->Options.Find("Dike");
+    TQualifier* green = c.Qualifiers.Find("green");
+    TQualifier* cheap = c.Qualifiers.Find("cheap & fast");
+    TVariable* cost = c.Variables.Find("Cost");
+    TVariable* density = c.Variables.Find("Density");
+    TVariable* limit = c.Variables.Find("Limit");
+
+    auto combine = [&](int rating, std::vector<TOption*> options, QStringList comments) {
+        auto combination = std::make_unique<TCombination>(&c);
+        combination->Rating = qint16(rating);
+        combination->Options = std::move(options);
+        SortOptions(combination->Options);
+        combination->Comments = comments;
+        c.Combinations.push_back(std::move(combination));
+    };
+    combine(2, { compact, small }, { "Dense & green" });
+    combine(3, { wide, compact, small }, {});
+    combine(-3, { sprawl, dike }, {});
+    combine(3, { wide, compact }, { "Short trips" });
+    combine(-1, { sprawl, small }, { "Costly", "to serve" });
+
+    TActor* alderman = c.Actors.At(c.AddActor("Alderman"));
+    TActor* mayor = c.Actors.At(c.AddActor("Mayor"));
+    TActor* board = c.Actors.At(c.AddActor("Zoning board"));
+    board->Comments = { "Advises" };
+    mayor->Comments = { "Elected", "every four years" };
+    alderman->AddConnection(mayor, 2);
+    alderman->AddConnection(board, 4)->Comments = { "Listens closely" };
+    alderman->AddDecision(coast, 1);
+    alderman->AddDecision(layout, 3)->Comments = { "Chairs the committee" };
+    alderman->AddGoal(density, 1, 0.123456789, -1);
+    alderman->AddGoal(cost, -2, 12.5, 3);
+    alderman->AddGoal(cost, -1, 1234567.891, 2)->Comments = { "Budget < 1.3 million" };
+    alderman->AddOptionFeeling(wide, -2);
+    alderman->AddOptionFeeling(compact, 3)->Comments = { "Saves land" };
+    alderman->AddQualifierFeeling(cheap, -1);
+    alderman->AddQualifierFeeling(green, 2)->Comments = { "Parks" };
+    mayor->AddConnection(alderman, 1);
+    mayor->AddGoal(limit, 2, 10, 1);
+    mayor->AddOptionFeeling(dike, 1);
+
+    TPolicy* town = c.Policies.At(c.AddPolicy("Compact town"));
+    town->Options = { wide, compact, small };
+    TPolicy* coastal = c.Policies.At(c.AddPolicy("Coastal"));
+    coastal->Options = { dike };
+    coastal->Comments = { "Keep the sea out" };
+    c.Policies.At(c.AddPolicy("Empty"))->Comments = { "Nothing yet" };
+    c.Changed = false;
+}
+
+/// Two designs on the sample case: "Plan B" with a city of two districts
+/// (North with a comment and a choice, South with neither) and a region;
+/// "Base" with a lone district.
+inline void AddSampleDesigns(TCase& c)
+{
+    TSystemLevel* city = c.SystemLevels.Find("City");
+    TSystemLevel* district = c.SystemLevels.Find("District");
+    TOption* compact = city->DecisionAreas.Find("Layout")->Options.Find("Compact");
+    TOption* sprawl = city->DecisionAreas.Find("Layout")->Options.Find("Sprawl");
+    TOption* small = district->DecisionAreas.Find("Blocks")->Options.Find("Small");
+    TDesign* plan = c.Designs.At(c.AddDesign("Plan B"));
+    plan->Comments = { "Second try", "with <care> & thought" };
+    TDesignObject* town = plan->AddDesignObject("Town", nullptr, city);
+    town->SetCount(2);
+    town->SelectStatusQuoOption(sprawl);
+    town->SelectDesignOption(compact);
+    TDesignObject* north = plan->AddDesignObject("North", town, district);
+    north->SetCount(3);
+    north->SelectDesignOption(small);
+    north->Comments = { "by the river" };
+    plan->AddDesignObject("South", town, district);
+    plan->AddDesignObject("Coastline", nullptr, c.SystemLevels.Find("Region"));
+    TDesign* base = c.Designs.At(c.AddDesign("Base"));
+    base->AddDesignObject("Lone", nullptr, district)->SelectDesignOption(small);
+    c.Changed = false;
+}
+
+/// The sample case with its positions and designs: every kind of page.
+inline std::unique_ptr<TCase> BuildRichCase()
+{
+    auto c = BuildSampleCase();
+    AddSamplePositions(*c);
+    AddSampleDesigns(*c);
     return c;
 }

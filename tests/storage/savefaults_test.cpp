@@ -1,22 +1,13 @@
 // A save stopped at any step, by a failure or a kill, leaves a folder that reads
 // as exactly the old or exactly the new case; a full disk and a read-only file
 // system are reported as such and keep the old case.
-#include "design/design.h"
-#include "model/messagerecorder.h"
 #include "storage/contentspage.h"
 #include "storage/fileoutput.h"
-#include "storage/folderreader.h"
-#include "storage/folderwriter.h"
 #include "storage/savetransaction.h"
-#include "samplepositions.h"
+#include "folderfixture.h"
 
-#include <QDirIterator>
-#include <QFileInfo>
-#include <QMap>
 #include <cerrno>
-#include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -78,20 +69,9 @@ void LinkCopy(const QString& from, const QString& to)
     }
 }
 
-// Memory-backed where there is such a folder: the test flushes hundreds of
-// saves to the disk, which costs only time.
-QString TempTemplate()
+struct SaveFaultsTest : FolderTest
 {
-    return (QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath())
-           + QStringLiteral("/orvel-XXXXXX");
-}
-
-struct SaveFaultsTest : ::testing::Test
-{
-    TMessageRecorder Messages;
-    QTemporaryDir Temp{ TempTemplate() };
     QString Pristine = Temp.filePath(QStringLiteral("pristine/"));
-    QString Folder = Temp.filePath(QStringLiteral("case/"));
     std::unique_ptr<TCase> Old = OldCase();
     std::unique_ptr<TCase> New = NewCase();
 
@@ -109,8 +89,7 @@ struct SaveFaultsTest : ::testing::Test
         Messages.Clear();
         auto read = std::make_unique<TCase>();
         EXPECT_TRUE(ReadCaseFolder(*read, folder));
-        EXPECT_TRUE(Messages.Errors().isEmpty() && Messages.Warnings().isEmpty())
-            << Messages.Messages.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(Messages.Errors().isEmpty() && Messages.Warnings().isEmpty()) << Joined(Messages.Messages);
         return read;
     }
 };
@@ -155,18 +134,10 @@ TEST_F(SaveFaultsTest, ASaveStoppedAtAnyStepLeavesTheOldOrTheNewCase)
             SCOPED_TRACE(QStringLiteral("step %1, %2").arg(stop).arg(error ? "failed" : "killed").toStdString());
             LinkCopy(Pristine, Folder);
             *counter = TStepCounter{ 0, stop, error };
-            if (error) {
+            if (error)
                 EXPECT_FALSE(WriteCaseFolder(*New, Folder));
-            } else {
-                const pid_t child = ::fork();
-                if (child == 0) {
-                    WriteCaseFolder(*New, Folder);
-                    ::_exit(1);
-                }
-                int status = -1;
-                ::waitpid(child, &status, 0);
-                ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-            }
+            else   // the hook ends the child with 0 at the step
+                ASSERT_EQ(InChildProcess([&] { return WriteCaseFolder(*New, Folder) ? 1 : 2; }), 0);
             *counter = TStepCounter{};
             const TSnapshot left = Snapshot(Folder);
             EXPECT_TRUE(left == oldCase || left == newCase);

@@ -1,0 +1,266 @@
+// The program's commands as a user runs them. Wrong command lines end with
+// status 2 and a usage or an error; --help with 0.
+#include "actors/appraisalfixture.h"
+#include "clirun.h"
+#include "import/olddatabasebuilder.h"
+#include "storage/folderwriter.h"
+#include "support/designfixture.h"
+#include "../storage/samplecase.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct EvaluateCommand : ::testing::Test { QTemporaryDir Temp; };
+
+TEST(CommandLines, WrongOnesEndWithStatusTwo)
+{
+    QTemporaryDir temp;
+    const QString folder = temp.filePath(QStringLiteral("case"));
+    const QString out = temp.filePath(QStringLiteral("out"));
+    const QString none = temp.filePath(QStringLiteral("none"));
+    const QString database = temp.filePath(QStringLiteral("old.db"));
+    ASSERT_TRUE(WriteCaseFolder(*BuildSampleCase(), folder));
+    TOldDatabaseBuilder(database).Insert(QStringLiteral("Case"), { { "CaseID", 1 }, { "Name", "Zeta" } });
+    // The error output starts with `error`.
+    const struct { QStringList arguments; int status; QString error; } cases[] = {
+        { {}, 2, {} },
+        { { "nothing" }, 2, {} },
+        { { "--help" }, 0, {} },
+        { { "evaluate" }, 2, {} },
+        { { "evaluate", none }, 2, {} },
+        { { "evaluate", folder, "--bogus" }, 2, {} },
+        { { "evaluate", "--help" }, 0, {} },
+        { { "appraise", none }, 2, {} },
+        { { "appraise", folder, "--bogus" }, 2, {} },
+        { { "appraise", "--help" }, 0, {} },
+        { { "report", folder }, 2, {} },   // no --design
+        { { "report", "--design", "Plan" }, 2, {} },
+        { { "report", "--help" }, 0, {} },
+        { { "import" }, 2, {} },
+        { { "import", database, "--case", "Zeta" }, 2, {} },
+        { { "import", database, out }, 2, {} },
+        { { "import", temp.filePath(QStringLiteral("none.mdb")) }, 2, "ORVEL ERROR: Could not open database" },
+        { { "resave", folder }, 2, {} },
+        { { "resave", folder, out, "--bogus" }, 2, {} },
+        { { "resave", none, out }, 2, "ORVEL ERROR: Could not open folder\n\"" + none + "\"\n" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        const TCliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.Status, c.status);
+        EXPECT_TRUE(run.Errors.startsWith(c.error)) << run.Errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
+{
+    // Design "Plan": Town (x2, cost 10) > North (x3, cost 4, price 2.5), South
+    // (price 1/0); design "Beta" is empty.
+    TDesignFixture f;
+    f.Case.AddDesign("Beta");
+    TDesignObject* town = f.Object("Town", nullptr, f.City, 2);
+    town->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", f.Cost, "10"));
+    TDesignObject* north = f.Object("North", town, f.District, 3);
+    north->SelectDesignOption(f.OptionWithEffect(f.District, "Paving", f.Cost, "4"));
+    north->SelectDesignOption(f.OptionWithEffect(f.District, "Rent", f.Price, "2.5"));
+    f.Object("South", town, f.District)->SelectDesignOption(f.OptionWithEffect(f.District, "Broken", f.Price, "1/0"));
+    ASSERT_TRUE(WriteCaseFolder(f.Case, Temp.path()));
+    const QString values = QStringLiteral("Plan\tCost\t44\nPlan\tPrice\tundefined\n");
+    const QString empty = QStringLiteral("Beta\tCost\t0\nBeta\tPrice\t0\n");
+    TCliRun run = RunCli({ QStringLiteral("evaluate"), Temp.path() });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, QString());
+    EXPECT_EQ(run.Out, empty + values);
+
+    run = RunCli({ QStringLiteral("evaluate"), Temp.path(), QStringLiteral("--objects") });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, empty + values
+                           + QStringLiteral("Plan\tTown\tCost\t22\n"
+                                            "Plan\tTown\tPrice\t#DIV0!\n"
+                                            "Plan\tTown/North\tCost\t4\n"
+                                            "Plan\tTown/North\tPrice\t2.5\n"
+                                            "Plan\tTown/South\tPrice\t#DIV0!\n"));
+}
+
+// Fields keep one line and one tab each whatever the names hold; the folder
+// read is left as it was, even without its contents page. Without its case
+// page it gives an error and nothing else.
+TEST_F(EvaluateCommand, EscapesFieldsNeverWritesIntoTheFolderAndReportsAMissingPage)
+{
+    {
+        TDesignFixture f;
+        f.Case.Designs.RenameConcept(f.Plan, QStringLiteral("Tab\there\\"));
+        f.Object("North/South", nullptr, f.City)->SelectDesignOption(f.OptionWithEffect(f.City, "Budget", f.Cost, "1"));
+        ASSERT_TRUE(WriteCaseFolder(f.Case, Temp.path()));
+    }
+    QFile::remove(Temp.filePath(QStringLiteral("items.htm")));
+    const TCliRun run = RunCli({ QStringLiteral("evaluate"), Temp.path(), QStringLiteral("--objects") });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, QStringLiteral("Tab\\there\\\\\tCost\t1\nTab\\there\\\\\tPrice\t0\nTab\\there\\\\\tNorth\\/South\tCost\t1\n"));
+    EXPECT_FALSE(QFile::exists(Temp.filePath(QStringLiteral("items.htm"))));
+
+    QFile::remove(Temp.filePath(QStringLiteral("ORVEL case.htm")));
+    const TCliRun broken = RunCli({ QStringLiteral("evaluate"), Temp.path() });
+    EXPECT_EQ(broken.Status, 1);
+    EXPECT_EQ(broken.Out, QString());
+    EXPECT_TRUE(broken.Errors.startsWith(QStringLiteral("ORVEL ERROR: Could not open file\n"))) << broken.Errors.toStdString();
+}
+
+TEST_F(EvaluateCommand, AFaultyFormulaWarnsOnceAboutEachProblem)
+{
+    TModelFixture f;
+    TModelFixture::Effect(f.Gas, f.Cost)->Formula = QStringLiteral("[Nowhere] +");
+    ASSERT_TRUE(WriteCaseFolder(f.Case, Temp.path()));
+    const TCliRun run = RunCli({ QStringLiteral("evaluate"), Temp.path() });
+    EXPECT_EQ(run.Errors, QStringLiteral("Warning: Unknown variable: \"Nowhere\"\n"
+                                         "Warning: The formula of \"Heating = Gas\" for \"Cost\" does not compile "
+                                         "(ERROR: Missing operand): [Nowhere] +\n"));
+}
+
+const QString Example = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown");
+
+// Every value of every design and object of the example is defined, and
+// printed as a number; every design is appraised without a word.
+TEST(ExampleCase, EvaluatesToNumbersAndAppraisesWithoutAWord)
+{
+    TCliRun run = RunCli({ QStringLiteral("evaluate"), Example, QStringLiteral("--objects") });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, QString());
+    const QStringList lines = run.Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_GT(lines.size(), 50);
+    for (const QString& line : lines) {
+        bool number = false;
+        line.section(QLatin1Char('\t'), -1).toDouble(&number);
+        EXPECT_TRUE(number) << line.toStdString();
+    }
+    run = RunCli({ QStringLiteral("appraise"), Example, QStringLiteral("--base"), QStringLiteral("Business as usual"),
+                   QStringLiteral("--objectives"), QStringLiteral("--options"), QStringLiteral("--qualifications") });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, QString());
+    EXPECT_EQ(run.Out.count(QLatin1Char('\n')), 3 * 4);
+}
+
+struct ResaveTest : ::testing::Test
+{
+    QTemporaryDir Temp;
+    QString In = Temp.filePath(QStringLiteral("in"));
+    QString Out = Temp.filePath(QStringLiteral("out"));
+    void SetUp() override
+    {
+        ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), In));
+    }
+};
+
+TEST_F(ResaveTest, WritesTheSamePagesWithPointsForDecimalsOrReportsABrokenPage)
+{
+    TCliRun run = RunCli({ QStringLiteral("resave"), In, Out });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, QString());
+    // The folder was written in this test's locale; the program writes "." always.
+    for (const char* page : { "/ORVEL case.htm", "/ORVEL propro.htm", "/ORVEL actors.htm", "/ORVEL policies.htm", "/ORVEL design 1.htm" }) {
+        QByteArray expected = WithoutDate(ReadBytes(In + QLatin1String(page)));
+        for (const char* number : { "1234,5", "1234567,891", "12,5", "0,123456789" })
+            expected.replace(number, QByteArray(number).replace(',', '.'));
+        EXPECT_EQ(WithoutDate(ReadBytes(Out + QLatin1String(page))), expected) << page;
+    }
+
+    // A broken page is reported, and nothing is written.
+    QByteArray page = ReadBytes(In + QStringLiteral("/ORVEL case.htm"));
+    WriteBytes(In + QStringLiteral("/ORVEL case.htm"), page.replace("<td>Rate [EUR]", "<td>Rate [USD]"));
+    const QString none = Temp.filePath(QStringLiteral("none"));
+    run = RunCli({ QStringLiteral("resave"), In, none });
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: ORVEL case.htm, line 77: Unknown scale \"USD\"\n"));
+    EXPECT_FALSE(QFile::exists(none));
+}
+
+// The contents page never links to a page the new folder lacks.
+TEST_F(ResaveTest, TakesTheLinkedReportsAlongAndExports)
+{
+    QByteArray items = ReadBytes(In + QStringLiteral("/items.htm"));
+    WriteBytes(In + QStringLiteral("/items.htm"), items + "<a href=\"ORVEL report 1.htm\" target=main>Report #1</a>\r\n");
+    WriteBytes(In + QStringLiteral("/ORVEL report 1.htm"), "<html>the report</html>");
+    WriteBytes(In + QStringLiteral("/ORVEL report 2.htm"), "<html>linked from nowhere</html>");
+    EXPECT_EQ(RunCli({ QStringLiteral("resave"), In, Out }).Status, 0);
+    EXPECT_EQ(ReadBytes(Out + QStringLiteral("/ORVEL report 1.htm")), QByteArray("<html>the report</html>"));
+    EXPECT_FALSE(QFile::exists(Out + QStringLiteral("/ORVEL report 2.htm")));
+    // An export writes compressed pages.
+    const QString exported = Temp.filePath(QStringLiteral("exported"));
+    EXPECT_EQ(RunCli({ QStringLiteral("resave"), In, exported, QStringLiteral("--export") }).Status, 0);
+    EXPECT_FALSE(QFile::exists(exported + QStringLiteral("/ORVEL case.htm")));
+    EXPECT_TRUE(QFile::exists(exported + QStringLiteral("/ORVEL case.cmc")));
+}
+
+// Appraisals print one line per design and actor.
+TEST(AppreciationCommands, AppraiseReportAndTheirErrors)
+{
+    // "Plan" costs 19 (Gas, green, at the city; Walls in North, 3 alike, not in
+    // South, 2 alike); "Alt" costs 40. Mayor wants a cost of at most 20 (+2) and
+    // fears a rise of 50% (-1), likes Walls (+1) and green (+3); Council has no
+    // positions.
+    QTemporaryDir temp;
+    TAppraisalFixture f;
+    f.CityDesign("Alt", f.HeatPump);
+    f.Gas->AddQualifier(f.Green);
+    f.Mayor->AddGoal(f.Cost, -1, 20, 2);
+    f.Mayor->AddGoal(f.Cost, 2, 50, -1);
+    f.Mayor->AddOptionFeeling(f.Walls, 1);
+    f.Mayor->AddQualifierFeeling(f.Green, 3);
+    f.Case.AddActor("Council");
+    ASSERT_TRUE(WriteCaseFolder(f.Case, temp.path()));
+    TCliRun run = RunCli({ "appraise", temp.path() });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, QString());
+    EXPECT_EQ(run.Out, "Alt\tCouncil\t\t\t\t\n"
+                       "Alt\tMayor\t0% positive, 0% negative\t0/2 positive, 0/1 negative\t\t\n"
+                       "Plan\tCouncil\t\t\t\t\n"
+                       "Plan\tMayor\t100% positive, 0% negative\t2/2 positive, 0/1 negative\t\t\n");
+
+    run = RunCli({ "appraise", temp.path(), "--base", "alt", "--objectives", "--options", "--qualifications" });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, "Alt\tCouncil\t\t\t\t\n"
+                       "Alt\tMayor\t0% positive, 0% negative\t0/2 positive, 0/1 negative\t\t0/3 positive\n"
+                       "Plan\tCouncil\t\t\t\t\n"
+                       "Plan\tMayor\t87% positive, 0% negative\t2/2 positive, 0/1 negative\t3/5 positive\t3/3 positive\n");
+
+    run = RunCli({ "appraise", temp.path(), "--options" });
+    EXPECT_EQ(run.Out.split('\n').value(3), "Plan\tMayor\t60% positive\t\t3/5 positive\t");
+
+    // Reports are numbered into the folder.
+    run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Alt", "--base", "Alt", "--options" });
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Errors, QString());
+    EXPECT_EQ(run.Out, "ORVEL report 1.htm\n");
+    QFile report(temp.filePath("ORVEL report 1.htm"));
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(report.readAll());
+    EXPECT_TRUE(page.contains("<td><b>D1</b> Plan</td>"));
+    EXPECT_TRUE(page.contains("<td><b>D2</b> Alt <i>(base design)</i></td>"));
+    EXPECT_TRUE(page.contains("<tr><td>specific&nbsp;options:</td>"));
+    EXPECT_FALSE(page.contains("<tr><td>objectives:</td>"));
+    EXPECT_TRUE(page.contains("Promises and problems in"));
+
+    // A second run numbers on from the first.
+    EXPECT_EQ(RunCli({ "report", temp.path(), "--design", "Plan" }).Out, "ORVEL report 2.htm\n");
+
+    // Wrong designs and missing pages.
+    run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Nope" });
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Errors, "ORVEL ERROR: There is no design \"Nope\" in the case\n");
+    EXPECT_FALSE(QFile::exists(temp.filePath("ORVEL report 3.htm")));
+
+    run = RunCli({ "appraise", temp.path(), "--base", "Nope" });
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Out, QString());
+
+    QFile::remove(temp.filePath("ORVEL actors.htm"));
+    run = RunCli({ "appraise", temp.path() });
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, QString());
+}
+
+} // namespace
