@@ -64,28 +64,6 @@ TEST_F(DesignViewTest, NewAddsOrSelectsDuplicateRefusesAnExistingCopyAndTheKeysA
     EXPECT_EQ(Window.Case()->Designs.Find(QStringLiteral("Keyed")), nullptr);
 }
 
-TEST_F(DesignViewTest, BaseCaseTogglesAndDeleteAsksFirst)
-{
-    View->BaseCaseBtn->trigger();
-    EXPECT_EQ(Window.Case()->BaseCase, Plan);
-    View->BaseCaseBtn->trigger();
-    EXPECT_EQ(Window.Case()->BaseCase, nullptr);
-    View->BaseCaseBtn->trigger();
-
-    Messages.Answer = false;
-    View->DeleteBtn->trigger();
-    EXPECT_EQ(Messages.Messages.last(), "question: Really delete design?");
-    EXPECT_EQ(Window.Case()->Designs.Count(), 1);
-
-    Messages.Answer = true;
-    View->DeleteBtn->trigger();
-    EXPECT_TRUE(Window.Case()->Designs.IsEmpty());
-    EXPECT_EQ(Window.Case()->BaseCase, nullptr);
-    EXPECT_EQ(View->List->count(), 0);
-    EXPECT_FALSE(View->DeleteBtn->isEnabled());
-    EXPECT_FALSE(View->Comment->isEnabled());
-}
-
 TEST_F(DesignViewTest, RenameInPlaceKeepsNamesUniqueAndCommentsAreStored)
 {
     Window.Case()->AddDesign(QStringLiteral("Variant"));
@@ -131,7 +109,7 @@ TEST_F(DesignViewTest, AppreciationPanelFollowsChoicesOptionsAndTheBaseCase)
     EXPECT_EQ(top(), "Mayor: (not calculated)");
 }
 
-TEST_F(DesignViewTest, EditOpensOneEditorThatClosingOrADeleteCloses)
+TEST_F(DesignViewTest, EditOpensOneEditorThatClosingOrADeleteClosesAndTheBaseCaseToggles)
 {
     View->EditBtn->trigger();
     ASSERT_FALSE(Plan->Editor.isNull());
@@ -156,16 +134,31 @@ TEST_F(DesignViewTest, EditOpensOneEditorThatClosingOrADeleteCloses)
     EXPECT_TRUE(Plan->Editor.isNull());
     EXPECT_TRUE(View->EditBtn->isEnabled());
 
-    // Typing in the editor, then deleting the design: the editor goes, nothing dangles.
+    // The base case toggles.
+    View->BaseCaseBtn->trigger();
+    EXPECT_EQ(Window.Case()->BaseCase, Plan);
+    View->BaseCaseBtn->trigger();
+    EXPECT_EQ(Window.Case()->BaseCase, nullptr);
+    View->BaseCaseBtn->trigger();
+
+    // Typing in the editor, then deleting the design: asked first; after a Yes the
+    // editor goes, nothing dangles, and the base case goes with the design.
     View->EditBtn->trigger();
     QPointer<QObject> open = Plan->Editor;
     qobject_cast<TDOView*>(static_cast<QMdiSubWindow*>(open.data())->widget())->Select(North);
+    Messages.Answer = false;
+    View->DeleteBtn->trigger();
+    EXPECT_EQ(Messages.Messages.last(), "question: Really delete design?");
+    EXPECT_FALSE(open.isNull());
     Messages.Answer = true;
     View->DeleteBtn->trigger();
     EXPECT_TRUE(open.isNull());
     QApplication::processEvents();
     EXPECT_TRUE(Window.Case()->Designs.IsEmpty());
+    EXPECT_EQ(Window.Case()->BaseCase, nullptr);
     EXPECT_EQ(View->List->count(), 0);
+    EXPECT_FALSE(View->DeleteBtn->isEnabled());
+    EXPECT_FALSE(View->Comment->isEnabled());
 }
 
 TEST_F(DesignViewTest, ReportNeedsAFolderThenWritesAndShowsTheReport)

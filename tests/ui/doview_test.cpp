@@ -86,10 +86,8 @@ TEST_F(DOViewTest, CountsTakeDigitsOnlyClampAndChangeTheValues)
     EXPECT_TRUE(TreeTexts(Editor->Panel).contains("cost [EUR] = 24"));
 
     Editor->Select(North);
-    Editor->CountBox->setFocus();
-    Editor->CountBox->selectAll();
     const int beeps = BeepCount();
-    QTest::keyClicks(Editor->CountBox, QStringLiteral("x3-"));
+    Retype(Editor->CountBox, QStringLiteral("x3-"));
     EXPECT_EQ(BeepCount(), beeps + 2);
     EXPECT_EQ(Editor->CountBox->text(), "3");
     QTest::keyClick(Editor->CountBox, Qt::Key_Return);
@@ -101,9 +99,7 @@ TEST_F(DOViewTest, CountsTakeDigitsOnlyClampAndChangeTheValues)
 
     // Too large a count is held at the largest the model takes; an empty one is 0.
     Editor->Select(South);
-    Editor->CountBox->setFocus();
-    Editor->CountBox->selectAll();
-    QTest::keyClicks(Editor->CountBox, QStringLiteral("99999999999999"));
+    Retype(Editor->CountBox, QStringLiteral("99999999999999"));
     Editor->Select(North);
     EXPECT_EQ(South->Count(), std::numeric_limits<int>::max());
     Editor->CountBox->setFocus();
@@ -165,10 +161,8 @@ TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
     Editor->Select(North);
     North->SelectDesignOption(Thick);
     ASSERT_NE(Editor->EntryOf(NoInsulation), nullptr);
-    {
-        TCaseEdit edit(*Window.Case(), QStringLiteral("Delete option Thick"), ChangeAreasOptions);
-        Thick->DecisionArea->DeleteOption(Thick);
-    }
+    EditElsewhere(Case(), QStringLiteral("Delete option Thick"), ChangeAreasOptions,
+                  [&] { Thick->DecisionArea->DeleteOption(Thick); });
     EXPECT_EQ(TreeTexts(Editor->DecisionTree), (QStringList{"Boiler", "  Old", "  New", "Insulation", "  None"}));
     EXPECT_TRUE(North->DesignOptions.empty());
     Editor->ShowPanel(TDOView::TPanel::Impacts);
@@ -177,10 +171,8 @@ TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
 
     // The level goes, and the selected object with it.
     Type(Editor->Comment, QStringLiteral("typed"));
-    {
-        TCaseEdit edit(*Window.Case(), QStringLiteral("Delete system level District"), ChangeLevels);
-        Window.Case()->DeleteSystemLevel(District);
-    }
+    EditElsewhere(Case(), QStringLiteral("Delete system level District"), ChangeLevels,
+                  [&] { Case().DeleteSystemLevel(District); });
     EXPECT_EQ(Editor->Selected(), nullptr);
     EXPECT_EQ(TreeTexts(Editor->SubsystemTree), QStringList{"[1x] Rivertown"});
     EXPECT_EQ(Editor->DecisionTree->topLevelItemCount(), 0);

@@ -1,5 +1,6 @@
 #include "ui/policyview.h"
 
+#include "policy/combinationedit.h"
 #include "support/designfixture.h"
 #include "scriptedwindow.h"
 
@@ -147,14 +148,9 @@ TEST_F(PolicyViewTest, ADroppedDesignObjectAddsWhatTheMenuChooses)
     // The first option met for an area wins: North's solar roofs, not South's green ones.
     EXPECT_EQ(Empty->Options, (std::vector<TOption*>{Gas, Solar, Foam}));
     EXPECT_EQ(Right(), (QStringList{"Heating = Gas", "Roofs = Solar", "Insulation = Foam"}));
-
-    Prompter->MenuChoices = {0};
-    View->SelectPolicy(Combined);
-    Drop({DragItem(Amsterdam)});
-    EXPECT_EQ(Combined->Options, (std::vector<TOption*>{Gas, Walls}));   // Heating already decided
 }
 
-TEST_F(PolicyViewTest, ModesListCombinationsVariablesAndQualifierCounts)
+TEST_F(PolicyViewTest, ModesListCombinationsVariablesAndQualifierCountsAndOnlyOptionsAreDeleted)
 {
     Effect(Gas, Cost, "1");
     Effect(Walls, Price, "2");
@@ -162,13 +158,8 @@ TEST_F(PolicyViewTest, ModesListCombinationsVariablesAndQualifierCounts)
     Walls->AddQualifier(Green);
     {
         TCaseEdit edit(Case, "Add combinations", ChangeCombinations);
-        for (auto [options, rating] : {std::pair{std::vector<TOption*>{Gas, Walls}, -2},
-                                       std::pair{std::vector<TOption*>{Gas, Solar}, 3}}) {
-            auto combination = std::make_unique<TCombination>(&Case);
-            combination->Options = options;
-            combination->Rating = qint16(rating);
-            Case.Combinations.push_back(std::move(combination));
-        }
+        CreateCombination(Case, {Gas, Walls}, -2);
+        CreateCombination(Case, {Gas, Solar}, 3);
     }
     View->SetMode(TMode::Combinations);
     EXPECT_EQ(View->Title->text(), "Promises and problems within policy");
@@ -188,10 +179,9 @@ TEST_F(PolicyViewTest, ModesListCombinationsVariablesAndQualifierCounts)
     EXPECT_FALSE(View->DeleteOptionBtn->isEnabled());
     View->DeleteOptionBtnClick();
     EXPECT_EQ(Combined->Options.size(), 2u);
-}
 
-TEST_F(PolicyViewTest, TheDeleteKeyDeletesOnlyFromAFocusedList)
-{
+    // The Delete key deletes only from a focused list.
+    View->SetMode(TMode::Options);
     View->RightTree->setCurrentItem(View->RightTree->topLevelItem(1));
     Press(View->ItemComment, Qt::Key_Delete);
     Press(View->PolicyComment, Qt::Key_Delete);
@@ -207,10 +197,7 @@ TEST_F(PolicyViewTest, ACommentIsStoredWhenTheSelectionChangesAndRebuildsKeepIt)
 {
     Type(View->PolicyComment, QStringLiteral("Cheap "));
     // Another window's edit rebuilds this one; the typing stays.
-    {
-        TCaseEdit edit(Case, "Add policy", ChangePolicies);
-        Case.AddPolicy("Another");
-    }
+    EditElsewhere(Case, "Add policy", ChangePolicies, [&] { Case.AddPolicy("Another"); });
     EXPECT_EQ(View->PolicyComment->toPlainText(), "Cheap ");
     View->SelectPolicy(Empty);
     EXPECT_EQ(Combined->CommentText(), "Cheap");

@@ -33,16 +33,6 @@ protected:
     std::unique_ptr<TProProView> View;
 };
 
-TEST_F(ProProViewTest, ListsAreasWithTheirOptions)
-{
-    // Decision area order: level depth first, then level name, category, phase, name.
-    EXPECT_EQ(TreeTexts(View->AreaTree).filter(QRegularExpression(QStringLiteral("^\\S"))), (QStringList{"Heating", "Transport", "Farms", "Roofs", "Insulation", "Docks", "Glazing"}));
-    View->AreaTree->topLevelItem(0)->setExpanded(true);
-    ASSERT_EQ(View->AreaTree->topLevelItem(0)->childCount(), 2);
-    EXPECT_EQ(View->AreaTree->topLevelItem(0)->child(1)->text(0), "Heat pump");
-    EXPECT_TRUE(View->AreaComment->isReadOnly());
-}
-
 TEST_F(ProProViewTest, PreclusionsAreDroppedOnEitherSideAndRemovedButNoneDeletedMeanwhile)
 {
     View->Select(Insulation);
@@ -194,32 +184,27 @@ TEST_F(ProProViewTest, CommentsGoToTheCombinationOrThePrecludedItem)
     EXPECT_EQ(Gas->CommentText(), "Gas mains");
 }
 
-TEST_F(ProProViewTest, RebuildsAfterAnotherWindowsEditKeepTheSelection)
+TEST_F(ProProViewTest, ListsAreasWithTheirOptionsAndRebuildsAfterAnotherWindowsEditKeepTheSelection)
 {
+    // Decision area order: level depth first, then level name, category, phase, name.
+    EXPECT_EQ(TreeTexts(View->AreaTree).filter(QRegularExpression(QStringLiteral("^\\S"))), (QStringList{"Heating", "Transport", "Farms", "Roofs", "Insulation", "Docks", "Glazing"}));
+    EXPECT_TRUE(View->AreaComment->isReadOnly());
     CreateCombination(Case, {Gas, Walls}, 1);
     View->Select(Gas);
     View->AreaTree->topLevelItem(0)->setExpanded(true);
+    EXPECT_EQ(View->AreaTree->topLevelItem(0)->child(1)->text(0), "Heat pump");
     View->CombinationTree->setCurrentItem(CombinationItem(0));
-    {
-        TCaseEdit edit(Case, "Add option", ChangeAreasOptions);
-        Option(Heating, "Wood", 3);
-    }
+    EditElsewhere(Case, "Add option", ChangeAreasOptions, [&] { Option(Heating, "Wood", 3); });
     EXPECT_EQ(View->SelectedOption(), Gas);
     EXPECT_TRUE(View->AreaTree->topLevelItem(0)->isExpanded());
     EXPECT_EQ(View->AreaTree->topLevelItem(0)->childCount(), 3);
     EXPECT_NE(View->SelectedCombination(), nullptr);
     // New phase colours repaint the areas' icons without losing the place.
     const QImage before = View->AreaTree->topLevelItem(0)->icon(0).pixmap(16).toImage();
-    {
-        TCaseEdit edit(Case, "Phase colours", ChangeCatalogues);
-        Now->SetColorDerived(Qt::red);
-    }
+    EditElsewhere(Case, "Phase colours", ChangeCatalogues, [&] { Now->SetColorDerived(Qt::red); });
     EXPECT_NE(View->AreaTree->topLevelItem(0)->icon(0).pixmap(16).toImage(), before);
     EXPECT_EQ(View->SelectedOption(), Gas);
-    {
-        TCaseEdit edit(Case, "Delete option", ChangeAreasOptions);
-        Heating->DeleteOption(Gas);
-    }
+    EditElsewhere(Case, "Delete option", ChangeAreasOptions, [&] { Heating->DeleteOption(Gas); });
     EXPECT_EQ(View->SelectedOption(), nullptr);
     EXPECT_TRUE(Combinations().isEmpty());
 }
