@@ -105,13 +105,12 @@ TEST_F(DOViewTest, CountsTakeDigitsOnlyClampAndChangeTheValues)
     Editor->CountBox->setFocus();
     Editor->CountBox->selectAll();
     QTest::keyClick(Editor->CountBox, Qt::Key_Backspace);
-    Window.Save1->isEnabled();
     Window.StorePendingEdits();   // as before Save, Close and quit
     EXPECT_EQ(North->Count(), 0);
     EXPECT_EQ(Editor->CountBox->text(), "0");
 }
 
-TEST_F(DOViewTest, SubsystemsAreAddedDuplicatedRenamedAndDeleted)
+TEST_F(DOViewTest, SubsystemsAreAddedDuplicatedRenamedAndDeletedAndClosingStoresTheComment)
 {
     Editor->Select(North);
     Editor->FillAddMenu();
@@ -154,6 +153,21 @@ TEST_F(DOViewTest, SubsystemsAreAddedDuplicatedRenamedAndDeleted)
     EXPECT_EQ(Editor->Panel->topLevelItemCount(), 0);
     EXPECT_FALSE(Editor->DeleteBtn->isEnabled());
     EXPECT_EQ(Rivertown->Children.Count(), 3);
+
+    // In-place editing asks for the name; closing the editor stores the comment.
+    Editor->Select(South);
+    Editor->SubsystemTree->setFocus();
+    Prompter->ConceptNames = {QStringLiteral("Harbour")};
+    QTest::keyClick(Editor->SubsystemTree, Qt::Key_F2);
+    QApplication::processEvents();
+    EXPECT_EQ(South->Name, "Harbour");
+    EXPECT_EQ(Prompter->Asked.last(), "Rename subsystem: South");
+
+    Type(Editor->Comment, QStringLiteral("By the river"));
+    Frame->close();
+    EXPECT_EQ(South->CommentText(), "By the river");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Plan->Editor.isNull());
 }
 
 TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
@@ -181,8 +195,20 @@ TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
     EXPECT_EQ(Editor->Comment->toPlainText(), "");
 }
 
-TEST_F(DOViewTest, APolicyDropAppliesEachOfTheFourCommands)
+TEST_F(DOViewTest, PolicyDropsOnDecisionsApplyAtOnceAndOnObjectsByTheFourCommands)
 {
+    Editor->Select(North);
+    EXPECT_TRUE(DropOn(Editor->DecisionTree, {DragItem(Policy)}, QPoint(5, 5)));
+    EXPECT_TRUE(Prompter->MenuItemsShown.isEmpty());
+    EXPECT_EQ(North->DesignOptions, (std::vector<TOption*>{NewBoiler, Thick}));
+    EXPECT_TRUE(South->DesignOptions.empty());
+    EXPECT_FALSE(DropOn(Editor->DecisionTree, {DragItem(Gas)}, QPoint(5, 5))) << "anything but a policy is turned away";
+
+    std::unique_ptr<QMimeData> dragged(Editor->SubsystemTree->DragData(Editor->EntryOf(South)));
+    ASSERT_TRUE(CarriesKind(dragged.get(), TDragKind::DesignObject));
+    EXPECT_EQ(ReadDragItems(dragged.get(), *Window.Case()).DesignObjects, std::vector<TDesignObject*>{South});
+
+    // On an object the menu offers the four commands; each is applied afresh.
     struct TCase_
     {
         int Command;
@@ -215,37 +241,6 @@ TEST_F(DOViewTest, APolicyDropAppliesEachOfTheFourCommands)
     DropPolicy(North);
     EXPECT_EQ(Editor->Selected(), North);
     EXPECT_FALSE(Window.Case()->Changed);
-}
-
-TEST_F(DOViewTest, DecisionDropsApplyAtOnceAndObjectsDragOutAsDesignObjects)
-{
-    Editor->Select(North);
-    EXPECT_TRUE(DropOn(Editor->DecisionTree, {DragItem(Policy)}, QPoint(5, 5)));
-    EXPECT_TRUE(Prompter->MenuItemsShown.isEmpty());
-    EXPECT_EQ(North->DesignOptions, (std::vector<TOption*>{NewBoiler, Thick}));
-    EXPECT_TRUE(South->DesignOptions.empty());
-    EXPECT_FALSE(DropOn(Editor->DecisionTree, {DragItem(Gas)}, QPoint(5, 5))) << "anything but a policy is turned away";
-
-    std::unique_ptr<QMimeData> dragged(Editor->SubsystemTree->DragData(Editor->EntryOf(South)));
-    ASSERT_TRUE(CarriesKind(dragged.get(), TDragKind::DesignObject));
-    EXPECT_EQ(ReadDragItems(dragged.get(), *Window.Case()).DesignObjects, std::vector<TDesignObject*>{South});
-}
-
-TEST_F(DOViewTest, InPlaceEditingAsksForTheNameAndClosingStoresTheComment)
-{
-    Editor->Select(South);
-    Editor->SubsystemTree->setFocus();
-    Prompter->ConceptNames = {QStringLiteral("Harbour")};
-    QTest::keyClick(Editor->SubsystemTree, Qt::Key_F2);
-    QApplication::processEvents();
-    EXPECT_EQ(South->Name, "Harbour");
-    EXPECT_EQ(Prompter->Asked.last(), "Rename subsystem: South");
-
-    Type(Editor->Comment, QStringLiteral("By the river"));
-    Frame->close();
-    EXPECT_EQ(South->CommentText(), "By the river");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(Plan->Editor.isNull());
 }
 
 TEST_F(DOViewTest, PanelsSortAndFindTheirSelectionAgain)
