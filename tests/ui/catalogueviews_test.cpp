@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(CatalogueViews, EveryCatalogueView,
                                            TKindCase{TViewKind::Variables, "Variables"}),
                          [](const auto& info) { return std::string(info.param.Caption); });
 
-TEST_F(CatalogueViewTest, PhasesTakeTheHighestNumberPlusOneReorderByDragAndTakeTheirColours)
+TEST_F(CatalogueViewTest, PhasesAndCategoriesReorderTakeTheirColoursAndIconsAndRefuseOutsideDrops)
 {
     auto* view = Open<TPhaseView>(TViewKind::Phases);
     view->ColorBtn->click();   // nothing selected
@@ -110,25 +110,23 @@ TEST_F(CatalogueViewTest, PhasesTakeTheHighestNumberPlusOneReorderByDragAndTakeT
     EXPECT_EQ(later->DarkColor, QColor(0x0000FF));
     EXPECT_EQ(later->Icon.pixel(7, 1), QColor(0x00FF00).rgb());   // an hour mark
     EXPECT_TRUE(Case().Changed);
-}
 
-TEST_F(CatalogueViewTest, CategoriesMoveUpKeepTheirIconsThroughTheEditorAndRefuseOutsideDrops)
-{
-    auto* view = Open<TCategoryView>(TViewKind::Categories);
+    // Categories move up, take their icons through the editor and refuse drops from outside.
+    auto* categories = Open<TCategoryView>(TViewKind::Categories);
     for (const char* name : {"Energy", "Water", "Traffic"})
-        Add(view, QLatin1String(name));
+        Add(categories, QLatin1String(name));
     TCategory* traffic = Case().Categories.Find(QStringLiteral("Traffic"));
-    view->MoveEntry(traffic, Case().Categories.Find(QStringLiteral("Energy")));
-    EXPECT_EQ(view->EntryNames(), QStringList({"Traffic", "Energy", "Water"}));
+    categories->MoveEntry(traffic, Case().Categories.Find(QStringLiteral("Energy")));
+    EXPECT_EQ(categories->EntryNames(), QStringList({"Traffic", "Energy", "Water"}));
 
     QImage red(16, 16, QImage::Format_RGB32);
     red.fill(Qt::red);
-    view->Select(traffic);
+    categories->Select(traffic);
     Case().Changed = false;
-    view->ImageBtn->click();   // cancelled
+    categories->ImageBtn->click();   // cancelled
     EXPECT_FALSE(Case().Changed);
     Prompter->IconAnswer = red;
-    view->ImageBtn->click();
+    categories->ImageBtn->click();
     EXPECT_EQ(traffic->Icon.pixel(3, 3), QColor(Qt::red).rgb());
     EXPECT_TRUE(Case().Changed);
     EXPECT_TRUE(Prompter->Asked.contains(QStringLiteral("icon: Traffic")));
@@ -136,15 +134,15 @@ TEST_F(CatalogueViewTest, CategoriesMoveUpKeepTheirIconsThroughTheEditorAndRefus
     // Drops from outside the list are refused.
     QMimeData data;
     data.setText(QStringLiteral("Energy"));
-    const QPoint at = view->List->visualItemRect(view->List->item(0)).center();
+    const QPoint at = categories->List->visualItemRect(categories->List->item(0)).center();
     QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->List->viewport(), &enter);
+    QApplication::sendEvent(categories->List->viewport(), &enter);
     EXPECT_FALSE(enter.isAccepted());
     QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, {});
     Case().Changed = false;
-    QApplication::sendEvent(view->List->viewport(), &drop);
+    QApplication::sendEvent(categories->List->viewport(), &drop);
     EXPECT_FALSE(Case().Changed);
-    EXPECT_EQ(view->EntryNames(), QStringList({"Traffic", "Energy", "Water"}));
+    EXPECT_EQ(categories->EntryNames(), QStringList({"Traffic", "Energy", "Water"}));
 }
 
 TEST_F(CatalogueViewTest, RenamesInPlaceMoveTheEntryOrAreRefused)
@@ -324,7 +322,7 @@ TEST_F(CatalogueViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsabl
     EXPECT_EQ(Case().Variables.First()->AggregationMode, AggregationCumulative);
 }
 
-TEST_F(CatalogueViewTest, ATypedCommentIsInThePageSavedByCtrlS)
+TEST_F(CatalogueViewTest, CommentsAreSavedByCtrlSAndStoredBeforeTheSelectionChanges)
 {
     auto* view = Open<TCategoryView>(TViewKind::Categories);
     Add(view, QStringLiteral("Energy"));
@@ -342,26 +340,24 @@ TEST_F(CatalogueViewTest, ATypedCommentIsInThePageSavedByCtrlS)
             found << it.fileName();
     }
     EXPECT_FALSE(found.isEmpty());
-}
 
-TEST_F(CatalogueViewTest, CommentsAreStoredBeforeTheSelectionChanges)
-{
-    auto* view = Open<TQualifierView>(TViewKind::Qualifiers);
-    Add(view, QStringLiteral("green"));
-    Add(view, QStringLiteral("cheap"));
-    Type(view->Box, QStringLiteral("  low cost  "));
-    view->Select(Case().Qualifiers.Find(QStringLiteral("green")));
+    // Comments are stored before the selection changes.
+    auto* qualifiers = Open<TQualifierView>(TViewKind::Qualifiers);
+    Add(qualifiers, QStringLiteral("green"));
+    Add(qualifiers, QStringLiteral("cheap"));
+    Type(qualifiers->Box, QStringLiteral("  low cost  "));
+    qualifiers->Select(Case().Qualifiers.Find(QStringLiteral("green")));
     EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("cheap"))->CommentText(), QStringLiteral("low cost"));
-    EXPECT_TRUE(view->Box->toPlainText().isEmpty());
+    EXPECT_TRUE(qualifiers->Box->toPlainText().isEmpty());
     // A click on another entry stores first as well.
-    Type(view->Box, QStringLiteral("natural"));
-    const QRect first = view->List->visualItemRect(view->List->item(0));
-    QTest::mouseClick(view->List->viewport(), Qt::LeftButton, {}, first.center());
+    Type(qualifiers->Box, QStringLiteral("natural"));
+    const QRect first = qualifiers->List->visualItemRect(qualifiers->List->item(0));
+    QTest::mouseClick(qualifiers->List->viewport(), Qt::LeftButton, {}, first.center());
     QApplication::processEvents();
     EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("green"))->CommentText(), QStringLiteral("natural"));
-    EXPECT_EQ(CurrentName(view), QStringLiteral("cheap"));
+    EXPECT_EQ(CurrentName(qualifiers), QStringLiteral("cheap"));
     // So does closing the window from the View menu.
-    Retype(view->Box, QStringLiteral("affordable"));
+    Retype(qualifiers->Box, QStringLiteral("affordable"));
     Window.ViewAction(TViewKind::Qualifiers)->trigger();
     EXPECT_EQ(Window.View(TViewKind::Qualifiers), nullptr);
     EXPECT_EQ(Case().Qualifiers.Find(QStringLiteral("cheap"))->CommentText(), QStringLiteral("affordable"));

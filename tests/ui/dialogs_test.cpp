@@ -84,7 +84,7 @@ protected:
     TSystemLevel* Level;
 };
 
-TEST_F(CaseDialogTest, DecisionAreaDialogPresetsAndChoices)
+TEST_F(CaseDialogTest, DecisionAreaAndOptionDialogsPresetAndReport)
 {
     TAddDADialog dialog;
     dialog.PhaseIndex = 1;
@@ -111,34 +111,32 @@ TEST_F(CaseDialogTest, DecisionAreaDialogPresetsAndChoices)
     EXPECT_EQ(dialog.Name(), QStringLiteral("Roofs"));
     EXPECT_EQ(dialog.PhaseBox->currentIndex(), 0);
     EXPECT_EQ(dialog.CategoryBox->currentIndex(), 1);
-}
 
-TEST_F(CaseDialogTest, OptionDialogTogglesQualifiers)
-{
+    // The option optionDialog toggles qualifiers and only reports them.
     TOption* option = NewOption(*NewArea(*Level, QStringLiteral("Roofs"), nullptr, nullptr), QStringLiteral("Solar panels"), 0);
     TQualifier* cheap = Case.Qualifiers.Find(QStringLiteral("cheap"));
     TQualifier* innovative = Case.Qualifiers.Find(QStringLiteral("innovative"));
     option->AddQualifier(innovative);
 
-    TAddOptionDialog dialog;
-    dialog.Prepare(Case, option);
-    EXPECT_EQ(dialog.Name(), QStringLiteral("Solar panels"));
-    EXPECT_EQ(dialog.Qualifiers(), std::vector<TQualifier*>({innovative}));
-    EXPECT_FALSE(dialog.QualifiersChanged());
-    dialog.ToggleQualifier(QStringLiteral("cheap"));
-    dialog.ToggleQualifier(QStringLiteral("innovative"));
-    EXPECT_EQ(dialog.Qualifiers(), std::vector<TQualifier*>({cheap}));
-    EXPECT_TRUE(dialog.QualifiersChanged());
-    dialog.ToggleQualifier(QStringLiteral("gone"));
+    TAddOptionDialog optionDialog;
+    optionDialog.Prepare(Case, option);
+    EXPECT_EQ(optionDialog.Name(), QStringLiteral("Solar panels"));
+    EXPECT_EQ(optionDialog.Qualifiers(), std::vector<TQualifier*>({innovative}));
+    EXPECT_FALSE(optionDialog.QualifiersChanged());
+    optionDialog.ToggleQualifier(QStringLiteral("cheap"));
+    optionDialog.ToggleQualifier(QStringLiteral("innovative"));
+    EXPECT_EQ(optionDialog.Qualifiers(), std::vector<TQualifier*>({cheap}));
+    EXPECT_TRUE(optionDialog.QualifiersChanged());
+    optionDialog.ToggleQualifier(QStringLiteral("gone"));
     EXPECT_EQ(Messages.Errors(), QStringList({"Qualifier \"gone\" not found"}));
-    EXPECT_EQ(option->Qualifiers, std::vector<TQualifier*>({innovative})) << "the dialog only reports";
+    EXPECT_EQ(option->Qualifiers, std::vector<TQualifier*>({innovative})) << "the optionDialog only reports";
 
-    dialog.Prepare(Case);
-    EXPECT_TRUE(dialog.Name().isEmpty());
-    EXPECT_TRUE(dialog.Qualifiers().empty());
-    EXPECT_FALSE(dialog.QualifiersChanged());
-    EXPECT_FALSE(PressOk(dialog));
-    EXPECT_EQ(dialog.QualifierBtn->toolTip(), QStringLiteral("Check qualifiers that apply to this option"));
+    optionDialog.Prepare(Case);
+    EXPECT_TRUE(optionDialog.Name().isEmpty());
+    EXPECT_TRUE(optionDialog.Qualifiers().empty());
+    EXPECT_FALSE(optionDialog.QualifiersChanged());
+    EXPECT_FALSE(PressOk(optionDialog));
+    EXPECT_EQ(optionDialog.QualifierBtn->toolTip(), QStringLiteral("Check qualifiers that apply to this option"));
 }
 
 TEST_F(CaseDialogTest, VariableDialogLocksTheScaleOfExistingVariablesAndAddsNewOnesOnTheChosenScale)
@@ -192,7 +190,7 @@ TEST_F(CaseDialogTest, VariableDialogLocksTheScaleOfExistingVariablesAndAddsNewO
     EXPECT_EQ(empty.Variables.Count(), 0);
 }
 
-TEST(PhaseColorDlg, ReturnsTheSwatchWithItsMiddleAndDarkColours)
+TEST(PhaseColorDlg, ReturnsTheSwatchesColoursArrowKeysStayInsideTheGridClicksSelectAndEnterAccepts)
 {
     struct TCaseRow
     {
@@ -212,10 +210,8 @@ TEST(PhaseColorDlg, ReturnsTheSwatchWithItsMiddleAndDarkColours)
         EXPECT_EQ(colors.Middle, QColor(r.Middle)) << r.Column << "," << r.Row;
         EXPECT_EQ(colors.Dark, QColor(r.Dark)) << r.Column << "," << r.Row;
     }
-}
 
-TEST(PhaseColorDlg, ArrowKeysStayInsideTheGridClicksSelectAndEnterAccepts)
-{
+    // The dialog itself: arrow keys stay inside the grid, clicks select and Enter accepts.
     TPhaseColorDlg dialog;
     EXPECT_EQ(dialog.Color(), QColor(Qt::black)) << "black until a swatch is chosen";
     EXPECT_EQ(dialog.DarkColor(), QColor(Qt::black));

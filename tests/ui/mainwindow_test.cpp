@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, CloseFollowsTheAnswerToTheSaveQuestion)
     EXPECT_EQ(Prompter->Asked.count(QStringLiteral("Save changes made to case?")), 5);
 }
 
-TEST_F(MainWindowTest, NewMakesAnEmptyUnchangedCaseUnlessCancelled)
+TEST_F(MainWindowTest, NewMakesAnEmptyUnchangedCaseUnlessCancelledAndOpenKeepsTheFolderOnlyWhenReadWhole)
 {
     Prompter->NameAnswer = std::nullopt;
     Window.New();
@@ -156,6 +156,26 @@ TEST_F(MainWindowTest, NewMakesAnEmptyUnchangedCaseUnlessCancelled)
     EXPECT_EQ(Window.Case(), old);
     EXPECT_EQ(Window.Case()->Name, QStringLiteral("Harbour"));
     EXPECT_EQ(Prompter->Asked, QStringList({"Save changes made to case?"}));
+
+    // Open reads the chosen folder and keeps it only when read whole.
+    old->Changed = false;
+    OpenFolder(QStringLiteral("/cases/harbour"));
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_EQ(Window.Case()->Name, QStringLiteral("Read case"));
+    EXPECT_EQ(Window.Case()->Folder, QStringLiteral("/cases/harbour/"));
+    EXPECT_EQ(Window.LastFolder(), QStringLiteral("/cases/harbour/"));
+    EXPECT_EQ(Window.FolderPanel().Text(), QStringLiteral("/cases/harbour"));
+    EXPECT_TRUE(Window.Save1->isEnabled());
+
+    // A partly read case has no folder, so Save asks where to write.
+    Store->ReadComplete = false;
+    Window.Case()->Changed = false;
+    Window.Open();
+    ASSERT_NE(Window.Case(), nullptr);
+    EXPECT_TRUE(Window.Case()->Folder.isEmpty());
+    EXPECT_FALSE(Window.Save()) << "the chooser was dismissed";
+    EXPECT_TRUE(Store->Writes.empty()) << "the intact folder is never overwritten";
+    EXPECT_EQ(Prompter->Asked.last(), QStringLiteral("save folder: /cases/harbour/"));
 }
 
 TEST_F(MainWindowTest, SaveAsksForAFolderOnceAndSaveAsDismissedWritesToIt)
@@ -225,30 +245,17 @@ TEST_F(MainWindowTest, ExportThenSaveWritesNormalPagesAndAFolderThatFailsToReadK
     EXPECT_EQ(Window.LastFolder(), exported + QLatin1Char('/'));
 }
 
-TEST_F(MainWindowTest, OpenReadsTheChosenFolderAndKeepsItOnlyWhenReadWhole)
-{
-    OpenFolder(QStringLiteral("/cases/harbour"));
-    ASSERT_NE(Window.Case(), nullptr);
-    EXPECT_EQ(Window.Case()->Name, QStringLiteral("Read case"));
-    EXPECT_EQ(Window.Case()->Folder, QStringLiteral("/cases/harbour/"));
-    EXPECT_EQ(Window.LastFolder(), QStringLiteral("/cases/harbour/"));
-    EXPECT_EQ(Window.FolderPanel().Text(), QStringLiteral("/cases/harbour"));
-    EXPECT_TRUE(Window.Save1->isEnabled());
-
-    // A partly read case has no folder, so Save asks where to write.
-    Store->ReadComplete = false;
-    Window.Case()->Changed = false;
-    Window.Open();
-    ASSERT_NE(Window.Case(), nullptr);
-    EXPECT_TRUE(Window.Case()->Folder.isEmpty());
-    EXPECT_FALSE(Window.Save()) << "the chooser was dismissed";
-    EXPECT_TRUE(Store->Writes.empty()) << "the intact folder is never overwritten";
-    EXPECT_EQ(Prompter->Asked.last(), QStringLiteral("save folder: /cases/harbour/"));
-}
-
-TEST_F(MainWindowTest, RenameMarksTheCaseChangedAndReportsNeedAFolder)
+TEST_F(MainWindowTest, FontGoesToEveryViewRenameMarksTheCaseChangedAndReportsNeedAFolder)
 {
     OpenChangedCase();
+    Window.ToggleView(TViewKind::Phases);
+    QWidget* view = Window.View(TViewKind::Phases);
+    view->setFont(Window.font());   // as views that take the main window's font do
+    Prompter->FontAnswer = QFont(QStringLiteral("Serif"), 15);
+    Window.ChangeFont();
+    EXPECT_EQ(Window.font().pointSize(), 15);
+    EXPECT_EQ(view->font().pointSize(), 15);
+
     Window.Case()->Changed = false;
     Prompter->NameAnswer = std::nullopt;
     Window.Rename();
@@ -306,19 +313,6 @@ TEST_F(ViewMenu, EveryItemOpensAndClosesItsWindowAndFollowsItsClosing)
         EXPECT_FALSE(item->isChecked()) << item->text().toStdString();
         EXPECT_EQ(Window.View(TViewKind(kind)), nullptr);
     }
-}
-
-TEST_F(MainWindowTest, FontGoesToTheMainWindowAndEveryView)
-{
-    OpenChangedCase();
-    Window.ToggleView(TViewKind::Phases);
-    QWidget* view = Window.View(TViewKind::Phases);
-    view->setFont(Window.font());   // as views that take the main window's font do
-    QFont chosen(QStringLiteral("Serif"), 15);
-    Prompter->FontAnswer = chosen;
-    Window.ChangeFont();
-    EXPECT_EQ(Window.font().pointSize(), 15);
-    EXPECT_EQ(view->font().pointSize(), 15);
 }
 
 TEST_F(MainWindowTest, QuittingAsksAboutUnsavedChangesAndKeepsTheLastFolder)

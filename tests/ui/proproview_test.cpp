@@ -141,7 +141,7 @@ TEST_F(ProProViewTest, RatingsApplyToTheSelectionAndOrderTheList)
     EXPECT_FALSE(CombinationItem(1)->icon(0).isNull());
 }
 
-TEST_F(ProProViewTest, DeletingCutsDownOrRemovesCombinations)
+TEST_F(ProProViewTest, DeletingCutsDownOrRemovesCombinationsAndCommentsGoToTheCombinationOrThePrecludedItem)
 {
     auto* big = CreateCombination(Case, {Gas, Walls, Triple}, 2);
     CreateCombination(Case, {Gas, Bus}, 1);
@@ -162,11 +162,10 @@ TEST_F(ProProViewTest, DeletingCutsDownOrRemovesCombinations)
     View->DeleteCombinationBtnClick();
     EXPECT_TRUE(Case.Combinations.empty());
     EXPECT_TRUE(Combinations().isEmpty());
-}
 
-TEST_F(ProProViewTest, CommentsGoToTheCombinationOrThePrecludedItem)
-{
-    TCombination* combination = CreateCombination(Case, {Gas, Walls}, 1);
+    // Comments go to the combination or to the precluded item.
+    TCombination* combination = nullptr;
+    EditElsewhere(Case, "Add combination", ChangeCombinations, [&] { combination = CreateCombination(Case, {Gas, Walls}, 1); });
     Walls->Comments = QStringList{"Outer walls"};
     View->Select(Gas);
     View->CombinationTree->setCurrentItem(CombinationItem(0));

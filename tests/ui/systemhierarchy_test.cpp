@@ -53,7 +53,7 @@ protected:
     TEffect* GasCost;
 };
 
-TEST_F(SystemHierarchyTest, ShowsTheLevelsAreasOptionsAndEffectsInOrder)
+TEST_F(SystemHierarchyTest, ShowsTheLevelsAreasOptionsAndEffectsInOrderAndEnablesEachCommandByTheSelection)
 {
     EXPECT_EQ(View->TreeView1->topLevelItem(0)->child(0)->text(0), QStringLiteral("District"));
     // Areas by category number, options by number (-1, 0, 1), effects by text.
@@ -66,10 +66,8 @@ TEST_F(SystemHierarchyTest, ShowsTheLevelsAreasOptionsAndEffectsInOrder)
     View->TreeView2->setCurrentItem(nullptr);
     EXPECT_EQ(View->StatusBar1->CategoryText(), QString());
     EXPECT_TRUE(View->StatusBar1->Qualifications().empty());
-}
 
-TEST_F(SystemHierarchyTest, EachCommandIsEnabledByTheSelection)
-{
+    // Each command is enabled by the selection.
     struct TRow
     {
         const char* What;
@@ -270,7 +268,7 @@ TEST_F(SystemHierarchyTest, Drags)
     EXPECT_EQ(District->DecisionAreas.Count(), 1);
 }
 
-TEST_F(SystemHierarchyTest, FindNextWrapsRoundAndLooksWhereTheBoxesSay)
+TEST_F(SystemHierarchyTest, FindMenusAndComments)
 {
     Prompter->Finds.push_back(TFindRequest{QStringLiteral("e"), true, true, true, false});
     View->Select(DistrictHeat);
@@ -297,6 +295,44 @@ TEST_F(SystemHierarchyTest, FindNextWrapsRoundAndLooksWhereTheBoxesSay)
     View->Select(Transport);
     Click("FindBtn");
     EXPECT_EQ(View->CurrentItem(), Transport) << "a cancelled dialog searches nothing";
+
+    // Menus change category, phase and qualifiers.
+    View->Select(Heating);
+    Prompter->MenuChoiceAnswers = {1, 1};
+    Click("CategoryBtn");
+    ASSERT_EQ(Prompter->MenuChoicesShown.size(), 2u);
+    EXPECT_EQ(Prompter->MenuChoicesShown[0].Text, QStringLiteral("Energy"));
+    EXPECT_EQ(Heating->Category, Mobility);
+    Click("PhaseBtn");
+    EXPECT_EQ(Prompter->MenuChoicesShown[1].Text, QStringLiteral("Later"));
+    EXPECT_EQ(Heating->Phase, Later);
+    EXPECT_EQ(View->CurrentItem(), Heating);
+    View->Select(Transport);
+    Prompter->MenuChoiceAnswers = {0};
+    Click("CategoryBtn");
+    EXPECT_EQ(RightTree().first(), QStringLiteral("Transport")) << "Energy sorts before Mobility";
+
+    View->Select(Gas);
+    Prompter->MenuChoiceAnswers = {0, 1};
+    Click("QualifierBtn");
+    ASSERT_EQ(Prompter->MenuChoicesShown.size(), 2u);
+    EXPECT_EQ(Prompter->MenuChoicesShown[0].Text, QStringLiteral("Cheap"));
+    EXPECT_FALSE(Prompter->MenuChoicesShown[0].Checked);
+    EXPECT_TRUE(Prompter->MenuChoicesShown[1].Checked);
+    Click("QualifierBtn");   // Green off again
+    EXPECT_EQ(Gas->Qualifiers, std::vector<TQualifier*>({Cheap}));
+    EXPECT_EQ(View->StatusBar1->Qualifications().size(), 1u);
+
+    // Comments are stored before the selection moves.
+    View->Select(Gas);
+    Type(View->RightComment, QStringLiteral("Cheap now"));
+    View->Select(HeatPump);
+    EXPECT_EQ(Gas->Comments, QStringList({"Cheap now"}));
+    EXPECT_TRUE(Case().Changed);
+    Type(View->LeftComment, QStringLiteral("The town"));
+    Window.StorePendingEdits();
+    EXPECT_EQ(City->Comments, QStringList({"The town"}));
+    EXPECT_EQ(View->CurrentItem(), HeatPump);
 }
 
 TEST_F(SystemHierarchyTest, DuplicatesAndFormulas)
@@ -378,46 +414,6 @@ TEST_F(SystemHierarchyTest, DuplicatesAndFormulas)
     View->Select(HeatPump);
     Click("AddEffectBtn");
     EXPECT_EQ(Messages.Infos(), QStringList({"No scales have been defined yet"}));
-}
-
-TEST_F(SystemHierarchyTest, MenusAndComments)
-{
-    View->Select(Heating);
-    Prompter->MenuChoiceAnswers = {1, 1};
-    Click("CategoryBtn");
-    ASSERT_EQ(Prompter->MenuChoicesShown.size(), 2u);
-    EXPECT_EQ(Prompter->MenuChoicesShown[0].Text, QStringLiteral("Energy"));
-    EXPECT_EQ(Heating->Category, Mobility);
-    Click("PhaseBtn");
-    EXPECT_EQ(Prompter->MenuChoicesShown[1].Text, QStringLiteral("Later"));
-    EXPECT_EQ(Heating->Phase, Later);
-    EXPECT_EQ(View->CurrentItem(), Heating);
-    View->Select(Transport);
-    Prompter->MenuChoiceAnswers = {0};
-    Click("CategoryBtn");
-    EXPECT_EQ(RightTree().first(), QStringLiteral("Transport")) << "Energy sorts before Mobility";
-
-    View->Select(Gas);
-    Prompter->MenuChoiceAnswers = {0, 1};
-    Click("QualifierBtn");
-    ASSERT_EQ(Prompter->MenuChoicesShown.size(), 2u);
-    EXPECT_EQ(Prompter->MenuChoicesShown[0].Text, QStringLiteral("Cheap"));
-    EXPECT_FALSE(Prompter->MenuChoicesShown[0].Checked);
-    EXPECT_TRUE(Prompter->MenuChoicesShown[1].Checked);
-    Click("QualifierBtn");   // Green off again
-    EXPECT_EQ(Gas->Qualifiers, std::vector<TQualifier*>({Cheap}));
-    EXPECT_EQ(View->StatusBar1->Qualifications().size(), 1u);
-
-    // Comments are stored before the selection moves.
-    View->Select(Gas);
-    Type(View->RightComment, QStringLiteral("Cheap now"));
-    View->Select(HeatPump);
-    EXPECT_EQ(Gas->Comments, QStringList({"Cheap now"}));
-    EXPECT_TRUE(Case().Changed);
-    Type(View->LeftComment, QStringLiteral("The town"));
-    Window.StorePendingEdits();
-    EXPECT_EQ(City->Comments, QStringList({"The town"}));
-    EXPECT_EQ(View->CurrentItem(), HeatPump);
 }
 
 } // namespace
