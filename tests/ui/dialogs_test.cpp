@@ -112,7 +112,7 @@ TEST_F(CaseDialogTest, DecisionAreaAndOptionDialogsPresetAndReport)
     EXPECT_EQ(dialog.PhaseBox->currentIndex(), 0);
     EXPECT_EQ(dialog.CategoryBox->currentIndex(), 1);
 
-    // The option optionDialog toggles qualifiers and only reports them.
+    // The option dialog toggles qualifiers and only reports them.
     TOption* option = NewOption(*NewArea(*Level, QStringLiteral("Roofs"), nullptr, nullptr), QStringLiteral("Solar panels"), 0);
     TQualifier* cheap = Case.Qualifiers.Find(QStringLiteral("cheap"));
     TQualifier* innovative = Case.Qualifiers.Find(QStringLiteral("innovative"));
@@ -129,7 +129,7 @@ TEST_F(CaseDialogTest, DecisionAreaAndOptionDialogsPresetAndReport)
     EXPECT_TRUE(optionDialog.QualifiersChanged());
     optionDialog.ToggleQualifier(QStringLiteral("gone"));
     EXPECT_EQ(Messages.Errors(), QStringList({"Qualifier \"gone\" not found"}));
-    EXPECT_EQ(option->Qualifiers, std::vector<TQualifier*>({innovative})) << "the optionDialog only reports";
+    EXPECT_EQ(option->Qualifiers, std::vector<TQualifier*>({innovative})) << "the dialog only reports";
 
     optionDialog.Prepare(Case);
     EXPECT_TRUE(optionDialog.Name().isEmpty());

@@ -82,9 +82,7 @@ TEST_F(PolicyViewTest, DroppedOptionsFollowThePreclusionWarningsAndTheReplaceQue
 
     EXPECT_TRUE(Drop({DragItem(Solar)}));
     EXPECT_TRUE(Drop({DragItem(HeatPump)}));
-    EXPECT_EQ(Messages.Warnings(),
-              (QStringList{"Decision area \"Roofs\"\ris precluded by policy option \"Heating = Gas\"",
-                           "Option \"Heating = Heat pump\"\rwould preclude policy option \"Insulation = Walls\""}));
+    EXPECT_EQ(Messages.Warnings().size(), 2);   // their texts are the core's
     EXPECT_FALSE(Case.Changed);
 
     Messages.Answer = false;

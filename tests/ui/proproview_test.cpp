@@ -85,9 +85,7 @@ TEST_F(ProProViewTest, CombinationsFollowTheRuleOfWhatCanOccurTogether)
     View->Select(Walls);
     for (TOption* option : {Walls, Foam, Quay, Barns})
         EXPECT_TRUE(DropOn(View->CombinationTree, {DragItem(option)}));
-    EXPECT_EQ(Messages.Infos().size(), 4);
-    EXPECT_EQ(Messages.Infos().mid(0, 2), (QStringList{"Option cannot combine with itself",
-                                                       "Option cannot combine with another option for same decision area"}));
+    EXPECT_EQ(Messages.Infos().size(), 4);   // their texts are the core's
     EXPECT_TRUE(Case.Combinations.empty());
     EXPECT_FALSE(Case.Changed);
 
