@@ -6,6 +6,7 @@
 #include "ui/variabledialog.h"
 
 #include "support/casebuilder.h"
+#include "support/testpaths.h"
 #include "scriptedwindow.h"
 
 #include <QCheckBox>
@@ -192,24 +193,15 @@ TEST_F(CaseDialogTest, VariableDialogLocksTheScaleOfExistingVariablesAndAddsNewO
 
 TEST(PhaseColorDlg, ReturnsTheSwatchesColoursArrowKeysStayInsideTheGridClicksSelectAndEnterAccepts)
 {
-    struct TCaseRow
-    {
-        int Column, Row;
-        QRgb Color, Middle, Dark;
-    };
-    const TCaseRow rows[] = {
-        // A swatch of each row, the first and the last column among them.
-        {0, 0, 0xFF0000, 0x7F0000, 0x3F0000},
-        {1, 1, 0xD8D860, 0xC0C000, 0x606000},
-        {6, 2, 0x6090FF, 0x0040FF, 0x00207F},
-        {7, 0, 0xD000E8, 0x680074, 0x34003A},
-    };
-    for (const TCaseRow& r : rows) {
-        const TPhaseColors colors = TPhaseColorDlg::ColorsAt(r.Column, r.Row);
-        EXPECT_EQ(colors.Color, QColor(r.Color)) << r.Column << "," << r.Row;
-        EXPECT_EQ(colors.Middle, QColor(r.Middle)) << r.Column << "," << r.Row;
-        EXPECT_EQ(colors.Dark, QColor(r.Dark)) << r.Column << "," << r.Row;
+    // A swatch of each row, the first and the last column among them: their colour,
+    // middle and dark colours are kept in tests/data/phasecolors.expected.
+    QStringList swatches;
+    for (const auto& [column, row] : {std::pair{0, 0}, {1, 1}, {6, 2}, {7, 0}}) {
+        const TPhaseColors colors = TPhaseColorDlg::ColorsAt(column, row);
+        swatches << QStringLiteral("%1,%2: %3 %4 %5").arg(column).arg(row)
+                        .arg(colors.Color.name(), colors.Middle.name(), colors.Dark.name());
     }
+    ExpectRows(swatches, QStringLiteral("phasecolors.expected"));
 
     // The dialog itself: arrow keys stay inside the grid, clicks select and Enter accepts.
     TPhaseColorDlg dialog;
