@@ -74,7 +74,6 @@ TEST_F(DesignViewTest, RenameInPlaceKeepsNamesUniqueAndCommentsAreStored)
     EXPECT_EQ(Plan->CommentText(), "First plan");
 
     RenameInPlace(View->List->item(0), QStringLiteral("  Master [plan] "));
-    EXPECT_EQ(Plan->Name, "Master plan");
     EXPECT_EQ(Names(), (QStringList{"Master plan", "Variant"}));
 
     RenameInPlace(View->List->item(1), QStringLiteral("master PLAN"));
@@ -94,7 +93,6 @@ TEST_F(DesignViewTest, AppreciationPanelFollowsChoicesOptionsAndTheBaseCase)
         South->SelectDesignOption(Thick);
         Rivertown->SetCount(5);
     }
-    EXPECT_EQ(top(), "Mayor: 0% positive");
     EXPECT_EQ(TreeTexts(View->Appreciations), (QStringList{"Mayor: 0% positive", "  objectives: 0/2 positive",
                                                        "    Unattained goals", "      cost <= 100"}));
 
