@@ -7,6 +7,7 @@
 #include "ui/actorview.h"
 #include "ui/policyview.h"
 #include "ui/proproview.h"
+#include "support/testpaths.h"
 #include "scriptedwindow.h"
 
 namespace {
@@ -75,9 +76,7 @@ TEST_F(WalkThrough, ANewActorProblemAndPolicyAreSavedAndAppraised)
     EXPECT_EQ(actor->Qualifiers.size(), 1u);
     const TPolicy* policy = Case().Policies.Find(QStringLiteral("Tram corridor"));
     ASSERT_NE(policy, nullptr);
-    QStringList names;
-    for (const TOption* option : policy->Options)
-        names << option->Name;
+    QStringList names = NamesOf(policy->Options);
     names.sort();
     policyOptions.sort();
     EXPECT_EQ(names, policyOptions);

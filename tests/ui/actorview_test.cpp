@@ -101,7 +101,7 @@ TEST_F(ActorViewTest, PositionsAddedByDropsOrByTheChooserOnceEach)
         { TActorMode::Options, DragItem(FindOption(Case(), "Tram line")), [&] { return actor->Options.size(); },
           "Public transport = Tram line" },
         { TActorMode::Qualifiers, DragItem(unfelt), [&] { return actor->Qualifiers.size(); }, unfelt->Name },
-        { TActorMode::Decisions, DragItem(FindArea(Case(), "Parking")), [&] { return actor->Decisions.size(); }, "Parking" },
+        { TActorMode::Decisions, DragItem(FindOption(Case(), "Paid parking")->DecisionArea), [&] { return actor->Decisions.size(); }, "Parking" },
     };
     for (const auto& d : drops) {
         View->SetMode(d.mode);

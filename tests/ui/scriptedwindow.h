@@ -112,13 +112,6 @@ inline TOption* FindOption(const TCase& aCase, const QString& name)
     return found;
 }
 
-inline TDecisionArea* FindArea(const TCase& aCase, const QString& name)
-{
-    TDecisionArea* found = nullptr;
-    aCase.ForEachDecisionArea([&](TDecisionArea* a) { found = a->Name == name ? a : found; });
-    return found;
-}
-
 /// The texts of the tree's entries, depth first, children indented by two blanks.
 inline QStringList TreeTexts(const QTreeWidget* tree)
 {

@@ -41,8 +41,6 @@ protected:
 TEST_F(XEditorTest, ShowsTheEffectAndTheOtherVariablesAndChoosingOneReplacesTheSelection)
 {
     Editor.Prepare(*Effect);
-    EXPECT_EQ(Editor.windowTitle(), QStringLiteral("Expression for [Energy use]"));
-    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Roof area]"));
     EXPECT_TRUE(Editor.NullWhenStatusQuoBtn->isChecked());
     EXPECT_FALSE(Editor.AlwaysBtn->isChecked());
     EXPECT_EQ(Editor.VariableList->count(), 2);
@@ -50,9 +48,8 @@ TEST_F(XEditorTest, ShowsTheEffectAndTheOtherVariablesAndChoosingOneReplacesTheS
     EXPECT_EQ(Editor.VariableList->currentIndex(), -1);
     EXPECT_FALSE(Editor.FormulaBox->document()->isUndoAvailable());
 
-    // Choosing a variable replaces the selection through the clipboard.
-    Editor.Prepare(*Effect);
-    // Arrow keys on the closed list insert nothing.
+    // Choosing a variable replaces the selection through the clipboard; arrow keys
+    // on the closed list insert nothing.
     Editor.show();
     QTest::keyClick(Editor.VariableList, Qt::Key_Down);
     Editor.VariableList->hidePopup();
@@ -112,10 +109,7 @@ TEST_F(XEditorTest, OkGivesBackTheTrimmedFormulaUnknownVariablesDoNotBlockAndNot
     Editor.Prepare(*Effect);
     Editor.FormulaBox->setPlainText(QStringLiteral("[Nowhere] + [Nowhere]"));
     EXPECT_TRUE(PressOk());
-    EXPECT_TRUE(Messages.Messages.isEmpty());
-    Effect->Option->EditEffect(*Effect, Editor.Formula(), Editor.NullWhenStatusQuo());
-    EXPECT_EQ(Messages.Warnings(), QStringList({"Unknown variable: \"Nowhere\""}));
-    EXPECT_EQ(Effect->Formula, QStringLiteral("[Nowhere] + [Nowhere]"));
+    EXPECT_TRUE(Messages.Messages.isEmpty());   // the warning is the compiler's, once, when the formula is applied
 
     Effect->Formula = QStringLiteral("[Households] / 2");
     EXPECT_TRUE(Editor.Run(*Effect, true));
