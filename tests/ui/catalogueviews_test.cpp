@@ -43,7 +43,6 @@ TEST_P(EveryCatalogueView, AddsFindsATakenNameUnchangedAndDeletesOnlyAfterYes)
     Add(view, QStringLiteral("Other"));
     Add(view, QStringLiteral("city"));   // letter case aside, the same name
     EXPECT_EQ(CurrentName(view), QStringLiteral("City"));
-    EXPECT_EQ(view->EntryNames().count(QStringLiteral("City")), 1);
     EXPECT_EQ(view->EntryNames().size(), GetParam().Kind == TViewKind::Scales ? 3 : 2);
     EXPECT_TRUE(Messages.Errors().isEmpty());
 
