@@ -69,9 +69,7 @@ TEST_F(DesignWalk, ANewDesignOnTheExampleShowsWhatTheCommandLineComputes)
     TDesignObject* quarter = editor->Selected();
     ASSERT_NE(quarter, nullptr);
     ChooseFirstOptions(*editor);
-    editor->CountBox->setFocus();
-    editor->CountBox->selectAll();
-    QTest::keyClicks(editor->CountBox, QStringLiteral("4"));
+    Retype(editor->CountBox, QStringLiteral("4"));
     QTest::keyClick(editor->CountBox, Qt::Key_Return);
     EXPECT_EQ(quarter->Count(), 4);
     EXPECT_GT(quarter->DesignOptions.size(), 0u);

@@ -23,7 +23,7 @@ protected:
     TDesktopMessages Sink;
 };
 
-TEST_F(DesktopMessagesTest, StatusTextFollowsTheCaseNameInTheStatusBar)
+TEST_F(DesktopMessagesTest, StatusTextBusyCursorAndLineBreaks)
 {
     auto prompter = std::make_unique<TScriptedPrompter>();
     prompter->NameAnswer = QStringLiteral("City");
@@ -33,10 +33,8 @@ TEST_F(DesktopMessagesTest, StatusTextFollowsTheCaseNameInTheStatusBar)
     EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("City [loading basic case data...]"));
     ShowStatus(QString());
     EXPECT_EQ(Window.CasePanel().Text(), QStringLiteral("City"));
-}
 
-TEST_F(DesktopMessagesTest, BusyScopesNestAndBoxesBreakLinesWhereTheCoreSaysCarriageReturn)
-{
+    // Busy scopes nest; boxes break lines where the core says carriage return.
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     {
         TBusyScope outer;

@@ -6,6 +6,7 @@
 #include "ui/variabledialog.h"
 
 #include "support/casebuilder.h"
+#include "support/testpaths.h"
 #include "scriptedwindow.h"
 
 #include <QCheckBox>
@@ -21,7 +22,7 @@ bool PressOk(Dialog& dialog)
     return dialog.result() == QDialog::Accepted;
 }
 
-TEST(NameDialog, RefusesFieldDelimitersWithABeep)
+TEST(NameDialog, RefusesDelimitersAndBlankNamesTrimsOthersAndTakesEnterAndEscape)
 {
     TNameDialog dialog;
     dialog.Prepare();
@@ -35,15 +36,10 @@ TEST(NameDialog, RefusesFieldDelimitersWithABeep)
     // Pasted text with a delimiter is refused as a whole.
     dialog.NameBox->insert(QStringLiteral("x=y"));
     EXPECT_EQ(dialog.Name(), QStringLiteral("abc"));
-}
 
-TEST(NameDialog, RefusesBlankNamesTrimsOthersAndTakesEnterAndEscape)
-{
-    TNameDialog dialog;
     dialog.Prepare(QStringLiteral("   "));
-    const int beeps = BeepCount();
     EXPECT_FALSE(PressOk(dialog));
-    EXPECT_EQ(BeepCount() - beeps, 1);
+    EXPECT_EQ(BeepCount() - beeps, 7);
     dialog.Prepare(QStringLiteral("  North district "));
     EXPECT_TRUE(PressOk(dialog));
     EXPECT_EQ(dialog.Name(), QStringLiteral("North district"));
@@ -89,7 +85,7 @@ protected:
     TSystemLevel* Level;
 };
 
-TEST_F(CaseDialogTest, DecisionAreaDialogPresetsAndChoices)
+TEST_F(CaseDialogTest, DecisionAreaAndOptionDialogsPresetAndReport)
 {
     TAddDADialog dialog;
     dialog.PhaseIndex = 1;
@@ -116,37 +112,35 @@ TEST_F(CaseDialogTest, DecisionAreaDialogPresetsAndChoices)
     EXPECT_EQ(dialog.Name(), QStringLiteral("Roofs"));
     EXPECT_EQ(dialog.PhaseBox->currentIndex(), 0);
     EXPECT_EQ(dialog.CategoryBox->currentIndex(), 1);
-}
 
-TEST_F(CaseDialogTest, OptionDialogTogglesQualifiers)
-{
+    // The option dialog toggles qualifiers and only reports them.
     TOption* option = NewOption(*NewArea(*Level, QStringLiteral("Roofs"), nullptr, nullptr), QStringLiteral("Solar panels"), 0);
     TQualifier* cheap = Case.Qualifiers.Find(QStringLiteral("cheap"));
     TQualifier* innovative = Case.Qualifiers.Find(QStringLiteral("innovative"));
     option->AddQualifier(innovative);
 
-    TAddOptionDialog dialog;
-    dialog.Prepare(Case, option);
-    EXPECT_EQ(dialog.Name(), QStringLiteral("Solar panels"));
-    EXPECT_EQ(dialog.Qualifiers(), std::vector<TQualifier*>({innovative}));
-    EXPECT_FALSE(dialog.QualifiersChanged());
-    dialog.ToggleQualifier(QStringLiteral("cheap"));
-    dialog.ToggleQualifier(QStringLiteral("innovative"));
-    EXPECT_EQ(dialog.Qualifiers(), std::vector<TQualifier*>({cheap}));
-    EXPECT_TRUE(dialog.QualifiersChanged());
-    dialog.ToggleQualifier(QStringLiteral("gone"));
+    TAddOptionDialog optionDialog;
+    optionDialog.Prepare(Case, option);
+    EXPECT_EQ(optionDialog.Name(), QStringLiteral("Solar panels"));
+    EXPECT_EQ(optionDialog.Qualifiers(), std::vector<TQualifier*>({innovative}));
+    EXPECT_FALSE(optionDialog.QualifiersChanged());
+    optionDialog.ToggleQualifier(QStringLiteral("cheap"));
+    optionDialog.ToggleQualifier(QStringLiteral("innovative"));
+    EXPECT_EQ(optionDialog.Qualifiers(), std::vector<TQualifier*>({cheap}));
+    EXPECT_TRUE(optionDialog.QualifiersChanged());
+    optionDialog.ToggleQualifier(QStringLiteral("gone"));
     EXPECT_EQ(Messages.Errors(), QStringList({"Qualifier \"gone\" not found"}));
     EXPECT_EQ(option->Qualifiers, std::vector<TQualifier*>({innovative})) << "the dialog only reports";
 
-    dialog.Prepare(Case);
-    EXPECT_TRUE(dialog.Name().isEmpty());
-    EXPECT_TRUE(dialog.Qualifiers().empty());
-    EXPECT_FALSE(dialog.QualifiersChanged());
-    EXPECT_FALSE(PressOk(dialog));
-    EXPECT_EQ(dialog.QualifierBtn->toolTip(), QStringLiteral("Check qualifiers that apply to this option"));
+    optionDialog.Prepare(Case);
+    EXPECT_TRUE(optionDialog.Name().isEmpty());
+    EXPECT_TRUE(optionDialog.Qualifiers().empty());
+    EXPECT_FALSE(optionDialog.QualifiersChanged());
+    EXPECT_FALSE(PressOk(optionDialog));
+    EXPECT_EQ(optionDialog.QualifierBtn->toolTip(), QStringLiteral("Check qualifiers that apply to this option"));
 }
 
-TEST_F(CaseDialogTest, VariableDialogLocksTheScaleOfExistingVariables)
+TEST_F(CaseDialogTest, VariableDialogLocksTheScaleOfExistingVariablesAndAddsNewOnesOnTheChosenScale)
 {
     TVariableDialog dialog;
     dialog.Prepare(Case);
@@ -169,11 +163,8 @@ TEST_F(CaseDialogTest, VariableDialogLocksTheScaleOfExistingVariables)
     EXPECT_TRUE(PressOk(dialog));
     EXPECT_EQ(dialog.Variable(), Energy);
     EXPECT_EQ(Energy->Scale->Name, QStringLiteral("kWh"));
-}
 
-TEST_F(CaseDialogTest, VariableDialogAddsANewVariableOnTheChosenScaleOnly)
-{
-    TVariableDialog dialog;
+    // A blank name is refused; a new one goes on the chosen scale.
     dialog.Prepare(Case);
     const int beeps = BeepCount();
     dialog.VariableBox->setEditText(QStringLiteral("   "));
@@ -200,30 +191,19 @@ TEST_F(CaseDialogTest, VariableDialogAddsANewVariableOnTheChosenScaleOnly)
     EXPECT_EQ(empty.Variables.Count(), 0);
 }
 
-TEST(PhaseColorDlg, ReturnsTheSwatchWithItsMiddleAndDarkColours)
+TEST(PhaseColorDlg, ReturnsTheSwatchesColoursArrowKeysStayInsideTheGridClicksSelectAndEnterAccepts)
 {
-    struct TCaseRow
-    {
-        int Column, Row;
-        QRgb Color, Middle, Dark;
-    };
-    const TCaseRow rows[] = {
-        // A swatch of each row, the first and the last column among them.
-        {0, 0, 0xFF0000, 0x7F0000, 0x3F0000},
-        {1, 1, 0xD8D860, 0xC0C000, 0x606000},
-        {6, 2, 0x6090FF, 0x0040FF, 0x00207F},
-        {7, 0, 0xD000E8, 0x680074, 0x34003A},
-    };
-    for (const TCaseRow& r : rows) {
-        const TPhaseColors colors = TPhaseColorDlg::ColorsAt(r.Column, r.Row);
-        EXPECT_EQ(colors.Color, QColor(r.Color)) << r.Column << "," << r.Row;
-        EXPECT_EQ(colors.Middle, QColor(r.Middle)) << r.Column << "," << r.Row;
-        EXPECT_EQ(colors.Dark, QColor(r.Dark)) << r.Column << "," << r.Row;
+    // A swatch of each row, the first and the last column among them: their colour,
+    // middle and dark colours are kept in tests/data/phasecolors.expected.
+    QStringList swatches;
+    for (const auto& [column, row] : {std::pair{0, 0}, {1, 1}, {6, 2}, {7, 0}}) {
+        const TPhaseColors colors = TPhaseColorDlg::ColorsAt(column, row);
+        swatches << QStringLiteral("%1,%2: %3 %4 %5").arg(column).arg(row)
+                        .arg(colors.Color.name(), colors.Middle.name(), colors.Dark.name());
     }
-}
+    ExpectRows(swatches, QStringLiteral("phasecolors.expected"));
 
-TEST(PhaseColorDlg, ArrowKeysStayInsideTheGridClicksSelectAndEnterAccepts)
-{
+    // The dialog itself: arrow keys stay inside the grid, clicks select and Enter accepts.
     TPhaseColorDlg dialog;
     EXPECT_EQ(dialog.Color(), QColor(Qt::black)) << "black until a swatch is chosen";
     EXPECT_EQ(dialog.DarkColor(), QColor(Qt::black));

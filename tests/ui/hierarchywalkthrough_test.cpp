@@ -4,6 +4,7 @@
 #include "hierarchyfixture.h"
 
 #include "model/optionnumbers.h"
+#include "support/testpaths.h"
 
 #include <QRegularExpression>
 
@@ -14,14 +15,8 @@ namespace {
 QStringList LevelRows(const TSystemLevel& level)
 {
     QStringList rows = level.DescriptionRows().mid(0, 1);
-    std::vector<TDecisionArea*> areas(level.DecisionAreas.begin(), level.DecisionAreas.end());
-    for (const TDecisionArea* area : areas) {
-        rows << area->DescriptionRows();
-        QStringList order;
-        for (const TOption* option : NumberedOptions(*area))
-            order << option->Name;
-        rows << order.join(QStringLiteral(" < "));
-    }
+    for (const TDecisionArea* area : level.DecisionAreas)
+        rows << area->DescriptionRows() << NamesOf(NumberedOptions(*area)).join(QStringLiteral(" < "));
     static const QRegularExpression number(QStringLiteral("(img/option\\.bmp\" alt=\")-?\\d+"));
     rows.replaceInStrings(number, QStringLiteral("\\1#"));
     return rows;

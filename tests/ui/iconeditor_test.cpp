@@ -67,7 +67,7 @@ TEST_F(IconEditorTest, SamplesTheFirstNearestSwatchAndOpensOnTheConceptsIconWith
     EXPECT_EQ(Messages.Errors(), QStringList{QStringLiteral("Concept has no icon")});
 }
 
-TEST_F(IconEditorTest, DragsPaintEveryPixelPassedAndStayInside)
+TEST_F(IconEditorTest, DragsPaintEveryPixelPassedAndFillsTheConnectedAreaOnly)
 {
     Editor.SelectSwatch(28);   // red
     Editor.PressAt(At(15, 2));
@@ -87,10 +87,8 @@ TEST_F(IconEditorTest, DragsPaintEveryPixelPassedAndStayInside)
     Editor.Release();
     Editor.MoveTo(At(3, 12));   // button up: nothing
     EXPECT_EQ(Pixel(3, 12), White);
-}
 
-TEST_F(IconEditorTest, FloodFillFillsTheConnectedAreaAndNothingForItsOwnColour)
-{
+    // A flood fill fills the connected area, and nothing for its own colour.
     Editor.ClearImage();
     Editor.SetTool(TIconEditor::TTool::Fill);
     Editor.SelectSwatch(5);        // white on white

@@ -27,7 +27,7 @@ struct ImportDialogTest : ::testing::Test, TScriptedWindow
     }
 };
 
-TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosenAndOkImportsTheChosenOne)
+TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosenOkImportsTheChosenOneStopsStayOpenAndOtherFaultsClose)
 {
     TImportDialog dialog;
     dialog.Prepare(Database);
@@ -48,11 +48,8 @@ TEST_F(ImportDialogTest, ListsTheCasesWithNoneChosenAndOkImportsTheChosenOne)
     ASSERT_TRUE(imported);
     EXPECT_TRUE(imported->Variables.Find(QStringLiteral("Cost")));
     EXPECT_EQ(Messages.Messages, QStringList());
-}
 
-TEST_F(ImportDialogTest, StopsStayOpenAndOtherFaultsClose)
-{
-    TImportDialog dialog;
+    // A stop leaves the dialog open; other faults close it.
     dialog.Prepare(Database);
     dialog.setResult(-1);
     dialog.CaseBox->setCurrentText(QStringLiteral("Broken"));

@@ -33,22 +33,11 @@ protected:
     std::unique_ptr<TProProView> View;
 };
 
-TEST_F(ProProViewTest, ListsAreasWithTheirOptions)
-{
-    // Decision area order: level depth first, then level name, category, phase, name.
-    EXPECT_EQ(TreeTexts(View->AreaTree).filter(QRegularExpression(QStringLiteral("^\\S"))), (QStringList{"Heating", "Transport", "Farms", "Roofs", "Insulation", "Docks", "Glazing"}));
-    View->AreaTree->topLevelItem(0)->setExpanded(true);
-    ASSERT_EQ(View->AreaTree->topLevelItem(0)->childCount(), 2);
-    EXPECT_EQ(View->AreaTree->topLevelItem(0)->child(1)->text(0), "Heat pump");
-    EXPECT_TRUE(View->AreaComment->isReadOnly());
-}
-
 TEST_F(ProProViewTest, PreclusionsAreDroppedOnEitherSideAndRemovedButNoneDeletedMeanwhile)
 {
     View->Select(Insulation);
     EXPECT_EQ(View->PreclusionTitle->text(), "Precluding decision options");
     EXPECT_TRUE(DropOn(View->PreclusionTree, {DragItem(Gas)}));
-    EXPECT_TRUE(Gas->Precludes(Insulation));
     EXPECT_TRUE(Case.Changed);
     EXPECT_EQ(Preclusions(), QStringList{"Heating = Gas"});
     EXPECT_FALSE(DropOn(View->PreclusionTree, {DragItem(Heating)}));   // an area needs an option selected
@@ -70,7 +59,6 @@ TEST_F(ProProViewTest, PreclusionsAreDroppedOnEitherSideAndRemovedButNoneDeleted
     Press(View->PreclusionComment, Qt::Key_Delete);
     EXPECT_TRUE(Walls->Precludes(Triple->DecisionArea));
     Press(View->PreclusionTree, Qt::Key_Delete);
-    EXPECT_TRUE(Walls->PrecludedAreas.empty());
     EXPECT_TRUE(Preclusions().isEmpty());
     View->DeletePreclusionBtnClick();   // nothing selected: nothing happens
 
@@ -95,9 +83,7 @@ TEST_F(ProProViewTest, CombinationsFollowTheRuleOfWhatCanOccurTogether)
     View->Select(Walls);
     for (TOption* option : {Walls, Foam, Quay, Barns})
         EXPECT_TRUE(DropOn(View->CombinationTree, {DragItem(option)}));
-    EXPECT_EQ(Messages.Infos().size(), 4);
-    EXPECT_EQ(Messages.Infos().mid(0, 2), (QStringList{"Option cannot combine with itself",
-                                                       "Option cannot combine with another option for same decision area"}));
+    EXPECT_EQ(Messages.Infos().size(), 4);   // their texts are the core's
     EXPECT_TRUE(Case.Combinations.empty());
     EXPECT_FALSE(Case.Changed);
 
@@ -151,7 +137,7 @@ TEST_F(ProProViewTest, RatingsApplyToTheSelectionAndOrderTheList)
     EXPECT_FALSE(CombinationItem(1)->icon(0).isNull());
 }
 
-TEST_F(ProProViewTest, DeletingCutsDownOrRemovesCombinations)
+TEST_F(ProProViewTest, DeletingCutsDownOrRemovesCombinationsAndCommentsGoToTheCombinationOrThePrecludedItem)
 {
     auto* big = CreateCombination(Case, {Gas, Walls, Triple}, 2);
     CreateCombination(Case, {Gas, Bus}, 1);
@@ -172,11 +158,10 @@ TEST_F(ProProViewTest, DeletingCutsDownOrRemovesCombinations)
     View->DeleteCombinationBtnClick();
     EXPECT_TRUE(Case.Combinations.empty());
     EXPECT_TRUE(Combinations().isEmpty());
-}
 
-TEST_F(ProProViewTest, CommentsGoToTheCombinationOrThePrecludedItem)
-{
-    TCombination* combination = CreateCombination(Case, {Gas, Walls}, 1);
+    // Comments go to the combination or to the precluded item.
+    TCombination* combination = nullptr;
+    EditElsewhere(Case, "Add combination", ChangeCombinations, [&] { combination = CreateCombination(Case, {Gas, Walls}, 1); });
     Walls->Comments = QStringList{"Outer walls"};
     View->Select(Gas);
     View->CombinationTree->setCurrentItem(CombinationItem(0));
@@ -194,32 +179,27 @@ TEST_F(ProProViewTest, CommentsGoToTheCombinationOrThePrecludedItem)
     EXPECT_EQ(Gas->CommentText(), "Gas mains");
 }
 
-TEST_F(ProProViewTest, RebuildsAfterAnotherWindowsEditKeepTheSelection)
+TEST_F(ProProViewTest, ListsAreasWithTheirOptionsAndRebuildsAfterAnotherWindowsEditKeepTheSelection)
 {
+    // Decision area order: level depth first, then level name, category, phase, name.
+    EXPECT_EQ(TreeTexts(View->AreaTree).filter(QRegularExpression(QStringLiteral("^\\S"))), (QStringList{"Heating", "Transport", "Farms", "Roofs", "Insulation", "Docks", "Glazing"}));
+    EXPECT_TRUE(View->AreaComment->isReadOnly());
     CreateCombination(Case, {Gas, Walls}, 1);
     View->Select(Gas);
     View->AreaTree->topLevelItem(0)->setExpanded(true);
+    EXPECT_EQ(View->AreaTree->topLevelItem(0)->child(1)->text(0), "Heat pump");
     View->CombinationTree->setCurrentItem(CombinationItem(0));
-    {
-        TCaseEdit edit(Case, "Add option", ChangeAreasOptions);
-        Option(Heating, "Wood", 3);
-    }
+    EditElsewhere(Case, "Add option", ChangeAreasOptions, [&] { Option(Heating, "Wood", 3); });
     EXPECT_EQ(View->SelectedOption(), Gas);
     EXPECT_TRUE(View->AreaTree->topLevelItem(0)->isExpanded());
     EXPECT_EQ(View->AreaTree->topLevelItem(0)->childCount(), 3);
     EXPECT_NE(View->SelectedCombination(), nullptr);
     // New phase colours repaint the areas' icons without losing the place.
     const QImage before = View->AreaTree->topLevelItem(0)->icon(0).pixmap(16).toImage();
-    {
-        TCaseEdit edit(Case, "Phase colours", ChangeCatalogues);
-        Now->SetColorDerived(Qt::red);
-    }
+    EditElsewhere(Case, "Phase colours", ChangeCatalogues, [&] { Now->SetColorDerived(Qt::red); });
     EXPECT_NE(View->AreaTree->topLevelItem(0)->icon(0).pixmap(16).toImage(), before);
     EXPECT_EQ(View->SelectedOption(), Gas);
-    {
-        TCaseEdit edit(Case, "Delete option", ChangeAreasOptions);
-        Heating->DeleteOption(Gas);
-    }
+    EditElsewhere(Case, "Delete option", ChangeAreasOptions, [&] { Heating->DeleteOption(Gas); });
     EXPECT_EQ(View->SelectedOption(), nullptr);
     EXPECT_TRUE(Combinations().isEmpty());
 }

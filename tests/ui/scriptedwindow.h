@@ -112,13 +112,6 @@ inline TOption* FindOption(const TCase& aCase, const QString& name)
     return found;
 }
 
-inline TDecisionArea* FindArea(const TCase& aCase, const QString& name)
-{
-    TDecisionArea* found = nullptr;
-    aCase.ForEachDecisionArea([&](TDecisionArea* a) { found = a->Name == name ? a : found; });
-    return found;
-}
-
 /// The texts of the tree's entries, depth first, children indented by two blanks.
 inline QStringList TreeTexts(const QTreeWidget* tree)
 {
@@ -180,10 +173,26 @@ inline void RenameInPlace(QTreeWidgetItem* item, const QString& name)
     QApplication::processEvents();
 }
 
+/// A step taken in another window: `change` edits the case, then the open windows hear of `kinds`.
+inline void EditElsewhere(TCase& aCase, const QString& label, TChangeKinds kinds, const std::function<void()>& change)
+{
+    TCaseEdit step(aCase, label, kinds);
+    change();
+}
+
 /// Types into a box that takes the focus, as a user does.
 inline void Type(QWidget* box, const QString& text)
 {
     box->setFocus();
+    QTest::keyClicks(box, text);
+}
+
+/// Types over everything the box holds, as a user does after selecting it all.
+template <class Box>
+void Retype(Box* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
     QTest::keyClicks(box, text);
 }
 

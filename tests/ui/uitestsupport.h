@@ -35,49 +35,21 @@ public:
     std::vector<TMenuChoice> MenuChoicesShown;
 
     TAnswer AskSaveChanges() override { return Ask(QStringLiteral("Save changes made to case?"), SaveAnswers, TAnswer::Cancel); }
-    std::optional<QString> AskName(const QString& initial) override
-    {
-        Asked << QStringLiteral("name: ") + initial;
-        return NameAnswer;
-    }
-    QString ChooseCaseFolder(const QString& start) override
-    {
-        Asked << QStringLiteral("open folder: ") + start;
-        return CaseFolderAnswer;
-    }
+    std::optional<QString> AskName(const QString& initial) override { return Logged(QStringLiteral("name: ") + initial, NameAnswer); }
+    QString ChooseCaseFolder(const QString& start) override { return Logged(QStringLiteral("open folder: ") + start, CaseFolderAnswer); }
     QString ChooseSaveFolder(const QString& start) override { return Ask(QStringLiteral("save folder: ") + start, SaveFolderAnswers); }
-    QString ChooseDatabase(const QString& start) override
-    {
-        Asked << QStringLiteral("database: ") + start;
-        return DatabaseAnswer;
-    }
+    QString ChooseDatabase(const QString& start) override { return Logged(QStringLiteral("database: ") + start, DatabaseAnswer); }
     std::optional<QFont> ChooseFont(const QFont&) override { return FontAnswer; }
     void ViewReports(TCase&) override { ++ReportRuns; }
     std::optional<QString> AskConceptName(const QString& caption, const QString& initial) override
     {
         return Ask(caption + QStringLiteral(": ") + initial, ConceptNames);
     }
-    std::optional<TPhaseColors> AskPhaseColors() override
-    {
-        Asked << QStringLiteral("phase colours");
-        return PhaseColors;
-    }
+    std::optional<TPhaseColors> AskPhaseColors() override { return Logged(QStringLiteral("phase colours"), PhaseColors); }
     // No window asks for single files yet: the chooser is dismissed.
-    QString ChooseOpenFile(const QString& caption, const QString&) override
-    {
-        Asked << caption;
-        return QString();
-    }
-    QString ChooseSaveFile(const QString& caption, const QString&) override
-    {
-        Asked << caption;
-        return QString();
-    }
-    std::optional<QImage> EditIcon(const TConcept& item) override
-    {
-        Asked << QStringLiteral("icon: ") + item.Name;
-        return IconAnswer;
-    }
+    QString ChooseOpenFile(const QString& caption, const QString&) override { return Logged(caption, QString()); }
+    QString ChooseSaveFile(const QString& caption, const QString&) override { return Logged(caption, QString()); }
+    std::optional<QImage> EditIcon(const TConcept& item) override { return Logged(QStringLiteral("icon: ") + item.Name, IconAnswer); }
     int ChooseMenuItem(const QStringList& items, const QPoint&) override
     {
         MenuItemsShown = items;
@@ -103,6 +75,13 @@ public:
     }
 
 private:
+    /// Logs the question and gives the one answer scripted for it.
+    template <typename T>
+    T Logged(const QString& question, const T& answer)
+    {
+        Asked << question;
+        return answer;
+    }
     /// Logs the question and takes the next scripted answer.
     template <typename T>
     T Ask(const QString& question, std::deque<T>& answers, T whenNone = T())
