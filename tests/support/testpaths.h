@@ -72,7 +72,8 @@ inline void ExpectRows(const QStringList& rows, const QString& expectedFile)
         expected.removeLast();
     for (qsizetype i = 0; i < std::max(rows.size(), expected.size()); ++i) {
         const QString want = expected.value(i);
-        if (!want.endsWith(QLatin1Char('*')) || !rows.value(i).startsWith(want.chopped(1)))
+        if (!want.endsWith(QLatin1Char('*')) || !rows.value(i).startsWith(want.chopped(1))) {
             EXPECT_EQ(rows.value(i), want) << expectedFile.toStdString() << " line " << i + 1;
+        }
     }
 }

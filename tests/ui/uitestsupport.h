@@ -9,6 +9,9 @@
 #include <deque>
 
 /// Answers the main window's questions from a script and logs what was asked.
+// GCC 12 takes the copy of an empty optional answer for a read of its unset strings.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 class TScriptedPrompter : public TPrompter
 {
 public:
@@ -99,6 +102,7 @@ private:
         return answer;
     }
 };
+#pragma GCC diagnostic pop
 
 /// Keeps a log of the writes instead of writing, and leaves the case as the
 /// case folder writer would: Folder set and, after a save, Changed cleared.
