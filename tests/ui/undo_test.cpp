@@ -37,11 +37,12 @@ protected:
     }
 };
 
-TEST_F(UndoTest, TheEditMenuNamesTheStepsItTakesBackAndDoesAgain)
+TEST_F(UndoTest, TheEditMenuTheChangedFlagAndOpening)
 {
     NewCase(QStringLiteral("City"));
     EXPECT_FALSE(Window.Undo1->isEnabled());
     EXPECT_FALSE(Window.Redo1->isEnabled());
+    // The menu names the steps it takes back and does again.
     AddScale(QStringLiteral("EUR"));
     AddScale(QStringLiteral("kWh"));
     EXPECT_EQ(Window.Undo1->text(), "&Undo Add scale kWh");
@@ -54,24 +55,20 @@ TEST_F(UndoTest, TheEditMenuNamesTheStepsItTakesBackAndDoesAgain)
     Window.Redo1->trigger();
     EXPECT_EQ(Case().Scales.Count(), 2);
     EXPECT_FALSE(Window.Redo1->isEnabled());
-}
-
-TEST_F(UndoTest, ChangedIsExactAtTheSavedStateAndOpeningEmptiesTheHistory)
-{
-    NewCase(QStringLiteral("City"));
+    // Saving keeps the history; Changed is exact at the saved state.
     const QString folder = Settings.filePath(QStringLiteral("case"));
     Prompter->SaveFolderAnswers = {folder};
-    AddScale(QStringLiteral("EUR"));
     ASSERT_TRUE(Window.Save());
-    EXPECT_TRUE(Window.Undo1->isEnabled());   // saving keeps the history
-    AddScale(QStringLiteral("kWh"));
+    EXPECT_TRUE(Window.Undo1->isEnabled());
+    AddScale(QStringLiteral("m2"));
     EXPECT_TRUE(Case().Changed);
     Window.Undo();
     EXPECT_FALSE(Case().Changed);
-    OpenFolder(folder);   // nothing to ask: the case is as saved
+    // Opening empties the history, with nothing to ask: the case is as saved.
+    OpenFolder(folder);
     EXPECT_FALSE(Prompter->Asked.contains(QStringLiteral("Save changes made to case?")));
     ASSERT_NE(Window.Case(), nullptr);
-    EXPECT_EQ(Case().Scales.Count(), 1);
+    EXPECT_EQ(Case().Scales.Count(), 2);
     EXPECT_FALSE(Window.Undo1->isEnabled());
     EXPECT_EQ(Window.History()->StepCount(), 0u);
 }
