@@ -66,10 +66,8 @@ TEST_F(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
     object("z2", zero, 2, "3");
     object("z1", zero, 1, "-6");
     EXPECT_EQ(ResultText(Compute(*zero->FindAttribute(f.Price))), "0");
-}
 
-TEST_F(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
-{
+    // A child without any value neither adds to nor dilutes the average.
     TOption* dear = f.OptionWithEffect(f.District, "Dear", f.Price, "40");
     TOption* ban = TDesignFixture::Option(f.Area(f.District, "Ban"), "Ban");
     ban->AddPreclusion(dear->DecisionArea);
