@@ -2,7 +2,6 @@
 #include "../import/importfixture.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
