@@ -24,7 +24,7 @@ TEST_F(Hierarchy, PlacingSetsDepthsOfTheWholeSubtree)
     EXPECT_TRUE(building->IsWithin(building));
 }
 
-TEST_F(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
+TEST_F(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystemAndInAreaThenOptionOrder)
 {
     TMessageRecorder messages;
     TSystemLevel* school = f.Level("School", f.City);
@@ -50,16 +50,13 @@ TEST_F(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
     EXPECT_FALSE(f.Case.Changed);
     f.Gas->RemovePreclusion(f.Transport);
     EXPECT_TRUE(f.Case.Changed);
-}
 
-TEST_F(Hierarchy, PrecludingOptionsComeInAreaThenOptionOrder)
-{
+    // The options that preclude an area come in area, then option order.
     TDecisionArea* windows = f.Area(f.District, "Windows", f.Energy, f.Now);
     TOption* triple = TModelFixture::Option(windows, "Triple", 1);
     triple->AddPreclusion(f.Insulation);
     f.HeatPump->AddPreclusion(f.Insulation);
     f.Bus->AddPreclusion(f.Insulation);
-    f.Gas->AddPreclusion(f.Insulation);
     // City areas first (depth), Heating (Energy, 1) before Transport (Mobility, 2);
     // within Heating by option number.
     EXPECT_EQ(f.Insulation->PrecludingOptions(), std::vector<TOption*>({ f.Gas, f.HeatPump, f.Bus, triple }));
