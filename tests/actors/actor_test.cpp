@@ -97,8 +97,17 @@ TEST_F(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST_F(Actor, PlaceTheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
+TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScaleAndKeepsOnePositionPerTarget)
 {
+    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Mayor, 2).Position);
+    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Council, 0).Position);
+    EXPECT_FALSE(PlaceDecision(*f.Mayor, f.Heating, 5).Position);
+    EXPECT_FALSE(PlaceOptionFeeling(*f.Mayor, f.Gas, 4).Position);
+    EXPECT_FALSE(PlaceQualifierFeeling(*f.Mayor, f.Green, -4).Position);
+    EXPECT_FALSE(f.Case.Changed);
+    EXPECT_TRUE(f.Mayor->Connections.empty() && f.Mayor->Decisions.empty() && f.Mayor->Options.empty());
+
+    // The same target placed twice keeps one position, with the new weight.
     TActor& a = *f.Mayor;
     const struct { const char* what; std::function<TPositionEdit(int)> place; std::function<size_t()> count; int first, second; } cases[] = {
         { "option", [&](int w) { return PlaceOptionFeeling(a, f.Gas, w); }, [&] { return a.Options.size(); }, 2, -3 },
@@ -124,17 +133,6 @@ TEST_F(Actor, PlaceTheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
         EXPECT_EQ(PositionWeight(a, added.Position), c.second) << c.what;
         EXPECT_EQ(c.count(), 1u) << c.what;
     }
-}
-
-TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScale)
-{
-    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Mayor, 2).Position);
-    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Council, 0).Position);
-    EXPECT_FALSE(PlaceDecision(*f.Mayor, f.Heating, 5).Position);
-    EXPECT_FALSE(PlaceOptionFeeling(*f.Mayor, f.Gas, 4).Position);
-    EXPECT_FALSE(PlaceQualifierFeeling(*f.Mayor, f.Green, -4).Position);
-    EXPECT_FALSE(f.Case.Changed);
-    EXPECT_TRUE(f.Mayor->Connections.empty() && f.Mayor->Decisions.empty() && f.Mayor->Options.empty());
 }
 
 TEST_F(Actor, SetPositionWeightKeepsEachKindOnItsScaleAndSetGoalItsDirections)
