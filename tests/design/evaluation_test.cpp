@@ -15,7 +15,7 @@ struct Evaluation : ::testing::Test { TDesignFixture f; TDesignObject* Town = f.
 
 } // namespace
 
-TEST_F(Evaluation, CumulativeValuesAddUpWeightedByCount)
+TEST_F(Evaluation, CumulativeValuesAddUpWeightedByCountAndAConstantIsTheDesignValue)
 {
     Town->SetCount(2);
     TDesignObject* north = f.Object("North", Town, f.District, 3);
@@ -25,14 +25,11 @@ TEST_F(Evaluation, CumulativeValuesAddUpWeightedByCount)
     EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 44);
     north->SetCount(0);
     EXPECT_EQ(f.Value(Town, f.Cost), 10);
-}
 
-TEST_F(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
-{
+    // A constant is the design value whatever the objects say.
     TVariable* rate = f.Variable("Rate", AggregationConstant);
     rate->Value = 2.5;
     EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);   // no object has it
-    Town->SetCount(2);
     Town->SelectDesignOption(f.OptionWithEffect(f.City, "Levy", rate, "7"));
     EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);
     rate->Value = UndefinedValue;
