@@ -97,8 +97,17 @@ TEST_F(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
     EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST_F(Actor, PlaceTheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
+TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScaleAndKeepsOnePositionPerTarget)
 {
+    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Mayor, 2).Position);
+    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Council, 0).Position);
+    EXPECT_FALSE(PlaceDecision(*f.Mayor, f.Heating, 5).Position);
+    EXPECT_FALSE(PlaceOptionFeeling(*f.Mayor, f.Gas, 4).Position);
+    EXPECT_FALSE(PlaceQualifierFeeling(*f.Mayor, f.Green, -4).Position);
+    EXPECT_FALSE(f.Case.Changed);
+    EXPECT_TRUE(f.Mayor->Connections.empty() && f.Mayor->Decisions.empty() && f.Mayor->Options.empty());
+
+    // The same target placed twice keeps one position, with the new weight.
     TActor& a = *f.Mayor;
     const struct { const char* what; std::function<TPositionEdit(int)> place; std::function<size_t()> count; int first, second; } cases[] = {
         { "option", [&](int w) { return PlaceOptionFeeling(a, f.Gas, w); }, [&] { return a.Options.size(); }, 2, -3 },
@@ -126,18 +135,7 @@ TEST_F(Actor, PlaceTheSameTargetTwiceKeepsOnePositionWithTheNewWeight)
     }
 }
 
-TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScale)
-{
-    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Mayor, 2).Position);
-    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Council, 0).Position);
-    EXPECT_FALSE(PlaceDecision(*f.Mayor, f.Heating, 5).Position);
-    EXPECT_FALSE(PlaceOptionFeeling(*f.Mayor, f.Gas, 4).Position);
-    EXPECT_FALSE(PlaceQualifierFeeling(*f.Mayor, f.Green, -4).Position);
-    EXPECT_FALSE(f.Case.Changed);
-    EXPECT_TRUE(f.Mayor->Connections.empty() && f.Mayor->Decisions.empty() && f.Mayor->Options.empty());
-}
-
-TEST_F(Actor, SetPositionWeightKeepsEachKindOnItsScale)
+TEST_F(Actor, SetPositionWeightKeepsEachKindOnItsScaleAndSetGoalItsDirections)
 {
     TActor& a = *f.Mayor;
     const TNameless* connection = a.AddConnection(f.Council, 1);
@@ -154,19 +152,17 @@ TEST_F(Actor, SetPositionWeightKeepsEachKindOnItsScale)
     EXPECT_EQ(PositionWeight(a, goal), -2);
     EXPECT_EQ(PositionWeight(*f.Council, goal), 0);
     EXPECT_TRUE(f.Case.Changed);
-}
 
-TEST_F(Actor, SetGoalKeepsTheExactValueAndRefusesUnknownDirections)
-{
-    TActorGoal* goal = f.Mayor->AddGoal(f.Cost, 1, 1234.5, 1);
+    // A goal keeps its exact value and refuses unknown directions.
+    TActorGoal* exact = a.AddGoal(f.Cost, 1, 1234.5, 1);
     f.Case.Changed = false;
-    EXPECT_FALSE(SetGoal(*goal, 1, 1234.5, 1));
-    EXPECT_FALSE(SetGoal(*goal, 0, 1234.5, 1));
-    EXPECT_FALSE(SetGoal(*goal, 3, 1234.5, 1));
+    EXPECT_FALSE(SetGoal(*exact, 1, 1234.5, 1));
+    EXPECT_FALSE(SetGoal(*exact, 0, 1234.5, 1));
+    EXPECT_FALSE(SetGoal(*exact, 3, 1234.5, 1));
     EXPECT_FALSE(f.Case.Changed);
-    EXPECT_TRUE(SetGoal(*goal, -2, 1234.5, 3));
-    EXPECT_EQ(goal->Direction, -2);
-    EXPECT_EQ(goal->Value, 1234.5);
-    EXPECT_EQ(goal->Preference, 3);
+    EXPECT_TRUE(SetGoal(*exact, -2, 1234.5, 3));
+    EXPECT_EQ(exact->Direction, -2);
+    EXPECT_EQ(exact->Value, 1234.5);
+    EXPECT_EQ(exact->Preference, 3);
     EXPECT_TRUE(f.Case.Changed);
 }

@@ -46,18 +46,6 @@ struct Appreciation : ::testing::Test { TAppraisalFixture f; };
 
 } // namespace
 
-TEST_F(Appreciation, GoalsAttainedOnBothSidesGiveFullPercentages)
-{
-    // Plan costs 10 + 3 x 3 = 19
-    TActorGoal* wanted = f.Mayor->AddGoal(f.Cost, 1, 5, 2);
-    TActorGoal* feared = f.Mayor->AddGoal(f.Cost, -1, 20, -1);
-    const auto a = f.Appraise(Objectives);
-    EXPECT_EQ(a->GoalAppreciation->AppreciationText(), "2/2 positive, 1/1 negative");
-    EXPECT_EQ(a->AppreciationText(), "100% positive, 100% negative");
-    EXPECT_EQ(a->GoalAppreciation->Items, std::vector<TActorGoal*>({ wanted, feared }));
-    EXPECT_EQ(Tallies(*a), "0/0 0/0 100/100 0/0 0/0 100/100 0/0 | +100/100 -100/100");
-}
-
 TEST_F(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
 {
     f.Mayor->AddGoal(f.Cost, 1, 5, 2);
@@ -73,11 +61,20 @@ TEST_F(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
     EXPECT_EQ(a->GoalAppreciation->AppreciationText(), "");
 }
 
-// Relative goals against the base design, the base value's special cases,
-// and the faults mended: an undefined value attains nothing, and a change
-// from a negative base keeps its sign.
-TEST_F(Appreciation, RelativeGoalsAgainstTheBaseDesign)
+// Goals attained on both sides give full percentages. Relative goals against
+// the base design, the base value's special cases, and the faults mended: an
+// undefined value attains nothing, and a change from a negative base keeps its sign.
+TEST_F(Appreciation, GoalsAbsoluteAndRelativeToTheBaseDesign)
 {
+    // Plan costs 10 + 3 x 3 = 19
+    TActorGoal* wanted = f.Mayor->AddGoal(f.Cost, 1, 5, 2);
+    TActorGoal* feared = f.Mayor->AddGoal(f.Cost, -1, 20, -1);
+    const auto both = f.Appraise(Objectives);
+    EXPECT_EQ(both->GoalAppreciation->AppreciationText(), "2/2 positive, 1/1 negative");
+    EXPECT_EQ(both->AppreciationText(), "100% positive, 100% negative");
+    EXPECT_EQ(both->GoalAppreciation->Items, std::vector<TActorGoal*>({ wanted, feared }));
+    EXPECT_EQ(Tallies(*both), "0/0 0/0 100/100 0/0 0/0 100/100 0/0 | +100/100 -100/100");
+
     // The base design's name (nullptr: none), the design, and the goal.
     const struct { const char* Base; const char* Design; int Direction; double Value; bool Attained; } cases[] = {
         { nullptr, "Plan", 2, 0, false },       // no base design: counted, never attained

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <ostream>
 
 /// What one run of the command-line program printed, and its exit status.
 struct TCliRun
@@ -9,7 +10,14 @@ struct TCliRun
     int Status = -1;
     QString Out;
     QString Errors;
+    bool operator==(const TCliRun&) const = default;
 };
+
+/// A run is compared whole, so a failure shows all it printed.
+inline void PrintTo(const TCliRun& run, std::ostream* os)
+{
+    *os << "status " << run.Status << ", out \"" << run.Out.toStdString() << "\", errors \"" << run.Errors.toStdString() << '"';
+}
 
 inline TCliRun RunCli(const QStringList& arguments)
 {

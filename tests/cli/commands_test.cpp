@@ -71,19 +71,13 @@ TEST_F(EvaluateCommand, PrintsDesignValuesAndWithObjectsEveryAttribute)
     ASSERT_TRUE(WriteCaseFolder(f.Case, Temp.path()));
     const QString values = QStringLiteral("Plan\tCost\t44\nPlan\tPrice\tundefined\n");
     const QString empty = QStringLiteral("Beta\tCost\t0\nBeta\tPrice\t0\n");
-    TCliRun run = RunCli({ QStringLiteral("evaluate"), Temp.path() });
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Errors, QString());
-    EXPECT_EQ(run.Out, empty + values);
-
-    run = RunCli({ QStringLiteral("evaluate"), Temp.path(), QStringLiteral("--objects") });
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, empty + values
-                           + QStringLiteral("Plan\tTown\tCost\t22\n"
-                                            "Plan\tTown\tPrice\t#DIV0!\n"
-                                            "Plan\tTown/North\tCost\t4\n"
-                                            "Plan\tTown/North\tPrice\t2.5\n"
-                                            "Plan\tTown/South\tPrice\t#DIV0!\n"));
+    EXPECT_EQ(RunCli({ QStringLiteral("evaluate"), Temp.path() }), (TCliRun{ 0, empty + values, {} }));
+    EXPECT_EQ(RunCli({ QStringLiteral("evaluate"), Temp.path(), QStringLiteral("--objects") }),
+              (TCliRun{ 0, empty + values + QStringLiteral("Plan\tTown\tCost\t22\n"
+                                                           "Plan\tTown\tPrice\t#DIV0!\n"
+                                                           "Plan\tTown/North\tCost\t4\n"
+                                                           "Plan\tTown/North\tPrice\t2.5\n"
+                                                           "Plan\tTown/South\tPrice\t#DIV0!\n"), {} }));
 }
 
 // Fields keep one line and one tab each whatever the names hold; the folder
@@ -98,9 +92,8 @@ TEST_F(EvaluateCommand, EscapesFieldsNeverWritesIntoTheFolderAndReportsAMissingP
         ASSERT_TRUE(WriteCaseFolder(f.Case, Temp.path()));
     }
     QFile::remove(Temp.filePath(QStringLiteral("items.htm")));
-    const TCliRun run = RunCli({ QStringLiteral("evaluate"), Temp.path(), QStringLiteral("--objects") });
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, QStringLiteral("Tab\\there\\\\\tCost\t1\nTab\\there\\\\\tPrice\t0\nTab\\there\\\\\tNorth\\/South\tCost\t1\n"));
+    EXPECT_EQ(RunCli({ QStringLiteral("evaluate"), Temp.path(), QStringLiteral("--objects") }),
+              (TCliRun{ 0, QStringLiteral("Tab\\there\\\\\tCost\t1\nTab\\there\\\\\tPrice\t0\nTab\\there\\\\\tNorth\\/South\tCost\t1\n"), {} }));
     EXPECT_FALSE(QFile::exists(Temp.filePath(QStringLiteral("items.htm"))));
 
     QFile::remove(Temp.filePath(QStringLiteral("ORVEL case.htm")));
@@ -144,55 +137,41 @@ TEST(ExampleCase, EvaluatesToNumbersAndAppraisesWithoutAWord)
     EXPECT_EQ(run.Out.count(QLatin1Char('\n')), 3 * 4);
 }
 
-struct ResaveTest : ::testing::Test
+// Resave writes the same pages, with points for decimals, and takes along the
+// reports its contents page links to: the new contents never link to a page
+// the folder lacks. A broken page is reported, and nothing is written.
+TEST(ResaveCommand, WritesTheSamePagesWithTheLinkedReportsExportsOrReportsABrokenPage)
 {
-    QTemporaryDir Temp;
-    QString In = Temp.filePath(QStringLiteral("in"));
-    QString Out = Temp.filePath(QStringLiteral("out"));
-    void SetUp() override
-    {
-        ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), In));
-    }
-};
-
-TEST_F(ResaveTest, WritesTheSamePagesWithPointsForDecimalsOrReportsABrokenPage)
-{
-    TCliRun run = RunCli({ QStringLiteral("resave"), In, Out });
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Errors, QString());
+    QTemporaryDir temp;
+    const QString in = temp.filePath(QStringLiteral("in")), out = temp.filePath(QStringLiteral("out"));
+    ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), in));
+    const QByteArray items = ReadBytes(in + QStringLiteral("/items.htm"));
+    WriteBytes(in + QStringLiteral("/items.htm"), items + "<a href=\"ORVEL report 1.htm\" target=main>Report #1</a>\r\n");
+    WriteBytes(in + QStringLiteral("/ORVEL report 1.htm"), "<html>the report</html>");
+    WriteBytes(in + QStringLiteral("/ORVEL report 2.htm"), "<html>linked from nowhere</html>");
+    EXPECT_EQ(RunCli({ QStringLiteral("resave"), in, out }), (TCliRun{ 0, {}, {} }));
     // The folder was written in this test's locale; the program writes "." always.
     for (const char* page : { "/ORVEL case.htm", "/ORVEL propro.htm", "/ORVEL actors.htm", "/ORVEL policies.htm", "/ORVEL design 1.htm" }) {
-        QByteArray expected = WithoutDate(ReadBytes(In + QLatin1String(page)));
+        QByteArray expected = WithoutDate(ReadBytes(in + QLatin1String(page)));
         for (const char* number : { "1234,5", "1234567,891", "12,5", "0,123456789" })
             expected.replace(number, QByteArray(number).replace(',', '.'));
-        EXPECT_EQ(WithoutDate(ReadBytes(Out + QLatin1String(page))), expected) << page;
+        EXPECT_EQ(WithoutDate(ReadBytes(out + QLatin1String(page))), expected) << page;
     }
+    EXPECT_EQ(ReadBytes(out + QStringLiteral("/ORVEL report 1.htm")), QByteArray("<html>the report</html>"));
+    EXPECT_FALSE(QFile::exists(out + QStringLiteral("/ORVEL report 2.htm")));
 
-    // A broken page is reported, and nothing is written.
-    QByteArray page = ReadBytes(In + QStringLiteral("/ORVEL case.htm"));
-    WriteBytes(In + QStringLiteral("/ORVEL case.htm"), page.replace("<td>Rate [EUR]", "<td>Rate [USD]"));
-    const QString none = Temp.filePath(QStringLiteral("none"));
-    run = RunCli({ QStringLiteral("resave"), In, none });
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: ORVEL case.htm, line 77: Unknown scale \"USD\"\n"));
-    EXPECT_FALSE(QFile::exists(none));
-}
-
-// The contents page never links to a page the new folder lacks.
-TEST_F(ResaveTest, TakesTheLinkedReportsAlongAndExports)
-{
-    QByteArray items = ReadBytes(In + QStringLiteral("/items.htm"));
-    WriteBytes(In + QStringLiteral("/items.htm"), items + "<a href=\"ORVEL report 1.htm\" target=main>Report #1</a>\r\n");
-    WriteBytes(In + QStringLiteral("/ORVEL report 1.htm"), "<html>the report</html>");
-    WriteBytes(In + QStringLiteral("/ORVEL report 2.htm"), "<html>linked from nowhere</html>");
-    EXPECT_EQ(RunCli({ QStringLiteral("resave"), In, Out }).Status, 0);
-    EXPECT_EQ(ReadBytes(Out + QStringLiteral("/ORVEL report 1.htm")), QByteArray("<html>the report</html>"));
-    EXPECT_FALSE(QFile::exists(Out + QStringLiteral("/ORVEL report 2.htm")));
     // An export writes compressed pages.
-    const QString exported = Temp.filePath(QStringLiteral("exported"));
-    EXPECT_EQ(RunCli({ QStringLiteral("resave"), In, exported, QStringLiteral("--export") }).Status, 0);
+    const QString exported = temp.filePath(QStringLiteral("exported"));
+    EXPECT_EQ(RunCli({ QStringLiteral("resave"), in, exported, QStringLiteral("--export") }), (TCliRun{ 0, {}, {} }));
     EXPECT_FALSE(QFile::exists(exported + QStringLiteral("/ORVEL case.htm")));
     EXPECT_TRUE(QFile::exists(exported + QStringLiteral("/ORVEL case.cmc")));
+
+    QByteArray page = ReadBytes(in + QStringLiteral("/ORVEL case.htm"));
+    WriteBytes(in + QStringLiteral("/ORVEL case.htm"), page.replace("<td>Rate [EUR]", "<td>Rate [USD]"));
+    const QString none = temp.filePath(QStringLiteral("none"));
+    EXPECT_EQ(RunCli({ QStringLiteral("resave"), in, none }),
+              (TCliRun{ 1, {}, QStringLiteral("ORVEL ERROR: ORVEL case.htm, line 77: Unknown scale \"USD\"\n") }));
+    EXPECT_FALSE(QFile::exists(none));
 }
 
 // Appraisals print one line per design and actor.
@@ -212,29 +191,21 @@ TEST(AppreciationCommands, AppraiseReportAndTheirErrors)
     f.Mayor->AddQualifierFeeling(f.Green, 3);
     f.Case.AddActor("Council");
     ASSERT_TRUE(WriteCaseFolder(f.Case, temp.path()));
-    TCliRun run = RunCli({ "appraise", temp.path() });
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Errors, QString());
-    EXPECT_EQ(run.Out, "Alt\tCouncil\t\t\t\t\n"
-                       "Alt\tMayor\t0% positive, 0% negative\t0/2 positive, 0/1 negative\t\t\n"
-                       "Plan\tCouncil\t\t\t\t\n"
-                       "Plan\tMayor\t100% positive, 0% negative\t2/2 positive, 0/1 negative\t\t\n");
-
-    run = RunCli({ "appraise", temp.path(), "--base", "alt", "--objectives", "--options", "--qualifications" });
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, "Alt\tCouncil\t\t\t\t\n"
-                       "Alt\tMayor\t0% positive, 0% negative\t0/2 positive, 0/1 negative\t\t0/3 positive\n"
-                       "Plan\tCouncil\t\t\t\t\n"
-                       "Plan\tMayor\t87% positive, 0% negative\t2/2 positive, 0/1 negative\t3/5 positive\t3/3 positive\n");
-
-    run = RunCli({ "appraise", temp.path(), "--options" });
-    EXPECT_EQ(run.Out.split('\n').value(3), "Plan\tMayor\t60% positive\t\t3/5 positive\t");
+    EXPECT_EQ(RunCli({ "appraise", temp.path() }),
+              (TCliRun{ 0, "Alt\tCouncil\t\t\t\t\n"
+                           "Alt\tMayor\t0% positive, 0% negative\t0/2 positive, 0/1 negative\t\t\n"
+                           "Plan\tCouncil\t\t\t\t\n"
+                           "Plan\tMayor\t100% positive, 0% negative\t2/2 positive, 0/1 negative\t\t\n", {} }));
+    EXPECT_EQ(RunCli({ "appraise", temp.path(), "--base", "alt", "--objectives", "--options", "--qualifications" }),
+              (TCliRun{ 0, "Alt\tCouncil\t\t\t\t\n"
+                           "Alt\tMayor\t0% positive, 0% negative\t0/2 positive, 0/1 negative\t\t0/3 positive\n"
+                           "Plan\tCouncil\t\t\t\t\n"
+                           "Plan\tMayor\t87% positive, 0% negative\t2/2 positive, 0/1 negative\t3/5 positive\t3/3 positive\n", {} }));
+    EXPECT_EQ(RunCli({ "appraise", temp.path(), "--options" }).Out.split('\n').value(3), "Plan\tMayor\t60% positive\t\t3/5 positive\t");
 
     // Reports are numbered into the folder.
-    run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Alt", "--base", "Alt", "--options" });
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Errors, QString());
-    EXPECT_EQ(run.Out, "ORVEL report 1.htm\n");
+    EXPECT_EQ(RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Alt", "--base", "Alt", "--options" }),
+              (TCliRun{ 0, "ORVEL report 1.htm\n", {} }));
     QFile report(temp.filePath("ORVEL report 1.htm"));
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     const QString page = QString::fromUtf8(report.readAll());
@@ -248,12 +219,11 @@ TEST(AppreciationCommands, AppraiseReportAndTheirErrors)
     EXPECT_EQ(RunCli({ "report", temp.path(), "--design", "Plan" }).Out, "ORVEL report 2.htm\n");
 
     // Wrong designs and missing pages.
-    run = RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Nope" });
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Errors, "ORVEL ERROR: There is no design \"Nope\" in the case\n");
+    EXPECT_EQ(RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Nope" }),
+              (TCliRun{ 2, {}, "ORVEL ERROR: There is no design \"Nope\" in the case\n" }));
     EXPECT_FALSE(QFile::exists(temp.filePath("ORVEL report 3.htm")));
 
-    run = RunCli({ "appraise", temp.path(), "--base", "Nope" });
+    TCliRun run = RunCli({ "appraise", temp.path(), "--base", "Nope" });
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Out, QString());
 

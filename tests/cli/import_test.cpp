@@ -2,7 +2,6 @@
 #include "../import/importfixture.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,22 +26,17 @@ struct ImportCommandTest : ImportTest
 // and one that stops writes nothing.
 TEST_F(ImportCommandTest, ListsAndWritesCases)
 {
-    TCliRun run = RunCli({ QStringLiteral("import"), Path });
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, QStringLiteral("Broken\nMain\n"));
-    EXPECT_EQ(run.Errors, QString());
+    EXPECT_EQ(RunCli({ QStringLiteral("import"), Path }), (TCliRun{ 0, QStringLiteral("Broken\nMain\n"), {} }));
 
     // Imports that stop write nothing.
-    run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case=Broken") });
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Undefined system level: ID = 31\n"));
+    EXPECT_EQ(RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case=Broken") }),
+              (TCliRun{ 1, {}, QStringLiteral("ORVEL ERROR: Undefined system level: ID = 31\n") }));
     EXPECT_FALSE(QFile::exists(Out));
-    run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Missing") });
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Errors, QStringLiteral("ORVEL ERROR: Case not found\n"));
+    EXPECT_EQ(RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Missing") }),
+              (TCliRun{ 1, {}, QStringLiteral("ORVEL ERROR: Case not found\n") }));
     EXPECT_FALSE(QFile::exists(Out));
 
-    run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Main") });
+    const TCliRun run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Main") });
     EXPECT_EQ(run.Status, 0) << run.Errors.toStdString();
     // The folder is a case like any other.
     const TCliRun evaluated = RunCli({ QStringLiteral("evaluate"), Out });

@@ -127,7 +127,7 @@ struct Preclusion : ::testing::Test { TPreclusionFixture f; };
 
 } // namespace
 
-TEST_F(Preclusion, ReplacingAChoiceLiftsItsPreclusionsAndChoosingItAgainRestoresThem)
+TEST_F(Preclusion, ReplacingAChoiceLiftsItsPreclusionsButAnotherChosenOptionMayStillRuleTheAreaOut)
 {
     f.North->SelectDesignOption(f.Walls);
     f.North->SelectDesignOption(f.Triple);
@@ -144,12 +144,9 @@ TEST_F(Preclusion, ReplacingAChoiceLiftsItsPreclusionsAndChoosingItAgainRestores
     }
     EXPECT_EQ(f.Town->FindSelections(f.Walls), std::vector<TDesignObject*>{});
     EXPECT_EQ(f.Town->FindSelections(f.Triple), std::vector<TDesignObject*>{ f.North });
-}
 
-TEST_F(Preclusion, AnAreaStaysRuledOutWhileAnyChosenOptionRulesItOut)
-{
+    // An area stays ruled out while any chosen option rules it out.
     f.Bus->AddPreclusion(f.Insulation);
-    f.Town->SelectDesignOption(f.Gas);
     f.Town->SelectDesignOption(f.Bus);
     EXPECT_EQ(f.North->PrecludedAreas.at(0)->Options, (std::vector<TOption*>{ f.Gas, f.Bus }));
     f.Town->SelectDesignOption(f.Pump);

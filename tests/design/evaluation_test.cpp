@@ -15,7 +15,7 @@ struct Evaluation : ::testing::Test { TDesignFixture f; TDesignObject* Town = f.
 
 } // namespace
 
-TEST_F(Evaluation, CumulativeValuesAddUpWeightedByCount)
+TEST_F(Evaluation, CumulativeValuesAddUpWeightedByCountAndAConstantIsTheDesignValue)
 {
     Town->SetCount(2);
     TDesignObject* north = f.Object("North", Town, f.District, 3);
@@ -25,14 +25,11 @@ TEST_F(Evaluation, CumulativeValuesAddUpWeightedByCount)
     EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 44);
     north->SetCount(0);
     EXPECT_EQ(f.Value(Town, f.Cost), 10);
-}
 
-TEST_F(Evaluation, AConstantIsTheDesignValueWhateverTheObjectsSay)
-{
+    // A constant is the design value whatever the objects say.
     TVariable* rate = f.Variable("Rate", AggregationConstant);
     rate->Value = 2.5;
     EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);   // no object has it
-    Town->SetCount(2);
     Town->SelectDesignOption(f.OptionWithEffect(f.City, "Levy", rate, "7"));
     EXPECT_EQ(DesignValue(*f.Plan, *rate), 2.5);
     rate->Value = UndefinedValue;
@@ -66,10 +63,8 @@ TEST_F(Evaluation, AveragesDivideByTheCountsOfChildrenWithValues)
     object("z2", zero, 2, "3");
     object("z1", zero, 1, "-6");
     EXPECT_EQ(ResultText(Compute(*zero->FindAttribute(f.Price))), "0");
-}
 
-TEST_F(Evaluation, AChildWithoutAnyValueNeitherAddsNorDilutesTheAverage)
-{
+    // A child without any value neither adds to nor dilutes the average.
     TOption* dear = f.OptionWithEffect(f.District, "Dear", f.Price, "40");
     TOption* ban = TDesignFixture::Option(f.Area(f.District, "Ban"), "Ban");
     ban->AddPreclusion(dear->DecisionArea);

@@ -6,7 +6,7 @@ namespace {
 
 const QRgb White = qRgb(255, 255, 255);
 
-TEST(IconFromText, ReadsPixelsRowByRowWithTheMarkerWhite)
+TEST(IconFromText, ReadsPixelsRowByRowWithTheMarkerWhiteAndGuardsEveryIndexAndSize)
 {
     // 2 x 2, marker "!": black, marker, then red, and one pixel missing.
     const QImage icon = IconFromText(QStringLiteral("\"\"!@!I"));
@@ -18,10 +18,8 @@ TEST(IconFromText, ReadsPixelsRowByRowWithTheMarkerWhite)
     EXPECT_EQ(icon.pixel(2, 0), White);
     EXPECT_EQ(IconFromText(QStringLiteral("!!!O")).pixel(0, 0), White);   // entry 15
     EXPECT_EQ(IconFromText(QStringLiteral("!!!N")).pixel(0, 0), qRgb(0, 255, 255));
-}
 
-TEST(IconFromText, GuardsEveryIndexAndSize)
-{
+    // Every index and size is guarded.
     struct { const char* What; QString Text; } cases[] = {
         { "too short", QStringLiteral("!!") },
         { "characters outside the palette", QStringLiteral("\"!#?P~") },

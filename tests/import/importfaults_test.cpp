@@ -10,8 +10,9 @@ namespace {
 
 TEST_F(ImportTest, UnmatchedKeysAndAMissingCaseStopWithTheirErrorAndLeaveNoCase)
 {
-    // Each change leaves one key that matches nothing the import has built.
-    const struct { const char* what; const char* rows; const char* error; } unmatched[] = {
+    // Each change leaves one key that matches nothing the import has built; so
+    // does asking for a case that is not there.
+    const struct { const char* what; const char* rows; const char* error; const char* caseName = "Main"; } unmatched[] = {
         { "level of a design object", "INSERT INTO SystemLevel(SysLevID, CaseID, Name) VALUES (39, 99, 'Foreign');"
           "INSERT INTO Design(DesignID, CaseID, ParentID, VariantID, Occurrences, SysLevID, Name) VALUES (129, 7, 0, 111, 1, 39, 'Stray')",
           "Undefined system level: ID = 39" },
@@ -36,22 +37,17 @@ TEST_F(ImportTest, UnmatchedKeysAndAMissingCaseStopWithTheirErrorAndLeaveNoCase)
           "INSERT INTO Design(DesignID, CaseID, ParentID, VariantID, Occurrences, SysLevID, Name) VALUES (124, 7, 0, 111, 1, 34, 'Town');"
           "INSERT INTO StatusQuo(DesignID, DOiAID, DAiCID) VALUES (121, 73, 62)", "Undefined design object: ID = 121" },
         { "policy", "INSERT INTO DecOptionInPolicy(PolicyID, DOiAID, DAiCID) VALUES (999, 71, 61)", "Undefined Policy: ID = 999" },
+        { "case", "", "Case not found", "Elsewhere" },
     };
     for (const auto& u : unmatched) {
         SCOPED_TRACE(u.what);
         Refill();
         Db->Execute(QString::fromUtf8(u.rows));
-        const TImportResult result = Import();
+        const TImportResult result = Import(QString::fromUtf8(u.caseName));
         EXPECT_EQ(result.Outcome, TImportOutcome::Stopped);
         EXPECT_FALSE(result.Case);
         EXPECT_EQ(Recorder.Errors(), QStringList({ QString::fromUtf8(u.error) }));
     }
-    // So does a case that is not there.
-    Refill();
-    const TImportResult result = Import(QStringLiteral("Elsewhere"));
-    EXPECT_EQ(result.Outcome, TImportOutcome::Stopped);
-    EXPECT_FALSE(result.Case);
-    EXPECT_EQ(Recorder.Errors(), QStringList({ "Case not found" }));
 }
 
 TEST_F(ImportTest, DatabaseFaultsFailWithoutCaseAndUnreadableFilesWithAClearError)

@@ -28,7 +28,7 @@ struct CaseOperations : ::testing::Test { TModelFixture f; };
 
 } // namespace
 
-TEST_F(Case, StartsEmptyAndUnchanged)
+TEST_F(Case, StartsEmptyAndUnchangedThenAddsWithDefaults)
 {
     EXPECT_FALSE(c.Changed);
     EXPECT_TRUE(c.Folder.isEmpty());
@@ -40,10 +40,8 @@ TEST_F(Case, StartsEmptyAndUnchanged)
         if (line.contains(QLatin1String("target=main")))
             links << line.section(QLatin1Char('"'), -2, -2);
     EXPECT_EQ(links, QStringList({ "ORVEL case.htm", "ORVEL propro.htm", "ORVEL policies.htm", "ORVEL actors.htm" }));
-}
 
-TEST_F(Case, AddOperationsGiveDefaultsAndMarkChanged)
-{
+    // What is added gets defaults, and marks the case.
     c.AddCategory("b");
     EXPECT_TRUE(c.Changed);
     c.AddCategory("a");   // numbered in the order added, not by name
@@ -66,7 +64,9 @@ TEST_F(CaseOperations, DeletingALevelKeepsItsSubLevelsAtTheTop)
     EXPECT_EQ(f.District->DescriptionRows().size(), 3);
 }
 
-TEST_F(CaseOperations, RenameVariableRewritesEveryFormulaIgnoringCaseUnlessTheNameIsEmptyOrTaken)
+// A rename rewrites every formula, ignoring letter case, unless the name is
+// empty or taken; a deletion recompiles the formulas that read the variable.
+TEST_F(CaseOperations, RenamingOrDeletingAVariableRewritesOrRecompilesTheFormulasThatReadIt)
 {
     TMessageRecorder messages;
     TEffect* e1 = TModelFixture::Effect(f.Gas, f.Price, "[cost] * 2 + [COST]");
@@ -86,11 +86,7 @@ TEST_F(CaseOperations, RenameVariableRewritesEveryFormulaIgnoringCaseUnlessTheNa
     EXPECT_EQ(e2->Formula, "[Costs] + [Total cost]");
     EXPECT_EQ(messages.Warnings(), QStringList());   // "Costs" was named when the formula was set
     EXPECT_TRUE(f.Case.Changed);
-}
 
-TEST_F(CaseOperations, DeletingAVariableRecompilesTheFormulasThatReadIt)
-{
-    TMessageRecorder messages;
     TVariable* area = f.AddVariable("Area", AggregationCumulative);
     TEffect* reader = TModelFixture::Effect(f.Gas, f.Cost, "[Area] * 2 + [area]");
     TEffect* other = TModelFixture::Effect(f.Walls, f.Cost, "[Price] + 1");
@@ -109,31 +105,13 @@ TEST_F(CaseOperations, DeletingAVariableRecompilesTheFormulasThatReadIt)
     EXPECT_TRUE(reader->Reads(nullptr));
 }
 
-TEST_F(Case, EditAnnouncesOnceWhenTheOutermostEditEnds)
+// A cancelled edit marks and announces nothing; nested edits announce once,
+// when the outermost one ends.
+TEST_F(Case, EditsAnnounceOnceWhenTheOutermostEndsAndCancelledOnesNothing)
 {
     TLog log;
     c.Subscribe(&log);
     c.Subscribe(&log);   // twice subscribed, told once
-    {
-        TCaseEdit edit(c, QStringLiteral("Add phase"), ChangeCatalogues);
-        c.AddPhase(QStringLiteral("p"));
-        {
-            TCaseEdit inner(c, QStringLiteral("inner"), ChangeLevels);
-            EXPECT_TRUE(c.Editing());
-        }
-        EXPECT_TRUE(log.Notices.empty());   // nothing while the command still runs
-        edit.Touch(ChangeValues);
-    }
-    ASSERT_EQ(log.Notices.size(), 1u);
-    EXPECT_EQ(log.Notices[0], ChangeCatalogues | ChangeLevels | ChangeValues);
-    EXPECT_EQ(c.EditLabel, "Add phase");
-    EXPECT_FALSE(c.Editing());
-}
-
-TEST_F(Case, CancelledEditsMarkAndAnnounceNothing)
-{
-    TLog log;
-    c.Subscribe(&log);
     {
         TCaseEdit edit(c, QString(), ChangeCatalogues);
         edit.Cancel();
@@ -148,6 +126,22 @@ TEST_F(Case, CancelledEditsMarkAndAnnounceNothing)
     EXPECT_TRUE(c.Changed);
     ASSERT_EQ(log.Notices.size(), 1u);
     EXPECT_EQ(log.Notices[0], ChangeDesigns);
+
+    log.Notices.clear();
+    {
+        TCaseEdit edit(c, QStringLiteral("Add phase"), ChangeCatalogues);
+        c.AddPhase(QStringLiteral("p"));
+        {
+            TCaseEdit inner(c, QStringLiteral("inner"), ChangeLevels);
+            EXPECT_TRUE(c.Editing());
+        }
+        EXPECT_TRUE(log.Notices.empty());   // nothing while the command still runs
+        edit.Touch(ChangeValues);
+    }
+    ASSERT_EQ(log.Notices.size(), 1u);
+    EXPECT_EQ(log.Notices[0], ChangeCatalogues | ChangeLevels | ChangeValues);
+    EXPECT_EQ(c.EditLabel, "Add phase");
+    EXPECT_FALSE(c.Editing());
 }
 
 TEST_F(Case, ListenersMayLeaveWhileTheyAreToldAndHearOfADesignsDeletionFirst)

@@ -112,7 +112,7 @@ TEST(PhaseMoves, AMovedPhaseTakesTheTargetsOrderAndShiftsTheOnesBetween)
     }
 }
 
-TEST_F(Ordering, NewItemsGoAfterTheHighestNumberEvenAfterADelete)
+TEST_F(Ordering, NewItemsGoAfterTheHighestNumberEvenAfterADeleteAndOnlyItemsOfThisCaseMove)
 {
     for (const char* name : { "one", "two", "three" }) {
         c.AddCategory(name);
@@ -132,17 +132,15 @@ TEST_F(Ordering, NewItemsGoAfterTheHighestNumberEvenAfterADelete)
     EXPECT_EQ(number("four"), 2);
     EXPECT_EQ(number("two"), 3);
     EXPECT_EQ(number("three"), 4);
-}
 
-TEST_F(Ordering, MovesOnlyItemsOfThisCase)
-{
+    // Only items of this case move.
     TCase other;
-    TPhase* mine = c.Phases.At(c.AddPhase("a"));
+    TPhase* mine = c.Phases.Find("four");
     TPhase* foreign = other.Phases.At(other.AddPhase("b"));
     foreign->Order = 5;
     EXPECT_FALSE(MovePhase(c, mine, foreign));
     EXPECT_FALSE(MovePhase(c, mine, nullptr));
-    EXPECT_EQ(mine->Order, 0);
+    EXPECT_EQ(mine->Order, 3);
 }
 
 TEST_F(Ordering, AveragingOrCumulativeDropsTheConstantValue)

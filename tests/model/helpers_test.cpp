@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-TEST(FormatValue, TableWithNonFiniteValuesAsWordsInTheLocalesSeparator)
+TEST(FormatValue, TablesOfValuesAndPercentagesWithNonFiniteValuesAsWordsInTheLocalesSeparator)
 {
     const struct { double x; const char* text; } cases[] = {
         { 0, "0" }, { 0.00000000001, "0" }, { -1e-11, "0" },
@@ -27,19 +27,16 @@ TEST(FormatValue, TableWithNonFiniteValuesAsWordsInTheLocalesSeparator)
     const bool german = qgetenv("ORVEL_TEST_LOCALE") == "de_DE";
     EXPECT_EQ(FormatValue(2.5), german ? "2,5" : "2.5");
     EXPECT_EQ(FormatValue(12345), german ? "1,23E+04" : "1.23E+04");
-}
 
-TEST(FormatPercentage, Table)
-{
-    const struct { double x; const char* text; } cases[] = {
+    const struct { double x; const char* text; } percentages[] = {
         { 0.0005, "0%" }, { 0.005, "~0%" }, { -0.256, "-26%" }, { 1, "100%" }, { 0.125, "12%" },
         { 0.135, "14%" }, { -0.005, "~0%" }, { 250, "2.50E+04%" },
     };
-    for (const auto& c : cases)
+    for (const auto& c : percentages)
         EXPECT_EQ(FormatPercentage(c.x), Local(QString::fromLatin1(c.text))) << c.x;
 }
 
-TEST(ParseValue, ReadsBothSeparatorsAndFallsBackToZero)
+TEST(ParseValue, ReadsBothSeparatorsFallsBackToZeroAndReadsEveryDigitFormatExactValueKeeps)
 {
     EXPECT_DOUBLE_EQ(ParseValue("1,5"), 1.5);
     EXPECT_DOUBLE_EQ(ParseValue("1.5"), 1.5);
@@ -51,10 +48,8 @@ TEST(ParseValue, ReadsBothSeparatorsAndFallsBackToZero)
     double v = 7;
     EXPECT_FALSE(TryParseValue("x1", v));
     EXPECT_EQ(v, 0);
-}
 
-TEST(FormatExactValue, KeepsEveryDigitAndOrdinaryTextsAsTheyWere)
-{
+    // What FormatExactValue writes reads back exactly; ordinary texts are as they were.
     for (double x : { 1234.5, 0.12345, 1.0 / 3, -98765.4321, 1e-7, 123456789.0, 0.1, 2.5, 10.0, 1e300 }) {
         const QString text = FormatExactValue(x);
         EXPECT_EQ(ParseValue(text), x) << text.toStdString();

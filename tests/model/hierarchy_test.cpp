@@ -24,7 +24,7 @@ TEST_F(Hierarchy, PlacingSetsDepthsOfTheWholeSubtree)
     EXPECT_TRUE(building->IsWithin(building));
 }
 
-TEST_F(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
+TEST_F(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystemAndInAreaThenOptionOrder)
 {
     TMessageRecorder messages;
     TSystemLevel* school = f.Level("School", f.City);
@@ -50,16 +50,13 @@ TEST_F(Hierarchy, PreclusionOnlyWithinTheOptionsOwnSystem)
     EXPECT_FALSE(f.Case.Changed);
     f.Gas->RemovePreclusion(f.Transport);
     EXPECT_TRUE(f.Case.Changed);
-}
 
-TEST_F(Hierarchy, PrecludingOptionsComeInAreaThenOptionOrder)
-{
+    // The options that preclude an area come in area, then option order.
     TDecisionArea* windows = f.Area(f.District, "Windows", f.Energy, f.Now);
     TOption* triple = TModelFixture::Option(windows, "Triple", 1);
     triple->AddPreclusion(f.Insulation);
     f.HeatPump->AddPreclusion(f.Insulation);
     f.Bus->AddPreclusion(f.Insulation);
-    f.Gas->AddPreclusion(f.Insulation);
     // City areas first (depth), Heating (Energy, 1) before Transport (Mobility, 2);
     // within Heating by option number.
     EXPECT_EQ(f.Insulation->PrecludingOptions(), std::vector<TOption*>({ f.Gas, f.HeatPump, f.Bus, triple }));
@@ -232,11 +229,11 @@ TEST_F(CopyTest, AreaCopyKeepsOnlyPreclusionsWithinTheTargetLevel)
     EXPECT_EQ(report.DroppedPreclusions.back().Count, 3);   // dropped, not refused by AddPreclusion
 }
 
-TEST(OptionNumbers, InsertingMovesTheRestUp)
+TEST(OptionNumbers, InsertingMovesTheRestUpAndMovingShiftsTheOptionsInBetween)
 {
-    // The numbers of the old options 0, 1, 2, then of the new one.
-    const struct { int Number; std::vector<int> Expected; } rows[] = { { 2, { 0, 1, 3, 2 } }, { 1, { 0, 2, 3, 1 } }, { 5, { 0, 1, 2, 5 } }, { -1, { 1, 2, 3, -1 } } };
-    for (const auto& row : rows) {
+    // Inserting: the numbers of the old options 0, 1, 2, then of the new one.
+    const struct { int Number; std::vector<int> Expected; } inserts[] = { { 2, { 0, 1, 3, 2 } }, { 1, { 0, 2, 3, 1 } }, { 5, { 0, 1, 2, 5 } }, { -1, { 1, 2, 3, -1 } } };
+    for (const auto& row : inserts) {
         TModelFixture f;
         std::vector<TOption*> options = NumberedArea(f, 3);
         TDecisionArea* area = options[0]->DecisionArea;
@@ -245,17 +242,14 @@ TEST(OptionNumbers, InsertingMovesTheRestUp)
         EXPECT_EQ(Numbers(area, options), row.Expected) << row.Number;
         EXPECT_TRUE(f.Case.Changed);
     }
-}
 
-TEST(OptionNumbers, MovingShiftsTheOptionsInBetween)
-{
-    // The numbers of options 0..3, which start as 0..3.
-    const struct { int Dragged, Target; std::vector<int> Expected; } rows[] = {
+    // Moving: the numbers of options 0..3, which start as 0..3.
+    const struct { int Dragged, Target; std::vector<int> Expected; } moves[] = {
         { 3, 1, { 0, 2, 3, 1 } },   // upwards: the target and those below it move down one
         { 0, 2, { 2, 0, 1, 3 } },   // downwards: they move up one
         { 1, 2, { 0, 2, 1, 3 } },   // neighbours swap
     };
-    for (const auto& row : rows) {
+    for (const auto& row : moves) {
         TModelFixture f;
         const std::vector<TOption*> options = NumberedArea(f, 4);
         TDecisionArea* area = options[0]->DecisionArea;

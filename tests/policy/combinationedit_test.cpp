@@ -51,7 +51,9 @@ TEST_F(CombinationEdit, CombinationFaultRefusesWhatNeverOccursInADesign)
     }
 }
 
-TEST_F(CombinationEdit, CreateCombinationSortsAndRatesOrAnswersTheExistingOneOrRefuses)
+// Created sorted and rated, or the existing one answered, or refused; then
+// rated again only to another rating on the scale.
+TEST_F(CombinationEdit, CreateCombinationSortsAndRatesOrAnswersTheExistingOneOrRefusesAndRateChangesIt)
 {
     TCombination* made = CreateCombination(f.Case, { f.Boiler, f.Walls, f.Gas }, 2);
     ASSERT_TRUE(made);
@@ -69,9 +71,19 @@ TEST_F(CombinationEdit, CreateCombinationSortsAndRatesOrAnswersTheExistingOneOrR
     EXPECT_FALSE(f.Case.Changed);
     ASSERT_EQ(f.Messages.Infos().size(), 2);
     EXPECT_EQ(f.Messages.Infos()[1], "Option cannot combine with another option for same decision area");
+
+    EXPECT_FALSE(RateCombination(made, 2));
+    EXPECT_FALSE(RateCombination(made, 4));
+    EXPECT_FALSE(RateCombination(made, -4));
+    EXPECT_FALSE(f.Case.Changed);
+    EXPECT_TRUE(RateCombination(made, 3));
+    EXPECT_EQ(made->Rating, 3);
+    EXPECT_TRUE(f.Case.Changed);
 }
 
-TEST_F(CombinationEdit, ExtendCombinationAddsInOptionOrderAnswersAnExistingOneOrRefuses)
+// Extending adds in option order or answers an existing combination; removing
+// refuses to duplicate another and deletes what is left with one option.
+TEST_F(CombinationEdit, ExtendAndRemoveAnswerAnExistingCombinationOrRefuse)
 {
     TCombination* made = CreateCombination(f.Case, { f.Walls, f.Boiler }, 1);
     TCombination* longer = CreateCombination(f.Case, { f.Gas, f.Bus, f.Walls }, 2);
@@ -89,37 +101,20 @@ TEST_F(CombinationEdit, ExtendCombinationAddsInOptionOrderAnswersAnExistingOneOr
     EXPECT_EQ(ExtendCombination(made, f.Well), nullptr);       // another tree
     EXPECT_FALSE(f.Case.Changed);
     EXPECT_EQ(made->Options.size(), 3u);
-}
 
-TEST_F(CombinationEdit, RateCombinationChangesOnlyToAnotherRatingOnTheScale)
-{
-    TCombination* made = CreateCombination(f.Case, { f.Gas, f.Walls }, -1);
-    f.Case.Changed = false;
-    EXPECT_FALSE(RateCombination(made, -1));
-    EXPECT_FALSE(RateCombination(made, 4));
-    EXPECT_FALSE(RateCombination(made, -4));
-    EXPECT_FALSE(f.Case.Changed);
-    EXPECT_TRUE(RateCombination(made, 3));
-    EXPECT_EQ(made->Rating, 3);
-    EXPECT_TRUE(f.Case.Changed);
-}
-
-TEST_F(CombinationEdit, RemoveFromCombinationRefusesToDuplicateAnotherAndDeletesWhatIsLeftWithOneOption)
-{
-    TCombination* made = CreateCombination(f.Case, { f.Gas, f.Bus, f.Walls }, 1);
-    TCombination* other = CreateCombination(f.Case, { f.Gas, f.Walls }, -3);
-    f.Case.Changed = false;
-    EXPECT_EQ(RemoveFromCombination(made, f.Bus), made);
-    EXPECT_EQ(made->Options.size(), 3u);
+    // Without Bus the longer one would be the shorter one.
+    f.Messages.Clear();
+    EXPECT_EQ(RemoveFromCombination(longer, f.Bus), longer);
+    EXPECT_EQ(longer->Options.size(), 3u);
     EXPECT_FALSE(f.Case.Changed);
     EXPECT_EQ(f.Messages.Infos(), QStringList({ "The combination without this option exists already" }));
 
-    EXPECT_EQ(RemoveFromCombination(other, f.Walls), nullptr);
+    EXPECT_EQ(RemoveFromCombination(shorter, f.Walls), nullptr);
     EXPECT_TRUE(f.Case.Changed);
-    EXPECT_EQ(f.Case.Combinations.size(), 1u);
+    EXPECT_EQ(f.Case.Combinations.size(), 2u);
     f.Case.Changed = false;
-    EXPECT_EQ(RemoveFromCombination(made, f.Bus), made);
-    EXPECT_EQ(made->Options, std::vector<TOption*>({ f.Gas, f.Walls }));
+    EXPECT_EQ(RemoveFromCombination(longer, f.Bus), longer);
+    EXPECT_EQ(longer->Options, std::vector<TOption*>({ f.Gas, f.Walls }));
     EXPECT_TRUE(f.Case.Changed);
 }
 

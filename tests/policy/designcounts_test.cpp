@@ -27,7 +27,7 @@ struct Qualifications : ::testing::Test { TQualificationFixture f; };
 
 } // namespace
 
-TEST_F(Qualifications, CountsTheObjectAndWeighsTheChildrenByTheirCounts)
+TEST_F(Qualifications, CountTheObjectAndWeighTheChildrenByTheirCountsButNoPrecludedArea)
 {
     f.Amsterdam->SelectDesignOption(f.Bus);
     f.North->SelectDesignOption(f.Walls);
@@ -47,20 +47,16 @@ TEST_F(Qualifications, CountsTheObjectAndWeighsTheChildrenByTheirCounts)
     ASSERT_EQ(green.SubQualifications().size(), 2u);
     EXPECT_EQ(green.SubQualifications()[0]->DesignObject, f.North);
     EXPECT_EQ(Local("Green: 0/1 (0%)"), QualificationText(f.GreenOf(*green.SubQualifications()[1])));
-}
 
-TEST_F(Qualifications, APrecludedAreaCountsNeitherAsRelevantNorAsQualified)
-{
+    // A precluded area counts neither as relevant nor as qualified.
     f.Gas->AddPreclusion(f.Transport);
     f.Gas->AddPreclusion(f.Insulation);
-    f.Amsterdam->SelectDesignOption(f.Bus);
     f.Amsterdam->SelectDesignOption(f.Gas);
-    f.North->SelectDesignOption(f.Walls);
-    const auto list = BuildQualifications(f.Amsterdam);
-    const TQualification& green = f.GreenOf(*list);
-    EXPECT_EQ(green.RelevantCount, 0);
-    EXPECT_EQ(green.QualifiedCount, 0);
-    EXPECT_EQ(TotalQualificationText(green), "Green: n/a");
+    const auto again = BuildQualifications(f.Amsterdam);
+    const TQualification& precluded = f.GreenOf(*again);
+    EXPECT_EQ(precluded.RelevantCount, 0);
+    EXPECT_EQ(precluded.QualifiedCount, 0);
+    EXPECT_EQ(TotalQualificationText(precluded), "Green: n/a");
 }
 
 TEST(DeepQualifications, EveryQualificationOfAnObjectSharesTheChildLists)
@@ -122,7 +118,7 @@ TEST_F(Occurrence, OccursInOptionsOfOneLevelMustBeChosenInOneObject)
     EXPECT_EQ(CountOccurrences(*roofsAndWalls, f.Plan->TopObjects), 3);
 }
 
-TEST_F(Occurrence, OccursInALevelAndItsSubLevelUnlessRuledOut)
+TEST_F(Occurrence, OccursInALevelAndItsSubLevelUnlessRuledOutButNotAboveNorInAnotherTree)
 {
     TCombination* gasAndWalls = f.Combine(0, { f.Walls, f.Gas });
     f.Amsterdam->SelectDesignOption(f.Gas);
@@ -138,12 +134,9 @@ TEST_F(Occurrence, OccursInALevelAndItsSubLevelUnlessRuledOut)
     // A choice that is ruled out does not count.
     f.Gas->AddPreclusion(f.Insulation);
     EXPECT_FALSE(OccursIn(*gasAndWalls, f.Amsterdam));
-}
 
-TEST_F(Occurrence, OccursInACombinationAboveTheObjectOrInAnotherTreeDoesNotOccur)
-{
+    // A combination above the object, or in another tree, does not occur there.
     TCombination* cityOnly = f.Combine(0, { f.Gas, f.Bus });
-    f.Amsterdam->SelectDesignOption(f.Gas);
     f.Amsterdam->SelectDesignOption(f.Bus);
     EXPECT_TRUE(OccursIn(*cityOnly, f.Amsterdam));
     EXPECT_FALSE(OccursIn(*cityOnly, f.North));   // deeper than every option

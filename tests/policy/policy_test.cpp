@@ -20,7 +20,10 @@ struct Policies : ::testing::Test { TPolicyFixture f; };
 
 } // namespace
 
-TEST_F(Policies, AddOptionToPolicyKeepsOneOptionPerAreaInOptionOrderAndRemoveChangesOnlyWhenPresent)
+// One option per area, in option order; one of an area the policy holds
+// already replaces it only when the user agrees, and one in conflict through a
+// preclusion is refused. Removing changes the policy only when it is there.
+TEST_F(Policies, AddOptionToPolicyAsksBeforeReplacingAndRefusesConflicts)
 {
     AddOptionToPolicy(*f.Policy, f.Walls);
     AddOptionToPolicy(*f.Policy, f.Bus);
@@ -35,39 +38,14 @@ TEST_F(Policies, AddOptionToPolicyKeepsOneOptionPerAreaInOptionOrderAndRemoveCha
     RemoveOptionFromPolicy(*f.Policy, f.Gas);
     EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ f.Bus, f.Walls }));
     EXPECT_TRUE(f.Case.Changed);
-}
 
-// Options of one area never preclude each other through the editor; a file
-// may still say so, and the conflict is refused even where the option would replace.
-TEST_F(Policies, AddOptionToPolicyRefusesOptionsInConflictThroughAPreclusion)
-{
-    f.Gas->AddPreclusion(f.Insulation);
-    f.HeatPump->PrecludedAreas.push_back(f.Heating);
-    f.Messages.Answer = true;
-    const struct { TOption* member; TOption* added; QString warning; } cases[] = {
-        { f.Gas, f.Walls, "Decision area \"Insulation\"\ris precluded by policy option \"Heating = Gas\"" },
-        { f.Walls, f.Gas, "Option \"Heating = Gas\"\rwould preclude policy option \"Insulation = Walls\"" },
-        { f.HeatPump, f.Gas, "Decision area \"Heating\"\ris precluded by policy option \"Heating = Heat pump\"" },
-    };
-    for (const auto& c : cases) {
-        f.Policy->Options = { c.member };
-        f.Messages.Clear();
-        f.Case.Changed = false;
-        AddOptionToPolicy(*f.Policy, c.added);
-        EXPECT_EQ(f.Messages.Messages, QStringList({ "warning: " + c.warning }));
-        EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ c.member }));
-        EXPECT_FALSE(f.Case.Changed);
-    }
-}
-
-TEST_F(Policies, AddOptionToPolicyAsksBeforeReplacingTheOptionOfTheSameArea)
-{
-    const struct { TOption* added; bool yes; std::vector<TOption*> result; } cases[] = {
+    // An option of an area the policy holds already: asked first.
+    const struct { TOption* added; bool yes; std::vector<TOption*> result; } replacing[] = {
         { f.HeatPump, false, { f.Gas, f.Bus } },
         { f.HeatPump, true, { f.HeatPump, f.Bus } },
         { f.Bus, true, { f.Gas, f.Bus } },   // already there: asked, and nothing changes
     };
-    for (const auto& c : cases) {
+    for (const auto& c : replacing) {
         f.Policy->Options = { f.Gas, f.Bus };
         f.Messages.Clear();
         f.Messages.Answer = c.yes;
@@ -76,6 +54,26 @@ TEST_F(Policies, AddOptionToPolicyAsksBeforeReplacingTheOptionOfTheSameArea)
         EXPECT_EQ(f.Messages.Messages, QStringList({ "question: " + ReplaceQuestion }));
         EXPECT_EQ(f.Policy->Options, c.result);
         EXPECT_EQ(f.Case.Changed, c.result.front() != f.Gas);
+    }
+
+    // Options of one area never preclude each other through the editor; a file
+    // may still say so, and the conflict is refused even where the option would replace.
+    f.Gas->AddPreclusion(f.Insulation);
+    f.HeatPump->PrecludedAreas.push_back(f.Heating);
+    f.Messages.Answer = true;
+    const struct { TOption* member; TOption* added; QString warning; } conflicts[] = {
+        { f.Gas, f.Walls, "Decision area \"Insulation\"\ris precluded by policy option \"Heating = Gas\"" },
+        { f.Walls, f.Gas, "Option \"Heating = Gas\"\rwould preclude policy option \"Insulation = Walls\"" },
+        { f.HeatPump, f.Gas, "Decision area \"Heating\"\ris precluded by policy option \"Heating = Heat pump\"" },
+    };
+    for (const auto& c : conflicts) {
+        f.Policy->Options = { c.member };
+        f.Messages.Clear();
+        f.Case.Changed = false;
+        AddOptionToPolicy(*f.Policy, c.added);
+        EXPECT_EQ(f.Messages.Messages, QStringList({ "warning: " + c.warning }));
+        EXPECT_EQ(f.Policy->Options, std::vector<TOption*>({ c.member }));
+        EXPECT_FALSE(f.Case.Changed);
     }
 }
 

@@ -31,7 +31,7 @@ struct CaseFolderWriterTest : FolderTest
     QString File(const QString& name) const { return Folder + name; }
 };
 
-TEST_F(CaseFolderWriterTest, WritesEveryPageLineForLineAndEmptyTablesWithCountZero)
+TEST_F(CaseFolderWriterTest, WritesEveryPageLineForLineTheIconsAndEmptyTablesWithCountZero)
 {
     ASSERT_TRUE(WriteCaseFolder(*Case, Folder));
     EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
@@ -59,19 +59,7 @@ TEST_F(CaseFolderWriterTest, WritesEveryPageLineForLineAndEmptyTablesWithCountZe
     EXPECT_EQ(alderman->Connections.front()->Influence, 4);
     EXPECT_EQ(alderman->Goals.back()->Variable->Name, QStringLiteral("Density"));
 
-    // An empty case writes empty tables with count 0.
-    TCase empty(QStringLiteral("Empty"));
-    ASSERT_TRUE(WriteCaseFolder(empty, Folder));
-    ExpectRows(ReadPageLines(File(QStringLiteral("ORVEL case.htm"))), QStringLiteral("casefolder/emptycase.htm.expected"));
-    for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL policies.htm" })
-        EXPECT_EQ(ReadPageLines(File(QLatin1String(page))).last(4),
-                  QStringList({ QStringLiteral("<table class=c0>"), QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>") }))
-            << page;
-}
-
-TEST_F(CaseFolderWriterTest, WritesBuiltinIconsWithEightBitsAndCaseIconsAsTheyAre)
-{
-    ASSERT_TRUE(WriteCaseFolder(*Case, Folder));
+    // Built-in icons have eight bits, the case's own as they are drawn.
     ASSERT_EQ(BuiltinIconNames().size(), 30);
     for (const QString& name : BuiltinIconNames())
         EXPECT_EQ(BitsPerPixel(File(QStringLiteral("img/") + name + QStringLiteral(".bmp"))), 8) << name.toStdString();
@@ -90,6 +78,15 @@ TEST_F(CaseFolderWriterTest, WritesBuiltinIconsWithEightBitsAndCaseIconsAsTheyAr
               pixels(LevelInPhaseVariantIcon(city->Icon, *Case->Phases.At(1))));
     EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("img/sl4.bmp"))));
     EXPECT_FALSE(QFileInfo::exists(File(QStringLiteral("img/phase2.bmp"))));
+
+    // An empty case writes empty tables with count 0.
+    TCase empty(QStringLiteral("Empty"));
+    ASSERT_TRUE(WriteCaseFolder(empty, Folder));
+    ExpectRows(ReadPageLines(File(QStringLiteral("ORVEL case.htm"))), QStringLiteral("casefolder/emptycase.htm.expected"));
+    for (const char* page : { "ORVEL propro.htm", "ORVEL actors.htm", "ORVEL policies.htm" })
+        EXPECT_EQ(ReadPageLines(File(QLatin1String(page))).last(4),
+                  QStringList({ QStringLiteral("<table class=c0>"), QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>") }))
+            << page;
 }
 
 // Export writes the data pages compressed and leaves the case to be saved; each
@@ -139,7 +136,7 @@ TEST_F(CaseFolderWriterTest, WhatIsInTheWayIsReplacedNotWrittenThrough)
     QFile::link(Temp.filePath(QStringLiteral("outside")), File(QStringLiteral(".orvel-save")));
     QFile::link(Temp.filePath(QStringLiteral("outside")), File(QStringLiteral(".orvel-save.new")));
     EXPECT_TRUE(WriteCaseFolder(*Case, Folder));
-    EXPECT_TRUE(Messages.Messages.isEmpty()) << Messages.Messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(Messages.Messages.isEmpty()) << Joined(Messages.Messages);
     EXPECT_EQ(ReadBytes(outsidePage), QByteArray("someone else's file"));
     EXPECT_TRUE(QDir(Temp.filePath(QStringLiteral("outside/img"))).isEmpty());
     EXPECT_EQ(QDir(Temp.filePath(QStringLiteral("outside"))).entryList(QDir::Files), QStringList{ QStringLiteral("info.htm") });

@@ -21,7 +21,7 @@ struct FileBufferTest : ::testing::Test
     }
 };
 
-TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLfAndSearchesIgnoreLetterCase)
+TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLfAndSearchesIgnoreLetterCaseOrStopAtTheEnd)
 {
     Open("\xEF\xBB\xBF" "one\r\ntwo\rthree\r\n\r\nfour\nfive\n\nlast");
     const QStringList expected = { "one", "two", "three", "", "four", "five", "", "last" };
@@ -42,10 +42,8 @@ TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLfAndSearchesIgnoreLetterCase)
     EXPECT_EQ(Buffer.ReadUntil(QStringLiteral("</b>")), QStringLiteral("\rrest <b>x"));
     EXPECT_TRUE(Buffer.NextOnLine(QStringLiteral("and")));
     EXPECT_FALSE(Buffer.NextOnLine(QStringLiteral("<i>")));
-}
 
-TEST_F(FileBufferTest, AMissingMarkerStopsWithTheEofMessage)
-{
+    // A missing marker stops the reading with the EOF message.
     Open("a<td>b\r\nc");
     try {
         Buffer.ReadUntil(QStringLiteral("</table>"));

@@ -69,19 +69,14 @@ inline int InChildProcess(const std::function<int()>& work)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-/// Memory-backed where there is such a folder: the save tests flush hundreds
-/// of saves to the disk, which costs only time.
-inline QString TempTemplate()
-{
-    return (QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath())
-           + QStringLiteral("/orvel-XXXXXX");
-}
-
 /// A case folder in a temporary folder, and what reading and writing it said.
 struct FolderTest : ::testing::Test
 {
     TMessageRecorder Messages;
-    QTemporaryDir Temp{ TempTemplate() };
+    // Memory-backed where there is such a folder: the save tests flush hundreds
+    // of saves to the disk, which costs only time.
+    QTemporaryDir Temp{ (QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm") : QDir::tempPath())
+                        + QStringLiteral("/orvel-XXXXXX") };
     QString Folder = Temp.filePath(QStringLiteral("case/"));
 
     std::unique_ptr<TCase> Read(const QString& folder = QString())
