@@ -15,6 +15,14 @@ TEST_F(CaseFolderReaderTest, WriteReadWriteGivesTheSameFilesAndValues)
 {
     auto original = BuildRichCase();
     EXPECT_EQ(AllValues(*RoundTrip(*original)), AllValues(*original));
+    // Areas that swap categories reorder the options of combinations and policies.
+    TSystemLevel* city = original->SystemLevels.Find(QStringLiteral("City"));
+    TDecisionArea* layout = city->DecisionAreas.Find(QStringLiteral("Layout"));
+    TDecisionArea* roads = city->DecisionAreas.Find(QStringLiteral("Roads & <paths>"));
+    TCategory* land = layout->Category;
+    layout->SetCategory(roads->Category);
+    roads->SetCategory(land);
+    RoundTrip(*original);
 }
 
 // Also: areas without category or phase, and levels outside the tree, survive.
