@@ -51,6 +51,7 @@ void TReadAhead::Want(const std::vector<const TCaseSnapshot*>& snapshots)
             if (entry && entry->Case)
                 ToFree.push_back(std::move(entry->Case));
         Entries = std::move(wanted);
+        WantedAt = std::chrono::steady_clock::now();
     }
     Changed.notify_all();
 }
@@ -98,10 +99,13 @@ void TReadAhead::Free(std::unique_ptr<TCase> aCase)
 void TReadAhead::Settle()
 {
     std::unique_lock lock(Mutex);
+    Hurry = true;
+    Changed.notify_all();
     Changed.wait(lock, [this] {
         return !Working && ToFree.empty() && std::none_of(Entries.begin(), Entries.end(),
                                               [](const auto& entry) { return entry->Pending(); });
     });
+    Hurry = false;
 }
 
 size_t TReadAhead::Bytes()
@@ -127,6 +131,11 @@ void TReadAhead::Run()
             Working = false;
             Changed.notify_all();
         } else if (TEntry* entry = NextToRead()) {
+            const auto readFrom = WantedAt + QuietTime;
+            if (!Hurry && std::chrono::steady_clock::now() < readFrom) {
+                Changed.wait_until(lock, readFrom);
+                continue;
+            }
             ReadOne(lock, *entry);
             Changed.notify_all();
         } else {

@@ -2,6 +2,7 @@
 
 #include "storage/casesnapshot.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -14,8 +15,10 @@ class TCase;
 /// that an undo or a redo whose state is at hand only swaps items with it.
 /// Reading a large case takes longer than a user takes to reach for Undo;
 /// reading it ahead keeps that wait off the program's thread. One read runs
-/// at a time; cases no longer wanted are freed on that thread too, since
-/// freeing a large case takes a while as well.
+/// at a time, once no new state has been wanted for a moment, so that a quick
+/// run of steps does not read states that are gone by the next step. Cases
+/// no longer wanted are freed on that thread too, since freeing a large case
+/// takes a while as well.
 class TReadAhead
 {
 public:
@@ -40,6 +43,8 @@ public:
 
     /// A case in memory takes about this many times the bytes of its pages.
     static constexpr size_t CaseBytesPerPageByte = 4;
+    /// How long the wanted states must stay the same before reading starts.
+    static constexpr std::chrono::milliseconds QuietTime{150};
 
 private:
     struct TEntry
@@ -60,6 +65,8 @@ private:
     std::vector<std::unique_ptr<TEntry>> Entries;
     std::vector<std::unique_ptr<TCase>> ToFree;
     bool Stopping = false;
+    bool Hurry = false;     // someone waits: read without the quiet time
+    std::chrono::steady_clock::time_point WantedAt;
     bool Working = false;   // reading or freeing with the lock released
     TSnapshotTaker Taker;   // only the reading thread uses it
     std::thread Thread;     // last, so that it starts once everything else is there
