@@ -161,9 +161,10 @@ void TORVEL::DesignDeleting(TDesign& design)
 void TORVEL::CloseViews()
 {
     // Closing lets each view store pending edits; deleting at once makes sure no
-    // view outlives the case it points into.
+    // view outlives the case it points into. A window closed a moment ago waits
+    // for its deletion outside the list of sub-windows: it goes too.
     StorePendingEdits();
-    for (QMdiSubWindow* window : Mdi->subWindowList()) {
+    for (QMdiSubWindow* window : Mdi->findChildren<QMdiSubWindow*>()) {
         window->close();
         delete window;
     }
