@@ -64,17 +64,6 @@ void TCase::ClearItems()
     Comments.clear();
 }
 
-namespace {
-
-template <class T>
-void PointAt(TConceptList<T>& list, TCase* aCase)
-{
-    for (T* item : list)
-        item->Case = aCase;
-}
-
-} // namespace
-
 void TCase::SwapItems(TCase& other)
 {
     for (TDesign* design : Designs)
@@ -82,35 +71,29 @@ void TCase::SwapItems(TCase& other)
     std::swap(Name, other.Name);
     std::swap(Comments, other.Comments);
     std::swap(ID, other.ID);
-    Categories.SwapItems(other.Categories);
-    Phases.SwapItems(other.Phases);
-    SystemLevels.SwapItems(other.SystemLevels);
-    Qualifiers.SwapItems(other.Qualifiers);
-    Actors.SwapItems(other.Actors);
-    Scales.SwapItems(other.Scales);
-    Variables.SwapItems(other.Variables);
-    Designs.SwapItems(other.Designs);
-    Policies.SwapItems(other.Policies);
+    // Each item then points at the case that holds it.
+    const auto swap = [this, &other](auto& mine, auto& theirs) {
+        mine.SwapItems(theirs);
+        for (auto* item : mine)
+            item->Case = this;
+        for (auto* item : theirs)
+            item->Case = &other;
+    };
+    swap(Categories, other.Categories);
+    swap(Phases, other.Phases);
+    swap(SystemLevels, other.SystemLevels);
+    swap(Qualifiers, other.Qualifiers);
+    swap(Actors, other.Actors);
+    swap(Scales, other.Scales);
+    swap(Variables, other.Variables);
+    swap(Designs, other.Designs);
+    swap(Policies, other.Policies);
     std::swap(Combinations, other.Combinations);
-    std::swap(BaseCase, other.BaseCase);
-    PointItemsHere();
-    other.PointItemsHere();
-}
-
-// Every item that refers to its case, after items changed cases.
-void TCase::PointItemsHere()
-{
-    PointAt(Categories, this);
-    PointAt(Phases, this);
-    PointAt(SystemLevels, this);
-    PointAt(Qualifiers, this);
-    PointAt(Actors, this);
-    PointAt(Scales, this);
-    PointAt(Variables, this);
-    PointAt(Designs, this);
-    PointAt(Policies, this);
     for (const auto& combination : Combinations)
         combination->Case = this;
+    for (const auto& combination : other.Combinations)
+        combination->Case = &other;
+    std::swap(BaseCase, other.BaseCase);
 }
 
 QStringList TCase::DefaultContents()

@@ -107,7 +107,6 @@ public:
 
 private:
     void FreeItems();
-    void PointItemsHere();
     friend class TCaseEdit;
     std::vector<TCaseListener*> Listeners;
     int EditDepth = 0;

@@ -87,15 +87,6 @@ std::unique_ptr<TCase> TReadAhead::Take(const TCaseSnapshot& snapshot)
     return aCase;
 }
 
-void TReadAhead::Free(std::unique_ptr<TCase> aCase)
-{
-    {
-        const std::lock_guard lock(Mutex);
-        ToFree.push_back(std::move(aCase));
-    }
-    Changed.notify_all();
-}
-
 void TReadAhead::Settle()
 {
     std::unique_lock lock(Mutex);
@@ -157,17 +148,15 @@ void TReadAhead::ReadOne(std::unique_lock<std::mutex>& lock, TEntry& entry)
     lock.lock();
     Working = false;
     TEntry* still = Find(snapshot.Serial);
-    if (!still || still->Case) {
-        ToFree.push_back(std::move(aCase));
-        if (still)
-            still->Reading = false;
-        return;
+    if (still) {
+        still->Reading = false;
+        if (!still->Case) {   // not dropped, nor kept meanwhile from an undo
+            still->Failed = !read;
+            if (read) {
+                still->Case = std::move(aCase);
+                return;
+            }
+        }
     }
-    still->Reading = false;
-    if (read)
-        still->Case = std::move(aCase);
-    else {
-        still->Failed = true;
-        ToFree.push_back(std::move(aCase));
-    }
+    ToFree.push_back(std::move(aCase));
 }

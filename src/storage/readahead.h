@@ -34,8 +34,6 @@ public:
     /// The case that holds the snapshot's state, waiting while it is read;
     /// nullptr when it is not wanted, not read yet, or could not be read.
     std::unique_ptr<TCase> Take(const TCaseSnapshot& snapshot);
-    /// Frees the case on the reading thread.
-    void Free(std::unique_ptr<TCase> aCase);
     /// Waits until every wanted case is read and every dropped one freed.
     void Settle();
     /// The memory the wanted cases take or will take, estimated from their pages.
