@@ -93,11 +93,28 @@ protected:
         ASSERT_TRUE(WaitForAddress(InFolder(name)));
     }
 
-    // Follows a link of the contents frame, as a click there would.
-    void FollowContentsLink(const QString& href)
+    // Follows a link of the contents frame, as a click there would. The first
+    // page seen may be the welcome page, with the contents frame still loading,
+    // so the click is retried until the link is there.
+    bool FollowContentsLink(const QString& href)
     {
-        View.Browser()->page()->runJavaScript(
-            QStringLiteral("window.frames['contents'].document.querySelector('a[href=\"%1\"]').click()").arg(href));
+        const QString click = QStringLiteral(
+            "(function() { const contents = window.frames['contents'];"
+            " const link = contents && contents.document.querySelector('a[href=\"%1\"]');"
+            " if (link) link.click(); return !!link; })()").arg(href);
+        QElapsedTimer clock;
+        clock.start();
+        // Shared, since an answer may come after the wait has given up.
+        auto clicked = std::make_shared<std::optional<bool>>();
+        while (clicked->value_or(false) == false && clock.elapsed() < 20000) {
+            clicked->reset();
+            View.Browser()->page()->runJavaScript(click, [clicked](const QVariant& result) { *clicked = result.toBool(); });
+            if (!QTest::qWaitFor([&] { return clicked->has_value(); }, 20000))
+                return false;
+            if (!**clicked)
+                QTest::qWait(50);
+        }
+        return clicked->value_or(false);
     }
 
     TMessageRecorder Messages;
@@ -111,10 +128,10 @@ TEST_F(ReportViewTest, DeleteFollowsThePageShownInTheMainFrameAndEachOpeningForg
 {
     ASSERT_TRUE(WaitForFirstPage());
     EXPECT_FALSE(View.DeleteBtn->isEnabled());
-    FollowContentsLink(QStringLiteral("ORVEL report 2.htm"));
+    ASSERT_TRUE(FollowContentsLink(QStringLiteral("ORVEL report 2.htm")));
     ASSERT_TRUE(WaitForAddress(InFolder("ORVEL report 2.htm")));
     EXPECT_TRUE(View.DeleteBtn->isEnabled());
-    FollowContentsLink(QStringLiteral("sub/ORVEL report 3.htm"));
+    ASSERT_TRUE(FollowContentsLink(QStringLiteral("sub/ORVEL report 3.htm")));
     ASSERT_TRUE(WaitForAddress(InFolder("sub/ORVEL report 3.htm")));
     EXPECT_FALSE(View.DeleteBtn->isEnabled());
 
