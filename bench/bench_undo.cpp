@@ -45,29 +45,38 @@ void BM_TakeStep(benchmark::State& state)
 }
 BENCHMARK(BM_TakeStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// An undo straight after the step waits for the state before it to be read
-// back; after a pause, as a user takes one, that state is read ahead and the
-// undo swaps items. The redo then finds the items the undo displaced.
-void UndoStep(benchmark::State& state, bool pause)
+// When the user paused: never, so nothing is read ahead and the undo reads
+// the state before the step back; before the step, so a copy of that state is
+// ready and the undo straight after the step swaps items with it; or between
+// the step and its undo, as a user takes a moment to reach for Undo.
+enum class TPause { Never, BeforeTheStep, AfterTheStep };
+
+void UndoStep(benchmark::State& state, TPause pause)
 {
     const auto aCase = CaseOfSize(int(state.range(0)));
     TUndoHistory history(*aCase);
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
+        if (pause == TPause::BeforeTheStep)
+            history.Settle();
         Step(*aCase, ++n);
-        if (pause)
+        if (pause == TPause::AfterTheStep)
             history.Settle();
         state.ResumeTiming();
         history.Undo();
     }
 }
 
-void BM_UndoStepAtOnce(benchmark::State& state) { UndoStep(state, false); }
-BENCHMARK(BM_UndoStepAtOnce)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+void BM_UndoStepWithoutPause(benchmark::State& state) { UndoStep(state, TPause::Never); }
+BENCHMARK(BM_UndoStepWithoutPause)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Fixed counts: the untimed pauses would otherwise run for many minutes.
-void BM_UndoStepAfterAPause(benchmark::State& state) { UndoStep(state, true); }
+void BM_UndoStepAtOnceAfterAPause(benchmark::State& state) { UndoStep(state, TPause::BeforeTheStep); }
+BENCHMARK(BM_UndoStepAtOnceAfterAPause)->Arg(0)->Iterations(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoStepAtOnceAfterAPause)->Arg(1)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+void BM_UndoStepAfterAPause(benchmark::State& state) { UndoStep(state, TPause::AfterTheStep); }
 BENCHMARK(BM_UndoStepAfterAPause)->Arg(0)->Iterations(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoStepAfterAPause)->Arg(1)->Iterations(10)->Unit(benchmark::kMillisecond);
 

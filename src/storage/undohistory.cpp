@@ -39,7 +39,12 @@ void TUndoHistory::StepEnds(bool changed)
     Steps.push_back({PendingLabel, std::move(after)});
     ++Done;
     ReadAheadNeighbours();
-    while (Steps.size() > MaxSteps || (Steps.size() > 1 && Bytes() > MemoryLimit))
+    KeepWithinLimits();
+}
+
+void TUndoHistory::KeepWithinLimits()
+{
+    while (Steps.size() > MaxSteps || (Done > 1 && Bytes() > MemoryLimit))
         DropOldest();
 }
 
@@ -50,6 +55,10 @@ void TUndoHistory::ReadAheadNeighbours()
         wanted.push_back(&At(Done - 1));
     if (CanRedo())
         wanted.push_back(&At(Done + 1));
+    // A copy of the present state is the way back from the next step, so
+    // that an undo straight after a step only swaps items, too.
+    if (Current().Valid)
+        wanted.push_back(&Current());
     ReadAhead.Want(wanted);
 }
 
@@ -99,6 +108,7 @@ void TUndoHistory::Restore(size_t from)
         ShowError(QStringLiteral("The case could not be restored completely"));
     }
     ReadAheadNeighbours();
+    KeepWithinLimits();   // an undo may want one case more read ahead
     Case.Changed = SavedAt != static_cast<long long>(Done);
     TEvaluation::Invalidate();
     Case.Announce(ChangeEverything);

@@ -15,7 +15,8 @@ class TCase;
 /// case folder writer and read back with the reader. That restores a case
 /// exactly, cascades and all, without an inverse for every operation. A step
 /// costs one snapshot, taken as it ends; an undo or a redo only reads one back.
-/// The states next to the present one are read ahead on another thread
+/// The states next to the present one, and a copy of the present one (the
+/// state before the next step), are read ahead on another thread
 /// (TReadAhead), so that an undo or a redo usually only swaps items; the
 /// items it displaces are the state it left, kept for the way back.
 class TUndoHistory : public TEditRecorder
@@ -60,6 +61,7 @@ private:
     void Restore(size_t from);
     void ReadAheadNeighbours();
     void Forget();
+    void KeepWithinLimits();
     void DropOldest();
 
     TCase& Case;
