@@ -26,6 +26,11 @@ protected:
     {
         return View->PositionList->currentItem() ? View->PositionList->currentItem()->text() : QString();
     }
+    // The selected position and its weight, as the list and the actor hold them.
+    QString Weighed() const
+    {
+        return QStringLiteral("%1: %2").arg(Selected()).arg(PositionWeight(*View->SelectedActor(), View->SelectedPosition()));
+    }
     void SelectActor(const QString& name)
     {
         View->ActorList->setCurrentItem(View->ActorList->findItems(name, Qt::MatchExactly).value(0));
@@ -36,9 +41,9 @@ protected:
         View->PositionList->setCurrentItem(View->PositionList->findItems(text, Qt::MatchExactly).value(0));
         ASSERT_EQ(Selected(), text);
     }
-    bool Drop(const std::vector<TDragItem>& items)
+    bool Drop(const TDragItem& item)
     {
-        return DropOn(View->PositionList, items, View->PositionList->viewport()->rect().center());
+        return DropOn(View->PositionList, {item}, View->PositionList->viewport()->rect().center());
     }
 
     TActorView* View;
@@ -48,13 +53,10 @@ protected:
 
 TEST_F(ActorViewTest, OpensOnTheFirstActorsObjectivesAndEveryModeListsItsPositionsInOrder)
 {
-    EXPECT_EQ(View->windowTitle(), "Actors, objectives and influence");
-    EXPECT_EQ(View->ActorList->count(), Case().Actors.Count());
     EXPECT_EQ(View->SelectedActor(), Case().Actors.At(0));
     EXPECT_EQ(View->Mode(), TActorMode::Goals);
     EXPECT_EQ(View->Direction(), -2);
-    EXPECT_EQ(View->ValueBox->text(), "1.2E-3");
-    EXPECT_EQ(View->PercentLabel->text(), "%");
+    EXPECT_EQ(View->ValueBox->text() + View->PercentLabel->text(), "1.2E-3%");
 
     // Each mode's title, button hint, weight and positions are kept in tests/data/actormodes.expected.
     SelectActor("City council");
@@ -72,20 +74,17 @@ TEST_F(ActorViewTest, OpensOnTheFirstActorsObjectivesAndEveryModeListsItsPositio
     ExpectRows(shown, QStringLiteral("actormodes.expected"));
     EXPECT_FALSE(Case().Changed);
 
-    // The chooser offers what a position can be about.
+    // The chooser offers what a position can be about: other actors, variables without a constant value.
     View->SetMode(TActorMode::Relations);
     EXPECT_EQ(View->NameBox->count(), Case().Actors.Count() - 1);
     EXPECT_EQ(View->NameBox->findText("City council"), -1);
     View->SetMode(TActorMode::Goals);
-    for (int i = 0; i < View->NameBox->count(); ++i) {
-        auto* variable = static_cast<TVariable*>(View->NameBox->itemData(i).value<void*>());
-        EXPECT_FALSE(variable->HasValue()) << variable->Name.toStdString();   // constants are no goals
-    }
+    for (int i = 0; i < View->NameBox->count(); ++i)
+        EXPECT_FALSE(static_cast<TVariable*>(View->NameBox->itemData(i).value<void*>())->HasValue());
     SelectPosition("Jobs >= 50");
     EXPECT_EQ(View->NameBox->currentText(), "Jobs");
-    EXPECT_EQ(View->ValueBox->text(), "50");
+    EXPECT_EQ(View->ValueBox->text() + View->PercentLabel->text(), "50 ");
     EXPECT_EQ(View->Direction(), 1);
-    EXPECT_EQ(View->PercentLabel->text(), " ");
 }
 
 TEST_F(ActorViewTest, PositionsAddedByDropsOrByTheChooserOnceEach)
@@ -97,70 +96,58 @@ TEST_F(ActorViewTest, PositionsAddedByDropsOrByTheChooserOnceEach)
         if (std::none_of(actor->Qualifiers.begin(), actor->Qualifiers.end(), [q](const auto& l) { return l->Qualifier == q; }))
             unfelt = q;
     ASSERT_TRUE(unfelt);
-    const struct { TActorMode mode; TDragItem item; std::function<size_t()> count; QString text; } drops[] = {
-        { TActorMode::Options, DragItem(FindOption(Case(), "Tram line")), [&] { return actor->Options.size(); },
-          "Public transport = Tram line" },
-        { TActorMode::Qualifiers, DragItem(unfelt), [&] { return actor->Qualifiers.size(); }, unfelt->Name },
-        { TActorMode::Decisions, DragItem(FindOption(Case(), "Paid parking")->DecisionArea), [&] { return actor->Decisions.size(); }, "Parking" },
-    };
-    for (const auto& d : drops) {
-        View->SetMode(d.mode);
-        const size_t before = d.count();
-        Case().Changed = false;
-        ASSERT_TRUE(Drop({ d.item })) << d.text.toStdString();
-        EXPECT_EQ(d.count(), before + 1) << d.text.toStdString();
-        EXPECT_EQ(Selected(), d.text);
-        EXPECT_TRUE(Case().Changed);
-        EXPECT_EQ(PositionWeight(*actor, View->SelectedPosition()), 2);
-
-        // Again with another weight: the same position, weighed anew.
-        View->SetMode(TActorMode::Goals);
-        View->SetMode(d.mode);
-        View->ChooseWeight(WeighsPreference(d.mode) ? -3 : 4);
-        ASSERT_TRUE(Drop({ d.item }));
-        EXPECT_EQ(d.count(), before + 1) << d.text.toStdString();
-        EXPECT_EQ(Selected(), d.text);
-        EXPECT_EQ(PositionWeight(*actor, View->SelectedPosition()), WeighsPreference(d.mode) ? -3 : 4);
-    }
-    // Objectives and relations take no drops, nor a mode the wrong kind.
     TOption* tram = FindOption(Case(), "Tram line");
-    for (TActorMode mode : { TActorMode::Goals, TActorMode::Relations, TActorMode::Decisions }) {
+    const std::pair<TActorMode, TDragItem> drops[] = {
+        {TActorMode::Options, DragItem(tram)},
+        {TActorMode::Qualifiers, DragItem(unfelt)},
+        {TActorMode::Decisions, DragItem(FindOption(Case(), "Paid parking")->DecisionArea)},
+    };
+    // Dropped twice, with another weight the second time: one position, weighed anew
+    // (the one-per-target rule is the core's, actor_test).
+    QStringList weighed;
+    for (const auto& [mode, item] : drops) {
         View->SetMode(mode);
-        EXPECT_FALSE(Drop({ DragItem(tram) }));
+        Case().Changed = false;
+        ASSERT_TRUE(Drop(item));
+        EXPECT_TRUE(Case().Changed);
+        weighed << Weighed();
+        View->ChooseWeight(WeighsPreference(mode) ? -3 : 4);
+        ASSERT_TRUE(Drop(item));
+        weighed << QString::number(Positions().count(Selected())) + QStringLiteral("x ") + Weighed();
+    }
+    EXPECT_EQ(weighed, QStringList({"Public transport = Tram line: 2", "1x Public transport = Tram line: -3",
+                                    unfelt->Name + ": 2", "1x " + unfelt->Name + ": -3", "Parking: 2", "1x Parking: 4"}));
+    // Objectives and relations take no drops, nor a mode the wrong kind.
+    for (TActorMode mode : {TActorMode::Goals, TActorMode::Relations, TActorMode::Decisions}) {
+        View->SetMode(mode);
+        EXPECT_FALSE(Drop(DragItem(tram)));
     }
 
     // Applying a weight adds by the chooser or weighs the selection.
     SelectActor("Residents' association");
     View->SetMode(TActorMode::Relations);
     View->ApplyWeight();
-    EXPECT_EQ(Messages.Infos(), QStringList({ "First select an actor" }));
-
+    EXPECT_EQ(Messages.Infos(), QStringList({"First select an actor"}));
     const int relations = int(View->SelectedActor()->Connections.size());
     ASSERT_TRUE(View->ChooseTarget(ActorNamed("Rivertown Energy")));
     View->ChooseWeight(4);
-    EXPECT_EQ(Selected(), "Rivertown Energy");
     EXPECT_EQ(Case().EditLabel, "Weigh Rivertown Energy");
     View->ChooseWeight(1);   // the same actor again: the relation is weighed, not doubled
     EXPECT_EQ(int(View->SelectedActor()->Connections.size()), relations + 1);
-    EXPECT_EQ(PositionWeight(*View->SelectedActor(), View->SelectedPosition()), 1);
+    EXPECT_EQ(Weighed(), "Rivertown Energy: 1");
 
     // Options mode, nothing selected and nothing chosen: nothing happens.
     View->SetMode(TActorMode::Options);
     Case().Changed = false;
     View->ApplyWeight();
     EXPECT_FALSE(Case().Changed);
-    // By the list: the chooser's option with the current weight.
-    ASSERT_TRUE(View->ChooseTarget(FindOption(Case(), "Diesel buses")));
-    View->ChooseWeight(-2);
-    EXPECT_EQ(Selected(), "Public transport = Diesel buses");
-    EXPECT_TRUE(Case().Changed);
 }
 
 TEST_F(ActorViewTest, GoalsKeepTheirExactValueAndPositionsAndActorsAreDeletedFromAFocusedList)
 {
     SelectActor("City council");
     View->ApplyWeight();
-    EXPECT_EQ(Messages.Infos(), QStringList({ "First select a goal variable" }));
+    EXPECT_EQ(Messages.Infos(), QStringList({"First select a goal variable"}));
 
     SelectPosition("Jobs >= 50");
     View->ValueBox->setText("1234.5");
@@ -172,7 +159,7 @@ TEST_F(ActorViewTest, GoalsKeepTheirExactValueAndPositionsAndActorsAreDeletedFro
     EXPECT_EQ(View->ValueBox->text(), "1234.5");
 
     Case().Changed = false;
-    for (const char* text : { "abc", "", "1.2.3", "inf" }) {
+    for (const char* text : {"abc", "", "1.2.3", "inf"}) {
         const int beeps = BeepCount();
         View->ValueBox->setText(text);
         View->ChooseDirection(2);
@@ -202,7 +189,7 @@ TEST_F(ActorViewTest, GoalsKeepTheirExactValueAndPositionsAndActorsAreDeletedFro
     View->SetMode(TActorMode::Qualifiers);
     SelectPosition("Renewable");
     Press(View->PositionList, Qt::Key_Delete);
-    EXPECT_EQ(Positions(), QStringList({ "Disruptive" }));
+    EXPECT_EQ(Positions(), QStringList({"Disruptive"}));
     EXPECT_EQ(Selected(), "Disruptive");
     EXPECT_TRUE(Case().Changed);
     QTest::keyClick(View->PositionList, Qt::Key_Delete);
@@ -213,22 +200,19 @@ TEST_F(ActorViewTest, GoalsKeepTheirExactValueAndPositionsAndActorsAreDeletedFro
     Messages.Clear();
     SelectActor("Rivertown Energy");
     Press(View->ActorList, Qt::Key_Delete);   // answered No
-    EXPECT_EQ(Messages.Messages, QStringList({ "question: ALL actor-related properties will also be deleted.\rContinue?" }));
+    EXPECT_EQ(Messages.Messages, QStringList({"question: ALL actor-related properties will also be deleted.\rContinue?"}));
     EXPECT_EQ(View->SelectedActor(), ActorNamed("Rivertown Energy"));
-
     Messages.Answer = true;
     const int count = Case().Actors.Count();
     QTest::keyClick(View->ActorList, Qt::Key_Delete);
-    EXPECT_EQ(Case().Actors.Count(), count - 1);
     EXPECT_EQ(View->ActorList->count(), count - 1);
     EXPECT_TRUE(View->SelectedActor());
 }
 
 TEST_F(ActorViewTest, ActorsAreAddedRenamedAndCommented)
 {
-    Prompter->ConceptNames = { QStringLiteral("  Water board "), QStringLiteral("City council") };
+    Prompter->ConceptNames = {QStringLiteral("  Water board "), QStringLiteral("City council")};
     View->AddBtn->click();
-    EXPECT_EQ(View->SelectedActor(), ActorNamed("Water board"));
     EXPECT_EQ(View->ActorList->currentItem()->text(), "Water board");
     EXPECT_EQ(Case().EditLabel, "Add actor Water board");
     Case().Changed = false;
@@ -238,8 +222,6 @@ TEST_F(ActorViewTest, ActorsAreAddedRenamedAndCommented)
 
     RenameInPlace(View->ActorList->currentItem(), "Town council");
     EXPECT_EQ(ActorNamed("Town council"), View->SelectedActor());
-    EXPECT_EQ(View->ActorList->currentItem()->text(), "Town council");
-
     Retype(View->ActorComment, "Meets monthly.");
     SelectActor("Water board");   // storing the comment first
     EXPECT_EQ(ActorNamed("Town council")->CommentText(), "Meets monthly.");
@@ -247,6 +229,7 @@ TEST_F(ActorViewTest, ActorsAreAddedRenamedAndCommented)
 
 TEST_F(ActorViewTest, RebuildsAfterAnotherWindowsChange)
 {
+    // Another window renames an option the actor feels about, then deletes the actor.
     SelectActor("City council");
     View->SetMode(TActorMode::Options);
     SelectPosition("Public transport = Tram line");

@@ -6,16 +6,12 @@
 namespace {
 
 constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Red = 0xFFFF0000;
 
 class IconEditorTest : public ::testing::Test
 {
 protected:
-    IconEditorTest()
-    {
-        Category = Case.Categories.At(Case.AddCategory(QStringLiteral("Energy")));
-        Level = Case.SystemLevels.At(Case.AddSystemLevel(QStringLiteral("City")));
-        EXPECT_TRUE(Editor.Prepare(*Category));
-    }
+    IconEditorTest() { EXPECT_TRUE(Editor.Prepare(*Case.Categories.At(Case.AddCategory(QStringLiteral("Energy"))))); }
     // The centre of a pixel in the enlarged image.
     static QPoint At(int x, int y) { return {x * 16 + 8, y * 16 + 8}; }
     QRgb Pixel(int x, int y) const { return Editor.Image().pixel(x, y); }
@@ -30,40 +26,33 @@ protected:
 
     TMessageRecorder Messages;
     TCase Case;
-    TCategory* Category;
-    TSystemLevel* Level;
     TIconEditor Editor;
 };
 
 TEST_F(IconEditorTest, SamplesTheFirstNearestSwatchAndOpensOnTheConceptsIconWithTheRightPanel)
 {
-    struct
-    {
-        QRgb Color;
-        int Swatch;
-    } cases[] = {{0xFFFFFF, 5}, {0x7F7F7F, 2}, {0x000000, 0}, {0xFE0101, 28}, {0xE0B0F1, 44}};
-    for (const auto& c : cases)
-        EXPECT_EQ(TIconEditor::NearestSwatch(c.Color), c.Swatch) << std::hex << c.Color;
+    const std::pair<QRgb, int> nearest[] = {{0xFFFFFF, 5}, {0x7F7F7F, 2}, {0x000000, 0}, {0xFE0101, 28}, {0xE0B0F1, 44}};
+    for (const auto& [color, swatch] : nearest)
+        EXPECT_EQ(TIconEditor::NearestSwatch(color), swatch) << std::hex << color;
 
+    EXPECT_EQ(Editor.Image(), Case.Categories.First()->Icon.convertToFormat(Editor.Image().format()));
     Editor.SetTool(TIconEditor::TTool::Sample);
     Editor.PressAt(At(0, 0));   // white
     EXPECT_EQ(Editor.CurrentSwatch(), 5);
     EXPECT_EQ(Count(White), 16 * 16 - Count(0xFF808080));   // sampling paints nothing
-
-    EXPECT_EQ(Editor.Image(), Category->Icon.convertToFormat(Editor.Image().format()));
     EXPECT_FALSE(Editor.ForLevel());
     EXPECT_EQ(Editor.Swatches().size(), 45);
     EXPECT_TRUE(Editor.findChild<QToolButton*>(QStringLiteral("SampleBtn"))->isEnabled());
 
-    ASSERT_TRUE(Editor.Prepare(*Level));
+    // A level's icon takes four colours and no sampling.
+    ASSERT_TRUE(Editor.Prepare(*Case.SystemLevels.At(Case.AddSystemLevel(QStringLiteral("City")))));
     EXPECT_TRUE(Editor.ForLevel());
     EXPECT_EQ(Editor.Swatches().size(), 4);
     EXPECT_EQ(Editor.CurrentColor(), 0x000000u);
     EXPECT_FALSE(Editor.findChild<QToolButton*>(QStringLiteral("SampleBtn"))->isEnabled());
     EXPECT_EQ(Editor.Tool(), TIconEditor::TTool::Pixel);
 
-    TScale* scale = Case.Scales.At(Case.AddScale(QStringLiteral("EUR")));
-    EXPECT_FALSE(Editor.Prepare(*scale));
+    EXPECT_FALSE(Editor.Prepare(*Case.Scales.At(Case.AddScale(QStringLiteral("EUR")))));
     EXPECT_EQ(Messages.Errors(), QStringList{QStringLiteral("Concept has no icon")});
 }
 
@@ -76,14 +65,14 @@ TEST_F(IconEditorTest, DragsPaintEveryPixelPassedAndFillsTheConnectedAreaOnly)
     Editor.MoveTo(At(0, 10));
     Editor.Release();
     EXPECT_FALSE(Editor.Drawing());
-    EXPECT_EQ(Pixel(15, 2), 0xFFFF0000);
-    EXPECT_EQ(Pixel(0, 10), 0xFFFF0000);
-    EXPECT_NE(Pixel(0, 0), 0xFFFF0000);
+    EXPECT_EQ(Pixel(15, 2), Red);
+    EXPECT_EQ(Pixel(0, 10), Red);
+    EXPECT_NE(Pixel(0, 0), Red);
     // A fast move paints the pixels between the mouse positions.
     Editor.PressAt(At(2, 5));
     Editor.MoveTo(At(12, 5));
     for (int x = 2; x <= 12; ++x)
-        EXPECT_EQ(Pixel(x, 5), 0xFFFF0000) << x;
+        EXPECT_EQ(Pixel(x, 5), Red) << x;
     Editor.Release();
     Editor.MoveTo(At(3, 12));   // button up: nothing
     EXPECT_EQ(Pixel(3, 12), White);
@@ -91,15 +80,12 @@ TEST_F(IconEditorTest, DragsPaintEveryPixelPassedAndFillsTheConnectedAreaOnly)
     // A flood fill fills the connected area, and nothing for its own colour.
     Editor.ClearImage();
     Editor.SetTool(TIconEditor::TTool::Fill);
-    Editor.SelectSwatch(5);        // white on white
-    Editor.PressAt(At(8, 8));
-    EXPECT_EQ(Count(White), 256);
-    Editor.Release();
-
-    Editor.SelectSwatch(32);       // blue over the whole white image
-    Editor.PressAt(At(0, 0));
-    Editor.Release();
-    EXPECT_EQ(Count(0xFF0000FF), 256);
+    for (const auto& [swatch, color] : {std::pair{5, White}, {32, 0xFF0000FFu}}) {   // white on white, then blue
+        Editor.SelectSwatch(swatch);
+        Editor.PressAt(At(8, 8));
+        Editor.Release();
+        EXPECT_EQ(Count(color), 256);
+    }
 
     // A wall splits the image: a fill stays on its side.
     QImage image = BlankIcon();
@@ -121,20 +107,20 @@ TEST_F(IconEditorTest, LoadsOnlyTheTopLeftPixelsThatExistAndSaysWhenFilesFail)
     QImage large(40, 40, QImage::Format_RGB32);
     large.fill(Qt::blue);
     large.setPixel(15, 15, qRgb(255, 0, 0));
+    ASSERT_TRUE(large.save(dir.filePath(QStringLiteral("large.bmp"))));
 
     Editor.ClearImage();
     ASSERT_TRUE(Editor.LoadFile(dir.filePath(QStringLiteral("small.png"))));
     EXPECT_EQ(Count(0xFF00FF00), 12);
     EXPECT_EQ(Pixel(4, 0), White);
-    ASSERT_TRUE(large.save(dir.filePath(QStringLiteral("large.bmp"))));
     ASSERT_TRUE(Editor.LoadFile(dir.filePath(QStringLiteral("large.bmp"))));
-    EXPECT_EQ(Pixel(15, 15), 0xFFFF0000);
+    EXPECT_EQ(Pixel(15, 15), Red);
     EXPECT_EQ(Pixel(0, 0), 0xFF0000FF);
 
+    // Not a picture, and no folder to save in: messages, and the image stays.
     const QImage before = Editor.Image();
     QFile junk(dir.filePath(QStringLiteral("junk.bmp")));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a picture");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a picture") > 0);
     junk.close();
     EXPECT_FALSE(Editor.LoadFile(junk.fileName()));
     EXPECT_FALSE(Editor.SaveFile(dir.filePath(QStringLiteral("missing/icon.bmp"))));
@@ -142,8 +128,7 @@ TEST_F(IconEditorTest, LoadsOnlyTheTopLeftPixelsThatExistAndSaysWhenFilesFail)
     EXPECT_EQ(Editor.Image(), before);
 
     ASSERT_TRUE(Editor.SaveFile(dir.filePath(QStringLiteral("icon"))));
-    QImage saved(dir.filePath(QStringLiteral("icon")), "BMP");
-    EXPECT_EQ(saved.size(), QSize(16, 16));
+    EXPECT_EQ(QImage(dir.filePath(QStringLiteral("icon")), "BMP").size(), QSize(16, 16));
 }
 
 } // namespace

@@ -102,48 +102,44 @@ TEST_F(SystemHierarchyTest, ShowsTheLevelsAreasOptionsAndEffectsInOrderAndEnable
 
 TEST_F(SystemHierarchyTest, NamesTypedAndRenamed)
 {
+    // A taken name selects what has it, unchanged.
     View->Select(District);
     EXPECT_EQ(AddLevel(QStringLiteral("city")), City);
     EXPECT_EQ(AddArea(QStringLiteral("transport"), Energy, Now), Transport);
-    EXPECT_EQ(Transport->Category, Mobility);
     View->Select(DistrictHeat);
     EXPECT_EQ(AddOption(QStringLiteral("GAS")), Gas);
     EXPECT_EQ(Messages.Warnings(), QStringList({"Decision area \"transport\" already exists",
                                                 "Option \"GAS\" already defined"}));
-    EXPECT_EQ(Gas->Number, -1);
+    EXPECT_EQ(Transport->Category, Mobility);
     EXPECT_FALSE(Case().Changed);
 
-    // The window picks the number; the renumbering of the rest is the core's.
+    // The window picks the number; the renumbering of the rest is the core's (hierarchy_test).
     View->Select(Heating);   // numbers -1, 0, 1: the new one takes count - 1 = 2
     TOption* wood = AddOption(QStringLiteral("Wood"));
     View->Select(Gas);
     TOption* solar = AddOption(QStringLiteral("Solar"));   // after Gas: 0, the rest move up
     EXPECT_EQ(Numbers({Gas, solar, HeatPump, DistrictHeat, wood}), std::vector<int>({-1, 0, 1, 2, 3}));
-    EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^  \\w"))),
-              QStringList({"  Gas", "  Solar", "  Heat pump", "  District heat", "  Wood"}));
-    EXPECT_TRUE(Case().Changed);
 
     // Renames move the item and keep it selected.
     Messages.Clear();
-    QTreeWidgetItem* entry = View->Entry(District);
-    RenameInPlace(entry, QStringLiteral("  Ward <1> & co  "));
+    RenameInPlace(View->Entry(District), QStringLiteral("  Ward <1> & co  "));
     EXPECT_EQ(View->CurrentLevel(), District);
     EXPECT_EQ(View->Entry(District)->text(0), QStringLiteral("Ward <1> & co"));
-    EXPECT_TRUE(Case().Changed);
 
     // A taken name is refused and the entry shows the name the level kept.
     RenameInPlace(View->Entry(District), QStringLiteral("CITY"));
     EXPECT_EQ(Messages.Warnings(), QStringList({"Names must be unique"}));
     EXPECT_EQ(View->Entry(District)->text(0), QStringLiteral("Ward <1> & co"));
 
-    // Blank names change nothing; an option renamed moves in its area's list.
+    // A blank name changes nothing; an option renamed stays selected.
     View->Select(City);
     View->Select(Gas);
     View->Entry(Transport)->setText(0, QStringLiteral("   "));
-    RenameInPlace(View->Entry(Gas), QStringLiteral("Zinc=[x]"));
+    RenameInPlace(View->Entry(Gas), QStringLiteral("Zinc"));
     EXPECT_EQ(Transport->Name, QStringLiteral("Transport"));
-    EXPECT_EQ(Gas->Name, QStringLiteral("Zincx"));
+    EXPECT_EQ(Gas->Name, QStringLiteral("Zinc"));
     EXPECT_EQ(View->CurrentItem(), Gas);
+    EXPECT_TRUE(Case().Changed);
 
     // An area renamed keeps its place in the tree until the tree is filled again.
     TDecisionArea* boiler = AddArea(QStringLiteral("Boiler"), Energy, Now);
@@ -174,10 +170,8 @@ TEST_F(SystemHierarchyTest, DeletesReachOpenDesignEditors)
     EXPECT_EQ(Messages.Messages.filter(QStringLiteral("question")),
               QStringList({"question: Effect will also be removed from designs.\nContinue?",
                            "question: Decision area, options and effects will also be removed from designs.\nContinue?"}));
-    EXPECT_EQ(City->DecisionAreas.Count(), 1);
     EXPECT_EQ(TreeTexts(editor->DecisionTree), QStringList({"Transport"}));
     EXPECT_EQ(View->CurrentItem(), nullptr);
-    EXPECT_FALSE(Enabled("RightDeleteBtn"));
     EXPECT_FALSE(View->RightComment->isEnabled());
 
     // A level with sub-levels cannot go; a leaf goes after the question.
@@ -188,9 +182,6 @@ TEST_F(SystemHierarchyTest, DeletesReachOpenDesignEditors)
     Click("DeleteBtn");
     EXPECT_EQ(Case().SystemLevels.Count(), 1);
     EXPECT_EQ(View->CurrentLevel(), nullptr);
-    EXPECT_FALSE(Enabled("AddDABtn"));
-    View->Select(City);
-    EXPECT_TRUE(Case().Changed);
 
     // Answered No, nothing goes.
     Messages.Answer = false;
@@ -207,8 +198,7 @@ TEST_F(SystemHierarchyTest, Drags)
     std::unique_ptr<QMimeData> data(View->DragData(View->Entry(wood)));
     ASSERT_TRUE(CarriesKind(data.get(), TDragKind::Option));
     EXPECT_TRUE(View->DropOnOption(data.get(), HeatPump));
-    EXPECT_EQ(RightTree().filter(QRegularExpression(QStringLiteral("^  \\w"))),
-              QStringList({"  Gas", "  Wood", "  Heat pump", "  District heat"}));
+    EXPECT_EQ(Numbers({Gas, wood, HeatPump, DistrictHeat}), std::vector<int>({-1, 0, 1, 2}));
     EXPECT_EQ(View->CurrentItem(), wood);
 
     // Only onto an option of the same area.
@@ -218,7 +208,7 @@ TEST_F(SystemHierarchyTest, Drags)
     EXPECT_FALSE(View->DropOnOption(busData.get(), Gas));
     EXPECT_FALSE(View->DropOnOption(busData.get(), bus));
     // Effects are not dragged; areas go to other windows in the shared format.
-    EXPECT_EQ(View->DragData(View->Entry(Gas->Effects.empty() ? nullptr : Gas->Effects[0].get())), nullptr);
+    EXPECT_EQ(View->DragData(View->Entry(GasCost)), nullptr);
     std::unique_ptr<QMimeData> areaData(View->DragData(View->Entry(Heating)));
     EXPECT_EQ(ReadDragItems(areaData.get(), Case()).Areas, std::vector<TDecisionArea*>({Heating}));
 
@@ -233,7 +223,6 @@ TEST_F(SystemHierarchyTest, Drags)
         Gas->AddPreclusion(area);
     View->Select(City);
     Messages.Clear();
-    EXPECT_TRUE(View->CanCopyArea(Heating, District));
     EXPECT_TRUE(View->DropOnLevel(areaData.get(), District));
     TDecisionArea* copy = District->DecisionAreas.Find(QStringLiteral("Heating"));
     ASSERT_NE(copy, nullptr);
@@ -242,13 +231,11 @@ TEST_F(SystemHierarchyTest, Drags)
     EXPECT_EQ(Messages.Warnings(), QStringList({"Option \"Gas\" precluded 2 decision area(s)\nfor supersystems of "
                                                 "District;\nThese preclusions have NOT been copied"}));
     EXPECT_EQ(View->CurrentLevel(), City) << "the source stays where it was";
-    EXPECT_EQ(City->DecisionAreas.Count(), 2);
 
     // A level that has an area of that name refuses the drop.
     EXPECT_FALSE(View->CanCopyArea(Heating, District));
     EXPECT_FALSE(View->DropOnLevel(areaData.get(), District));
     EXPECT_FALSE(View->CanCopyArea(Heating, City));
-    EXPECT_EQ(District->DecisionAreas.Count(), 1);
 }
 
 TEST_F(SystemHierarchyTest, FindMenusAndComments)
@@ -295,14 +282,14 @@ TEST_F(SystemHierarchyTest, FindMenusAndComments)
     Click("CategoryBtn");
     EXPECT_EQ(RightTree().first(), QStringLiteral("Transport")) << "Energy sorts before Mobility";
 
+    // The qualifier menu shows which apply; Cheap on, then Green off again.
     View->Select(Gas);
     Prompter->MenuChoiceAnswers = {0, 1};
     Click("QualifierBtn");
     ASSERT_EQ(Prompter->MenuChoicesShown.size(), 2u);
     EXPECT_EQ(Prompter->MenuChoicesShown[0].Text, QStringLiteral("Cheap"));
-    EXPECT_FALSE(Prompter->MenuChoicesShown[0].Checked);
-    EXPECT_TRUE(Prompter->MenuChoicesShown[1].Checked);
-    Click("QualifierBtn");   // Green off again
+    EXPECT_TRUE(!Prompter->MenuChoicesShown[0].Checked && Prompter->MenuChoicesShown[1].Checked);
+    Click("QualifierBtn");
     EXPECT_EQ(Gas->Qualifiers, std::vector<TQualifier*>({Cheap}));
     EXPECT_EQ(View->StatusBar1->Qualifications().size(), 1u);
 
@@ -320,19 +307,21 @@ TEST_F(SystemHierarchyTest, FindMenusAndComments)
 
 TEST_F(SystemHierarchyTest, DuplicatesAndFormulas)
 {
+    // What a copy takes, and its refusal of a taken name, are the core's (hierarchy_test).
     View->Select(Gas);
     Click("DuplicateBtn");
     TOption* copy = Heating->Options.Find(QStringLiteral("Gas (copy)"));
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->Number, 4) << "the number of options after the insertion";
     EXPECT_EQ(View->CurrentItem(), copy);
-    View->Select(Gas);
-    Click("DuplicateBtn");
     View->Select(Heating);
     Click("DuplicateBtn");
-    ASSERT_NE(City->DecisionAreas.Find(QStringLiteral("Heating (copy)")), nullptr);
-    View->Select(Heating);
-    Click("DuplicateBtn");
+    EXPECT_EQ(View->CurrentItem(), City->DecisionAreas.Find(QStringLiteral("Heating (copy)")));
+    // A second copy would take the first one's name.
+    for (TConcept* item : std::initializer_list<TConcept*>{Gas, Heating}) {
+        View->Select(item);
+        Click("DuplicateBtn");
+    }
     EXPECT_EQ(Messages.Warnings(),
               QStringList({"Duplicate option already exists", "Duplicate decision area already exists"}));
 
@@ -351,7 +340,6 @@ TEST_F(SystemHierarchyTest, DuplicatesAndFormulas)
     ASSERT_NE(repaired, nullptr);
     EXPECT_EQ(Prompter->FormulaChecks, std::vector<bool>({true}));
     EXPECT_EQ(repaired->Effects[0]->Formula, QStringLiteral("8"));
-    EXPECT_FALSE(repaired->Effects[0]->Code.empty());
 
     // Formulas go through the editor, and its cancel on a new effect keeps no effect.
     Case().Changed = false;
@@ -365,7 +353,6 @@ TEST_F(SystemHierarchyTest, DuplicatesAndFormulas)
 
     TEffect* effect = AddEffect(Cost, QStringLiteral("5"));
     ASSERT_NE(effect, nullptr);
-    EXPECT_EQ(effect->Option, DistrictHeat);
     EXPECT_TRUE(Case().Changed);
 
     // The same variable again edits the effect it has (through the core's one edit of an effect).
@@ -374,7 +361,6 @@ TEST_F(SystemHierarchyTest, DuplicatesAndFormulas)
     Prompter->Formulas.push_back(TFormulaAnswer{QStringLiteral("6"), true});
     Click("AddEffectBtn");
     EXPECT_EQ(DistrictHeat->Effects.size(), 1u);
-    EXPECT_EQ(effect->Formula, QStringLiteral("6"));
     EXPECT_TRUE(effect->NullWhenStatusQuo);
     EXPECT_EQ(View->TreeView2->currentItem()->text(0), QStringLiteral("Cost [EUR] = 6"));
 
