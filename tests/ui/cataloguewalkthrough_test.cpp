@@ -1,5 +1,6 @@
 // A user builds the catalogues of a small case from nothing through the
-// catalogue windows only, saves it, and finds it again after reopening.
+// catalogue windows only, saves it, and finds it again after reopening; the
+// windows' refusals and keys are tried on the way.
 #include "catalogueviewfixture.h"
 
 #include "support/testpaths.h"
@@ -54,19 +55,39 @@ QImage Painted(QRgb color)
 TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
 {
     auto* phases = Open<TPhaseView>(TViewKind::Phases);
-    for (const char* name : {"Planning", "Construction", "Operation"})
+    phases->ColorBtn->click();   // nothing selected: no question
+    EXPECT_FALSE(Prompter->Asked.contains(QStringLiteral("phase colours")));
+    for (const char* name : {"Planning", "Construction", "Scrapped"})
         Add(phases, QLatin1String(name));
+    // The list's keys: Delete (after the question) and Insert, which asks for a name like the button.
+    Messages.Answer = true;
+    QTest::keyClick(phases->List, Qt::Key_Delete);
+    Prompter->ConceptNames.push_back(QStringLiteral("Operation"));
+    QTest::keyClick(phases->List, Qt::Key_Insert);
     Type(phases->Box, QStringLiteral("Permits and design"));
     Prompter->PhaseColors = TPhaseColors{QColor(0xC00000), QColor(0x600000), QColor(0x300000)};
     phases->Select(Case().Phases.Find(QStringLiteral("Planning")));
     phases->ColorBtn->click();
+    EXPECT_EQ(Case().Phases.Find(QStringLiteral("Planning"))->Icon.pixel(7, 1), QColor(0x600000).rgb());   // an hour mark
     phases->MoveEntry(Case().Phases.Find(QStringLiteral("Operation")), Case().Phases.Find(QStringLiteral("Planning")));
+    EXPECT_EQ(CurrentName(phases), QStringLiteral("Planning"));   // the selection stays with its phase
 
     auto* categories = Open<TCategoryView>(TViewKind::Categories);
     for (const char* name : {"Heat", "Power", "Mobility"})
         Add(categories, QLatin1String(name));
+    categories->ImageBtn->click();   // the icon editor cancelled
+    EXPECT_TRUE(Prompter->Asked.contains(QStringLiteral("icon: Mobility")));
     Prompter->IconAnswer = Painted(0xFF008000);
     categories->ImageBtn->click();
+    // Drops from outside the list are refused.
+    QMimeData text;
+    text.setText(QStringLiteral("Heat"));
+    const QPoint at = categories->List->visualItemRect(categories->List->item(0)).center();
+    QDragEnterEvent enter(at, Qt::MoveAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(categories->List->viewport(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QDropEvent drop(at, Qt::MoveAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(categories->List->viewport(), &drop);
     categories->Select(Case().Categories.Find(QStringLiteral("Heat")));
     categories->MoveEntry(Case().Categories.Find(QStringLiteral("Heat")), Case().Categories.Find(QStringLiteral("Mobility")));
     RenameInPlace(categories->List->currentItem(), QStringLiteral("Heating"));
@@ -76,6 +97,7 @@ TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
     Prompter->IconAnswer = Painted(0xFFFF00FF);
     qualifiers->ImageBtn->click();
     Add(qualifiers, QStringLiteral("subsidised"));
+    EXPECT_FALSE(qualifiers->List->currentItem()->flags() & Qt::ItemIsEditable) << "qualifiers keep their names";
     Type(qualifiers->Box, QStringLiteral("Paid for in part"));
     QTest::keyClick(qualifiers->Box, Qt::Key_Return);
     QTest::keyClicks(qualifiers->Box, QStringLiteral("by the region"));
@@ -83,6 +105,11 @@ TEST_F(CatalogueViewTest, AUserBuildsTheCataloguesSavesAndReopensThem)
     auto* scales = Open<TScaleView>(TViewKind::Scales);
     Add(scales, QStringLiteral("EUR"));
     Add(scales, QStringLiteral("MWh"));
+    // Renamed in place, the entry moves and stays selected; a taken name is refused.
+    RenameInPlace(scales->List->currentItem(), QStringLiteral("eur"));
+    EXPECT_EQ(Messages.Warnings(), QStringList{QStringLiteral("Names must be unique")});
+    RenameInPlace(scales->List->currentItem(), QStringLiteral(" A=1 "));
+    EXPECT_EQ(scales->EntryNames(), QStringList({"A1", "EUR"}));
     RenameInPlace(scales->List->currentItem(), QStringLiteral("MWh/year"));
 
     auto* variables = Open<TVariableView>(TViewKind::Variables);
