@@ -1,10 +1,5 @@
-#include "ui/mainwindow.h"
-
 #include "design/design.h"
 #include "design/designobject.h"
-#include "model/decisionarea.h"
-#include "model/option.h"
-#include "model/caseedit.h"
 #include "storage/undohistory.h"
 #include "ui/designview.h"
 #include "ui/doview.h"
