@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(CatalogueViews, EveryCatalogueView,
                                            TKindCase{TViewKind::Variables, "Variables"}),
                          [](const auto& info) { return std::string(info.param.Caption); });
 
-TEST_F(CatalogueViewTest, TheVariableWindowsModeValueAndScale)
+TEST_F(CatalogueViewTest, TheVariableWindowsModeAndValueBox)
 {
     auto* view = Open<TVariableView>(TViewKind::Variables);
     // No variable at all: the mode button does nothing, and no name is asked without a scale.
@@ -86,49 +86,20 @@ TEST_F(CatalogueViewTest, TheVariableWindowsModeValueAndScale)
     // The mode acts on the selected variable; the value box is for constants only.
     Case().AddScale(QStringLiteral("EUR"));
     view->ChooseMode(AggregationConstant);
+    Add(view, QStringLiteral("Area"));
     Add(view, QStringLiteral("Cost"));
-    TVariable* cost = Case().Variables.First();
-    Retype(view->ValueBox, QStringLiteral("7"));
-    QTest::keyClick(view->ValueBox, Qt::Key_Return);
-    EXPECT_EQ(cost->Value, 7);
+    TVariable* cost = Case().Variables.Find(QStringLiteral("Cost"));
     view->ChooseMode(AggregationAveraging);
     EXPECT_EQ(cost->AggregationMode, AggregationAveraging);
     EXPECT_FALSE(view->ValueBox->isEnabled());
     EXPECT_EQ(view->AggModeBtn->toolTip(), QStringLiteral("Averaging variable"));
     view->ChooseMode(AggregationConstant);
     EXPECT_TRUE(view->ValueBox->isEnabled());
-    EXPECT_TRUE(view->ValueBox->text().isEmpty());   // undefined until one is typed
-    Retype(view->ValueBox, QStringLiteral("50"));
-    view->StorePendingEdits();
 
-    // A taken name, with another scale and mode shown, leaves scale, mode and value alone.
-    EditElsewhere(Case(), QStringLiteral("Add scale"), ChangeCatalogues, [&] { Case().AddScale(QStringLiteral("ABC")); });
-    view->Select(nullptr);
-    view->ChooseMode(AggregationAveraging);   // nothing selected: only shown
-    EXPECT_EQ(cost->AggregationMode, AggregationConstant);
-    Case().Changed = false;
-    Add(view, QStringLiteral("COST"));
-    EXPECT_EQ(view->Current(), cost);
-    EXPECT_EQ(cost->Scale->Name, QStringLiteral("EUR"));
-    EXPECT_EQ(cost->AggregationMode, AggregationConstant);
-    EXPECT_EQ(cost->Value, 50);
-    EXPECT_FALSE(Case().Changed);
-    // The rewriting of formulas on a rename is the core's (case_test).
-    RenameInPlace(view->List->currentItem(), QStringLiteral("Warmth"));
-    EXPECT_EQ(Case().Variables.First()->Name, QStringLiteral("Warmth"));
-}
-
-TEST_F(CatalogueViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
-{
-    Case().AddScale(QStringLiteral("EUR"));
-    auto* view = Open<TVariableView>(TViewKind::Variables);
-    Add(view, QStringLiteral("Area"));
-    Add(view, QStringLiteral("Cost"));
-    TVariable* cost = Case().Variables.Find(QStringLiteral("Cost"));
+    // The box shows the exact value; touching it without typing stores nothing back.
     cost->SetValue(12345);
     Case().Announce(ChangeCatalogues);
     EXPECT_EQ(view->ValueBox->text(), QStringLiteral("12345"));
-    // Touching without typing stores nothing back.
     view->ValueBox->setFocus();
     view->Select(Case().Variables.Find(QStringLiteral("Area")));
     view->Select(cost);
@@ -157,12 +128,27 @@ TEST_F(CatalogueViewTest, ValueBoxShowsTheExactValueAndRefusesWhatIsNoNumber)
     EXPECT_EQ(cost->Value, 150);
     EXPECT_EQ(view->ValueBox->text(), QStringLiteral("1e+-"));
 
+    // A taken name, with another scale and mode shown, leaves scale, mode and value alone.
+    EditElsewhere(Case(), QStringLiteral("Add scale"), ChangeCatalogues, [&] { Case().AddScale(QStringLiteral("ABC")); });
+    view->Select(nullptr);
+    view->ChooseMode(AggregationAveraging);   // nothing selected: only shown
+    Case().Changed = false;
+    Add(view, QStringLiteral("COST"));
+    EXPECT_EQ(view->Current(), cost);
+    EXPECT_EQ(cost->Scale->Name, QStringLiteral("EUR"));
+    EXPECT_EQ(cost->AggregationMode, AggregationConstant);
+    EXPECT_EQ(cost->Value, 150);
+    EXPECT_FALSE(Case().Changed);
+
     // Empty means no value.
-    view->ValueBox->clear();
-    QTest::keyClick(view->ValueBox, Qt::Key_Backspace);
+    view->ValueBox->selectAll();
+    Press(view->ValueBox, Qt::Key_Backspace);
     view->StorePendingEdits();
     EXPECT_FALSE(cost->HasValue());
     EXPECT_TRUE(Case().Changed);
+    // A rename in place reaches the variable (the formulas' rewriting is the core's, case_test).
+    RenameInPlace(view->List->currentItem(), QStringLiteral("Warmth"));
+    EXPECT_EQ(cost->Name, QStringLiteral("Warmth"));
 }
 
 TEST_F(CatalogueViewTest, DeletingAScaleIsSeenInTwoVariableWindowsWhichStayUsable)
