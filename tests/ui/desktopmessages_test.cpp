@@ -1,6 +1,6 @@
 #include "ui/desktopmessages.h"
 
-#include "support/casebuilder.h"
+#include "support/modelfixture.h"
 #include "ui/statuspanel.h"
 #include "ui/xeditor.h"
 #include "scriptedwindow.h"
@@ -42,12 +42,10 @@ TEST_F(DesktopMessagesTest, StatusTextBusyCursorAndLineBreaks)
 
 TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)
 {
-    TCase aCase(QStringLiteral("Test"));
-    TVariable* use = NewVariable(aCase, QStringLiteral("Use"), aCase.Scales.At(aCase.AddScale(QStringLiteral("kWh"))), AggregationConstant);
-    TDecisionArea* area = NewArea(*NewLevel(aCase, QStringLiteral("Building"), nullptr), QStringLiteral("Roof"), nullptr, nullptr);
-    TEffect& effect = *NewEffect(*NewOption(*area, QStringLiteral("Green roof"), 1), use, QString());
-    effect.Formula = QStringLiteral("2 +");
-    aCase.Changed = false;
+    TModelFixture model;
+    TEffect& effect = *model.Effect(model.Gas, model.Cost);
+    effect.Formula = QStringLiteral("2 +");   // as a damaged page leaves it
+    model.Case.Changed = false;
     TXEditor* editor = Window.Dialogs().XEditor;
     QString shown;
     QTimer::singleShot(0, editor, [&] {
@@ -62,11 +60,11 @@ TEST_F(DesktopMessagesTest, RepairOpensTheFormulaEditorInCheckingMode)
         });
     });
     RepairFormula(effect);
-    EXPECT_EQ(shown, QStringLiteral("Expression for [Use]|2 +"));
+    EXPECT_EQ(shown, QStringLiteral("Expression for [Cost]|2 +"));
     // The repair goes through the one operation that edits an effect.
     EXPECT_EQ(effect.Formula, QStringLiteral("2 + 3"));
     EXPECT_FALSE(effect.Code.empty());
-    EXPECT_TRUE(aCase.Changed);
+    EXPECT_TRUE(model.Case.Changed);
 }
 
 } // namespace

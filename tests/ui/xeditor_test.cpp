@@ -1,27 +1,17 @@
 #include "ui/xeditor.h"
 
-#include "support/casebuilder.h"
+#include "support/modelfixture.h"
 #include "scriptedwindow.h"
 
 #include <QClipboard>
 
 namespace {
 
-/// An effect of the option "Solar panels" on "Energy use", in a case with two
-/// more variables.
-class XEditorTest : public ::testing::Test
+/// The effect of Gas on Cost, in the model fixture with one more variable.
+class XEditorTest : public ::testing::Test, protected TModelFixture
 {
 protected:
-    XEditorTest()
-    {
-        TScale* scale = Case.Scales.At(Case.AddScale(QStringLiteral("kWh")));
-        for (const char* name : {"Energy use", "Roof area", "Households"})
-            NewVariable(Case, QLatin1String(name), scale, AggregationCumulative);
-        TDecisionArea* area = NewArea(*NewLevel(Case, QStringLiteral("Building"), nullptr), QStringLiteral("Roof"), nullptr, nullptr);
-        Effect = NewEffect(*NewOption(*area, QStringLiteral("Solar panels"), 1), Case.Variables.Find(QStringLiteral("Energy use")),
-                           QStringLiteral("-2 * [Roof area]"), true);
-        Case.Changed = false;
-    }
+    XEditorTest() { Case.Changed = false; }
 
     bool PressOk()
     {
@@ -32,17 +22,17 @@ protected:
     QString Selected() const { return Editor.FormulaBox->textCursor().selectedText(); }
 
     TMessageRecorder Messages;
-    TCase Case{QStringLiteral("Test")};
-    TEffect* Effect;
+    TVariable* Households = AddVariable(QStringLiteral("Households"), AggregationCumulative);
+    TEffect* GasCost = Effect(Gas, Cost, QStringLiteral("-2 * [Price]"), true);
     TXEditor Editor;
 };
 
 TEST_F(XEditorTest, ShowsTheEffectAndTheOtherVariablesAndChoosingOneReplacesTheSelection)
 {
-    Editor.Prepare(*Effect);
+    Editor.Prepare(*GasCost);
     EXPECT_TRUE(Editor.NullWhenStatusQuoBtn->isChecked());
     EXPECT_EQ(QStringList({Editor.VariableList->itemText(0), Editor.VariableList->itemText(1)}),
-              QStringList({"Households", "Roof area"}));
+              QStringList({"Households", "Price"}));
     EXPECT_EQ(Editor.VariableList->count(), 2);
     EXPECT_EQ(Editor.VariableList->currentIndex(), -1);
     EXPECT_FALSE(Editor.FormulaBox->document()->isUndoAvailable());
@@ -52,7 +42,7 @@ TEST_F(XEditorTest, ShowsTheEffectAndTheOtherVariablesAndChoosingOneReplacesTheS
     Editor.show();
     QTest::keyClick(Editor.VariableList, Qt::Key_Down);
     Editor.VariableList->hidePopup();
-    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Roof area]"));
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("-2 * [Price]"));
 
     Editor.FormulaBox->setPlainText(QStringLiteral("2 * x + 1"));
     QTextCursor cursor = Editor.FormulaBox->textCursor();
@@ -61,15 +51,15 @@ TEST_F(XEditorTest, ShowsTheEffectAndTheOtherVariablesAndChoosingOneReplacesTheS
     Editor.FormulaBox->setTextCursor(cursor);
     Editor.VariableList->setCurrentIndex(1);
     emit Editor.VariableList->activated(1);
-    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("2 * [Roof area] + 1"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("[Roof area]"));
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("2 * [Price] + 1"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("[Price]"));
     EXPECT_EQ(Editor.VariableList->currentIndex(), -1);
 
     // Without a selection the name goes in at the caret.
     cursor.movePosition(QTextCursor::End);
     Editor.FormulaBox->setTextCursor(cursor);
     Editor.InsertVariable(QStringLiteral("Households"));
-    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("2 * [Roof area] + 1[Households]"));
+    EXPECT_EQ(Editor.FormulaBox->toPlainText(), QStringLiteral("2 * [Price] + 1[Households]"));
 }
 
 TEST_F(XEditorTest, OkGivesBackTheTrimmedFormulaUnknownVariablesDoNotBlockAndNothingChangesTheEffect)
@@ -87,7 +77,7 @@ TEST_F(XEditorTest, OkGivesBackTheTrimmedFormulaUnknownVariablesDoNotBlockAndNot
         { " \t\n ", true, "", false },
     };
     for (const auto& c : cases) {
-        Editor.Prepare(*Effect);
+        Editor.Prepare(*GasCost);
         Editor.FormulaBox->setPlainText(QString::fromUtf8(c.Typed));
         (c.NullWhenStatusQuo ? Editor.NullWhenStatusQuoBtn : Editor.AlwaysBtn)->setChecked(true);
         EXPECT_TRUE(PressOk()) << c.Typed;
@@ -96,21 +86,21 @@ TEST_F(XEditorTest, OkGivesBackTheTrimmedFormulaUnknownVariablesDoNotBlockAndNot
         EXPECT_TRUE(Editor.StatusLine->text().isEmpty());
     }
     // None of this, nor a Cancel, changes the effect itself.
-    Editor.Prepare(*Effect);
+    Editor.Prepare(*GasCost);
     Editor.FormulaBox->setPlainText(QStringLiteral("42"));
     Editor.reject();
-    EXPECT_EQ(Effect->Formula, QStringLiteral("-2 * [Roof area]"));
-    EXPECT_TRUE(Effect->NullWhenStatusQuo);
+    EXPECT_EQ(GasCost->Formula, QStringLiteral("-2 * [Price]"));
+    EXPECT_TRUE(GasCost->NullWhenStatusQuo);
     EXPECT_FALSE(Case.Changed);
 
     // An unknown variable does not block, and the checking mode accepts a formula that compiles.
-    Editor.Prepare(*Effect);
+    Editor.Prepare(*GasCost);
     Editor.FormulaBox->setPlainText(QStringLiteral("[Nowhere] + [Nowhere]"));
     EXPECT_TRUE(PressOk());
     EXPECT_TRUE(Messages.Messages.isEmpty());   // the warning is the compiler's, once, when the formula is applied
 
-    Effect->Formula = QStringLiteral("[Households] / 2");
-    EXPECT_TRUE(Editor.Run(*Effect, true));
+    GasCost->Formula = QStringLiteral("[Households] / 2");
+    EXPECT_TRUE(Editor.Run(*GasCost, true));
     EXPECT_FALSE(Editor.CheckOnShow);
     EXPECT_EQ(Editor.Formula(), QStringLiteral("[Households] / 2"));
 }
@@ -119,7 +109,7 @@ TEST_F(XEditorTest, AnInvalidFormulaSelectsTheFaultyTokenAndBlocksClosing)
 {
     // The selection counts the blanks before the formula as well.
     for (const auto& [text, start] : {std::pair{"\n  1 + foo", 9}, std::pair{"1 + foo", 6}}) {
-        Editor.Prepare(*Effect);
+        Editor.Prepare(*GasCost);
         Editor.FormulaBox->setPlainText(QLatin1String(text));
         const int beeps = BeepCount();
         EXPECT_FALSE(PressOk());
