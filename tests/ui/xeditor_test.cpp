@@ -33,7 +33,7 @@ TEST_F(XEditorTest, ShowsTheEffectAndTheOtherVariablesAndChoosingOneReplacesTheS
     EXPECT_TRUE(Editor.NullWhenStatusQuoBtn->isChecked());
     EXPECT_EQ(QStringList({Editor.VariableList->itemText(0), Editor.VariableList->itemText(1)}),
               QStringList({"Households", "Price"}));
-    EXPECT_EQ(Editor.VariableList->count(), 2);
+    EXPECT_EQ(Editor.VariableList->count(), 2) << "the effect's own variable is not offered";
     EXPECT_EQ(Editor.VariableList->currentIndex(), -1);
     EXPECT_FALSE(Editor.FormulaBox->document()->isUndoAvailable());
 
