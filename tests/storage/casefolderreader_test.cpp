@@ -1,6 +1,8 @@
 // Reading a case folder back. What a page spells out is covered by the round
-// trip against the exact pages of the writer's test; these tests are about what
-// reading derives, and the rules that keep comments, modes and orders in place.
+// trip against the exact pages of the writer's test (its values cover the
+// compiled formulas, and its pages every reference read back); these tests are
+// about what reading derives, and the rules that keep comments, modes and
+// orders in place.
 // Last, the example case that ships with the program.
 #include "folderfixture.h"
 #include "support/modelfixture.h"
@@ -46,21 +48,14 @@ TEST_F(CaseFolderReaderTest, DerivesWhatThePagesDoNotSpellOut)
     const TSystemLevel* zone = c->SystemLevels.Find(QStringLiteral("Zone"));
     EXPECT_EQ(zone->Parent, c->SystemLevels.Find(QStringLiteral("Region")));
     EXPECT_EQ(zone->Depth, 1);
-    const TOption* compact = c->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Options.Find(QStringLiteral("Compact"));
-    ASSERT_EQ(compact->Effects.size(), 2u);
-    EXPECT_FALSE(compact->Effects[0]->Code.empty());
     const TDesignObject* town = c->Designs.Find(QStringLiteral("Plan B"))->TopObjects.Find(QStringLiteral("Town"));
     EXPECT_EQ(town->Children.Find(QStringLiteral("North"))->CumulativeCount(), 6);
-    EXPECT_EQ(town->StatusQuoOptions.size(), 1u);
-    EXPECT_EQ(c->Actors.Find(QStringLiteral("Alderman"))->Connections.front()->OtherActor,
-              c->Actors.Find(QStringLiteral("Zoning board")));
     const TSystemLevel* annex = c->SystemLevels.Find(QStringLiteral("Annex"));
     ASSERT_TRUE(annex);
     EXPECT_EQ(annex->Depth, -1);
     ASSERT_EQ(annex->DecisionAreas.Count(), 1);
     EXPECT_EQ(annex->DecisionAreas.At(0)->Phase, nullptr);
     EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Category, nullptr);
-    EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("District"))->DecisionAreas.At(0)->Options.At(0)->Effects.size(), 1u);
 }
 
 // A comment belongs only to the row on its own line: the last effect of an area
@@ -119,10 +114,6 @@ TEST_F(CaseFolderReaderTest, CommentsAndValuesComeBackUnchanged)
         EXPECT_EQ(c->Variables.Count(), 4);
         EXPECT_EQ(c->SystemLevels.At(0)->DecisionAreas.Count(), 2);
     }
-    // Ordinary numbers are written as they always were.
-    rate->Value = 2.5;
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
-    EXPECT_TRUE(ReadBytes(Folder + QStringLiteral("ORVEL case.htm")).contains(QStringLiteral("Rate [EUR] = %1</td>").arg(FormatValue(2.5)).toUtf8()));
 }
 
 // Pages from elsewhere: an actor first named by a relation, a goal without a
