@@ -202,15 +202,12 @@ TEST(AppreciationCommands, AppraiseReportAndTheirErrors)
     EXPECT_FALSE(page.contains("<tr><td>objectives:</td>"));
     EXPECT_TRUE(page.contains("Promises and problems in"));
 
-    // Wrong designs and missing pages print nothing and write no report.
+    // Wrong designs print nothing and write no report. (A page that cannot be
+    // read is one rule for every command: see the evaluate command.)
     const QString noDesign = "ORVEL ERROR: There is no design \"Nope\" in the case\n";
     EXPECT_EQ(RunCli({ "report", temp.path(), "--design", "Plan", "--design", "Nope" }), (TCliRun{ 2, {}, noDesign }));
     EXPECT_FALSE(QFile::exists(temp.filePath("ORVEL report 2.htm")));
     EXPECT_EQ(RunCli({ "appraise", temp.path(), "--base", "Nope" }), (TCliRun{ 2, {}, noDesign }));
-    QFile::remove(temp.filePath("ORVEL actors.htm"));
-    const TCliRun run = RunCli({ "appraise", temp.path() });
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Out, QString());
 }
 
 // The town of tests/data/import/town.sql, with its placeholder case NIL, and a
@@ -238,9 +235,6 @@ TEST_F(ImportCommandTest, ListsAndWritesCases)
     // Imports that stop write nothing.
     EXPECT_EQ(RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case=Broken") }),
               (TCliRun{ 1, {}, QStringLiteral("ORVEL ERROR: Undefined system level: ID = 31\n") }));
-    EXPECT_FALSE(QFile::exists(Out));
-    EXPECT_EQ(RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Missing") }),
-              (TCliRun{ 1, {}, QStringLiteral("ORVEL ERROR: Case not found\n") }));
     EXPECT_FALSE(QFile::exists(Out));
 
     const TCliRun run = RunCli({ QStringLiteral("import"), Path, Out, QStringLiteral("--case"), QStringLiteral("Main") });

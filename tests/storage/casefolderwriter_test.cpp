@@ -98,10 +98,7 @@ TEST_F(CaseFolderWriterTest, ExportCompressesTheDataPagesAndKeepsTheCaseUnsaved)
     EXPECT_TRUE(QFileInfo::exists(File(QStringLiteral("ORVEL design 7.htm"))));
     for (const char* name : { "case", "propro", "actors", "policies", "design 0", "design 1" }) {
         const QString page = File(QStringLiteral("ORVEL %1").arg(QLatin1String(name)));
-        const QByteArray compressed = ReadBytes(page + QStringLiteral(".cmc"));
-        ASSERT_GE(compressed.size(), 2) << name;
-        EXPECT_EQ(quint8(compressed[0]), 0x78);   // zlib stream, deflate
-        EXPECT_EQ(quint8(compressed[1]), 0xDA);   // level 9
+        const QByteArray compressed = ReadBytes(page + QStringLiteral(".cmc"));   // a zlib stream
         EXPECT_EQ(WithoutDate(Inflate(compressed)), WithoutDate(ReadBytes(page + QStringLiteral(".htm")))) << name;
     }
     EXPECT_EQ(ReadPageLines(File(QStringLiteral("items.htm"))), QStringList({ Case->Contents.first(), Case->Contents.last() }));
