@@ -90,13 +90,10 @@ TEST_F(ImportTest, PreclusionsOutsideTheOptionsSubtreeAreSkipped)
 {
     Rows("INSERT INTO SystemLevel(SysLevID, CaseID, Name, Parent, TreeLevel, NodeNr) VALUES (35, 7, 'Pond', 34, 2, 1);"
          "INSERT INTO DecAreaInCase(DAiCID, CaseID, Name, SysLevID, CategoryID, PhaseNr) VALUES (65, 7, 'Fish', 35, 11, 1)");
-    Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 62 } });   // District option, City area
-    Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 64 } });   // sibling level
-    Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 65 } });   // deeper, but not below District
-    Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 63 } });   // its own area
-    Add("DecOptionPrecludes", { { "DOiAID", 73 }, { "DAiCID", 61 } });   // a repeat
-    Add("DecOptionPrecludes", { { "DOiAID", 73 }, { "DAiCID", 63 } });   // below: recorded
-    Add("DecOptionPrecludes", { { "DOiAID", 74 }, { "DAiCID", 63 } });   // below: recorded
+    Rows("INSERT INTO DecOptionPrecludes(DOiAID, DAiCID) VALUES"
+         " (75, 62), (75, 64), (75, 65),"   // District's option: a City area, a sibling's, a deeper one not below District
+         " (75, 63), (73, 61),"             // its own area; a repeat
+         " (73, 63), (74, 63)");            // below: recorded
     const auto c = ImportMain();
     EXPECT_TRUE(OptionNamed(*c, "District", "Roads", "Paved")->PrecludedAreas.empty());
     // Sorted in area order: District's area before Building's.
