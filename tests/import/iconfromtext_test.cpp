@@ -11,11 +11,8 @@ TEST(IconFromText, ReadsPixelsRowByRowWithTheMarkerWhiteAndGuardsEveryIndexAndSi
     // 2 x 2, marker "!": black, marker, then red, and one pixel missing.
     const QImage icon = IconFromText(QStringLiteral("\"\"!@!I"));
     ASSERT_EQ(icon.size(), QSize(16, 16));
-    EXPECT_EQ(icon.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(icon.pixel(1, 0), White);
-    EXPECT_EQ(icon.pixel(0, 1), qRgb(255, 0, 0));
-    EXPECT_EQ(icon.pixel(1, 1), White);
-    EXPECT_EQ(icon.pixel(2, 0), White);
+    EXPECT_EQ((QList<QRgb>{ icon.pixel(0, 0), icon.pixel(1, 0), icon.pixel(0, 1), icon.pixel(1, 1), icon.pixel(2, 0) }),
+              (QList<QRgb>{ qRgb(0, 0, 0), White, qRgb(255, 0, 0), White, White }));
     EXPECT_EQ(IconFromText(QStringLiteral("!!!O")).pixel(0, 0), White);   // entry 15
     EXPECT_EQ(IconFromText(QStringLiteral("!!!N")).pixel(0, 0), qRgb(0, 255, 255));
 

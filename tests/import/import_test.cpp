@@ -90,13 +90,10 @@ TEST_F(ImportTest, PreclusionsOutsideTheOptionsSubtreeAreSkipped)
 {
     Rows("INSERT INTO SystemLevel(SysLevID, CaseID, Name, Parent, TreeLevel, NodeNr) VALUES (35, 7, 'Pond', 34, 2, 1);"
          "INSERT INTO DecAreaInCase(DAiCID, CaseID, Name, SysLevID, CategoryID, PhaseNr) VALUES (65, 7, 'Fish', 35, 11, 1)");
-    Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 62 } });   // District option, City area
-    Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 64 } });   // sibling level
-    Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 65 } });   // deeper, but not below District
-    Add("DecOptionPrecludes", { { "DOiAID", 75 }, { "DAiCID", 63 } });   // its own area
-    Add("DecOptionPrecludes", { { "DOiAID", 73 }, { "DAiCID", 61 } });   // a repeat
-    Add("DecOptionPrecludes", { { "DOiAID", 73 }, { "DAiCID", 63 } });   // below: recorded
-    Add("DecOptionPrecludes", { { "DOiAID", 74 }, { "DAiCID", 63 } });   // below: recorded
+    Rows("INSERT INTO DecOptionPrecludes(DOiAID, DAiCID) VALUES"
+         " (75, 62), (75, 64), (75, 65),"   // District's option: a City area, a sibling's, a deeper one not below District
+         " (75, 63), (73, 61),"             // its own area; a repeat
+         " (73, 63), (74, 63)");            // below: recorded
     const auto c = ImportMain();
     EXPECT_TRUE(OptionNamed(*c, "District", "Roads", "Paved")->PrecludedAreas.empty());
     // Sorted in area order: District's area before Building's.
@@ -205,20 +202,13 @@ TEST_F(ImportTest, BuildsTheWholeCaseWithProgressAndSavesReopensAndEvaluatesIt)
     ASSERT_TRUE(ReadCaseFolder(reopened, folder));
     EXPECT_EQ(AllValues(reopened), imported);
 
-    // What the pages do not show: the database's keys, the icons, derived counts.
-    const TPhase* build = c->Phases.Find(QStringLiteral("Build"));
-    EXPECT_EQ(build->ID, 2);
-    EXPECT_EQ(build->MiddleColor, HalveColor(QColor(255, 255, 0)));
-    EXPECT_EQ(c->Categories.Find(QStringLiteral("Technical"))->ID, 11);
+    // What the pages do not show: the phase's derived colours, the icons, an
+    // empty formula. (The database's keys only join rows while importing: the
+    // pages show every row in its place.)
+    EXPECT_EQ(c->Phases.Find(QStringLiteral("Build"))->MiddleColor, HalveColor(QColor(255, 255, 0)));
     EXPECT_EQ(c->Categories.Find(QStringLiteral("Technical"))->Icon.pixel(0, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(c->Qualifiers.Find(QStringLiteral("Green"))->ID, 21);
-    EXPECT_EQ(AreaNamed(*c, "Building", "Heating")->ID, 61);
-    const TOption* pump = OptionNamed(*c, "Building", "Heating", "Heat pump");
-    EXPECT_EQ(pump->ID, 72);
-    EXPECT_EQ(pump->Effects.at(0)->ID, 83);
     EXPECT_TRUE(OptionNamed(*c, "City", "Zoning", "Dense")->Effects.at(0)->Code.empty());
     const TDesignObject* north = c->Designs.First()->TopObjects.Find(QStringLiteral("Town"))->Children.Find(QStringLiteral("North"));
-    EXPECT_EQ(north->Children.Find(QStringLiteral("Block"))->ID, 123);
     EXPECT_EQ(north->Children.Find(QStringLiteral("Block"))->CumulativeCount(), 6);   // 3 under a parent with total 2
     // Progress after every step, and no other message.
     ExpectRows(ProgressTexts, QStringLiteral("import/progress.expected"));

@@ -1,6 +1,8 @@
 // Reading a case folder back. What a page spells out is covered by the round
-// trip against the exact pages of the writer's test; these tests are about what
-// reading derives, and the rules that keep comments, modes and orders in place.
+// trip against the exact pages of the writer's test (its values cover the
+// compiled formulas, and its pages every reference read back); these tests are
+// about what reading derives, and the rules that keep comments, modes and
+// orders in place.
 // Last, the example case that ships with the program.
 #include "folderfixture.h"
 #include "support/modelfixture.h"
@@ -39,28 +41,18 @@ TEST_F(CaseFolderReaderTest, DerivesWhatThePagesDoNotSpellOut)
     EXPECT_EQ(c->Folder, Folder);
     EXPECT_EQ(c->Comments, QStringList({ QStringLiteral("First line"), QStringLiteral("Second & <third> line") }));
     const TPhase* plan = c->Phases.Find(QStringLiteral("Plan"));
-    EXPECT_EQ(plan->Color, QColor(0xFF, 0, 0));
-    EXPECT_EQ(plan->MiddleColor, QColor(0x7F, 0, 0));
-    EXPECT_EQ(plan->DarkColor, QColor(0x3F, 0, 0));
+    EXPECT_EQ((QList<QColor>{ plan->Color, plan->MiddleColor, plan->DarkColor }),
+              (QList<QColor>{ QColor(0xFF, 0, 0), QColor(0x7F, 0, 0), QColor(0x3F, 0, 0) }));
     EXPECT_EQ(plan->Icon.pixelColor(0, 0), QColor(1, 2, 3));   // the icon file wins over the drawing
-    const TSystemLevel* zone = c->SystemLevels.Find(QStringLiteral("Zone"));
-    EXPECT_EQ(zone->Parent, c->SystemLevels.Find(QStringLiteral("Region")));
-    EXPECT_EQ(zone->Depth, 1);
-    const TOption* compact = c->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Options.Find(QStringLiteral("Compact"));
-    ASSERT_EQ(compact->Effects.size(), 2u);
-    EXPECT_FALSE(compact->Effects[0]->Code.empty());
+    EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("Zone"))->Depth, 1);   // the parent is the page's nesting
     const TDesignObject* town = c->Designs.Find(QStringLiteral("Plan B"))->TopObjects.Find(QStringLiteral("Town"));
     EXPECT_EQ(town->Children.Find(QStringLiteral("North"))->CumulativeCount(), 6);
-    EXPECT_EQ(town->StatusQuoOptions.size(), 1u);
-    EXPECT_EQ(c->Actors.Find(QStringLiteral("Alderman"))->Connections.front()->OtherActor,
-              c->Actors.Find(QStringLiteral("Zoning board")));
     const TSystemLevel* annex = c->SystemLevels.Find(QStringLiteral("Annex"));
     ASSERT_TRUE(annex);
     EXPECT_EQ(annex->Depth, -1);
     ASSERT_EQ(annex->DecisionAreas.Count(), 1);
     EXPECT_EQ(annex->DecisionAreas.At(0)->Phase, nullptr);
     EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("City"))->DecisionAreas.At(0)->Category, nullptr);
-    EXPECT_EQ(c->SystemLevels.Find(QStringLiteral("District"))->DecisionAreas.At(0)->Options.At(0)->Effects.size(), 1u);
 }
 
 // A comment belongs only to the row on its own line: the last effect of an area
@@ -119,10 +111,6 @@ TEST_F(CaseFolderReaderTest, CommentsAndValuesComeBackUnchanged)
         EXPECT_EQ(c->Variables.Count(), 4);
         EXPECT_EQ(c->SystemLevels.At(0)->DecisionAreas.Count(), 2);
     }
-    // Ordinary numbers are written as they always were.
-    rate->Value = 2.5;
-    ASSERT_TRUE(WriteCaseFolder(*original, Folder));
-    EXPECT_TRUE(ReadBytes(Folder + QStringLiteral("ORVEL case.htm")).contains(QStringLiteral("Rate [EUR] = %1</td>").arg(FormatValue(2.5)).toUtf8()));
 }
 
 // Pages from elsewhere: an actor first named by a relation, a goal without a
@@ -218,35 +206,18 @@ TEST_F(CaseFolderReaderTest, DesignPagesOpenAsTheyWereSavedUpToTheFirstMissingNu
         "<img src=\"img/design.bmp\" alt=\"Design\"><a href=\"ORVEL design 1.htm\" target=main><b>Design #1</b></a><br>",
         "<hr>" };
     EXPECT_EQ(read->Contents, expected);
-    EXPECT_FALSE(QFile::exists(Folder + QStringLiteral("items.htm")));   // reading never writes
     ASSERT_TRUE(WriteCaseFolder(*read, Folder));
     EXPECT_EQ(ReadPageLines(Folder + QStringLiteral("items.htm")), expected);
 }
 
 // The example case that ships with the program is the first case a new user
-// opens: it must open without a message, evaluate without an error and come
-// back page for page from a save.
-const QString Example = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown/");
-
-struct ExampleCaseTest : FolderTest
+// opens: it must open without a message, hold every kind of item, evaluate as
+// it tells and come back page for page from a save.
+TEST_F(CaseFolderReaderTest, TheExampleCaseOpensComparesAsItTellsAndSavesTheSamePagesAgain)
 {
-    std::unique_ptr<TCase> Open(const QString& folder)
-    {
-        auto aCase = std::make_unique<TCase>();
-        EXPECT_TRUE(ReadCaseFolder(*aCase, folder));
-        EXPECT_EQ(Messages.Messages, QStringList());
-        return aCase;
-    }
-    double Value(const TCase& c, const char* design, const char* variable)
-    {
-        return DesignValue(*c.Designs.Find(design), *c.Variables.Find(variable));
-    }
-};
-
-TEST_F(ExampleCaseTest, OpensWithEveryKindOfItemComparesAsItTellsAndSavesTheSamePagesAgain)
-{
-    const auto c = Open(Example);
-    ASSERT_FALSE(HasFailure());   // it opened without a message
+    const QString example = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown/");
+    const auto c = Read(example);
+    ASSERT_EQ(Messages.Messages, QStringList());
     int areas = 0, options = 0;
     c->ForEachDecisionArea([&](TDecisionArea*) { ++areas; });
     c->ForEachOption([&](TOption*) { ++options; });
@@ -269,10 +240,13 @@ TEST_F(ExampleCaseTest, OpensWithEveryKindOfItemComparesAsItTellsAndSavesTheSame
 
     // The designs compare as the example tells; that every value is defined,
     // the command-line tests show on the printed values.
+    const auto value = [&c](const char* design, const char* variable) {
+        return DesignValue(*c->Designs.Find(design), *c->Variables.Find(variable));
+    };
     // The status quo choices came back: keeping them costs nothing.
-    EXPECT_EQ(Value(*c, "Business as usual", "Investment cost"), 0);
+    EXPECT_EQ(value("Business as usual", "Investment cost"), 0);
     for (const char* alternative : { "All-electric", "Heat networks" })
-        EXPECT_LT(Value(*c, alternative, "CO2 emissions"), Value(*c, "Business as usual", "CO2 emissions") / 2);
+        EXPECT_LT(value(alternative, "CO2 emissions"), value("Business as usual", "CO2 emissions") / 2);
     // The heat network of the Old Town rules out its buildings' gas boilers.
     const TDesignObject* oldTown = c->Designs.Find("Heat networks")->TopObjects.First()->Children.Find("Old Town");
     EXPECT_LT(Compute(*oldTown->FindAttribute(c->Variables.Find("Gas use"))).Value, 1e-9);
@@ -280,11 +254,12 @@ TEST_F(ExampleCaseTest, OpensWithEveryKindOfItemComparesAsItTellsAndSavesTheSame
     // Saved, and saved again from what was read, it gives the same pages.
     ASSERT_TRUE(WriteCaseFolder(*c, Folder));
     const QString second = Temp.filePath(QStringLiteral("second/"));
-    ASSERT_TRUE(WriteCaseFolder(*Open(Folder), second));
+    ASSERT_TRUE(WriteCaseFolder(*Read(), second));
+    EXPECT_EQ(Messages.Messages, QStringList());
     ExpectSameFiles(FolderFiles(second), FolderFiles(Folder), "in a second save");
     // The generator writes numbers with "." whatever the locale.
     if (DecimalSeparator() == QLatin1String("."))
-        ExpectSameFiles(FolderFiles(Example), FolderFiles(Folder), "in examples/Rivertown: rebuild it with the target example_case");
+        ExpectSameFiles(FolderFiles(example), FolderFiles(Folder), "in examples/Rivertown: rebuild it with the target example_case");
 }
 
 } // namespace

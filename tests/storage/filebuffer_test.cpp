@@ -3,8 +3,6 @@
 #include "storage/storageerror.h"
 #include "samplecase.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 struct FileBufferTest : ::testing::Test
@@ -21,7 +19,7 @@ struct FileBufferTest : ::testing::Test
     }
 };
 
-TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLfAndSearchesIgnoreLetterCaseOrStopAtTheEnd)
+TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLfAndSearchesIgnoreLetterCase)
 {
     Open("\xEF\xBB\xBF" "one\r\ntwo\rthree\r\n\r\nfour\nfive\n\nlast");
     const QStringList expected = { "one", "two", "three", "", "four", "five", "", "last" };
@@ -43,16 +41,8 @@ TEST_F(FileBufferTest, LinesEndAtCrLfCrOrLfAndSearchesIgnoreLetterCaseOrStopAtTh
     EXPECT_TRUE(Buffer.NextOnLine(QStringLiteral("and")));
     EXPECT_FALSE(Buffer.NextOnLine(QStringLiteral("<i>")));
 
-    // A missing marker stops the reading with the EOF message.
-    Open("a<td>b\r\nc");
-    try {
-        Buffer.ReadUntil(QStringLiteral("</table>"));
-        ADD_FAILURE() << "the missing marker was found";
-    } catch (const TStorageError& error) {
-        EXPECT_TRUE(error.Message.endsWith(QStringLiteral(", line 1: EOF while looking for \"</table>\""))) << error.Message.toStdString();
-    }
-    EXPECT_TRUE(Buffer.Failed());
-    // SkipPast looks line by line: a marker split over two lines is not found.
+    // SkipPast looks line by line: a marker split over two lines is not found
+    // (the damaged folder tests show the message a missing marker gives).
     Open("<ta\r\nble>");
     EXPECT_THROW(Buffer.SkipPast(QStringLiteral("<table>")), TStorageError);
 }

@@ -18,7 +18,15 @@
 /// two trees of levels (City > District, Region > Zone), names with "&" and "<",
 /// comments over several lines, categories numbered 1 and 3, preclusions across
 /// levels, formulas and all three aggregation modes.
-inline std::unique_ptr<TCase> BuildSampleCase()
+///
+/// With `rich`, also every other kind of page: problems and promises, actors and
+/// policies, and two designs. Comments are placed so that a comment test that
+/// looks past its row would go wrong: the last item of every list has no comment
+/// and what follows it has one. The relation to "Zoning board" names an actor
+/// that comes later on the page. "Plan B" holds a city of two districts (North
+/// with a comment and a choice, South with neither) and a region; "Base" a lone
+/// district.
+inline std::unique_ptr<TCase> BuildSampleCase(bool rich = false)
 {
     auto c = std::make_unique<TCase>(QStringLiteral("Harbour & <Town>"));
     c->Comments = { QStringLiteral("  First line"), QStringLiteral("Second & <third> line  ") };
@@ -46,7 +54,7 @@ inline std::unique_ptr<TCase> BuildSampleCase()
     TVariable* cost = NewVariable(*c, "Cost", eur, AggregationCumulative);
     TVariable* density = NewVariable(*c, "Density", area, AggregationAveraging);
     NewVariable(*c, "Rate", eur, AggregationConstant, 1234.5);
-    NewVariable(*c, "Limit", area, AggregationConstant);
+    TVariable* limit = NewVariable(*c, "Limit", area, AggregationConstant);
     cost->Comments = { QStringLiteral("All costs"), QStringLiteral("in euro") };
 
     TSystemLevel* city = NewLevel(*c, "City", nullptr);
@@ -75,40 +83,18 @@ inline std::unique_ptr<TCase> BuildSampleCase()
     wide->AddPreclusion(layout);
     TOption* small = NewOption(*blocks, "Small", 1);
     NewEffect(*small, density, "[Cost] / 2");
-    NewOption(*coast, "Dike", 1);
+    TOption* dike = NewOption(*coast, "Dike", 1);
     c->Changed = false;
-    return c;
-}
-
-/// Problems and promises, actors and policies on the sample case, written out
-/// by hand in tests/data/casefolder. Comments are placed so that a comment test
-/// that looks past its row would go wrong: the last item of every list has no
-/// comment and what follows it has one. The relation to "Zoning board" names an
-/// actor that comes later on the page.
-inline void AddSamplePositions(TCase& c)
-{
-    TDecisionArea* layout = c.SystemLevels.Find("City")->DecisionAreas.Find("Layout");
-    TDecisionArea* roads = c.SystemLevels.Find("City")->DecisionAreas.Find("Roads & <paths>");
-    TDecisionArea* blocks = c.SystemLevels.Find("District")->DecisionAreas.Find("Blocks");
-    TDecisionArea* coast = c.SystemLevels.Find("Region")->DecisionAreas.Find("Coast");
-    TOption* compact = layout->Options.Find("Compact");
-    TOption* sprawl = layout->Options.Find("Sprawl");
-    TOption* wide = roads->Options.Find("Wide");
-    TOption* small = blocks->Options.Find("Small");
-    TOption* dike = coast->Options.Find("Dike");
-    TQualifier* green = c.Qualifiers.Find("green");
-    TQualifier* cheap = c.Qualifiers.Find("cheap & fast");
-    TVariable* cost = c.Variables.Find("Cost");
-    TVariable* density = c.Variables.Find("Density");
-    TVariable* limit = c.Variables.Find("Limit");
+    if (!rich)
+        return c;
 
     auto combine = [&](int rating, std::vector<TOption*> options, QStringList comments) {
-        auto combination = std::make_unique<TCombination>(&c);
+        auto combination = std::make_unique<TCombination>(c.get());
         combination->Rating = qint16(rating);
         combination->Options = std::move(options);
         SortOptions(combination->Options);
         combination->Comments = comments;
-        c.Combinations.push_back(std::move(combination));
+        c->Combinations.push_back(std::move(combination));
     };
     combine(2, { compact, small }, { "Dense & green" });
     combine(3, { wide, compact, small }, {});
@@ -116,9 +102,9 @@ inline void AddSamplePositions(TCase& c)
     combine(3, { wide, compact }, { "Short trips" });
     combine(-1, { sprawl, small }, { "Costly", "to serve" });
 
-    TActor* alderman = c.Actors.At(c.AddActor("Alderman"));
-    TActor* mayor = c.Actors.At(c.AddActor("Mayor"));
-    TActor* board = c.Actors.At(c.AddActor("Zoning board"));
+    TActor* alderman = c->Actors.At(c->AddActor("Alderman"));
+    TActor* mayor = c->Actors.At(c->AddActor("Mayor"));
+    TActor* board = c->Actors.At(c->AddActor("Zoning board"));
     board->Comments = { "Advises" };
     mayor->Comments = { "Elected", "every four years" };
     alderman->AddConnection(mayor, 2);
@@ -136,47 +122,28 @@ inline void AddSamplePositions(TCase& c)
     mayor->AddGoal(limit, 2, 10, 1);
     mayor->AddOptionFeeling(dike, 1);
 
-    TPolicy* town = c.Policies.At(c.AddPolicy("Compact town"));
+    TPolicy* town = c->Policies.At(c->AddPolicy("Compact town"));
     town->Options = { wide, compact, small };
-    TPolicy* coastal = c.Policies.At(c.AddPolicy("Coastal"));
+    TPolicy* coastal = c->Policies.At(c->AddPolicy("Coastal"));
     coastal->Options = { dike };
     coastal->Comments = { "Keep the sea out" };
-    c.Policies.At(c.AddPolicy("Empty"))->Comments = { "Nothing yet" };
-    c.Changed = false;
-}
+    c->Policies.At(c->AddPolicy("Empty"))->Comments = { "Nothing yet" };
 
-/// Two designs on the sample case: "Plan B" with a city of two districts
-/// (North with a comment and a choice, South with neither) and a region;
-/// "Base" with a lone district.
-inline void AddSampleDesigns(TCase& c)
-{
-    TSystemLevel* city = c.SystemLevels.Find("City");
-    TSystemLevel* district = c.SystemLevels.Find("District");
-    TOption* compact = city->DecisionAreas.Find("Layout")->Options.Find("Compact");
-    TOption* sprawl = city->DecisionAreas.Find("Layout")->Options.Find("Sprawl");
-    TOption* small = district->DecisionAreas.Find("Blocks")->Options.Find("Small");
-    TDesign* plan = c.Designs.At(c.AddDesign("Plan B"));
-    plan->Comments = { "Second try", "with <care> & thought" };
-    TDesignObject* town = plan->AddDesignObject("Town", nullptr, city);
-    town->SetCount(2);
-    town->SelectStatusQuoOption(sprawl);
-    town->SelectDesignOption(compact);
-    TDesignObject* north = plan->AddDesignObject("North", town, district);
+    TDesign* planB = c->Designs.At(c->AddDesign("Plan B"));
+    planB->Comments = { "Second try", "with <care> & thought" };
+    TDesignObject* townObject = planB->AddDesignObject("Town", nullptr, city);
+    townObject->SetCount(2);
+    townObject->SelectStatusQuoOption(sprawl);
+    townObject->SelectDesignOption(compact);
+    TDesignObject* north = planB->AddDesignObject("North", townObject, district);
     north->SetCount(3);
     north->SelectDesignOption(small);
     north->Comments = { "by the river" };
-    plan->AddDesignObject("South", town, district);
-    plan->AddDesignObject("Coastline", nullptr, c.SystemLevels.Find("Region"));
-    TDesign* base = c.Designs.At(c.AddDesign("Base"));
-    base->AddDesignObject("Lone", nullptr, district)->SelectDesignOption(small);
-    c.Changed = false;
-}
-
-/// The sample case with its positions and designs: every kind of page.
-inline std::unique_ptr<TCase> BuildRichCase()
-{
-    auto c = BuildSampleCase();
-    AddSamplePositions(*c);
-    AddSampleDesigns(*c);
+    planB->AddDesignObject("South", townObject, district);
+    planB->AddDesignObject("Coastline", nullptr, region);
+    c->Designs.At(c->AddDesign("Base"))->AddDesignObject("Lone", nullptr, district)->SelectDesignOption(small);
+    c->Changed = false;
     return c;
 }
+
+inline std::unique_ptr<TCase> BuildRichCase() { return BuildSampleCase(true); }

@@ -1,54 +1,15 @@
 #include "design/design.h"
 #include "model/caseedit.h"
-#include "model/decisionarea.h"
 #include "model/icons.h"
-#include "model/messagerecorder.h"
-#include "model/option.h"
 #include "policy/policy.h"
-#include "storage/folderreader.h"
-#include "storage/folderwriter.h"
 #include "storage/undohistory.h"
-#include "samplecase.h"
+#include "folderfixture.h"
 
-#include <QDirIterator>
 #include <QRandomGenerator>
-#include <functional>
-#include <gtest/gtest.h>
-#include <map>
 
 namespace {
 
 const QString Example = QStringLiteral(ORVEL_SOURCE_DIR "/examples/Rivertown/");
-
-// Every page of a saved folder, without its date line: what a save writes.
-std::map<QString, QByteArray> SavedPages(TCase& aCase, const QString& folder)
-{
-    const QString keepFolder = aCase.Folder;
-    const bool keepChanged = aCase.Changed;
-    EXPECT_TRUE(WriteCaseFolder(aCase, folder));
-    aCase.Folder = keepFolder;
-    aCase.Changed = keepChanged;
-    std::map<QString, QByteArray> pages;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        pages[QDir(folder).relativeFilePath(path)] = WithoutDate(ReadBytes(path));
-    }
-    return pages;
-}
-
-// Names the pages that differ, rather than printing them whole.
-QStringList Differences(const std::map<QString, QByteArray>& got, const std::map<QString, QByteArray>& expected)
-{
-    QStringList names;
-    for (const auto& [name, bytes] : expected)
-        if (!got.count(name) || got.at(name) != bytes)
-            names << name;
-    for (const auto& entry : got)
-        if (!expected.count(entry.first))
-            names << entry.first;
-    return names;
-}
 
 struct TEditKind
 {
@@ -56,26 +17,20 @@ struct TEditKind
     std::function<void(TCase&)> Apply;
 };
 
-TOption* AnOption(TCase& c, int nth)
+// The nth item `forEach` visits, counted round; nullptr when there is none.
+template <class T, class ForEach>
+T* Nth(int n, ForEach forEach)
 {
-    std::vector<TOption*> options;
-    c.ForEachOption([&](TOption* o) { options.push_back(o); });
-    return options.empty() ? nullptr : options[size_t(nth) % options.size()];
+    std::vector<T*> items;
+    forEach([&](T* item) { items.push_back(item); });
+    return items.empty() ? nullptr : items[size_t(n) % items.size()];
 }
 
-TDecisionArea* AnArea(TCase& c, int nth)
+TOption* AnOption(TCase& c, int n) { return Nth<TOption>(n, [&](auto visit) { c.ForEachOption(visit); }); }
+TDecisionArea* AnArea(TCase& c, int n) { return Nth<TDecisionArea>(n, [&](auto visit) { c.ForEachDecisionArea(visit); }); }
+TDesignObject* AnObject(TCase& c, int n)
 {
-    std::vector<TDecisionArea*> areas;
-    c.ForEachDecisionArea([&](TDecisionArea* a) { areas.push_back(a); });
-    return areas.empty() ? nullptr : areas[size_t(nth) % areas.size()];
-}
-
-TDesignObject* AnObject(TCase& c, int nth)
-{
-    std::vector<TDesignObject*> objects;
-    for (TDesign* d : c.Designs)
-        d->ForEachObject([&](TDesignObject* o) { objects.push_back(o); });
-    return objects.empty() ? nullptr : objects[size_t(nth) % objects.size()];
+    return Nth<TDesignObject>(n, [&](auto visit) { for (TDesign* d : c.Designs) d->ForEachObject(visit); });
 }
 
 // The kinds of edit the windows make, each through core operations; `n`
@@ -103,26 +58,31 @@ std::vector<TEditKind> EditKinds(int n)
     };
 }
 
-struct UndoHistoryTest : ::testing::Test
+struct UndoHistoryTest : FolderTest
 {
     UndoHistoryTest()
     {
         EXPECT_TRUE(ReadCaseFolder(Case, Example));
-        Case.Folder = Temp.filePath(QStringLiteral("case/"));
+        Case.Folder = Folder;
         Case.Changed = false;
     }
-    // A fresh folder each time: a save leaves the images of an earlier one.
-    QString Folder(const char* name) { return Temp.filePath(QString::fromLatin1(name) + QString::number(++Saves)); }
+    // What a save writes, to a fresh folder each time (a save leaves the images
+    // of an earlier one); the case keeps its folder and its flag.
+    QMap<QString, QByteArray> SavedPages()
+    {
+        const QString folder = Temp.filePath(QString::number(++Saves) + QLatin1Char('/'));
+        const bool changed = Case.Changed;
+        EXPECT_TRUE(WriteCaseFolder(Case, folder));
+        Case.Folder = Folder;
+        Case.Changed = changed;
+        return FolderFiles(folder);
+    }
     void Step(const TEditKind& kind)
     {
         TCaseEdit edit(Case, QString::fromLatin1(kind.Label), ChangeEverything);
         kind.Apply(Case);
     }
 
-    TMessageRecorder Messages;
-    // In memory where there is such a folder: these tests save some hundred times.
-    QTemporaryDir Temp{QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/orvel-test-XXXXXX")
-                                                                : QDir::tempPath() + QStringLiteral("/orvel-test-XXXXXX")};
     int Saves = 0;
     TCase Case;
     TUndoHistory History{Case};
@@ -132,19 +92,19 @@ TEST_F(UndoHistoryTest, EveryKindOfEditIsTakenBackAndDoneAgainExactly)
 {
     for (const TEditKind& kind : EditKinds(1)) {
         SCOPED_TRACE(kind.Label);
-        const auto before = SavedPages(Case, Folder("before"));
+        const auto before = SavedPages();
         Case.BaseCase = Case.Designs.IsEmpty() ? nullptr : Case.Designs.First();
         const QString base = Case.BaseCase ? Case.BaseCase->Name : QString();
         History.Settle();   // a copy of the state before is read ahead: the undo swaps items with it
         Step(kind);
-        const auto after = SavedPages(Case, Folder("after"));
+        const auto after = SavedPages();
         EXPECT_EQ(History.UndoLabel(), kind.Label);
         History.Undo();
-        EXPECT_EQ(Differences(SavedPages(Case, Folder("undone")), before), QStringList());
+        ExpectSameFiles(SavedPages(), before, "after the undo");
         EXPECT_EQ(Case.BaseCase ? Case.BaseCase->Name : QString(), base);
         EXPECT_EQ(History.RedoLabel(), kind.Label);
         History.Redo();     // brings back the items the undo displaced
-        EXPECT_EQ(Differences(SavedPages(Case, Folder("redone")), after), QStringList());
+        ExpectSameFiles(SavedPages(), after, "after the redo");
     }
     EXPECT_EQ(Messages.Errors(), QStringList());
 }
@@ -155,16 +115,21 @@ TEST_F(UndoHistoryTest, ASnapshotReadBackInPlaceGivesTheSamePages)
     TSnapshotTaker taker;
     for (const TEditKind& kind : EditKinds(3)) {
         SCOPED_TRACE(kind.Label);
-        const auto before = SavedPages(Case, Folder("before"));
+        const auto before = SavedPages();
         const TCaseSnapshot snapshot = taker.Take(Case);
         Step(kind);
         EXPECT_TRUE(taker.Restore(Case, snapshot));
-        EXPECT_EQ(Differences(SavedPages(Case, Folder("restored")), before), QStringList());
+        ExpectSameFiles(SavedPages(), before);
     }
 }
 
 TEST_F(UndoHistoryTest, TheChangedFlagIsExactAtTheSavedState)
 {
+    {   // a step that changes nothing is not kept
+        TCaseEdit edit(Case, QStringLiteral("Nothing"), ChangeCase);
+        edit.Cancel();
+    }
+    EXPECT_FALSE(History.CanUndo());
     const auto kinds = EditKinds(2);
     Step(kinds[2]);
     EXPECT_TRUE(Case.Changed);
@@ -187,19 +152,9 @@ TEST_F(UndoHistoryTest, TheChangedFlagIsExactAtTheSavedState)
     EXPECT_TRUE(History.CanRedo());
 }
 
-TEST_F(UndoHistoryTest, StepsThatChangeNothingAreNotKept)
-{
-    {
-        TCaseEdit edit(Case, QStringLiteral("Nothing"), ChangeCase);
-        edit.Cancel();
-    }
-    EXPECT_FALSE(History.CanUndo());
-    EXPECT_FALSE(Case.Changed);
-}
-
 TEST_F(UndoHistoryTest, ManyRandomEditsUndoneEndWhereTheyStarted)
 {
-    const auto start = SavedPages(Case, Folder("start"));
+    const auto start = SavedPages();
     QRandomGenerator random(20261206);
     const int steps = 500;
     int undone = 0;   // each replaced by the next step
@@ -225,7 +180,7 @@ TEST_F(UndoHistoryTest, ManyRandomEditsUndoneEndWhereTheyStarted)
             History.Undo();
         }
     }
-    EXPECT_EQ(Differences(SavedPages(Case, Folder("end")), start), QStringList());
+    ExpectSameFiles(SavedPages(), start);
     EXPECT_FALSE(Case.Changed);
     EXPECT_EQ(Messages.Errors(), QStringList());
 }
