@@ -52,12 +52,10 @@ bool TFileBuffer::Open(const QString& path, const QString& name)
     Close();
     FilePath = path;
     Name = name.isEmpty() ? path : name;
-    Error = false;
     File.setFileName(path);
     // Only a regular file is a page: a pipe or a device would never end.
     if (!QFileInfo(path).isFile() || !File.open(QIODevice::ReadOnly)) {
         ShowError(QStringLiteral("Could not open file\r\"") + path + QStringLiteral("\""));
-        Error = true;
         return false;
     }
     Size = File.size();
@@ -194,7 +192,6 @@ bool TFileBuffer::NextOnLine(const QString& marker) const { return MarkerAfterBl
 
 void TFileBuffer::Missing(const QString& marker)
 {
-    Error = true;
     throw TStorageError{ QStringLiteral("EOF while looking for \"") + marker + QStringLiteral("\"") };
 }
 

@@ -48,7 +48,6 @@ public:
     void ReadTable(const QString& rowMarker, ReadRow readRow);
 
     bool AtEnd() const { return Position >= Size; }
-    bool Failed() const { return Error; }
     const QString& Path() const { return FilePath; }
     /// The line that the reading has reached (1 is the first).
     int Line() const { return LineAt(Start); }
@@ -83,7 +82,6 @@ private:
     mutable int CountedBreaks = 0;     // ...are this many
     void ForgetCount() const { CountedTo = 0; CountedBreaks = 0; }
     int LinesRead = 0;
-    bool Error = false;
 };
 
 template <class ReadRow>
