@@ -214,21 +214,3 @@ TEST(PreclusionCycles, SettleTheSameWayWhateverTheOrderOfChoosing)
         } while (std::next_permutation(order.begin(), order.end()));
     }
 }
-
-TEST(PreclusionCycles, ClosingOneAfterTheChoicesTerminates)
-{
-    TDesignFixture f;
-    TDesignObject* town = f.Object("Town", nullptr, f.City);
-    std::vector<TOption*> o;
-    for (const char* name : { "A", "B", "C" }) {
-        o.push_back(TDesignFixture::Option(f.Area(f.City, name), QString(name).toLower()));
-        town->SelectDesignOption(o.back());
-    }
-    o[1]->AddPreclusion(o[2]->DecisionArea);
-    o[2]->AddPreclusion(o[0]->DecisionArea);
-    EXPECT_EQ(TDesignFixture::Precluded(town), QStringList{ "C" });
-    o[0]->AddPreclusion(o[1]->DecisionArea);   // closes a, b, c, a
-    EXPECT_EQ(TDesignFixture::Precluded(town), QStringList{ "B" });
-    o[0]->RemovePreclusion(o[1]->DecisionArea);
-    EXPECT_EQ(TDesignFixture::Precluded(town), QStringList{ "C" });
-}

@@ -165,27 +165,6 @@ TEST_F(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
     }
 }
 
-TEST_F(Evaluation, APassReusesResultsUntilTheDesignChanges)
-{
-    TDesignObject* north = f.Object("North", Town, f.District);
-    TOption* cheap = f.OptionWithEffect(f.District, "Cheap", f.Cost, "1");
-    TOption* dear = TDesignFixture::Option(cheap->DecisionArea, "Dear", 2);
-    TDesignFixture::Effect(dear, f.Cost, "9");
-    north->SelectDesignOption(cheap);
-    const TEvaluation pass;
-    EXPECT_EQ(f.Text(Town, f.Cost), "1");
-    north->SelectDesignOption(dear);
-    EXPECT_EQ(f.Text(Town, f.Cost), "9");
-    north->SetCount(2);
-    EXPECT_EQ(f.Text(Town, f.Cost), "18");
-    f.Object("South", Town, f.District)->SelectDesignOption(cheap);
-    EXPECT_EQ(f.Text(Town, f.Cost), "19");
-    std::unique_ptr<TEffect> taken = dear->TakeEffect(dear->Effects.front().get());
-    taken->SetFormula("4");
-    dear->AddEffect(std::move(taken));
-    EXPECT_EQ(f.Text(Town, f.Cost), "9");
-}
-
 namespace {
 
 /// Two designs that choose Solar in two districts each; in the second one a
@@ -214,32 +193,30 @@ struct TEffectEditFixture : TDesignFixture
 };
 struct EffectEdit : ::testing::Test { TEffectEditFixture f; };
 
-TEST_F(EffectEdit, ReachesEveryDesignAndTheOpenPass)
+// An edit reaches every design that uses the option and the open pass, and
+// what a save writes matches the values shown.
+TEST_F(EffectEdit, ReachesEveryDesignAndTheOpenPassAndMatchesAFreshReadOfTheSavedCase)
 {
-    const TEvaluation pass;
-    f.Solar->EditEffect(*f.Effect, QStringLiteral("5 "), false);   // changes nothing
-    EXPECT_FALSE(f.Case.Changed);
-    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 20);
-    EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 20);
+    {
+        const TEvaluation pass;
+        f.Solar->EditEffect(*f.Effect, QStringLiteral("5 "), false);   // changes nothing
+        EXPECT_FALSE(f.Case.Changed);
+        EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 20);
+        EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 20);
 
-    EXPECT_EQ(f.Solar->EditEffect(*f.Effect, QStringLiteral(" 3 * [Size] + 1\n"), true), QString());
-    EXPECT_EQ(f.Effect->Formula, QStringLiteral("3 * [Size] + 1"));
-    EXPECT_TRUE(f.Case.Changed);
-    // The calculations read Size now, and the status quo district has none.
-    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 124);
-    EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 62);
+        EXPECT_EQ(f.Solar->EditEffect(*f.Effect, QStringLiteral(" 3 * [Size] + 1\n"), true), QString());
+        EXPECT_EQ(f.Effect->Formula, QStringLiteral("3 * [Size] + 1"));
+        EXPECT_TRUE(f.Case.Changed);
+        // The calculations read Size now, and the status quo district has none.
+        EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 124);
+        EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 62);
 
-    f.Solar->EditEffect(*f.Effect, QString(), false);
-    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 0);
-}
-
-TEST_F(EffectEdit, EveryValueMatchesAFreshReadOfTheSavedCase)
-{
-    // First off in the status quo district, then on again with another formula.
-    f.Solar->EditEffect(*f.Effect, QStringLiteral("2 * [Size]"), true);
+        f.Solar->EditEffect(*f.Effect, QString(), false);
+        EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 0);
+    }
+    // On again in the status quo district, with another formula.
     f.Solar->EditEffect(*f.Effect, QStringLiteral("[Size] - 1"), false);
     f.Plots->EditEffect(*f.Plots->Effects.front(), QStringLiteral("7"), true);
-
     QTemporaryDir dir;
     ASSERT_TRUE(WriteCaseFolder(f.Case, dir.path() + QLatin1Char('/')));
     TCase read;
