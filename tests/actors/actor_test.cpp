@@ -29,15 +29,7 @@ struct Actor : ::testing::Test { TActorFixture f; };
 
 } // namespace
 
-TEST_F(Actor, AnUndefinedDirectionIsReportedAndWrittenWithoutImage)
-{
-    TMessageRecorder messages;
-    TActorGoal* goal = f.Mayor->AddGoal(f.Price, 0, 1, 1);
-    EXPECT_EQ(goal->Row(), "<tr><td><img src=\"img/face1.bmp\" alt=\"desirable\"></td><td>Price [EUR] = 1</td></tr>");
-    EXPECT_EQ(messages.Errors(), QStringList({ "Undefined change direction: 0" }));
-}
-
-TEST_F(Actor, GoalTextOneLinePerDirection)
+TEST_F(Actor, GoalTextsPerDirectionAndAnUndefinedOneReported)
 {
     const struct { int direction; double value; const char* text; } cases[] = {
         { -2, 10, "Cost: -10%" }, { -1, 2.5, "Cost <= 2.5" }, { 1, 2.5, "Cost >= 2.5" },
@@ -45,6 +37,11 @@ TEST_F(Actor, GoalTextOneLinePerDirection)
     };
     for (const auto& c : cases)
         EXPECT_EQ(GoalText(*f.Mayor->AddGoal(f.Cost, c.direction, c.value, 1)), Local(QString::fromLatin1(c.text)));
+    // An undefined direction is written without an image.
+    TMessageRecorder messages;
+    TActorGoal* goal = f.Mayor->AddGoal(f.Price, 0, 1, 1);
+    EXPECT_EQ(goal->Row(), "<tr><td><img src=\"img/face1.bmp\" alt=\"desirable\"></td><td>Price [EUR] = 1</td></tr>");
+    EXPECT_EQ(messages.Errors(), QStringList({ "Undefined change direction: 0" }));
 }
 
 TEST_F(Actor, SortPositionsOrdersEveryList)
@@ -83,21 +80,7 @@ TEST_F(Actor, SortPositionsOrdersEveryList)
     EXPECT_EQ(f.Mayor->DescriptionRows(), before);
 }
 
-TEST_F(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
-{
-    TActorGoal* goal = f.Mayor->AddGoal(f.Cost, 1, 3, 1);
-    EXPECT_TRUE(f.Case.Changed);
-    EXPECT_EQ(goal->Actor, f.Mayor);
-    f.Case.Changed = false;
-    TActorGoal other(f.Mayor);
-    f.Mayor->DeletePosition(&other);
-    EXPECT_FALSE(f.Case.Changed);
-    f.Mayor->DeletePosition(goal);
-    EXPECT_TRUE(f.Mayor->Goals.empty());
-    EXPECT_TRUE(f.Case.Changed);
-}
-
-TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScaleAndKeepsOnePositionPerTarget)
+TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScaleAndKeepsOnePositionPerTargetAndDeleteTakesOne)
 {
     EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Mayor, 2).Position);
     EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Council, 0).Position);
@@ -109,12 +92,13 @@ TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScaleAndKeepsOnePositionPerTarge
 
     // The same target placed twice keeps one position, with the new weight.
     TActor& a = *f.Mayor;
-    const struct { const char* what; std::function<TPositionEdit(int)> place; std::function<size_t()> count; int first, second; } cases[] = {
-        { "option", [&](int w) { return PlaceOptionFeeling(a, f.Gas, w); }, [&] { return a.Options.size(); }, 2, -3 },
-        { "qualifier", [&](int w) { return PlaceQualifierFeeling(a, f.Green, w); }, [&] { return a.Qualifiers.size(); }, 1, 3 },
-        { "area", [&](int w) { return PlaceDecision(a, f.Heating, w); }, [&] { return a.Decisions.size(); }, 2, 4 },
-        { "actor", [&](int w) { return PlaceConnection(a, f.Council, w); }, [&] { return a.Connections.size(); }, 1, 3 },
+    const struct { const char* what; std::function<TPositionEdit(int)> place; int first, second; } cases[] = {
+        { "option", [&](int w) { return PlaceOptionFeeling(a, f.Gas, w); }, 2, -3 },
+        { "qualifier", [&](int w) { return PlaceQualifierFeeling(a, f.Green, w); }, 1, 3 },
+        { "area", [&](int w) { return PlaceDecision(a, f.Heating, w); }, 2, 4 },
+        { "actor", [&](int w) { return PlaceConnection(a, f.Council, w); }, 1, 3 },
     };
+    size_t placed = 0;
     for (const auto& c : cases) {
         f.Case.Changed = false;
         const TPositionEdit added = c.place(c.first);
@@ -131,8 +115,17 @@ TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScaleAndKeepsOnePositionPerTarge
         EXPECT_EQ(again.Position, added.Position) << c.what;
         EXPECT_TRUE(again.Changed && f.Case.Changed) << c.what;
         EXPECT_EQ(PositionWeight(a, added.Position), c.second) << c.what;
-        EXPECT_EQ(c.count(), 1u) << c.what;
+        EXPECT_EQ(a.Options.size() + a.Qualifiers.size() + a.Decisions.size() + a.Connections.size(), ++placed) << c.what;
     }
+
+    // Deleting: only a position of the actor's own changes anything.
+    f.Case.Changed = false;
+    TActorGoal other(f.Mayor);
+    a.DeletePosition(&other);
+    EXPECT_FALSE(f.Case.Changed);
+    a.DeletePosition(a.Options.front().get());
+    EXPECT_TRUE(a.Options.empty());
+    EXPECT_TRUE(f.Case.Changed);
 }
 
 TEST_F(Actor, SetPositionWeightKeepsEachKindOnItsScaleAndSetGoalItsDirections)
