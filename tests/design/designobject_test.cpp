@@ -1,7 +1,6 @@
 #include "support/designfixture.h"
 
 #include "model/messagerecorder.h"
-#include "support/testpaths.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -81,23 +80,6 @@ TEST_F(DesignObject, SearchesAndCounts)
     north->SetCount(1 << 20);
     block->SetCount(1 << 20);
     EXPECT_EQ(block->CumulativeCount(), INT_MAX);
-}
-
-TEST_F(DesignObject, RowsForTheCaseFolder)
-{
-    TOption* pump = TDesignFixture::Option(f.Area(f.City, "Heating"), "Pump", 2);
-    TOption* gas = TDesignFixture::Option(pump->DecisionArea, "Gas", 1);
-    TOption* bus = TDesignFixture::Option(f.Area(f.City, "Bus lines"), "Bus", 1);
-    f.Plan->Comments << "first draft";
-    f.Object("North", Town, f.District, 3)->Comments << "a <note>";
-    Town->SelectDesignOption(pump);
-    Town->SelectDesignOption(bus);
-    Town->SelectStatusQuoOption(gas);
-
-    const QStringList block = Town->DesignBlock();
-    EXPECT_EQ(Town->DesignOptions, (std::vector<TOption*>{ bus, pump }));   // sorted in place
-    // The design's tree, then Town's block with North's nested in it.
-    ExpectRows(f.Plan->DescriptionRows() + block, "designrows.htm.expected");
 }
 
 namespace {
