@@ -142,22 +142,6 @@ TEST_F(Preclusion, ReplacingAChoiceLiftsItsPreclusionsButAnotherChosenOptionMayS
     EXPECT_EQ(south->UndecidedCount(), 1);
 }
 
-TEST_F(Preclusion, AddingAPreclusionAppliesOnlyWhereTheOptionHasEffect)
-{
-    f.Bus->AddPreclusion(f.Heating);
-    f.Town->SelectDesignOption(f.Bus);
-    f.Town->SelectDesignOption(f.Pump);   // ruled out by Bus
-    f.North->SelectDesignOption(f.Walls);
-    f.Pump->AddPreclusion(f.Insulation);
-    EXPECT_EQ(TDesignFixture::Precluded(f.North), QStringList{ "Windows" });
-    f.Bus->RemovePreclusion(f.Heating);   // now Pump has effect
-    EXPECT_EQ(TDesignFixture::Precluded(f.North), QStringList{ "Insulation" });
-    EXPECT_EQ(f.Value(f.Town, f.Cost), 0);
-    f.Pump->RemovePreclusion(f.Insulation);
-    EXPECT_EQ(TDesignFixture::Precluded(f.North), QStringList{ "Windows" });
-    EXPECT_EQ(f.Value(f.Town, f.Cost), 10);
-}
-
 TEST(PreclusionCycles, SettleTheSameWayWhateverTheOrderOfChoosing)
 {
     // Areas A, B, C of the City with options a, b, c; pairs (x, y): x rules out y's area.
