@@ -115,13 +115,12 @@ TEST(Icons, DefaultAndDerivedIcons)
 
 namespace {
 
-std::vector<int> Numbers(const TDecisionArea* area, const std::vector<TOption*>& options)
+// The options' numbers, in the order given.
+std::vector<int> Numbers(const std::vector<TOption*>& options)
 {
     std::vector<int> numbers;
-    for (const TOption* option : options) {
-        EXPECT_EQ(option->DecisionArea, area);
+    for (const TOption* option : options)
         numbers.push_back(option->Number);
-    }
     return numbers;
 }
 
@@ -136,24 +135,6 @@ std::vector<TOption*> NumberedArea(TModelFixture& f, int count)
     return options;
 }
 
-struct CopyTest : ::testing::Test
-{
-    TModelFixture f;
-    TSystemLevel* Building = f.Level("Building", f.District);
-    TDecisionArea* Roof = f.Area(Building, "Roof", f.Energy, f.Now);
-
-    CopyTest()
-    {
-        f.Gas->AddQualifier(f.Green);
-        f.Gas->AddPreclusion(f.Insulation);   // district, below the city
-        f.Gas->AddPreclusion(Roof);           // building, two below
-        f.Gas->AddPreclusion(f.Transport);    // the city itself
-        TModelFixture::Effect(f.Gas, f.Cost, "2 * [Price]")->NullWhenStatusQuo = true;
-        TModelFixture::Effect(f.Gas, f.Price, "7");
-        f.Case.Changed = false;
-    }
-};
-
 // Each effect as "variable = formula", marked when null in the status quo;
 // every one belongs to the option and is compiled.
 QStringList Effects(const TOption& option)
@@ -167,8 +148,16 @@ QStringList Effects(const TOption& option)
     return texts;
 }
 
-TEST_F(CopyTest, CopiesTakeWhatLiesWithinTheTargetLevelAsItemsOfTheirOwn)
+TEST_F(Hierarchy, CopiesTakeWhatLiesWithinTheTargetLevelAsItemsOfTheirOwn)
 {
+    TDecisionArea* roof = f.Area(f.Level("Building", f.District), "Roof", f.Energy, f.Now);
+    f.Gas->AddQualifier(f.Green);
+    f.Gas->AddPreclusion(f.Insulation);   // district, below the city
+    f.Gas->AddPreclusion(roof);           // building, two below
+    f.Gas->AddPreclusion(f.Transport);    // the city itself
+    TModelFixture::Effect(f.Gas, f.Cost, "2 * [Price]")->NullWhenStatusQuo = true;
+    TModelFixture::Effect(f.Gas, f.Price, "7");
+    f.Case.Changed = false;
     const QStringList gasEffects = { "Cost = 2 * [Price] (null)", "Price = 7" };
     TCopyReport report;
     TOption* copy = CopyOption(*f.Gas, *f.Heating, "Gas (copy)", 3, &report);
@@ -191,7 +180,7 @@ TEST_F(CopyTest, CopiesTakeWhatLiesWithinTheTargetLevelAsItemsOfTheirOwn)
     TOption* gas = district->Options.Find("Gas");
     EXPECT_EQ(gas->Number, 1);
     EXPECT_EQ(district->Options.Find("Heat pump")->Number, 2);
-    EXPECT_EQ(gas->PrecludedAreas, std::vector<TDecisionArea*>({ f.Insulation, Roof }));
+    EXPECT_EQ(gas->PrecludedAreas, std::vector<TDecisionArea*>({ f.Insulation, roof }));
     EXPECT_EQ(Effects(*gas), gasEffects);
     ASSERT_EQ(down.DroppedPreclusions.size(), 2u);   // Gas and its copy
     EXPECT_EQ(down.DroppedPreclusions[0].Option, gas);
@@ -232,10 +221,9 @@ TEST(OptionNumbers, InsertingMovesTheRestUpAndMovingShiftsTheOptionsInBetween)
     for (const auto& row : inserts) {
         TModelFixture f;
         std::vector<TOption*> options = NumberedArea(f, 3);
-        TDecisionArea* area = options[0]->DecisionArea;
-        options.push_back(TModelFixture::Option(area, "New", 0));
+        options.push_back(TModelFixture::Option(options[0]->DecisionArea, "New", 0));
         InsertOptionNumber(*options.back(), row.Number);
-        EXPECT_EQ(Numbers(area, options), row.Expected) << row.Number;
+        EXPECT_EQ(Numbers(options), row.Expected) << row.Number;
         EXPECT_TRUE(f.Case.Changed);
     }
 
@@ -248,9 +236,8 @@ TEST(OptionNumbers, InsertingMovesTheRestUpAndMovingShiftsTheOptionsInBetween)
     for (const auto& row : moves) {
         TModelFixture f;
         const std::vector<TOption*> options = NumberedArea(f, 4);
-        TDecisionArea* area = options[0]->DecisionArea;
         EXPECT_TRUE(MoveOptionNumber(*options[size_t(row.Dragged)], *options[size_t(row.Target)]));
-        EXPECT_EQ(Numbers(area, options), row.Expected) << row.Dragged << " onto " << row.Target;
+        EXPECT_EQ(Numbers(options), row.Expected) << row.Dragged << " onto " << row.Target;
         EXPECT_TRUE(f.Case.Changed);
     }
     TModelFixture f;
