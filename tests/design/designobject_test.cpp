@@ -82,62 +82,44 @@ TEST_F(DesignObject, SearchesAndCounts)
     EXPECT_EQ(block->CumulativeCount(), INT_MAX);
 }
 
-namespace {
-
-/// City: Heating (Gas, Pump), Transport (Bus, Tram); District: Insulation
-/// (Walls, cost 10), Windows (Triple, cost 1). Gas rules out Insulation, Walls
-/// rules out Windows.
-struct TPreclusionFixture : TDesignFixture
+// Gas rules out Insulation (Walls, cost 10), Walls rules out Windows (Triple, cost 1).
+TEST_F(DesignObject, ReplacingAChoiceLiftsItsPreclusionsButAnotherChosenOptionMayStillRuleTheAreaOut)
 {
-    TDecisionArea* Windows = Area(District, "Windows");
-    TOption* Pump = HeatPump;
-    TOption* Tram = Option(Transport, "Tram", 2);
-    TOption* Triple = Option(Windows, "Triple", 1);
-    TDesignObject* Town = Object("Town", nullptr, City);
-    TDesignObject* North = Object("North", Town, District);
-
-    TPreclusionFixture()
-    {
-        Effect(Walls, Cost, "10");
-        Effect(Triple, Cost, "1");
-        Gas->AddPreclusion(Insulation);
-        Walls->AddPreclusion(Windows);
-    }
-};
-
-struct Preclusion : ::testing::Test { TPreclusionFixture f; };
-
-} // namespace
-
-TEST_F(Preclusion, ReplacingAChoiceLiftsItsPreclusionsButAnotherChosenOptionMayStillRuleTheAreaOut)
-{
-    f.North->SelectDesignOption(f.Walls);
-    f.North->SelectDesignOption(f.Triple);
+    TDecisionArea* windows = f.Area(f.District, "Windows");
+    TOption* triple = TDesignFixture::Option(windows, "Triple");
+    TOption* tram = TDesignFixture::Option(f.Transport, "Tram", 2);
+    TDesignFixture::Effect(f.Walls, f.Cost, "10");
+    TDesignFixture::Effect(triple, f.Cost, "1");
+    f.Gas->AddPreclusion(f.Insulation);
+    f.Walls->AddPreclusion(windows);
+    TDesignObject* north = f.Object("North", Town, f.District);
+    north->SelectDesignOption(f.Walls);
+    north->SelectDesignOption(triple);
     struct { TOption* heating; QStringList north; double cost; } steps[] = {
         { f.Gas, { "Insulation" }, 1 },   // Walls is ruled out: Triple counts
-        { f.Pump, { "Windows" }, 10 },    // Walls has effect again and rules out Triple
+        { f.HeatPump, { "Windows" }, 10 },    // Walls has effect again and rules out Triple
         { f.Gas, { "Insulation" }, 1 },
     };
     for (const auto& step : steps) {
-        f.Town->SelectDesignOption(step.heating);
-        EXPECT_EQ(TDesignFixture::Precluded(f.North), step.north);
-        EXPECT_EQ(f.Value(f.Town, f.Cost), step.cost);
-        EXPECT_EQ(f.North->DesignOptions, (std::vector<TOption*>{ f.Walls, f.Triple }));
+        Town->SelectDesignOption(step.heating);
+        EXPECT_EQ(TDesignFixture::Precluded(north), step.north);
+        EXPECT_EQ(f.Value(Town, f.Cost), step.cost);
+        EXPECT_EQ(north->DesignOptions, (std::vector<TOption*>{ f.Walls, triple }));
     }
-    EXPECT_EQ(f.Town->FindSelections(f.Walls), std::vector<TDesignObject*>{});
-    EXPECT_EQ(f.Town->FindSelections(f.Triple), std::vector<TDesignObject*>{ f.North });
+    EXPECT_EQ(Town->FindSelections(f.Walls), std::vector<TDesignObject*>{});
+    EXPECT_EQ(Town->FindSelections(triple), std::vector<TDesignObject*>{ north });
 
     // An area stays ruled out while any chosen option rules it out.
     f.Bus->AddPreclusion(f.Insulation);
-    f.Town->SelectDesignOption(f.Bus);
-    EXPECT_EQ(f.North->PrecludedAreas.at(0)->Options, (std::vector<TOption*>{ f.Gas, f.Bus }));
-    f.Town->SelectDesignOption(f.Pump);
-    EXPECT_EQ(f.North->PrecludedAreas.at(0)->Options, std::vector<TOption*>{ f.Bus });
-    f.Town->SelectDesignOption(f.Tram);
-    EXPECT_EQ(f.North->IsPrecluded(f.Insulation), -1);
+    Town->SelectDesignOption(f.Bus);
+    EXPECT_EQ(north->PrecludedAreas.at(0)->Options, (std::vector<TOption*>{ f.Gas, f.Bus }));
+    Town->SelectDesignOption(f.HeatPump);
+    EXPECT_EQ(north->PrecludedAreas.at(0)->Options, std::vector<TOption*>{ f.Bus });
+    Town->SelectDesignOption(tram);
+    EXPECT_EQ(north->IsPrecluded(f.Insulation), -1);
     // A new object takes over what choices above rule out.
-    f.Town->SelectDesignOption(f.Gas);
-    TDesignObject* south = f.Object("South", f.Town, f.District);
+    Town->SelectDesignOption(f.Gas);
+    TDesignObject* south = f.Object("South", Town, f.District);
     EXPECT_EQ(TDesignFixture::Precluded(south), QStringList{ "Insulation" });
     EXPECT_EQ(south->UndecidedCount(), 1);
 }
