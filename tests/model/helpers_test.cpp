@@ -38,13 +38,11 @@ TEST(FormatValue, TablesOfValuesAndPercentagesWithNonFiniteValuesAsWordsInTheLoc
 
 TEST(ParseValue, ReadsBothSeparatorsFallsBackToZeroAndReadsEveryDigitFormatExactValueKeeps)
 {
-    EXPECT_DOUBLE_EQ(ParseValue("1,5"), 1.5);
-    EXPECT_DOUBLE_EQ(ParseValue("1.5"), 1.5);
-    EXPECT_DOUBLE_EQ(ParseValue(" -2.5E+03 "), -2500);
-    EXPECT_DOUBLE_EQ(ParseValue("4,00E-04"), 0.0004);
-    EXPECT_EQ(ParseValue("abc"), 0);
-    EXPECT_EQ(ParseValue(""), 0);
-    EXPECT_EQ(ParseValue("1,000.5"), 0);   // no group separators in either reading
+    // No group separators in either reading.
+    const std::pair<const char*, double> texts[] = { { "1,5", 1.5 }, { "1.5", 1.5 }, { " -2.5E+03 ", -2500 },
+                                                     { "4,00E-04", 0.0004 }, { "abc", 0 }, { "", 0 }, { "1,000.5", 0 } };
+    for (const auto& [text, value] : texts)
+        EXPECT_DOUBLE_EQ(ParseValue(text), value) << text;
     double v = 7;
     EXPECT_FALSE(TryParseValue("x1", v));
     EXPECT_EQ(v, 0);
