@@ -280,12 +280,10 @@ TEST_F(FormulaTest, LowestErrorCodeWinsAndStackUnderflowsAreReported)
     EXPECT_EQ(recorder.Errors(), QStringList(qsizetype(binaries.size() + unaries.size()), underflow));
 
     recorder.Clear();
-    TVMCode code;
-    code.push_back(std::make_unique<TVM_NEG>());
+    TVMCode code = Instructions<TVM_NEG>();
     code.push_back(std::make_unique<TVM_PUSHCON>(2));
-    code.push_back(std::make_unique<TVM_ADD>());
-    code.push_back(std::make_unique<TVMInstruction>());
-    code.push_back(std::make_unique<TVM_NEG>());
+    for (auto& instruction : Instructions<TVM_ADD, TVMInstruction, TVM_NEG>())
+        code.push_back(std::move(instruction));
     TVMContext run;
     run.Stack = {{0, 99}, {0, 98}};   // a run starts on an empty stack
     RunCode(code, run);

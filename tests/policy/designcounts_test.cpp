@@ -108,8 +108,7 @@ TEST_F(Occurrence, OccursInALevelAndItsSubLevelUnlessRuledOutButNotAboveNorInAno
     f.South->SelectDesignOption(f.Walls);
     TSelections where;
     EXPECT_TRUE(OccursIn(*gasAndWalls, f.Amsterdam, &where));
-    EXPECT_EQ(where[0], std::vector<TDesignObject*>({ f.Amsterdam }));
-    EXPECT_EQ(where[1], std::vector<TDesignObject*>({ f.South }));
+    EXPECT_EQ(where, TSelections({ { f.Amsterdam }, { f.South } }));
     // From any district the search starts at the city above it.
     EXPECT_TRUE(OccursIn(*gasAndWalls, f.North));
     EXPECT_EQ(CountOccurrences(*gasAndWalls, f.Plan->TopObjects), 1);
