@@ -31,8 +31,6 @@ struct CaseOperations : ::testing::Test { TModelFixture f; };
 TEST_F(Case, StartsEmptyAndUnchangedThenAddsWithDefaults)
 {
     EXPECT_FALSE(c.Changed);
-    EXPECT_TRUE(c.Folder.isEmpty());
-    EXPECT_EQ(c.BaseCase, nullptr);
     EXPECT_EQ(c.Contents, TCase::DefaultContents());
     // The contents open on the data pages, each shown in the main frame.
     QStringList links;
