@@ -82,6 +82,19 @@ TEST_F(DesignObject, SearchesAndCounts)
     EXPECT_EQ(block->CumulativeCount(), INT_MAX);
 }
 
+// An object's block lists its choices in option order, sorting them in place;
+// the rest of the design's rows are on the case folder writer's pages.
+TEST_F(DesignObject, ItsBlockListsTheChoicesInOptionOrder)
+{
+    Town->SelectDesignOption(f.Bus);
+    Town->SelectDesignOption(f.HeatPump);
+    EXPECT_EQ(Town->DesignOptions, (std::vector<TOption*>{ f.Bus, f.HeatPump }));   // as chosen
+    const QString block = Town->DesignBlock().join(QLatin1Char('\n'));
+    EXPECT_EQ(Town->DesignOptions, (std::vector<TOption*>{ f.HeatPump, f.Bus }));
+    EXPECT_GE(block.indexOf("Heating = Heat pump"), 0);
+    EXPECT_LT(block.indexOf("Heating = Heat pump"), block.indexOf("Transport = Bus"));
+}
+
 // Gas rules out Insulation (Walls, cost 10), Walls rules out Windows (Triple, cost 1).
 TEST_F(DesignObject, ReplacingAChoiceLiftsItsPreclusionsButAnotherChosenOptionMayStillRuleTheAreaOut)
 {
