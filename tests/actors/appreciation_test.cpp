@@ -83,6 +83,11 @@ TEST_F(Appreciation, GoalsAbsoluteAndRelativeToTheBaseDesign)
     EXPECT_EQ(both->AppreciationText(), "100% positive, 100% negative");
     EXPECT_EQ(both->GoalAppreciation->Items, std::vector<TActorGoal*>({ wanted, feared }));
     EXPECT_EQ(Tallies(*both), "0/0 0/0 100/100 0/0 0/0 100/100 0/0 | +100/100 -100/100");
+    // Computed again, the goals read the current values: the pump costs 40 + 9.
+    f.Amsterdam->SelectDesignOption(f.HeatPump);
+    both->Compute();
+    EXPECT_EQ(both->GoalAppreciation->AppreciationText(), "2/2 positive, 0/1 negative");
+    f.Amsterdam->SelectDesignOption(f.Gas);
 
     // The base design's name (nullptr: none), the design, and the goal.
     const struct { const char* Base; const char* Design; int Direction; double Value; bool Attained; } cases[] = {

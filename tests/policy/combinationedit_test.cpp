@@ -65,10 +65,12 @@ TEST_F(CombinationEdit, CreateCombinationSortsAndRatesOrAnswersTheExistingOneOrR
     f.Case.Changed = false;
     EXPECT_EQ(CreateCombination(f.Case, { f.Walls, f.Boiler, f.Gas }, 3), made);
     EXPECT_EQ(made->Rating, 2);
+    EXPECT_EQ(CreateCombination(f.Case, { f.Walls, f.Trees }, -1), nullptr);
     EXPECT_EQ(CreateCombination(f.Case, { f.Gas, f.HeatPump }, -1), nullptr);
     EXPECT_EQ(f.Case.Combinations.size(), 1u);
     EXPECT_FALSE(f.Case.Changed);
-    EXPECT_EQ(f.Messages.Infos(), QStringList({ "Option cannot combine with another option for same decision area" }));
+    ASSERT_EQ(f.Messages.Infos().size(), 2);
+    EXPECT_EQ(f.Messages.Infos()[1], "Option cannot combine with another option for same decision area");
 
     EXPECT_FALSE(RateCombination(made, 2));
     EXPECT_FALSE(RateCombination(made, 4));
