@@ -29,15 +29,7 @@ struct Actor : ::testing::Test { TActorFixture f; };
 
 } // namespace
 
-TEST_F(Actor, AnUndefinedDirectionIsReportedAndWrittenWithoutImage)
-{
-    TMessageRecorder messages;
-    TActorGoal* goal = f.Mayor->AddGoal(f.Price, 0, 1, 1);
-    EXPECT_EQ(goal->Row(), "<tr><td><img src=\"img/face1.bmp\" alt=\"desirable\"></td><td>Price [EUR] = 1</td></tr>");
-    EXPECT_EQ(messages.Errors(), QStringList({ "Undefined change direction: 0" }));
-}
-
-TEST_F(Actor, GoalTextOneLinePerDirection)
+TEST_F(Actor, GoalTextsPerDirectionAndAnUndefinedOneReported)
 {
     const struct { int direction; double value; const char* text; } cases[] = {
         { -2, 10, "Cost: -10%" }, { -1, 2.5, "Cost <= 2.5" }, { 1, 2.5, "Cost >= 2.5" },
@@ -45,6 +37,11 @@ TEST_F(Actor, GoalTextOneLinePerDirection)
     };
     for (const auto& c : cases)
         EXPECT_EQ(GoalText(*f.Mayor->AddGoal(f.Cost, c.direction, c.value, 1)), Local(QString::fromLatin1(c.text)));
+    // An undefined direction is written without an image.
+    TMessageRecorder messages;
+    TActorGoal* goal = f.Mayor->AddGoal(f.Price, 0, 1, 1);
+    EXPECT_EQ(goal->Row(), "<tr><td><img src=\"img/face1.bmp\" alt=\"desirable\"></td><td>Price [EUR] = 1</td></tr>");
+    EXPECT_EQ(messages.Errors(), QStringList({ "Undefined change direction: 0" }));
 }
 
 TEST_F(Actor, SortPositionsOrdersEveryList)
@@ -83,38 +80,28 @@ TEST_F(Actor, SortPositionsOrdersEveryList)
     EXPECT_EQ(f.Mayor->DescriptionRows(), before);
 }
 
-TEST_F(Actor, AddingAndDeletingPositionsMarksTheCaseChanged)
+// Placing refuses the actor itself and weights off the scale, and keeps one
+// position per target; weighing keeps each kind on its scale; a goal keeps its
+// exact value; only a position of the actor's own is deleted.
+TEST_F(Actor, PositionsArePlacedWeighedAndDeletedOnTheirScales)
 {
-    TActorGoal* goal = f.Mayor->AddGoal(f.Cost, 1, 3, 1);
-    EXPECT_TRUE(f.Case.Changed);
-    EXPECT_EQ(goal->Actor, f.Mayor);
-    f.Case.Changed = false;
-    TActorGoal other(f.Mayor);
-    f.Mayor->DeletePosition(&other);
+    TActor& a = *f.Mayor;
+    EXPECT_FALSE(PlaceConnection(a, &a, 2).Position);
+    EXPECT_FALSE(PlaceConnection(a, f.Council, 0).Position);
+    EXPECT_FALSE(PlaceDecision(a, f.Heating, 5).Position);
+    EXPECT_FALSE(PlaceOptionFeeling(a, f.Gas, 4).Position);
+    EXPECT_FALSE(PlaceQualifierFeeling(a, f.Green, -4).Position);
     EXPECT_FALSE(f.Case.Changed);
-    f.Mayor->DeletePosition(goal);
-    EXPECT_TRUE(f.Mayor->Goals.empty());
-    EXPECT_TRUE(f.Case.Changed);
-}
-
-TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScaleAndKeepsOnePositionPerTarget)
-{
-    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Mayor, 2).Position);
-    EXPECT_FALSE(PlaceConnection(*f.Mayor, f.Council, 0).Position);
-    EXPECT_FALSE(PlaceDecision(*f.Mayor, f.Heating, 5).Position);
-    EXPECT_FALSE(PlaceOptionFeeling(*f.Mayor, f.Gas, 4).Position);
-    EXPECT_FALSE(PlaceQualifierFeeling(*f.Mayor, f.Green, -4).Position);
-    EXPECT_FALSE(f.Case.Changed);
-    EXPECT_TRUE(f.Mayor->Connections.empty() && f.Mayor->Decisions.empty() && f.Mayor->Options.empty());
+    EXPECT_TRUE(a.Connections.empty() && a.Decisions.empty() && a.Options.empty());
 
     // The same target placed twice keeps one position, with the new weight.
-    TActor& a = *f.Mayor;
-    const struct { const char* what; std::function<TPositionEdit(int)> place; std::function<size_t()> count; int first, second; } cases[] = {
-        { "option", [&](int w) { return PlaceOptionFeeling(a, f.Gas, w); }, [&] { return a.Options.size(); }, 2, -3 },
-        { "qualifier", [&](int w) { return PlaceQualifierFeeling(a, f.Green, w); }, [&] { return a.Qualifiers.size(); }, 1, 3 },
-        { "area", [&](int w) { return PlaceDecision(a, f.Heating, w); }, [&] { return a.Decisions.size(); }, 2, 4 },
-        { "actor", [&](int w) { return PlaceConnection(a, f.Council, w); }, [&] { return a.Connections.size(); }, 1, 3 },
+    const struct { const char* what; std::function<TPositionEdit(int)> place; int first, second; } cases[] = {
+        { "option", [&](int w) { return PlaceOptionFeeling(a, f.Gas, w); }, 2, -3 },
+        { "qualifier", [&](int w) { return PlaceQualifierFeeling(a, f.Green, w); }, 1, 3 },
+        { "area", [&](int w) { return PlaceDecision(a, f.Heating, w); }, 2, 4 },
+        { "actor", [&](int w) { return PlaceConnection(a, f.Council, w); }, 1, 3 },
     };
+    size_t placed = 0;
     for (const auto& c : cases) {
         f.Case.Changed = false;
         const TPositionEdit added = c.place(c.first);
@@ -131,18 +118,14 @@ TEST_F(Actor, PlaceRefusesItselfAndWeightsOffTheScaleAndKeepsOnePositionPerTarge
         EXPECT_EQ(again.Position, added.Position) << c.what;
         EXPECT_TRUE(again.Changed && f.Case.Changed) << c.what;
         EXPECT_EQ(PositionWeight(a, added.Position), c.second) << c.what;
-        EXPECT_EQ(c.count(), 1u) << c.what;
+        EXPECT_EQ(a.Options.size() + a.Qualifiers.size() + a.Decisions.size() + a.Connections.size(), ++placed) << c.what;
     }
-}
 
-TEST_F(Actor, SetPositionWeightKeepsEachKindOnItsScaleAndSetGoalItsDirections)
-{
-    TActor& a = *f.Mayor;
-    const TNameless* connection = a.AddConnection(f.Council, 1);
-    const TNameless* goal = a.AddGoal(f.Cost, 1, 5, 1);
+    const TNameless* connection = a.Connections.front().get();   // weight 3
+    TActorGoal* goal = a.AddGoal(f.Cost, 1, 1234.5, 1);
     f.Case.Changed = false;
     EXPECT_FALSE(SetPositionWeight(a, connection, -2));
-    EXPECT_FALSE(SetPositionWeight(a, connection, 1));
+    EXPECT_FALSE(SetPositionWeight(a, connection, 3));
     EXPECT_FALSE(SetPositionWeight(a, goal, 4));
     EXPECT_FALSE(SetPositionWeight(*f.Council, goal, -2));   // not the Council's goal
     EXPECT_FALSE(f.Case.Changed);
@@ -153,16 +136,22 @@ TEST_F(Actor, SetPositionWeightKeepsEachKindOnItsScaleAndSetGoalItsDirections)
     EXPECT_EQ(PositionWeight(*f.Council, goal), 0);
     EXPECT_TRUE(f.Case.Changed);
 
-    // A goal keeps its exact value and refuses unknown directions.
-    TActorGoal* exact = a.AddGoal(f.Cost, 1, 1234.5, 1);
     f.Case.Changed = false;
-    EXPECT_FALSE(SetGoal(*exact, 1, 1234.5, 1));
-    EXPECT_FALSE(SetGoal(*exact, 0, 1234.5, 1));
-    EXPECT_FALSE(SetGoal(*exact, 3, 1234.5, 1));
+    EXPECT_FALSE(SetGoal(*goal, 1, 1234.5, -2));
+    EXPECT_FALSE(SetGoal(*goal, 0, 1234.5, -2));
+    EXPECT_FALSE(SetGoal(*goal, 3, 1234.5, -2));
     EXPECT_FALSE(f.Case.Changed);
-    EXPECT_TRUE(SetGoal(*exact, -2, 1234.5, 3));
-    EXPECT_EQ(exact->Direction, -2);
-    EXPECT_EQ(exact->Value, 1234.5);
-    EXPECT_EQ(exact->Preference, 3);
+    EXPECT_TRUE(SetGoal(*goal, -2, 1234.5, 3));
+    EXPECT_EQ(goal->Direction, -2);
+    EXPECT_EQ(goal->Value, 1234.5);
+    EXPECT_EQ(goal->Preference, 3);
+    EXPECT_TRUE(f.Case.Changed);
+
+    f.Case.Changed = false;
+    TActorGoal other(f.Mayor);
+    a.DeletePosition(&other);
+    EXPECT_FALSE(f.Case.Changed);
+    a.DeletePosition(goal);
+    EXPECT_TRUE(a.Goals.empty());
     EXPECT_TRUE(f.Case.Changed);
 }

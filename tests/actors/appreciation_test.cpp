@@ -46,19 +46,28 @@ struct Appreciation : ::testing::Test { TAppraisalFixture f; };
 
 } // namespace
 
-TEST_F(Appreciation, NothingSwitchedOnIsNotCalculatedAndShowsEmptyBars)
+// Nothing switched on is not calculated; items of preference 0 are listed but weigh nothing.
+TEST_F(Appreciation, NothingSwitchedOnOrOfPreferenceZeroShowsEmptyBars)
 {
-    f.Mayor->AddGoal(f.Cost, 1, 5, 2);
-    f.Mayor->AddOptionFeeling(f.Walls, 3);
-    f.Mayor->AddQualifierFeeling(f.Green, 1);
-    const auto a = f.Appraise(Nothing);
-    EXPECT_EQ(a->AppreciationText(), "(not calculated)");
-    for (const TAppreciation* part : std::initializer_list<const TAppreciation*>{
-             a.get(), a->GoalAppreciation.get(), a->OptionAppreciation.get(), a->QualifierAppreciation.get() }) {
-        EXPECT_EQ(Tallies(*part), "0/0 0/0 0/0 0/0 0/0 0/0 0/0 | +0/0 -0/0");
-        EXPECT_EQ(BarHTML(*part), EmptyBar);
+    f.Walls->AddQualifier(f.Green);
+    f.Mayor->AddGoal(f.Cost, 1, 5, 0);
+    f.Mayor->AddOptionFeeling(f.Walls, 0);
+    f.Mayor->AddQualifierFeeling(f.Green, 0);
+    const auto none = f.Appraise(Nothing);
+    EXPECT_EQ(none->AppreciationText(), "(not calculated)");
+    EXPECT_EQ(none->GoalAppreciation->AppreciationText(), "");
+    const auto zero = f.Appraise({ true, true, true });
+    EXPECT_EQ(zero->AppreciationText(), "");
+    EXPECT_EQ(zero->GoalAppreciation->Items.size(), 1u);
+    EXPECT_EQ(zero->OptionAppreciation->Items.size(), 1u);
+    EXPECT_EQ(zero->QualifierAppreciation->Items.size(), 1u);
+    for (const auto* a : { none.get(), zero.get() }) {
+        for (const TAppreciation* part : std::initializer_list<const TAppreciation*>{
+                 a, a->GoalAppreciation.get(), a->OptionAppreciation.get(), a->QualifierAppreciation.get() }) {
+            EXPECT_EQ(Tallies(*part), "0/0 0/0 0/0 0/0 0/0 0/0 0/0 | +0/0 -0/0");
+            EXPECT_EQ(BarHTML(*part), EmptyBar);
+        }
     }
-    EXPECT_EQ(a->GoalAppreciation->AppreciationText(), "");
 }
 
 // Goals attained on both sides give full percentages. Relative goals against
@@ -74,6 +83,11 @@ TEST_F(Appreciation, GoalsAbsoluteAndRelativeToTheBaseDesign)
     EXPECT_EQ(both->AppreciationText(), "100% positive, 100% negative");
     EXPECT_EQ(both->GoalAppreciation->Items, std::vector<TActorGoal*>({ wanted, feared }));
     EXPECT_EQ(Tallies(*both), "0/0 0/0 100/100 0/0 0/0 100/100 0/0 | +100/100 -100/100");
+    // Computed again, the goals read the current values: the pump costs 40 + 9.
+    f.Amsterdam->SelectDesignOption(f.HeatPump);
+    both->Compute();
+    EXPECT_EQ(both->GoalAppreciation->AppreciationText(), "2/2 positive, 0/1 negative");
+    f.Amsterdam->SelectDesignOption(f.Gas);
 
     // The base design's name (nullptr: none), the design, and the goal.
     const struct { const char* Base; const char* Design; int Direction; double Value; bool Attained; } cases[] = {
@@ -105,7 +119,7 @@ TEST_F(Appreciation, GoalsAbsoluteAndRelativeToTheBaseDesign)
     }
 }
 
-TEST_F(Appreciation, OptionFeelingsAreWeighedByCumulativeCount)
+TEST_F(Appreciation, OptionFeelingsAreWeighedByCumulativeCountAndComputedAfresh)
 {
     // Walls chosen in North (3 alike), not in South (2 alike)
     f.Mayor->AddOptionFeeling(f.Walls, -2);
@@ -122,6 +136,12 @@ TEST_F(Appreciation, OptionFeelingsAreWeighedByCumulativeCount)
     EXPECT_EQ(walls.Preference, -2);
     EXPECT_EQ(a->OptionAppreciation->Items[1]->DesignObject, f.Amsterdam);
     EXPECT_EQ(a->AppreciationText(), "25% positive, 60% negative");
+
+    // Computed again, it starts afresh from the current model.
+    f.Amsterdam->SelectDesignOption(f.HeatPump);
+    a->Compute();
+    EXPECT_EQ(a->OptionAppreciation->AppreciationText(), "3/4 positive, 6/10 negative");
+    EXPECT_EQ(a->OptionAppreciation->Items.size(), 2u);
 }
 
 TEST_F(Appreciation, PartialsWithoutPositiveItemsDoNotDiluteTheAverage)
@@ -159,20 +179,6 @@ TEST_F(Appreciation, QualifierFeelingsCountDecisionsOverTheDesign)
     EXPECT_EQ(Tallies(*f.Appraise(Qualifiers)->QualifierAppreciation), Tallies(*a->QualifierAppreciation));
 }
 
-TEST_F(Appreciation, PreferenceZeroItemsAreListedButWeighNothing)
-{
-    f.Walls->AddQualifier(f.Green);
-    f.Mayor->AddGoal(f.Cost, 1, 5, 0);
-    f.Mayor->AddOptionFeeling(f.Walls, 0);
-    f.Mayor->AddQualifierFeeling(f.Green, 0);
-    const auto a = f.Appraise({ true, true, true });
-    EXPECT_EQ(a->GoalAppreciation->Items.size(), 1u);
-    EXPECT_EQ(a->OptionAppreciation->Items.size(), 1u);
-    EXPECT_EQ(a->QualifierAppreciation->Items.size(), 1u);
-    EXPECT_EQ(Tallies(*a), "0/0 0/0 0/0 0/0 0/0 0/0 0/0 | +0/0 -0/0");
-    EXPECT_EQ(a->AppreciationText(), "");
-}
-
 TEST(AppreciationShares, RoundToWholePercentTiesToEven)
 {
     const struct { int attained; int percent; } cases[] = { { 1, 12 }, { 3, 38 }, { 5, 62 }, { 7, 88 } };
@@ -184,20 +190,6 @@ TEST(AppreciationShares, RoundToWholePercentTiesToEven)
         EXPECT_EQ(a->PositiveAttained, c.percent) << c.attained << "/8";
         EXPECT_EQ(a->Attained[1], c.percent) << c.attained << "/8";
     }
-}
-
-TEST_F(Appreciation, ComputeStartsAfreshFromTheCurrentModel)
-{
-    f.Mayor->AddOptionFeeling(f.HeatPump, 1);
-    f.Mayor->AddGoal(f.Cost, 1, 30, 1);
-    const auto a = f.Appraise({ true, true, false });
-    EXPECT_EQ(a->AppreciationText(), "0% positive");
-    f.Amsterdam->SelectDesignOption(f.HeatPump);   // 40 + 9
-    a->Compute();
-    EXPECT_EQ(a->AppreciationText(), "100% positive");
-    EXPECT_EQ(a->OptionAppreciation->Items.size(), 1u);
-    EXPECT_EQ(a->GoalAppreciation->Items.size(), 1u);
-    EXPECT_EQ(a->PositiveTotal, 200);
 }
 
 TEST(BarHTML, WidthsAndColspansLineBothBandsUp)

@@ -165,81 +165,47 @@ TEST_F(Evaluation, MalformedCodeReportsAStackErrorEvenWhenRuledOut)
     }
 }
 
-TEST_F(Evaluation, APassReusesResultsUntilTheDesignChanges)
+// Two designs choose Solar in two districts each; in the second one a district
+// also keeps Solar as its status quo. An edit reaches every design that uses
+// the option and the open pass, and what a save writes matches the values shown.
+TEST(EffectEdit, ReachesEveryDesignAndTheOpenPassAndMatchesAFreshReadOfTheSavedCase)
 {
-    TDesignObject* north = f.Object("North", Town, f.District);
-    TOption* cheap = f.OptionWithEffect(f.District, "Cheap", f.Cost, "1");
-    TOption* dear = TDesignFixture::Option(cheap->DecisionArea, "Dear", 2);
-    TDesignFixture::Effect(dear, f.Cost, "9");
-    north->SelectDesignOption(cheap);
-    const TEvaluation pass;
-    EXPECT_EQ(f.Text(Town, f.Cost), "1");
-    north->SelectDesignOption(dear);
-    EXPECT_EQ(f.Text(Town, f.Cost), "9");
-    north->SetCount(2);
-    EXPECT_EQ(f.Text(Town, f.Cost), "18");
-    f.Object("South", Town, f.District)->SelectDesignOption(cheap);
-    EXPECT_EQ(f.Text(Town, f.Cost), "19");
-    std::unique_ptr<TEffect> taken = dear->TakeEffect(dear->Effects.front().get());
-    taken->SetFormula("4");
-    dear->AddEffect(std::move(taken));
-    EXPECT_EQ(f.Text(Town, f.Cost), "9");
-}
-
-namespace {
-
-/// Two designs that choose Solar in two districts each; in the second one a
-/// district also keeps Solar as its status quo.
-struct TEffectEditFixture : TDesignFixture
-{
-    TVariable* Size = Variable("Size");
-    TOption* Solar = OptionWithEffect(District, "Solar", Cost, "5");
-    TOption* Plots = OptionWithEffect(District, "Plots", Size, "10");
-    TEffect* Effect = Solar->Effects.front().get();
-    TDesign* Other = Case.Designs.At(Case.AddDesign("Other"));
-
-    TEffectEditFixture()
-    {
-        for (TDesign* design : { Plan, Other }) {
-            TDesignObject* town = Object("Town", nullptr, City, 1, design);
-            for (const char* name : { "North", "South" }) {
-                TDesignObject* district = Object(name, town, District, 2, design);
-                district->SelectDesignOption(Solar);
-                district->SelectDesignOption(Plots);
-            }
+    TDesignFixture f;
+    TVariable* size = f.Variable("Size");
+    TOption* solar = f.OptionWithEffect(f.District, "Solar", f.Cost, "5");
+    TOption* plots = f.OptionWithEffect(f.District, "Plots", size, "10");
+    TEffect* effect = solar->Effects.front().get();
+    TDesign* other = f.Case.Designs.At(f.Case.AddDesign("Other"));
+    for (TDesign* design : { f.Plan, other }) {
+        TDesignObject* town = f.Object("Town", nullptr, f.City, 1, design);
+        for (const char* name : { "North", "South" }) {
+            TDesignObject* district = f.Object(name, town, f.District, 2, design);
+            district->SelectDesignOption(solar);
+            district->SelectDesignOption(plots);
         }
-        Other->TopObjects.At(0)->Children.At(1)->SelectStatusQuoOption(Solar);
-        Case.Changed = false;
     }
-};
-struct EffectEdit : ::testing::Test { TEffectEditFixture f; };
+    other->TopObjects.At(0)->Children.At(1)->SelectStatusQuoOption(solar);
+    f.Case.Changed = false;
+    {
+        const TEvaluation pass;
+        solar->EditEffect(*effect, QStringLiteral("5 "), false);   // changes nothing
+        EXPECT_FALSE(f.Case.Changed);
+        EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 20);
+        EXPECT_EQ(DesignValue(*other, *f.Cost), 20);
 
-TEST_F(EffectEdit, ReachesEveryDesignAndTheOpenPass)
-{
-    const TEvaluation pass;
-    f.Solar->EditEffect(*f.Effect, QStringLiteral("5 "), false);   // changes nothing
-    EXPECT_FALSE(f.Case.Changed);
-    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 20);
-    EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 20);
+        EXPECT_EQ(solar->EditEffect(*effect, QStringLiteral(" 3 * [Size] + 1\n"), true), QString());
+        EXPECT_EQ(effect->Formula, QStringLiteral("3 * [Size] + 1"));
+        EXPECT_TRUE(f.Case.Changed);
+        // The calculations read Size now, and the status quo district has none.
+        EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 124);
+        EXPECT_EQ(DesignValue(*other, *f.Cost), 62);
 
-    EXPECT_EQ(f.Solar->EditEffect(*f.Effect, QStringLiteral(" 3 * [Size] + 1\n"), true), QString());
-    EXPECT_EQ(f.Effect->Formula, QStringLiteral("3 * [Size] + 1"));
-    EXPECT_TRUE(f.Case.Changed);
-    // The calculations read Size now, and the status quo district has none.
-    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 124);
-    EXPECT_EQ(DesignValue(*f.Other, *f.Cost), 62);
-
-    f.Solar->EditEffect(*f.Effect, QString(), false);
-    EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 0);
-}
-
-TEST_F(EffectEdit, EveryValueMatchesAFreshReadOfTheSavedCase)
-{
-    // First off in the status quo district, then on again with another formula.
-    f.Solar->EditEffect(*f.Effect, QStringLiteral("2 * [Size]"), true);
-    f.Solar->EditEffect(*f.Effect, QStringLiteral("[Size] - 1"), false);
-    f.Plots->EditEffect(*f.Plots->Effects.front(), QStringLiteral("7"), true);
-
+        solar->EditEffect(*effect, QString(), false);
+        EXPECT_EQ(DesignValue(*f.Plan, *f.Cost), 0);
+    }
+    // On again in the status quo district, with another formula.
+    solar->EditEffect(*effect, QStringLiteral("[Size] - 1"), false);
+    plots->EditEffect(*plots->Effects.front(), QStringLiteral("7"), true);
     QTemporaryDir dir;
     ASSERT_TRUE(WriteCaseFolder(f.Case, dir.path() + QLatin1Char('/')));
     TCase read;
@@ -247,5 +213,3 @@ TEST_F(EffectEdit, EveryValueMatchesAFreshReadOfTheSavedCase)
     EXPECT_EQ(AllValues(f.Case), AllValues(read));
     EXPECT_TRUE(AllValues(f.Case).contains(QStringLiteral("Plan:Cost=24")));
 }
-
-} // namespace

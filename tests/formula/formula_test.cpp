@@ -180,11 +180,6 @@ TEST_F(FormulaTest, MessagesWithPositionAndTokenLength)
         EXPECT_EQ(compiled.TokenLength, c.TokenLength) << c.Formula;
         EXPECT_EQ(Listing(compiled.Code), QString::fromLatin1(c.Code)) << c.Formula;
     }
-    // The editor selects the TokenLength characters before Position: for an
-    // unknown word, its last character.
-    const QString text = QStringLiteral("1 + foo");
-    const TCompileResult compiled = CompileFormula(text, &Case);
-    EXPECT_EQ(text.mid(compiled.Position - 1 - compiled.TokenLength, compiled.TokenLength), QStringLiteral("o"));
 }
 
 TEST_F(FormulaTest, UnknownVariablesWarnOncePerNameAsWritten)
@@ -221,6 +216,7 @@ TEST_F(FormulaTest, FormulaResults)
         {"sin 0 + cos 0", 0, 1},
         {"ln(1/0)", VMDivisionByZero, std::log(Undefined)},   // ln of the undefined value is finite
         {"[free]", VMNoAttribute, Undefined},
+        {"[nobody]", VMNoAttribute, Undefined},                // unknown when compiled
         {"[free] + 1/0", VMNoAttribute, Undefined},           // the lower code wins
         {"[free] ^ 0", VMNoAttribute, 1},                     // computed whatever the error
         {"ln(0 * [free])", VMNumericFault, Undefined},        // a fault replaces the operands' code
@@ -284,39 +280,15 @@ TEST_F(FormulaTest, LowestErrorCodeWinsAndStackUnderflowsAreReported)
     EXPECT_EQ(recorder.Errors(), QStringList(qsizetype(binaries.size() + unaries.size()), underflow));
 
     recorder.Clear();
-    TVMCode code;
-    code.push_back(std::make_unique<TVM_NEG>());
+    TVMCode code = Instructions<TVM_NEG>();
     code.push_back(std::make_unique<TVM_PUSHCON>(2));
-    code.push_back(std::make_unique<TVM_ADD>());
-    code.push_back(std::make_unique<TVMInstruction>());
-    code.push_back(std::make_unique<TVM_NEG>());
+    for (auto& instruction : Instructions<TVM_ADD, TVMInstruction, TVM_NEG>())
+        code.push_back(std::move(instruction));
     TVMContext run;
     run.Stack = {{0, 99}, {0, 98}};   // a run starts on an empty stack
     RunCode(code, run);
     EXPECT_EQ(Entries(run.Stack), QStringLiteral("0:-2"));
     EXPECT_EQ(recorder.Errors(), QStringList({underflow, underflow, QStringLiteral("Undefined VM instruction")}));
-}
-
-// Answers every read of a variable that has no constant, and counts them.
-class TCountingContext : public TVMContext
-{
-public:
-    TVMResult ReadVariable(const TVariable&) override
-    {
-        ++Reads;
-        return {VMDivisionByZero, 5};
-    }
-    int Reads = 0;
-};
-
-TEST_F(FormulaTest, PushVariable)
-{
-    TCountingContext context;
-    TVM_PUSHVAR(Case.Variables.Find(QStringLiteral("k"))).Execute(context);
-    TVM_PUSHVAR(Case.Variables.Find(QStringLiteral("free"))).Execute(context);
-    TVM_PUSHVAR(nullptr).Execute(context);
-    EXPECT_EQ(Entries(context.Stack), QStringLiteral("0:21 -1:5 -5:1e-100"));
-    EXPECT_EQ(context.Reads, 1);
 }
 
 } // namespace

@@ -25,20 +25,19 @@ TEST_F(ConceptList, AddCleansAndTrimsNamesAndReturnsAnExistingOneWithoutChange)
     const int first = c.AddScale("abc");
     c.Changed = false;
     EXPECT_EQ(c.AddScale("ABC"), first);
-    EXPECT_EQ(c.Scales.Count(), 1);
+    EXPECT_EQ(NamesOf(c.Scales), QStringList({ "abc" }));
     EXPECT_FALSE(c.Changed);
-    EXPECT_EQ(c.Scales.At(0)->Name, "abc");
 
     c.AddVariable("  Cost [EUR] ");
     c.AddVariable("Cost [USD]");
-    ASSERT_EQ(c.Variables.Count(), 2);
-    EXPECT_EQ(c.Variables.At(0)->Name, "Cost EUR");
-    EXPECT_EQ(c.Variables.At(1)->Name, "Cost USD");
+    EXPECT_EQ(NamesOf(c.Variables), QStringList({ "Cost EUR", "Cost USD" }));
     c.AddCategory("a=b:c@d\"e");
-    EXPECT_EQ(c.Categories.At(0)->Name, "abcde");
+    EXPECT_EQ(NamesOf(c.Categories), QStringList({ "abcde" }));
 }
 
-TEST_F(ConceptList, RenameRules)
+// A rename refuses a name taken by another item, whatever its letter case,
+// and moves the item to its new place.
+TEST_F(ConceptList, RenameRefusesATakenNameAndMovesTheItem)
 {
     TMessageRecorder messages;
     c.AddScale("Abc");
@@ -47,40 +46,27 @@ TEST_F(ConceptList, RenameRules)
     EXPECT_EQ(c.Scales.RenameConcept(only, "ABC"), 0);
     EXPECT_EQ(only->Name, "ABC");
 
-    c.AddScale("m");
+    for (const char* name : { "m", "c", "e", "g" })
+        c.AddScale(QString::fromLatin1(name));
     c.Changed = false;
     EXPECT_LT(c.Scales.RenameConcept(only, "abc"), 0);
-    EXPECT_EQ(messages.Warnings(), QStringList({ "Names must be unique" }));
-    EXPECT_EQ(only->Name, "ABC");
-    EXPECT_FALSE(c.Changed);
-
-    messages.Clear();
     EXPECT_LT(c.Scales.RenameConcept(only, " M "), 0);
-    EXPECT_EQ(messages.Warnings(), QStringList({ "Names must be unique" }));
-
+    EXPECT_EQ(messages.Warnings(), QStringList(2, "Names must be unique"));
     // Same name exactly, or nothing left once cleaned: nothing happens.
     EXPECT_EQ(c.Scales.RenameConcept(only, "ABC "), 0);
     c.Scales.RenameConcept(only, " =[]");
     EXPECT_EQ(only->Name, "ABC");
     EXPECT_FALSE(c.Changed);
-}
 
-TEST_F(ConceptList, RenameMovesTheItemToItsNewPlaceAndMarksTheCase)
-{
-    for (const char* name : { "a", "c", "e", "g" })
-        c.AddScale(QString::fromLatin1(name));
-    TScale* a = c.Scales.At(0);
-    c.Changed = false;
     // Its old slot is removed first: "f" lands between e and g, at index 2.
-    EXPECT_EQ(c.Scales.RenameConcept(a, "f"), 2);
-    EXPECT_EQ(NamesOf(c.Scales), QStringList({ "c", "e", "f", "g" }));
-    EXPECT_EQ(c.Scales.At(2), a);
+    EXPECT_EQ(c.Scales.RenameConcept(only, "f"), 2);
+    EXPECT_EQ(NamesOf(c.Scales), QStringList({ "c", "e", "f", "g", "m" }));
+    EXPECT_EQ(c.Scales.At(2), only);
     EXPECT_TRUE(c.Changed);
-
-    TScale* g = c.Scales.At(3);
-    EXPECT_EQ(c.Scales.RenameConcept(g, "b"), 0);
-    EXPECT_EQ(NamesOf(c.Scales), QStringList({ "b", "c", "e", "f" }));
-    EXPECT_EQ(c.Scales.IndexOf(g), 0);
+    TScale* m = c.Scales.At(4);
+    EXPECT_EQ(c.Scales.RenameConcept(m, "b"), 0);
+    EXPECT_EQ(NamesOf(c.Scales), QStringList({ "b", "c", "e", "f", "g" }));
+    EXPECT_EQ(c.Scales.IndexOf(m), 0);
 
     // Renames in nested lists mark the case too.
     TSystemLevel* level = c.SystemLevels.At(c.AddSystemLevel("City"));

@@ -115,13 +115,12 @@ TEST(Icons, DefaultAndDerivedIcons)
 
 namespace {
 
-std::vector<int> Numbers(const TDecisionArea* area, const std::vector<TOption*>& options)
+// The options' numbers, in the order given.
+std::vector<int> Numbers(const std::vector<TOption*>& options)
 {
     std::vector<int> numbers;
-    for (const TOption* option : options) {
-        EXPECT_EQ(option->DecisionArea, area);
+    for (const TOption* option : options)
         numbers.push_back(option->Number);
-    }
     return numbers;
 }
 
@@ -136,26 +135,30 @@ std::vector<TOption*> NumberedArea(TModelFixture& f, int count)
     return options;
 }
 
-struct CopyTest : ::testing::Test
+// Each effect as "variable = formula", marked when null in the status quo;
+// every one belongs to the option and is compiled.
+QStringList Effects(const TOption& option)
 {
-    TModelFixture f;
-    TSystemLevel* Building = f.Level("Building", f.District);
-    TDecisionArea* Roof = f.Area(Building, "Roof", f.Energy, f.Now);
-
-    CopyTest()
-    {
-        f.Gas->AddQualifier(f.Green);
-        f.Gas->AddPreclusion(f.Insulation);   // district, below the city
-        f.Gas->AddPreclusion(Roof);           // building, two below
-        f.Gas->AddPreclusion(f.Transport);    // the city itself
-        TModelFixture::Effect(f.Gas, f.Cost, "2 * [Price]")->NullWhenStatusQuo = true;
-        TModelFixture::Effect(f.Gas, f.Price, "7");
-        f.Case.Changed = false;
+    QStringList texts;
+    for (const auto& effect : option.Effects) {
+        EXPECT_EQ(effect->Option, &option);
+        EXPECT_FALSE(effect->Code.empty()) << effect->Formula.toStdString();
+        texts << effect->Variable->Name + " = " + effect->Formula + (effect->NullWhenStatusQuo ? " (null)" : "");
     }
-};
+    return texts;
+}
 
-TEST_F(CopyTest, OptionCopyTakesQualifiersPreclusionsAndEffects)
+TEST_F(Hierarchy, CopiesTakeWhatLiesWithinTheTargetLevelAsItemsOfTheirOwn)
 {
+    TDecisionArea* roof = f.Area(f.Level("Building", f.District), "Roof", f.Energy, f.Now);
+    f.Gas->AddQualifier(f.Green);
+    f.Gas->AddPreclusion(f.Insulation);   // district, below the city
+    f.Gas->AddPreclusion(roof);           // building, two below
+    f.Gas->AddPreclusion(f.Transport);    // the city itself
+    TModelFixture::Effect(f.Gas, f.Cost, "2 * [Price]")->NullWhenStatusQuo = true;
+    TModelFixture::Effect(f.Gas, f.Price, "7");
+    f.Case.Changed = false;
+    const QStringList gasEffects = { "Cost = 2 * [Price] (null)", "Price = 7" };
     TCopyReport report;
     TOption* copy = CopyOption(*f.Gas, *f.Heating, "Gas (copy)", 3, &report);
     ASSERT_NE(copy, nullptr);
@@ -163,70 +166,52 @@ TEST_F(CopyTest, OptionCopyTakesQualifiersPreclusionsAndEffects)
     EXPECT_EQ(copy->Number, 3);
     EXPECT_EQ(copy->Qualifiers, f.Gas->Qualifiers);
     EXPECT_EQ(copy->PrecludedAreas, f.Gas->PrecludedAreas);
-    ASSERT_EQ(copy->Effects.size(), 2u);
-    const TEffect& effect = *copy->Effects[0];
-    EXPECT_NE(&effect, f.Gas->Effects[0].get());
-    EXPECT_EQ(effect.Option, copy);
-    EXPECT_EQ(effect.Variable, f.Cost);
-    EXPECT_EQ(effect.Formula, "2 * [Price]");
-    EXPECT_FALSE(effect.Code.empty());
-    EXPECT_TRUE(effect.NullWhenStatusQuo);
-    EXPECT_FALSE(copy->Effects[1]->NullWhenStatusQuo);
-    EXPECT_TRUE(report.FaultyEffects.empty());
-    EXPECT_TRUE(report.DroppedPreclusions.empty());
+    EXPECT_EQ(Effects(*copy), gasEffects);
+    EXPECT_TRUE(report.FaultyEffects.empty() && report.DroppedPreclusions.empty());
     EXPECT_TRUE(f.Case.Changed);
 
-    // The copy is a separate item: deleting the original leaves it whole.
-    f.Heating->DeleteOption(f.Gas);
-    EXPECT_EQ(copy->Effects.size(), 2u);
-    EXPECT_EQ(copy->PrecludedAreas.size(), 3u);
-}
+    // Copied down to District, Insulation and Roof lie within the target level; Transport (the city) does not.
+    TCopyReport down;
+    TDecisionArea* district = CopyDecisionArea(*f.Heating, *f.District, "Heating", &down);
+    ASSERT_NE(district, nullptr);
+    EXPECT_EQ(district->SystemLevel, f.District);
+    EXPECT_EQ(district->Phase, f.Heating->Phase);
+    EXPECT_EQ(district->Category, f.Heating->Category);
+    TOption* gas = district->Options.Find("Gas");
+    EXPECT_EQ(gas->Number, 1);
+    EXPECT_EQ(district->Options.Find("Heat pump")->Number, 2);
+    EXPECT_EQ(gas->PrecludedAreas, std::vector<TDecisionArea*>({ f.Insulation, roof }));
+    EXPECT_EQ(Effects(*gas), gasEffects);
+    ASSERT_EQ(down.DroppedPreclusions.size(), 2u);   // Gas and its copy
+    EXPECT_EQ(down.DroppedPreclusions[0].Option, gas);
+    EXPECT_EQ(down.DroppedPreclusions[0].Count, 1);
+    // Onto a sibling of District nothing of the district's may be precluded:
+    // dropped, not refused by AddPreclusion.
+    TCopyReport school;
+    TDecisionArea* atSchool = CopyDecisionArea(*f.Heating, *f.Level("School", f.City), "Heating", &school);
+    EXPECT_TRUE(atSchool->Options.Find("Gas")->PrecludedAreas.empty());
+    EXPECT_EQ(school.DroppedPreclusions[0].Count, 3);
 
-TEST_F(CopyTest, CopiesRefuseATakenNameAndKeepFaultyFormulasFaulty)
-{
-    EXPECT_EQ(CopyOption(*f.Gas, *f.Heating, "heat PUMP", 3), nullptr);
+    // A taken name is refused.
+    f.Case.Changed = false;
+    EXPECT_EQ(CopyOption(*f.Gas, *f.Heating, "heat PUMP", 4), nullptr);
     EXPECT_EQ(CopyDecisionArea(*f.Heating, *f.City, "transport"), nullptr);
-    EXPECT_EQ(f.Heating->Options.Count(), 2);
+    EXPECT_EQ(f.Heating->Options.Count(), 3);
     EXPECT_EQ(f.City->DecisionAreas.Count(), 2);
     EXPECT_FALSE(f.Case.Changed);
 
     // A formula stored faulty (as read from a damaged page) stays faulty in the copy.
     f.Gas->Effects[1]->Formula = "1 +";
-    TCopyReport report;
-    TOption* copy = CopyOption(*f.Gas, *f.Heating, "Gas 2", 3, &report);
-    ASSERT_EQ(report.FaultyEffects.size(), 1u);
-    EXPECT_EQ(report.FaultyEffects[0], copy->Effects[1].get());
-    EXPECT_EQ(copy->Effects[1]->Formula, "1 +");
-    // Within its own level every preclusion stays valid.
-    TDecisionArea* duplicate = CopyDecisionArea(*f.Heating, *f.City, "Heating (copy)");
-    ASSERT_NE(duplicate, nullptr);
-    EXPECT_EQ(duplicate->Options.Find("Gas")->PrecludedAreas.size(), 3u);
-}
+    TCopyReport faulty;
+    TOption* again = CopyOption(*f.Gas, *f.Heating, "Gas 2", 4, &faulty);
+    ASSERT_EQ(faulty.FaultyEffects.size(), 1u);
+    EXPECT_EQ(faulty.FaultyEffects[0], again->Effects[1].get());
+    EXPECT_EQ(again->Effects[1]->Formula, "1 +");
 
-TEST_F(CopyTest, AreaCopyKeepsOnlyPreclusionsWithinTheTargetLevel)
-{
-    TSystemLevel* school = f.Level("School", f.City);   // a sibling of District
-    TCopyReport report;
-    TDecisionArea* copy = CopyDecisionArea(*f.Heating, *f.District, "Heating", &report);
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->SystemLevel, f.District);
-    EXPECT_EQ(copy->Phase, f.Heating->Phase);
-    EXPECT_EQ(copy->Category, f.Heating->Category);
-    ASSERT_EQ(copy->Options.Count(), 2);
-    TOption* gas = copy->Options.Find("Gas");
-    EXPECT_EQ(gas->Number, 1);
-    EXPECT_EQ(copy->Options.Find("Heat pump")->Number, 2);
-    // Insulation and Roof lie within District; Transport (the city) does not.
-    EXPECT_EQ(gas->PrecludedAreas, std::vector<TDecisionArea*>({ f.Insulation, Roof }));
-    ASSERT_EQ(report.DroppedPreclusions.size(), 1u);
-    EXPECT_EQ(report.DroppedPreclusions[0].Option, gas);
-    EXPECT_EQ(report.DroppedPreclusions[0].Count, 1);
-    EXPECT_EQ(gas->Effects.size(), 2u);
-
-    // Onto a sibling subtree nothing of the district's may be precluded.
-    TDecisionArea* atSchool = CopyDecisionArea(*f.Heating, *school, "Heating", &report);
-    EXPECT_TRUE(atSchool->Options.Find("Gas")->PrecludedAreas.empty());
-    EXPECT_EQ(report.DroppedPreclusions.back().Count, 3);   // dropped, not refused by AddPreclusion
+    // A copy is whole without its original.
+    f.Heating->DeleteOption(f.Gas);
+    EXPECT_EQ(Effects(*copy), gasEffects);
+    EXPECT_EQ(copy->PrecludedAreas.size(), 3u);
 }
 
 TEST(OptionNumbers, InsertingMovesTheRestUpAndMovingShiftsTheOptionsInBetween)
@@ -236,10 +221,9 @@ TEST(OptionNumbers, InsertingMovesTheRestUpAndMovingShiftsTheOptionsInBetween)
     for (const auto& row : inserts) {
         TModelFixture f;
         std::vector<TOption*> options = NumberedArea(f, 3);
-        TDecisionArea* area = options[0]->DecisionArea;
-        options.push_back(TModelFixture::Option(area, "New", 0));
+        options.push_back(TModelFixture::Option(options[0]->DecisionArea, "New", 0));
         InsertOptionNumber(*options.back(), row.Number);
-        EXPECT_EQ(Numbers(area, options), row.Expected) << row.Number;
+        EXPECT_EQ(Numbers(options), row.Expected) << row.Number;
         EXPECT_TRUE(f.Case.Changed);
     }
 
@@ -252,9 +236,8 @@ TEST(OptionNumbers, InsertingMovesTheRestUpAndMovingShiftsTheOptionsInBetween)
     for (const auto& row : moves) {
         TModelFixture f;
         const std::vector<TOption*> options = NumberedArea(f, 4);
-        TDecisionArea* area = options[0]->DecisionArea;
         EXPECT_TRUE(MoveOptionNumber(*options[size_t(row.Dragged)], *options[size_t(row.Target)]));
-        EXPECT_EQ(Numbers(area, options), row.Expected) << row.Dragged << " onto " << row.Target;
+        EXPECT_EQ(Numbers(options), row.Expected) << row.Dragged << " onto " << row.Target;
         EXPECT_TRUE(f.Case.Changed);
     }
     TModelFixture f;

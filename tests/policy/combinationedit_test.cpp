@@ -116,6 +116,9 @@ TEST_F(CombinationEdit, ExtendAndRemoveAnswerAnExistingCombinationOrRefuse)
     EXPECT_EQ(RemoveFromCombination(longer, f.Bus), longer);
     EXPECT_EQ(longer->Options, std::vector<TOption*>({ f.Gas, f.Walls }));
     EXPECT_TRUE(f.Case.Changed);
+    // An option's combinations come in the case's order.
+    EXPECT_EQ(CombinationsOf(f.Walls), std::vector<TCombination*>({ made, longer }));
+    EXPECT_EQ(CombinationsOf(f.Boiler), std::vector<TCombination*>({ made }));
 }
 
 TEST_F(CombinationEdit, CompareCombinationsByRatingThenOptionsThenTheLongerFirst)
@@ -133,13 +136,4 @@ TEST_F(CombinationEdit, CompareCombinationsByRatingThenOptionsThenTheLongerFirst
         const int result = CompareCombinations(f.Combine(c.ratingA, c.a), f.Combine(c.ratingB, c.b));
         EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.ratingA << " " << c.ratingB;
     }
-}
-
-TEST_F(CombinationEdit, CombinationsOfKeepsTheCaseOrder)
-{
-    TCombination* first = f.Combine(1, { f.Gas, f.Walls });
-    f.Combine(1, { f.HeatPump, f.Bus });
-    TCombination* third = f.Combine(-1, { f.Bus, f.Walls });
-    EXPECT_EQ(CombinationsOf(f.Walls), std::vector<TCombination*>({ first, third }));
-    EXPECT_TRUE(CombinationsOf(f.Gas).size() == 1);
 }

@@ -4,59 +4,27 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct TApplicationFixture : TPlanFixture
-{
-    TPolicy* Policy = Case.Policies.At(Case.AddPolicy("Green"));
-
-    TApplicationFixture()
-    {
-        Policy->Options = { HeatPump, Foam, Solar };
-        North->SelectDesignOption(Solar);
-        North->SelectStatusQuoOption(Walls);
-        Case.Changed = false;
-    }
-};
-
-struct TDesignOptionsFixture : TPlanFixture
-{
-    TPolicy* Policy = Case.Policies.At(Case.AddPolicy("From design"));
-
-    TDesignOptionsFixture()
-    {
-        Gas->AddPreclusion(Transport);
-        Amsterdam->SelectDesignOption(Gas);
-        Amsterdam->SelectDesignOption(Bus);        // precluded by Gas
-        North->SelectDesignOption(Walls);
-        South->SelectDesignOption(Foam);
-        South->SelectDesignOption(Solar);
-        Amsterdam->SelectStatusQuoOption(HeatPump);
-        Amsterdam->SelectStatusQuoOption(Bus);
-        North->SelectStatusQuoOption(Foam);
-        South->SelectStatusQuoOption(Walls);
-        Case.Changed = false;
-    }
-};
-
-} // namespace
-
 // Each command takes the options of the object's own level, at the object or
 // its whole subtree, for the design or the status quo, and leaves alone what holds.
 TEST(ApplyPolicy, ChoosesAtTheLevelOrTheSubtreeForTheDesignOrTheStatusQuo)
 {
-    TApplicationFixture f;
-    ApplyPolicy(*f.Policy, *f.Amsterdam, false, false);
+    TPlanFixture f;
+    TPolicy* policy = f.Case.Policies.At(f.Case.AddPolicy("Green"));
+    policy->Options = { f.HeatPump, f.Foam, f.Solar };
+    f.North->SelectDesignOption(f.Solar);
+    f.North->SelectStatusQuoOption(f.Walls);
+    f.Case.Changed = false;
+    ApplyPolicy(*policy, *f.Amsterdam, false, false);
     EXPECT_EQ(f.Amsterdam->DesignOptions, std::vector<TOption*>({ f.HeatPump }));
     EXPECT_EQ(f.North->DesignOptions, std::vector<TOption*>({ f.Solar }));
 
-    ApplyPolicy(*f.Policy, *f.Amsterdam, false, true);
+    ApplyPolicy(*policy, *f.Amsterdam, false, true);
     EXPECT_EQ(f.North->DesignOptions, std::vector<TOption*>({ f.Solar, f.Foam }));   // Solar kept where it was
     EXPECT_EQ(f.South->DesignOptions, std::vector<TOption*>({ f.Foam, f.Solar }));
     EXPECT_TRUE(f.Case.Changed);
 
     // The status quo, without touching the design.
-    ApplyPolicy(*f.Policy, *f.North, true, false);
+    ApplyPolicy(*policy, *f.North, true, false);
     EXPECT_EQ(f.North->StatusQuoOptions, std::vector<TOption*>({ f.Foam, f.Solar }));   // Foam replaced Walls
     EXPECT_EQ(f.North->DesignOptions, std::vector<TOption*>({ f.Solar, f.Foam }));
     EXPECT_TRUE(f.South->StatusQuoOptions.empty());
@@ -67,7 +35,18 @@ TEST(ApplyPolicy, ChoosesAtTheLevelOrTheSubtreeForTheDesignOrTheStatusQuo)
 // what the policy holds already.
 TEST(AddDesignObjectOptions, TakesTheFirstOptionMetPerArea)
 {
-    TDesignOptionsFixture f;
+    TPlanFixture f;
+    TPolicy* policy = f.Case.Policies.At(f.Case.AddPolicy("From design"));
+    f.Gas->AddPreclusion(f.Transport);
+    f.Amsterdam->SelectDesignOption(f.Gas);
+    f.Amsterdam->SelectDesignOption(f.Bus);        // precluded by Gas
+    f.North->SelectDesignOption(f.Walls);
+    f.South->SelectDesignOption(f.Foam);
+    f.South->SelectDesignOption(f.Solar);
+    f.Amsterdam->SelectStatusQuoOption(f.HeatPump);
+    f.Amsterdam->SelectStatusQuoOption(f.Bus);
+    f.North->SelectStatusQuoOption(f.Foam);
+    f.South->SelectStatusQuoOption(f.Walls);
     const struct { std::vector<TOption*> before; bool statusQuo, subtree; std::vector<TOption*> after; } cases[] = {
         { {}, false, false, { f.Gas } },
         { { f.HeatPump }, false, true, { f.HeatPump, f.Solar, f.Walls } },   // North's Walls before South's Foam
@@ -75,10 +54,10 @@ TEST(AddDesignObjectOptions, TakesTheFirstOptionMetPerArea)
         { { f.Gas }, false, false, { f.Gas } },
     };
     for (const auto& c : cases) {
-        f.Policy->Options = c.before;
+        policy->Options = c.before;
         f.Case.Changed = false;
-        AddDesignObjectOptions(*f.Policy, f.Amsterdam, c.statusQuo, c.subtree);
-        EXPECT_EQ(f.Policy->Options, c.after);
+        AddDesignObjectOptions(*policy, f.Amsterdam, c.statusQuo, c.subtree);
+        EXPECT_EQ(policy->Options, c.after);
         EXPECT_EQ(f.Case.Changed, c.after != c.before);
     }
 }
