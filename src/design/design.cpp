@@ -26,8 +26,10 @@ void TDesign::DeleteDesignObject(TDesignObject* object)
 {
     for (int i = object->Children.Count() - 1; i >= 0; --i)
         DeleteDesignObject(object->Children.At(i));
-    TConceptList<TDesignObject>& list = object->Parent ? object->Parent->Children : TopObjects;
-    list.Remove(object);
+    TDesignObject* parent = object->Parent;
+    (parent ? parent->Children : TopObjects).Remove(object);
+    if (parent)
+        parent->DropUnneededAttributes();
     TEvaluation::Invalidate();
     MarkCaseChanged(Case);
 }

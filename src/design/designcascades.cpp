@@ -45,8 +45,10 @@ void RemoveEffectFromDesigns(const TEffect& effect)
 {
     // Calculations exist only where the option is chosen.
     ForEachDesignObject(*effect.Option->Case(), [&effect](TDesignObject* object) {
-        if (object->HasDesignOption(effect.Option))
+        if (object->HasDesignOption(effect.Option)) {
             object->RemoveEffectCalculations(&effect);
+            object->DropUnneededAttributes();
+        }
     });
 }
 

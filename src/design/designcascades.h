@@ -13,7 +13,8 @@ class TVariable;
 /// The effect was just added to its option: objects where the option is
 /// chosen gain its attribute and calculation.
 void ApplyEffectToDesigns(TEffect& effect);
-/// The effect is about to leave its option: its calculations go.
+/// The effect is about to change, or has left its option: its calculations
+/// go, and with them any attribute that nothing needs any more.
 void RemoveEffectFromDesigns(const TEffect& effect);
 /// The option has just begun or stopped precluding the area.
 void RefreshPreclusionInDesigns(TOption& option, TDecisionArea& area);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <set>
 
 namespace {
 
@@ -85,6 +86,7 @@ void TDesignObject::RemoveEffectCalculations(const TEffect* effect)
 
 void TDesignObject::SelectDesignOption(TOption* option)
 {
+    bool replaced = false;
     for (int i = int(DesignOptions.size()) - 1; i >= 0; --i) {
         TOption* earlier = DesignOptions[size_t(i)];
         if (earlier->DecisionArea != option->DecisionArea)
@@ -92,10 +94,13 @@ void TDesignObject::SelectDesignOption(TOption* option)
         for (const auto& effect : earlier->Effects)
             RemoveEffectCalculations(effect.get());
         DesignOptions.erase(DesignOptions.begin() + i);
+        replaced = true;
     }
     DesignOptions.push_back(option);
     for (const auto& effect : option->Effects)
         AddEffectCalculation(effect.get());
+    if (replaced)
+        DropUnneededAttributes();
     UpdatePreclusions();
     MarkChanged();
 }
@@ -133,8 +138,10 @@ void TDesignObject::DropOption(TOption* option)
     for (int i = Children.Count() - 1; i >= 0; --i)
         Children.At(i)->DropOption(option);
     // Its preclusions go as they would if another option replaced it.
-    if (chosen)
+    if (chosen) {
+        DropUnneededAttributes();
         UpdatePreclusions();
+    }
     TEvaluation::Invalidate();
 }
 
@@ -337,6 +344,35 @@ void TDesignObject::DropVariable(const TVariable* variable)
         std::erase_if(*list, [&](const auto& a) { return doomed(a.get()); });
     std::erase_if(AttributeIndex, [variable](const TIndexEntry& e) { return e.first == variable; });
     TEvaluation::Invalidate();
+}
+
+void TDesignObject::DropUnneededAttributes()
+{
+    std::set<const TVariable*> needed;
+    for (const TOption* option : DesignOptions)
+        for (const auto& effect : option->Effects)
+            needed.insert(effect->Variable);
+    for (const TDesignObject* child : Children)
+        for (const auto& attribute : child->Attributes)
+            needed.insert(attribute->Variable);
+    auto unneeded = [&needed](const auto& a) { return a->Calculations.empty() && !needed.contains(a->Variable); };
+    const auto firstDropped = std::stable_partition(Attributes.begin(), Attributes.end(),
+                                                    [&](const auto& a) { return !unneeded(a); });
+    if (firstDropped == Attributes.end())
+        return;
+    for (auto it = firstDropped; it != Attributes.end(); ++it) {
+        const TVariable* variable = (*it)->Variable;
+        std::erase_if(AttributeIndex, [variable](const TIndexEntry& e) { return e.first == variable; });
+        // Still read by a formula here: it goes back to being a placeholder.
+        if (!(*it)->Dependents.empty()) {
+            (*it)->Inherited = true;
+            InheritedAttributes.push_back(std::move(*it));
+        }
+    }
+    Attributes.erase(firstDropped, Attributes.end());
+    TEvaluation::Invalidate();
+    if (Parent)
+        Parent->DropUnneededAttributes();
 }
 
 // ---- Rows of the case folder ----

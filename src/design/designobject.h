@@ -99,6 +99,10 @@ public:
     /// Frees the attributes and placeholders of the variable (about to be
     /// deleted) with every link to them.
     void DropVariable(const TVariable* variable);
+    /// Drops the attributes that no effect of a chosen option and no child
+    /// needs any more, here and up the tree. One left behind would read 0 and
+    /// weigh in its parent's average, where a reread case has none.
+    void DropUnneededAttributes();
 
     QString IconHTML() const override;
     /// The outline row with the count, then the children's outlines.

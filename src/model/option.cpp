@@ -31,9 +31,10 @@ std::unique_ptr<TEffect> TOption::TakeEffect(TEffect* effect)
     auto it = std::find_if(Effects.begin(), Effects.end(), [effect](const auto& e) { return e.get() == effect; });
     if (it == Effects.end())
         return nullptr;
-    RemoveEffectFromDesigns(*effect);
+    // Out of the list first, so that the designs no longer count it as needing its variable.
     std::unique_ptr<TEffect> owned = std::move(*it);
     Effects.erase(it);
+    RemoveEffectFromDesigns(*owned);
     MarkCaseChanged(Case());
     return owned;
 }

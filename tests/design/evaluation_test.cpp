@@ -81,12 +81,13 @@ TEST_F(Evaluation, NullWhenStatusQuoEffectsCountOnlyWhereTheDesignChanges)
     TOption* pump = f.HeatPump;
     TDesignFixture::Effect(pump, f.Cost, "100", true);
     TDesignFixture::Effect(pump, f.Cost, "1");
-    struct { TOption* statusQuo; TOption* design; double value; } steps[] = {
-        { f.Gas, pump, 101 }, { pump, pump, 1 }, { f.Gas, pump, 101 }, { f.Gas, f.Gas, 0 }, { pump, pump, 1 } };
+    // Gas has no effect on Cost: chosen, it leaves Town without the attribute.
+    struct { TOption* statusQuo; TOption* design; const char* text; } steps[] = {
+        { f.Gas, pump, "101" }, { pump, pump, "1" }, { f.Gas, pump, "101" }, { f.Gas, f.Gas, "none" }, { pump, pump, "1" } };
     for (const auto& step : steps) {
         Town->SelectStatusQuoOption(step.statusQuo);
         Town->SelectDesignOption(step.design);
-        EXPECT_EQ(f.Value(Town, f.Cost), step.value) << step.statusQuo->Name.toStdString();
+        EXPECT_EQ(f.Text(Town, f.Cost), step.text) << step.statusQuo->Name.toStdString();
     }
 }
 
@@ -212,4 +213,35 @@ TEST(EffectEdit, ReachesEveryDesignAndTheOpenPassAndMatchesAFreshReadOfTheSavedC
     ASSERT_TRUE(ReadCaseFolder(read, dir.path() + QLatin1Char('/')));
     EXPECT_EQ(AllValues(f.Case), AllValues(read));
     EXPECT_TRUE(AllValues(f.Case).contains(QStringLiteral("Plan:Cost=24")));
+}
+
+// An attribute that nothing needs any more goes: left behind, it would read 0
+// and weigh in its parent's average, where the reread case has none.
+TEST(Attributes, GoWhenNothingNeedsThemAsInTheReadCase)
+{
+    TPlanFixture f;
+    TVariable* temperature = f.Variable("Temperature", AggregationAveraging);
+    f.Effect(f.Solar, temperature, "10");
+    TDesignObject* west = f.Object("West", f.Amsterdam, f.District);
+    for (TDesignObject* district : { f.North, f.South, west })
+        district->SelectDesignOption(f.Solar);
+    const auto asRead = [&f] {
+        QTemporaryDir dir;
+        TCase read;
+        EXPECT_TRUE(WriteCaseFolder(f.Case, dir.path() + QLatin1Char('/')));
+        EXPECT_TRUE(ReadCaseFolder(read, dir.path() + QLatin1Char('/')));
+        return AllValues(read);
+    };
+    f.South->SelectDesignOption(f.GreenRoof);   // chosen away
+    EXPECT_EQ(TDesignFixture::Text(f.South, temperature), QStringLiteral("none"));
+    EXPECT_EQ(TDesignFixture::Text(f.Amsterdam, temperature), QStringLiteral("10"));
+    EXPECT_EQ(AllValues(f.Case), asRead());
+    f.North->SelectDesignOption(f.GreenRoof);
+    f.Plan->DeleteDesignObject(west);           // the last child that needed it goes
+    EXPECT_EQ(TDesignFixture::Text(f.Amsterdam, temperature), QStringLiteral("none"));
+    EXPECT_EQ(AllValues(f.Case), asRead());
+    f.North->SelectDesignOption(f.Solar);
+    f.Solar->DeleteEffect(f.Solar->Effects.front().get());   // the only effect goes
+    EXPECT_EQ(TDesignFixture::Text(f.North, temperature), QStringLiteral("none"));
+    EXPECT_EQ(AllValues(f.Case), asRead());
 }
