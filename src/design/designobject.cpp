@@ -355,21 +355,20 @@ void TDesignObject::DropUnneededAttributes()
     for (const TDesignObject* child : Children)
         for (const auto& attribute : child->Attributes)
             needed.insert(attribute->Variable);
-    auto unneeded = [&needed](const auto& a) { return a->Calculations.empty() && !needed.contains(a->Variable); };
-    const auto firstDropped = std::stable_partition(Attributes.begin(), Attributes.end(),
-                                                    [&](const auto& a) { return !unneeded(a); });
-    if (firstDropped == Attributes.end())
+    const auto isNeeded = [&needed](const TAttribute* a) { return !a->Calculations.empty() || needed.contains(a->Variable); };
+    const auto dropped = std::stable_partition(Attributes.begin(), Attributes.end(),
+                                               [&isNeeded](const auto& a) { return isNeeded(a.get()); });
+    if (dropped == Attributes.end())
         return;
-    for (auto it = firstDropped; it != Attributes.end(); ++it) {
-        const TVariable* variable = (*it)->Variable;
-        std::erase_if(AttributeIndex, [variable](const TIndexEntry& e) { return e.first == variable; });
-        // Still read by a formula here: it goes back to being a placeholder.
+    std::erase_if(AttributeIndex, [&isNeeded](const TIndexEntry& e) { return !isNeeded(e.second); });
+    // Still read by a formula here: it goes back to being a placeholder.
+    for (auto it = dropped; it != Attributes.end(); ++it) {
         if (!(*it)->Dependents.empty()) {
             (*it)->Inherited = true;
             InheritedAttributes.push_back(std::move(*it));
         }
     }
-    Attributes.erase(firstDropped, Attributes.end());
+    Attributes.erase(dropped, Attributes.end());
     TEvaluation::Invalidate();
     if (Parent)
         Parent->DropUnneededAttributes();

@@ -72,12 +72,15 @@ void TCase::SwapItems(TCase& other)
     std::swap(Comments, other.Comments);
     std::swap(ID, other.ID);
     // Each item then points at the case that holds it.
-    const auto swap = [this, &other](auto& mine, auto& theirs) {
-        mine.SwapItems(theirs);
-        for (auto* item : mine)
+    const auto repoint = [this, &other](auto& mine, auto& theirs) {
+        for (auto&& item : mine)
             item->Case = this;
-        for (auto* item : theirs)
+        for (auto&& item : theirs)
             item->Case = &other;
+    };
+    const auto swap = [&repoint](auto& mine, auto& theirs) {
+        mine.SwapItems(theirs);
+        repoint(mine, theirs);
     };
     swap(Categories, other.Categories);
     swap(Phases, other.Phases);
@@ -89,10 +92,7 @@ void TCase::SwapItems(TCase& other)
     swap(Designs, other.Designs);
     swap(Policies, other.Policies);
     std::swap(Combinations, other.Combinations);
-    for (const auto& combination : Combinations)
-        combination->Case = this;
-    for (const auto& combination : other.Combinations)
-        combination->Case = &other;
+    repoint(Combinations, other.Combinations);
     std::swap(BaseCase, other.BaseCase);
 }
 

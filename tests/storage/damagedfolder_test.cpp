@@ -15,6 +15,17 @@ namespace {
 struct BrokenPagesTest : FolderTest
 {
     void SetUp() override { ASSERT_TRUE(WriteCaseFolder(*BuildRichCase(), Folder)); }
+
+    // Reads the folder with one text of the page changed, then puts the page back.
+    std::unique_ptr<TCase> ReadEdited(const QString& page, const QByteArray& from, const QByteArray& to)
+    {
+        const QByteArray written = ReadBytes(Folder + page);
+        Edit(page, from, to);
+        Messages.Clear();
+        auto read = Read();
+        WriteBytes(Folder + page, written);
+        return read;
+    }
 };
 
 // What a reading kept: the numbers of levels, of areas in Region (-1: no
@@ -70,15 +81,11 @@ TEST_F(BrokenPagesTest, EachEndsWithOneMessageAndKeepsWhatWasRead)
     for (const auto& broken : cases) {
         SCOPED_TRACE(broken.error);
         const QString page = QStringLiteral("ORVEL %1.htm").arg(QLatin1String(broken.page));
-        const QByteArray written = ReadBytes(Folder + page);
-        Edit(page, broken.from, broken.to);
-        Messages.Clear();
-        const auto c = Read();
+        const auto c = ReadEdited(page, broken.from, broken.to);
         EXPECT_EQ(Messages.Errors(), QStringList{ QStringLiteral("%1, line %2: %3").arg(page).arg(broken.line).arg(QString::fromUtf8(broken.error)) });
         EXPECT_EQ(Messages.BusyDepth, 0);
         EXPECT_EQ(c->Name, QStringLiteral("Harbour & <Town>"));
         EXPECT_EQ(Kept(*c), QString::fromLatin1(broken.kept));
-        WriteBytes(Folder + page, written);
     }
 }
 
@@ -103,10 +110,7 @@ TEST_F(BrokenPagesTest, RowsWithValuesOutOfRangeAreLeftOut)
     for (const auto& bad : cases) {
         SCOPED_TRACE(bad.message);
         const QString page = QStringLiteral("ORVEL %1.htm").arg(QLatin1String(bad.page));
-        const QByteArray written = ReadBytes(Folder + page);
-        Edit(page, bad.from, bad.to);
-        Messages.Clear();
-        const auto c = Read();
+        const auto c = ReadEdited(page, bad.from, bad.to);
         EXPECT_EQ(WithoutPlace(Messages.Messages.filter(QRegularExpression(QStringLiteral("^(warning|error): ")))),
                   QStringList{ QString::fromUtf8(bad.message) });
         EXPECT_EQ(c->Combinations.size(), size_t(bad.combinations));
@@ -119,7 +123,6 @@ TEST_F(BrokenPagesTest, RowsWithValuesOutOfRangeAreLeftOut)
         // Everything after the row was read.
         EXPECT_EQ(c->Actors.Find(QStringLiteral("Zoning board"))->Comments, QStringList{ QStringLiteral("Advises") });
         EXPECT_EQ(c->Policies.Count(), 3);
-        WriteBytes(Folder + page, written);
     }
 }
 
